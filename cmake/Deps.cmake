@@ -1,0 +1,33 @@
+# Libraries for the target: zlib from the MinGW package, the rest cross-built by
+# scripts/deps.sh, whose output file (DEPS_FILE) names each library's prefix.
+if(NOT DEPS_FILE)
+  set(DEPS_FILE ${CMAKE_BINARY_DIR}/deps.cmake)
+endif()
+if(NOT EXISTS ${DEPS_FILE})
+  message(FATAL_ERROR "Run scripts/deps.sh ${DEPS_FILE} first (the README's commands do).")
+endif()
+include(${DEPS_FILE})
+
+add_library(deps_zlib INTERFACE)
+target_link_libraries(deps_zlib INTERFACE z)
+add_library(deps::zlib ALIAS deps_zlib)
+
+# varnel_import_static(<name> <prefix-variable> <lib files...>)
+function(varnel_import_static name prefix_var)
+  set(prefix ${${prefix_var}})
+  if(NOT prefix)
+    message(FATAL_ERROR "dependency ${name}: ${prefix_var} is not set by ${DEPS_FILE}")
+  endif()
+  add_library(deps_${name} INTERFACE)
+  target_include_directories(deps_${name} SYSTEM INTERFACE ${prefix}/include)
+  foreach(lib ${ARGN})
+    target_link_libraries(deps_${name} INTERFACE ${prefix}/lib/${lib})
+  endforeach()
+  add_library(deps::${name} ALIAS deps_${name})
+endfunction()
+
+varnel_import_static(jpeg DEPS_PREFIX_libjpeg libjpeg.a)
+
+# FFmpeg's static libraries, in link order.
+varnel_import_static(ffmpeg DEPS_PREFIX_ffmpeg libavformat.a libavcodec.a libswscale.a libswresample.a libavutil.a)
+target_link_libraries(deps_ffmpeg INTERFACE bcrypt ws2_32)

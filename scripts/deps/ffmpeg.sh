@@ -1,0 +1,25 @@
+# FFmpeg, a small static configuration for the engines: the DVD decoders and
+# demuxer for the disc engine, the encoders and muxers of the formats the media
+# engine and the plug-ins write, the decoders and demuxers of those formats (so the
+# tests can read back what was written), swscale and swresample.
+package=ffmpeg
+
+ffmpeg_decoders=mpeg1video,mpeg2video,ac3,dca,mp2,mp3,pcm_dvd,dvdsub,pcm_s16le,pcm_s16be,aac,flac,wmav2,ra_144,mpeg4,h263,flv,wmv2,rv10,rv20,vorbis
+ffmpeg_encoders=mpeg1video,mpeg2video,mpeg4,h263,flv,wmv2,rv10,rv20,aac,mp2,ac3,pcm_s16le,pcm_s16be,flac,wmav2,real_144
+ffmpeg_muxers=mp4,ipod,mov,3gp,avi,mpeg1system,mpeg1vcd,mpeg2dvd,vob,flv,asf,rm,wav,adts,flac,mp2
+ffmpeg_demuxers=mpegps,mpegvideo,mov,avi,asf,rm,flv,wav,aac,flac,ogg,mp3,ac3
+ffmpeg_parsers=mpegvideo,ac3,dca,mpegaudio,dvdsub,aac,flac,mpeg4video,h263,vorbis
+
+build_recipe() {
+  local src=$1 prefix=$2
+  ./configure --prefix="$prefix" --enable-cross-compile --arch=x86 --target-os=mingw32 \
+    --cross-prefix=$CROSS- --cc="$CC" --cxx="$CXX" \
+    --disable-everything --disable-autodetect --disable-programs --disable-doc --disable-network \
+    --disable-x86asm --disable-debug --disable-avdevice --disable-avfilter --disable-postproc \
+    --enable-static --disable-shared --enable-swscale --enable-swresample --enable-protocol=file \
+    --enable-decoder=$ffmpeg_decoders --enable-encoder=$ffmpeg_encoders \
+    --enable-muxer=$ffmpeg_muxers --enable-demuxer=$ffmpeg_demuxers \
+    --enable-parser=$ffmpeg_parsers --enable-bsf=aac_adtstoasc
+  make -j"$jobs"
+  make install
+}

@@ -1,0 +1,7 @@
+// Where the build put the program folder (VarnelRevo.exe with its DLLs and data),
+// as a Windows path, for tests that load the built modules.
+#pragma once
+
+#include "platform/System.h"
+
+String BuiltProgramFolder();  // with its trailing backslash
