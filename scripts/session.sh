@@ -28,16 +28,19 @@ start_wine() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     rm -rf "$WINEPREFIX"
     mkdir -p "$(dirname "$WINEPREFIX")"
-    if [ -f "$template/.done" ]; then
-      cp -a "$template" "$WINEPREFIX"
-    else
-      echo "test: creating the Wine prefix (once per machine)" >&2
-      wineboot -i >/dev/null 2>&1 || true
-      wineserver -w 2>/dev/null || true
-      mkdir -p "$cache"
-      rm -rf "$template.tmp" && cp -a "$WINEPREFIX" "$template.tmp" && touch "$template.tmp/.done" &&
-        rm -rf "$template" && mv "$template.tmp" "$template"
-    fi
+    mkdir -p "$cache"
+    (
+      flock 8
+      if [ ! -f "$template/.done" ]; then
+        echo "test: creating the Wine prefix (once per machine)" >&2
+        WINEPREFIX="$template.tmp"
+        rm -rf "$WINEPREFIX"
+        wineboot -i >/dev/null 2>&1 || true
+        wineserver -w 2>/dev/null || true
+        touch "$template.tmp/.done" && rm -rf "$template" && mv "$template.tmp" "$template"
+      fi
+    ) 8>"$cache/.wineprefix.lock"
+    cp -a "$template" "$WINEPREFIX"
   fi
   wineserver -p 2>/dev/null || true
 }

@@ -11,6 +11,7 @@ packages=(
   libfreetype6:i386 libfontconfig1:i386 fonts-wine fonts-liberation
   xvfb xauth x11-apps imagemagick
   googletest dpkg-dev libgcc-s1:i386
+  ffmpeg dvdauthor
 )
 
 sudo_cmd=()
