@@ -31,3 +31,13 @@ varnel_import_static(jpeg DEPS_PREFIX_libjpeg libjpeg.a)
 # FFmpeg's static libraries, in link order.
 varnel_import_static(ffmpeg DEPS_PREFIX_ffmpeg libavformat.a libavcodec.a libswscale.a libswresample.a libavutil.a)
 target_link_libraries(deps_ffmpeg INTERFACE bcrypt ws2_32)
+
+# The audio plug-ins' encoders: LAME, and libvorbis with libogg.
+if(DEPS_PREFIX_lame)
+  varnel_import_static(lame DEPS_PREFIX_lame libmp3lame.a)
+endif()
+if(DEPS_PREFIX_libvorbis AND DEPS_PREFIX_libogg)
+  varnel_import_static(vorbis DEPS_PREFIX_libvorbis libvorbisenc.a libvorbis.a)
+  varnel_import_static(ogg DEPS_PREFIX_libogg libogg.a)
+  target_link_libraries(deps_vorbis INTERFACE deps::ogg)
+endif()
