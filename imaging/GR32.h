@@ -1,0 +1,364 @@
+// The bitmap library's core: 32-bit colours, fixed-point numbers, points and
+// rectangles with their free routines, the notifying persistent bases, and
+// TBitmap32, the top-down ARGB picture every preview frame is drawn into.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <initializer_list>
+#include <mutex>
+#include <vector>
+
+#include "platform/Events.h"
+#include "platform/Persistent.h"
+#include "platform/Streams.h"
+
+// ---------------------------------------------------------------------------
+// Value types
+
+using TColor32 = std::uint32_t;  // blue bits 0-7, green 8-15, red 16-23, alpha 24-31
+using PColor32 = TColor32*;
+using TArrayOfColor32 = std::vector<TColor32>;
+using TPalette32 = std::array<TColor32, 256>;
+using TFixed = std::int32_t;  // 16.16, 1.0 = 65536
+using TPlatformColor = std::int32_t;  // 0x00BBGGRR; negative: a system colour index in the low byte
+
+enum TColor32Component { ccBlue, ccGreen, ccRed, ccAlpha };
+using TColor32Components = Byte;  // bit values 1 blue, 2 green, 4 red, 8 alpha
+
+constexpr TFixed FixedOne = 0x10000;
+constexpr TFixed FixedHalf = 0x7FFF;
+
+struct TPoint {
+  Integer X = 0, Y = 0;
+  friend bool operator==(const TPoint&, const TPoint&) = default;
+};
+struct TFloatPoint {
+  float X = 0, Y = 0;
+  friend bool operator==(const TFloatPoint&, const TFloatPoint&) = default;
+};
+struct TFixedPoint {
+  TFixed X = 0, Y = 0;
+  friend bool operator==(const TFixedPoint&, const TFixedPoint&) = default;
+};
+// Right and Bottom are exclusive.
+struct TRect {
+  Integer Left = 0, Top = 0, Right = 0, Bottom = 0;
+  Integer Width() const { return Right - Left; }
+  Integer Height() const { return Bottom - Top; }
+  friend bool operator==(const TRect&, const TRect&) = default;
+};
+struct TFloatRect {
+  float Left = 0, Top = 0, Right = 0, Bottom = 0;
+  friend bool operator==(const TFloatRect&, const TFloatRect&) = default;
+};
+struct TFixedRect {
+  TFixed Left = 0, Top = 0, Right = 0, Bottom = 0;
+  friend bool operator==(const TFixedRect&, const TFixedRect&) = default;
+};
+
+enum TRectRounding : Byte { rrClosest, rrOutside, rrInside };
+enum TDrawMode : Byte { dmOpaque, dmBlend, dmCustom, dmTransparent };
+enum TCombineMode : Byte { cmBlend, cmMerge };
+enum TWrapMode : Byte { wmClamp, wmRepeat, wmMirror };
+
+// Information words of an area change.
+constexpr Cardinal AREAINFO_RECT = 0x80000000u;
+constexpr Cardinal AREAINFO_LINE = 0x40000000u;
+
+using TPixelCombineEvent = TEvent<TColor32, TColor32&, TColor32>;
+using TAreaChangedEvent = TEvent<TObject*, const TRect&, Cardinal>;
+
+VARNEL_EXCEPTION(EBitmapException, Exception);
+VARNEL_EXCEPTION(ESrcInvalidException, Exception);
+
+// ---------------------------------------------------------------------------
+// Colours
+
+extern Byte GAMMA_TABLE[256];
+void SetGamma(float gamma);
+
+TColor32 Color32(TPlatformColor winColor);
+TColor32 Color32(Byte r, Byte g, Byte b, Byte a = 255);
+TColor32 Color32(Byte index, const TPalette32& palette);
+TColor32 Gray32(Byte intensity, Byte alpha = 255);
+TPlatformColor WinColor(TColor32 color);
+TArrayOfColor32 ArrayOfColor32(std::initializer_list<TColor32> colors);
+void Color32ToRGB(TColor32 color, Byte& r, Byte& g, Byte& b);
+void Color32ToRGBA(TColor32 color, Byte& r, Byte& g, Byte& b, Byte& a);
+TColor32Components Color32Components(bool r, bool g, bool b, bool a);
+inline Integer RedComponent(TColor32 c) { return (c >> 16) & 0xFF; }
+inline Integer GreenComponent(TColor32 c) { return (c >> 8) & 0xFF; }
+inline Integer BlueComponent(TColor32 c) { return c & 0xFF; }
+inline Integer AlphaComponent(TColor32 c) { return c >> 24; }
+Integer Intensity(TColor32 color);
+TColor32 SetAlpha(TColor32 color, Integer alpha);
+// A logical palette of the 256 colours; the caller owns the returned HPALETTE.
+void* WinPalette(const TPalette32& palette);
+
+TColor32 HSLtoRGB(float h, float s, float l);
+void RGBtoHSL(TColor32 color, float& h, float& s, float& l);
+TColor32 HSLtoRGB(Integer h, Integer s, Integer l);
+void RGBtoHSL(TColor32 color, Byte& h, Byte& s, Byte& l);
+
+// ---------------------------------------------------------------------------
+// Fixed point, points and rectangles
+
+TFixed Fixed(float s);
+TFixed Fixed(Integer i);
+TPoint Point(Integer x, Integer y);
+TPoint Point(const TFloatPoint& p);
+TPoint Point(const TFixedPoint& p);
+TFloatPoint FloatPoint(float x, float y);
+TFloatPoint FloatPoint(const TPoint& p);
+TFloatPoint FloatPoint(const TFixedPoint& p);
+TFixedPoint FixedPoint(Integer x, Integer y);
+TFixedPoint FixedPoint(float x, float y);
+TFixedPoint FixedPoint(const TPoint& p);
+TFixedPoint FixedPoint(const TFloatPoint& p);
+
+TRect MakeRect(Integer l, Integer t, Integer r, Integer b);
+TRect MakeRect(const TFloatRect& fr, TRectRounding rounding = rrClosest);
+TRect MakeRect(const TFixedRect& fxr, TRectRounding rounding = rrClosest);
+TFixedRect FixedRect(TFixed l, TFixed t, TFixed r, TFixed b);
+TFixedRect FixedRect(const TRect& r);
+TFixedRect FixedRect(const TFloatRect& fr);
+TFloatRect FloatRect(float l, float t, float r, float b);
+TFloatRect FloatRect(const TRect& r);
+TFloatRect FloatRect(const TFixedRect& fxr);
+
+bool IntersectRect(TRect& dst, const TRect& r1, const TRect& r2);
+bool IntersectRect(TFloatRect& dst, const TFloatRect& r1, const TFloatRect& r2);
+bool UnionRect(TRect& dst, const TRect& r1, const TRect& r2);
+bool UnionRect(TFloatRect& dst, const TFloatRect& r1, const TFloatRect& r2);
+bool EqualRect(const TRect& r1, const TRect& r2);
+bool EqualRectSize(const TRect& r1, const TRect& r2);
+bool EqualRectSize(const TFloatRect& r1, const TFloatRect& r2);
+void InflateRect(TRect& r, Integer dx, Integer dy);
+void InflateRect(TFloatRect& r, float dx, float dy);
+void OffsetRect(TRect& r, Integer dx, Integer dy);
+void OffsetRect(TFloatRect& r, float dx, float dy);
+bool IsRectEmpty(const TRect& r);
+bool IsRectEmpty(const TFloatRect& r);
+bool PtInRect(const TRect& r, const TPoint& p);
+
+// ---------------------------------------------------------------------------
+// Notifying persistent objects and two-dimensional maps
+
+class TNotifiablePersistent : public TPersistent {
+public:
+  virtual void Changed();
+  virtual void BeginUpdate() { ++updateCount_; }
+  virtual void EndUpdate();
+  Integer UpdateCount() const { return updateCount_; }
+
+  TNotifyEvent OnChange;
+
+private:
+  Integer updateCount_ = 0;
+};
+
+class TThreadPersistent : public TNotifiablePersistent {
+public:
+  void Lock();
+  void Unlock();
+  Integer LockCount() const { return lockCount_; }
+
+private:
+  std::recursive_mutex lock_;
+  volatile long lockCount_ = 0;
+};
+
+class TCustomMap : public TThreadPersistent {
+public:
+  Integer Width() const { return width_; }
+  Integer Height() const { return height_; }
+  void SetWidth(Integer value) { SetSize(value, height_); }
+  void SetHeight(Integer value) { SetSize(width_, value); }
+  virtual bool SetSize(Integer newWidth, Integer newHeight);
+  // Takes the size of another map; nullptr empties. Other sources are refused.
+  virtual void SetSizeFrom(const TPersistent* source);
+  virtual void Delete() { SetSize(0, 0); }
+  virtual bool Empty() const { return width_ == 0 || height_ == 0; }
+
+  TNotifyEvent OnResize;
+
+protected:
+  virtual void ChangeSize(Integer& width, Integer& height, Integer newWidth, Integer newHeight);
+  virtual void Resized() { OnResize(this); }
+
+private:
+  Integer width_ = 0;
+  Integer height_ = 0;
+};
+
+// ---------------------------------------------------------------------------
+// Samplers
+
+class TBitmap32;
+
+class TCustomSampler : public TNotifiablePersistent {
+public:
+  virtual TColor32 GetSampleInt(Integer x, Integer y);
+  virtual TColor32 GetSampleFixed(TFixed x, TFixed y);
+  virtual TColor32 GetSampleFloat(float x, float y);
+  virtual void PrepareSampling() {}
+  virtual void FinalizeSampling() {}
+  virtual bool HasBounds() const { return false; }
+  virtual TRect GetSampleBounds() const;
+};
+
+class TCustomResampler : public TCustomSampler {
+public:
+  virtual float GetWidth() const;
+  virtual void Resample(TBitmap32* dst, const TRect& dstRect, TRect dstClip, TBitmap32* src, TRect srcRect,
+                        TDrawMode combineOp, const TPixelCombineEvent& combineCallBack);
+};
+
+// ---------------------------------------------------------------------------
+// The 32-bit bitmap
+
+class TBitmap32 : public TCustomMap {
+public:
+  TBitmap32();
+  ~TBitmap32() override;
+
+  // Notification: during an update only measuring reports areas.
+  void Changed() override;
+  virtual void Changed(const TRect& area, Cardinal info);
+  void PropertyChanged() { TNotifiablePersistent::Changed(); }
+  void BeginMeasuring(const TAreaChangedEvent& callback);
+  void EndMeasuring();
+  bool MeasuringMode() const { return measuringMode_; }
+
+  // One side of 0 or below empties the whole bitmap (0 x 0).
+  bool SetSize(Integer newWidth, Integer newHeight) override;
+  bool Empty() const override;
+  TRect BoundsRect() const { return TRect{0, 0, Width(), Height()}; }
+  TColor32* Bits() const { return bits_; }
+  TColor32* GetScanLine(Integer y) const { return bits_ + y * Width(); }
+  TColor32* GetPixelPtr(Integer x, Integer y) const { return bits_ + x + y * Width(); }
+  void* Handle() const { return bitmapHandle_; }     // the DIB section (HBITMAP), or nullptr
+  void* DCHandle() const { return dc_; }             // the memory DC holding it (HDC), or nullptr
+  const void* BitmapInfo() const { return header_.data(); }  // BITMAPINFO of the section
+
+  void Clear(TColor32 fillColor);
+  void Clear() { Clear(0xFF000000); }
+  void ResetAlpha(Byte alpha = 255);
+  void FillRect(Integer x1, Integer y1, Integer x2, Integer y2, TColor32 value);
+
+  TRect ClipRect() const { return clipRect_; }
+  void SetClipRect(const TRect& value);
+  void ResetClipRect() { SetClipRect(BoundsRect()); }
+  bool Clipping() const { return clipping_; }
+
+  TDrawMode DrawMode() const { return drawMode_; }
+  void SetDrawMode(TDrawMode value);
+  TCombineMode CombineMode() const { return combineMode_; }
+  void SetCombineMode(TCombineMode value);
+  TWrapMode WrapMode() const { return wrapMode_; }
+  void SetWrapMode(TWrapMode value);
+  Cardinal MasterAlpha() const { return masterAlpha_; }
+  void SetMasterAlpha(Cardinal value);
+
+  TColor32 OuterColor = 0;
+  TColor32 PenColor = 0xFFFFFFFF;
+  float StippleCounter = 0;
+  TArrayOfColor32 StipplePattern;
+  float StippleStep = 1.0f;
+  TNotifyEvent OnHandleChanged;
+  TPixelCombineEvent OnPixelCombine;
+  TAreaChangedEvent OnAreaChanged;
+
+  // Pixel access; the suffixes are described with each family in GR32.cpp.
+  TColor32 GetPixel(Integer x, Integer y) const { return bits_[x + y * Width()]; }
+  void SetPixel(Integer x, Integer y, TColor32 value) { bits_[x + y * Width()] = value; }
+  TColor32 GetPixelS(Integer x, Integer y) const;
+  void SetPixelS(Integer x, Integer y, TColor32 value);
+  void SetPixelT(Integer x, Integer y, TColor32 value);
+  void SetPixelT(TColor32*& ptr, TColor32 value);
+  void SetPixelTS(Integer x, Integer y, TColor32 value);
+  TColor32 GetPixelW(Integer x, Integer y) const;
+  void SetPixelW(Integer x, Integer y, TColor32 value);
+  TColor32 GetPixelB(Integer x, Integer y) const;
+  TColor32 GetPixelX(TFixed x, TFixed y) const;
+  TColor32 GetPixelXS(TFixed x, TFixed y) const;
+  TColor32 GetPixelXW(TFixed x, TFixed y) const;
+  TColor32 GetPixelF(float x, float y) const;
+  TColor32 GetPixelFS(float x, float y) const;
+  TColor32 GetPixelFW(float x, float y) const;
+  TColor32 GetPixelR(float x, float y);
+  void SetPixelX(TFixed x, TFixed y, TColor32 value);
+  void SetPixelXS(TFixed x, TFixed y, TColor32 value);
+  void SetPixelXW(TFixed x, TFixed y, TColor32 value);
+  void SetPixelF(float x, float y, TColor32 value);
+  void SetPixelFS(float x, float y, TColor32 value);
+  void SetPixelFW(float x, float y, TColor32 value);
+  TColor32 GET_T256(Integer x, Integer y) const;
+  TColor32 GET_TS256(Integer x, Integer y) const;
+  void SET_T256(Integer x, Integer y, TColor32 c);
+  void SET_TS256(Integer x, Integer y, TColor32 c);
+
+  // Whole-picture copies.
+  void Assign(const TPersistent* source) override;
+  virtual void CopyMapTo(TBitmap32* dst) const;
+  virtual void CopyPropertiesTo(TBitmap32* dst) const;
+  bool Equal(const TBitmap32* other) const;
+
+  // The "Data" property: int32 width, int32 height, then the pixels top row first.
+  // A stream whose size fields are invalid, or that ends early, is refused with
+  // EReadError and the bitmap is left as it was.
+  virtual void ReadData(TStream* stream);
+  virtual void WriteData(TStream* stream) const;
+
+  // Transfers (the source is this bitmap).
+  void Draw(Integer dstX, Integer dstY, TBitmap32* src);
+  void Draw(Integer dstX, Integer dstY, const TRect& srcRect, TBitmap32* src);
+  void Draw(const TRect& dstRect, const TRect& srcRect, TBitmap32* src);
+  void DrawTo(TBitmap32* dst);
+  void DrawTo(TBitmap32* dst, Integer dstX, Integer dstY);
+  void DrawTo(TBitmap32* dst, Integer dstX, Integer dstY, const TRect& srcRect);
+  void DrawTo(TBitmap32* dst, const TRect& dstRect);
+  void DrawTo(TBitmap32* dst, const TRect& dstRect, const TRect& srcRect);
+  // Device-context transfers always copy; hdc is an HDC.
+  void DrawTo(void* hdc, Integer dstX, Integer dstY) const;
+  void DrawTo(void* hdc, const TRect& dstRect, const TRect& srcRect) const;
+  void Draw(const TRect& dstRect, const TRect& srcRect, void* hdc);
+  // The stretched picture in tiles of 1024 x 1024; answers how many tiles went out.
+  Integer TileTo(void* hdc, const TRect& dstRect, const TRect& srcRect);
+
+  TCustomResampler* Resampler() const { return resampler_; }
+  void SetResampler(TCustomResampler* value);  // takes ownership
+  String ResamplerClassName() const;
+  void SetResamplerClassName(const String& name);
+
+protected:
+  void ChangeSize(Integer& width, Integer& height, Integer newWidth, Integer newHeight) override;
+  virtual void HandleChanged() { OnHandleChanged(this); }
+  void AssignTo(TPersistent* dest) const override;
+
+private:
+  void FreeStore();
+  TColor32* bits_ = nullptr;
+  TRect clipRect_;
+  TFixedRect fixedClipRect_;
+  TRect clipRect256_;
+  bool clipping_ = false;
+  TDrawMode drawMode_ = dmOpaque;
+  TCombineMode combineMode_ = cmBlend;
+  TWrapMode wrapMode_ = wmClamp;
+  void* bitmapHandle_ = nullptr;
+  void* dc_ = nullptr;
+  void* oldBitmap_ = nullptr;
+  std::array<Byte, 44> header_{};  // BITMAPINFOHEADER and one colour entry
+  Cardinal masterAlpha_ = 255;
+  TAreaChangedEvent savedAreaChanged_;
+  bool measuringMode_ = false;
+  TCustomResampler* resampler_ = nullptr;  // owned
+};
+
+// The sub-pixel reader: (WX, WY, upper-left pixel, lower-left pixel), bound at start-up.
+using TInterpolator = TColor32 (*)(Cardinal wx, Cardinal wy, const TColor32* upper, const TColor32* lower);
+extern TInterpolator Interpolator;
+// Binds the packed or the plain interpolator; start-up binds it by the processor.
+void BindInterpolator(bool packed);
