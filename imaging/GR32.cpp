@@ -161,7 +161,6 @@ void RGBtoHSL(TColor32 color, Byte& h, Byte& s, Byte& l) {
 
 TFixed Fixed(float s) { return TFixed(Round(s * 65536.0f)); }
 TFixed Fixed(Integer i) { return TFixed(Cardinal(i) << 16); }
-TPoint Point(Integer x, Integer y) { return {x, y}; }
 TPoint Point(const TFloatPoint& p) { return {Integer(Round(p.X)), Integer(Round(p.Y))}; }
 TPoint Point(const TFixedPoint& p) { return {FixedRound(p.X), FixedRound(p.Y)}; }
 TFloatPoint FloatPoint(float x, float y) { return {x, y}; }

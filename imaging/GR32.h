@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/Events.h"
+#include "platform/Geometry.h"  // TPoint, TRect (Right and Bottom exclusive), Point(X, Y)
 #include "platform/Persistent.h"
 #include "platform/Streams.h"
 
@@ -29,10 +30,6 @@ using TColor32Components = Byte;  // bit values 1 blue, 2 green, 4 red, 8 alpha
 constexpr TFixed FixedOne = 0x10000;
 constexpr TFixed FixedHalf = 0x7FFF;
 
-struct TPoint {
-  Integer X = 0, Y = 0;
-  friend bool operator==(const TPoint&, const TPoint&) = default;
-};
 struct TFloatPoint {
   float X = 0, Y = 0;
   friend bool operator==(const TFloatPoint&, const TFloatPoint&) = default;
@@ -40,13 +37,6 @@ struct TFloatPoint {
 struct TFixedPoint {
   TFixed X = 0, Y = 0;
   friend bool operator==(const TFixedPoint&, const TFixedPoint&) = default;
-};
-// Right and Bottom are exclusive.
-struct TRect {
-  Integer Left = 0, Top = 0, Right = 0, Bottom = 0;
-  Integer Width() const { return Right - Left; }
-  Integer Height() const { return Bottom - Top; }
-  friend bool operator==(const TRect&, const TRect&) = default;
 };
 struct TFloatRect {
   float Left = 0, Top = 0, Right = 0, Bottom = 0;
@@ -106,7 +96,6 @@ void RGBtoHSL(TColor32 color, Byte& h, Byte& s, Byte& l);
 
 TFixed Fixed(float s);
 TFixed Fixed(Integer i);
-TPoint Point(Integer x, Integer y);
 TPoint Point(const TFloatPoint& p);
 TPoint Point(const TFixedPoint& p);
 TFloatPoint FloatPoint(float x, float y);
@@ -305,6 +294,13 @@ public:
   virtual void CopyPropertiesTo(TBitmap32* dst) const;
   bool Equal(const TBitmap32* other) const;
 
+  // Platform pictures: LoadFromStream reads a bitmap file, LoadFromFile any
+  // registered picture; the saved form is a 32-bit bitmap file.
+  void LoadFromStream(TStream& stream);
+  void SaveToStream(TStream& stream) const;
+  void LoadFromFile(const String& fileName);
+  void SaveToFile(const String& fileName) const;
+
   // The "Data" property: int32 width, int32 height, then the pixels top row first.
   // A stream whose size fields are invalid, or that ends early, is refused with
   // EReadError and the bitmap is left as it was.
@@ -338,6 +334,10 @@ protected:
   void AssignTo(TPersistent* dest) const override;
 
 private:
+  // From a platform bitmap, graphic or picture holder; false for other sources.
+  bool AssignFromGraphic(const TPersistent* source);
+  // Into a platform bitmap or picture holder; false for other targets.
+  bool AssignToGraphic(TPersistent* dest) const;
   void FreeStore();
   TColor32* bits_ = nullptr;
   TRect clipRect_;

@@ -434,10 +434,13 @@ void TBitmap32::Assign(const TPersistent* source) {
     bitmap->CopyPropertiesTo(this);
     return;
   }
+  if (AssignFromGraphic(source)) return;
   TCustomMap::Assign(source);
 }
 
-void TBitmap32::AssignTo(TPersistent* dest) const { TCustomMap::AssignTo(dest); }
+void TBitmap32::AssignTo(TPersistent* dest) const {
+  if (!AssignToGraphic(dest)) TCustomMap::AssignTo(dest);
+}
 
 void TBitmap32::CopyMapTo(TBitmap32* dst) const {
   dst->SetSize(Width(), Height());
