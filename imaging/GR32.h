@@ -14,6 +14,9 @@
 #include "platform/Persistent.h"
 #include "platform/Streams.h"
 
+class TCanvas;
+class TFont;
+
 // ---------------------------------------------------------------------------
 // Value types
 
@@ -323,6 +326,16 @@ public:
   // The stretched picture in tiles of 1024 x 1024; answers how many tiles went out.
   Integer TileTo(void* hdc, const TRect& dstRect, const TRect& srcRect);
 
+  // A platform canvas on the bitmap's device context, created on first request.
+  TCanvas* Canvas();
+  bool CanvasAllocated() const { return canvas_ != nullptr; }
+  void DeleteCanvas();
+  // The font text is drawn with (owned); SetFont copies the attributes.
+  TFont* Font() const { return font_; }
+  void SetFont(const TFont* value);
+  // Forgets the font selected into the device context, selecting the stock font back.
+  void FontChanged(TObject* sender);
+
   TCustomResampler* Resampler() const { return resampler_; }
   void SetResampler(TCustomResampler* value);  // takes ownership
   String ResamplerClassName() const;
@@ -330,7 +343,8 @@ public:
 
 protected:
   void ChangeSize(Integer& width, Integer& height, Integer newWidth, Integer newHeight) override;
-  virtual void HandleChanged() { OnHandleChanged(this); }
+  virtual void HandleChanged();
+  void CanvasChanged(TObject*) { Changed(); }
   void AssignTo(TPersistent* dest) const override;
 
 private:
@@ -355,6 +369,9 @@ private:
   TAreaChangedEvent savedAreaChanged_;
   bool measuringMode_ = false;
   TCustomResampler* resampler_ = nullptr;  // owned
+  TCanvas* canvas_ = nullptr;              // owned, shares dc_
+  TFont* font_ = nullptr;                  // owned
+  void* selectedFont_ = nullptr;           // the HFONT selected into dc_ for text, or nullptr
 };
 
 // The sub-pixel reader: (WX, WY, upper-left pixel, lower-left pixel), bound at start-up.

@@ -9,6 +9,7 @@
 #include "imaging/GR32_Math.h"
 #include "imaging/GR32_Resamplers.h"
 #include "imaging/GR32_System.h"
+#include "platform/GraphicsObjects.h"
 #include "platform/Math.h"
 #include "platform/WinApi.h"
 
@@ -84,13 +85,18 @@ TBitmap32::TBitmap32() {
   h.biPlanes = 1;
   h.biBitCount = 32;
   h.biCompression = BI_RGB;
+  font_ = new TFont;
+  font_->OnChange = TNotifyEvent(this, &TBitmap32::FontChanged);
   new TNearestResampler(this);
 }
 
 TBitmap32::~TBitmap32() {
   BeginUpdate();
   Lock();
+  DeleteCanvas();
   FreeStore();
+  delete font_;
+  font_ = nullptr;
   delete resampler_;
   resampler_ = nullptr;
   Unlock();
@@ -109,6 +115,8 @@ void TBitmap32::FreeStore() {
 }
 
 void TBitmap32::ChangeSize(Integer& width, Integer& height, Integer newWidth, Integer newHeight) {
+  FontChanged(font_);
+  DeleteCanvas();
   FreeStore();
   width = 0;
   height = 0;
@@ -455,6 +463,7 @@ void TBitmap32::CopyPropertiesTo(TBitmap32* dst) const {
   dst->OuterColor = OuterColor;
   dst->SetResamplerClassName(ResamplerClassName());
   if (dst->resampler_ && resampler_) dst->resampler_->Assign(resampler_);
+  dst->SetFont(font_);
 }
 
 bool TBitmap32::Equal(const TBitmap32* other) const {

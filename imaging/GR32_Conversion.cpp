@@ -6,6 +6,7 @@
 #include "imaging/GR32.h"
 #include "platform/Bitmap.h"
 #include "platform/Canvas.h"
+#include "platform/GraphicsObjects.h"
 #include "platform/Icon.h"
 #include "platform/Metafile.h"
 #include "platform/Picture.h"
@@ -35,6 +36,7 @@ bool TBitmap32::AssignFromGraphic(const TPersistent* source) {
     ::BitBlt(HDC(DCHandle()), 0, 0, Width(), Height(), canvas->Handle(), 0, 0, SRCCOPY);
     canvas->Unlock();
     ::GdiFlush();
+    font_->Assign(canvas->Font());
     if (src->PixelFormat() != pf32bit) ResetAlpha();
     if (src->Transparent()) {
       TColor32 key = Color32(ColorToRGB(src->TransparentColor())) & 0x00FFFFFF;
@@ -111,4 +113,39 @@ void TBitmap32::SaveToFile(const String& fileName) const {
   TBitmap bitmap;
   AssignToGraphic(&bitmap);
   bitmap.SaveToFile(fileName);
+}
+
+// ---------------------------------------------------------------------------
+// Canvas and font
+
+TCanvas* TBitmap32::Canvas() {
+  if (!canvas_) {
+    canvas_ = new TCanvas;
+    canvas_->SetHandle(HDC(DCHandle()));
+    canvas_->OnChange = TNotifyEvent(this, &TBitmap32::CanvasChanged);
+  }
+  return canvas_;
+}
+
+void TBitmap32::DeleteCanvas() {
+  if (!canvas_) return;
+  canvas_->SetHandle(nullptr);
+  delete canvas_;
+  canvas_ = nullptr;
+}
+
+void TBitmap32::HandleChanged() {
+  if (canvas_) canvas_->SetHandle(HDC(DCHandle()));
+  OnHandleChanged(this);
+}
+
+void TBitmap32::SetFont(const TFont* value) {
+  font_->Assign(value);
+  FontChanged(font_);
+}
+
+void TBitmap32::FontChanged(TObject*) {
+  if (!selectedFont_) return;
+  if (DCHandle()) ::SelectObject(HDC(DCHandle()), ::GetStockObject(SYSTEM_FONT));
+  selectedFont_ = nullptr;
 }

@@ -87,4 +87,28 @@ TEST(GR32Conversion, ToPlatformBitmapsAndBitmapFiles) {
   EXPECT_TRUE(back.Equal(&b));
 }
 
+TEST(GR32Conversion, CanvasSharesThePixels) {
+  TBitmap32 b;
+  b.SetSize(4, 4);
+  b.Clear(0xFF000000);
+  int changes = 0;
+  b.OnChange = TNotifyEvent::Function([&](TObject*) { ++changes; });
+  TCanvas* canvas = b.Canvas();
+  EXPECT_TRUE(b.CanvasAllocated());
+  EXPECT_EQ(canvas->Handle(), HDC(b.DCHandle()));
+  canvas->Brush()->SetColor(RGB(0, 0, 255));
+  canvas->FillRect(TRect{1, 1, 3, 3});
+  ::GdiFlush();
+  EXPECT_EQ(b.GetPixel(1, 1) & 0xFFFFFF, 0x0000FFu);
+  EXPECT_EQ(b.GetPixel(0, 0), 0xFF000000u);
+  EXPECT_GE(changes, 1);  // canvas changes reach the bitmap
+  b.SetSize(6, 6);        // a new store: the canvas goes with the old one
+  EXPECT_FALSE(b.CanvasAllocated());
+  EXPECT_EQ(b.Canvas()->Handle(), HDC(b.DCHandle()));
+  TFont font;
+  font.SetName("Arial");
+  b.SetFont(&font);
+  EXPECT_EQ(b.Font()->Name(), "Arial");
+}
+
 }  // namespace
