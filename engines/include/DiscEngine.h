@@ -72,11 +72,9 @@ protected:
   ~DiscEngine() = default;  // the engine lives for the whole run; Release frees it
 };
 
-// The module's one export (ordinal 10).
+// The module's one export (ordinal 10, by its .def file).
 extern "C" {
-#if defined(VARNEL_BUILDING_DISC_ENGINE)
-__declspec(dllexport)
-#else
+#if !defined(VARNEL_BUILDING_DISC_ENGINE)
 __declspec(dllimport)
 #endif
 DiscEngine* VARNEL_STDCALL CreateDiscEngine();

