@@ -188,6 +188,43 @@ TEST_P(GR32Transfers, DraftAndLinearStretch) {
   EXPECT_LT(Ch(big.GetPixel(1, 0), 0), Ch(big.GetPixel(2, 0), 0));
 }
 
+TEST_P(GR32Transfers, MeasuringReportsTheAreaWithoutDrawing) {
+  TBitmap32 src, dst;
+  Gradient(src, 3, 3);
+  dst.SetSize(4, 4);
+  dst.Clear(0xFF000000);
+  AreaLog log;
+  dst.BeginMeasuring(TAreaChangedEvent(&log, &AreaLog::Area));
+  BlockTransfer(&dst, 2, 2, dst.BoundsRect(), &src, src.BoundsRect(), dmOpaque);
+  StretchTransfer(&dst, TRect{-1, 0, 7, 2}, dst.BoundsRect(), &src, src.BoundsRect(), src.Resampler(), dmOpaque);
+  dst.EndMeasuring();
+  EXPECT_EQ(log.areas, (std::vector<TRect>{TRect{2, 2, 5, 5}, TRect{-1, 0, 7, 2}}));
+  for (int i = 0; i < 16; ++i) EXPECT_EQ(dst.Bits()[i], 0xFF000000u);
+}
+
+TEST_P(GR32Transfers, BlendTransferOfTwoSources) {
+  TBitmap32 f, b, dst;
+  f.SetSize(3, 2);
+  f.Clear(0x80102030);
+  b.SetSize(2, 3);
+  b.Clear(0x40010203);
+  dst.SetSize(4, 4);
+  dst.Clear(0);
+  AreaLog log;
+  dst.OnAreaChanged = TAreaChangedEvent(&log, &AreaLog::Area);
+  BlendTransfer(&dst, 1, 1, dst.BoundsRect(), &f, f.BoundsRect(), &b, b.BoundsRect(), ColorAdd);
+  EXPECT_EQ(dst.GetPixel(1, 1), 0xC0112233u);
+  EXPECT_EQ(dst.GetPixel(2, 2), 0xC0112233u);
+  EXPECT_EQ(dst.GetPixel(3, 1), 0u);  // outside the back source
+  EXPECT_EQ(dst.GetPixel(1, 3), 0u);  // outside the front source
+  ASSERT_EQ(log.areas.size(), 1u);
+  EXPECT_EQ(log.areas[0], (TRect{1, 1, 3, 3}));
+  BlendTransfer(&dst, 0, 0, dst.BoundsRect(), &f, f.BoundsRect(), &b, b.BoundsRect(),
+                [](TColor32 fc, TColor32, TColor32 m) { return fc ^ m; }, 0x55);
+  EXPECT_EQ(dst.GetPixel(0, 0), 0x80102030u ^ 0x55u);
+  EXPECT_THROW(BlendTransfer(&dst, 0, 0, TRect{}, nullptr, TRect{}, &b, TRect{}, ColorAdd), EBitmapException);
+}
+
 GR32_BOTH_BINDINGS(GR32Transfers);
 
 TEST(GR32Kernels, ClustersSumTo256) {
