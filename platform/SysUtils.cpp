@@ -71,7 +71,7 @@ String GeneralText(Extended value, int precision) {
   int exponent;
   DecimalDigits(value, precision, digits, exponent);
   String sign = value < 0 ? "-" : "";
-  if (exponent >= precision || exponent < -5) {
+  if (exponent >= precision || exponent < -4) {
     String mantissa = digits.substr(0, 1);
     if (digits.size() > 1) mantissa += DecimalSeparator + digits.substr(1);
     return sign + mantissa + "E" + ExponentText(exponent, 0, false);

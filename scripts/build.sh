@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
 # Installs what is missing, cross-builds the dependencies and builds everything.
-#   scripts/build.sh [build-dir]      (default: build)
+#   scripts/build.sh [build-dir] [i686|x86_64]     (default: build, i686)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(realpath -m "${1:-$root/build}")
+arch=${2:-i686}
+toolchain=$root/cmake/toolchain-$arch.cmake
 
 "$root/scripts/setup.sh"
 mkdir -p "$build"
-"$root/scripts/deps.sh" "$build/deps.cmake" >/dev/null
+"$root/scripts/deps.sh" "$build/deps.cmake" "$arch" >/dev/null
+# A build folder configured with another toolchain file is configured anew.
+if [ -f "$build/CMakeCache.txt" ] && ! grep -q "^CMAKE_TOOLCHAIN_FILE:.*=$toolchain\$" "$build/CMakeCache.txt"; then
+  rm -rf "$build/CMakeCache.txt" "$build/CMakeFiles"
+fi
 if [ ! -f "$build/CMakeCache.txt" ]; then
-  cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw32.cmake" \
-    -DDEPS_FILE="$build/deps.cmake" >/dev/null
+  cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DDEPS_FILE="$build/deps.cmake" >/dev/null
 fi
 cmake --build "$build" -j"$(nproc)" 2>&1 | { grep -v -E '^\[ *[0-9]+%\]|^(Consolidate|Scanning|Built) ' || true; }

@@ -3,19 +3,20 @@
 # source packages, into a cache outside the work tree keyed by package version and
 # recipe. Writes a CMake file naming each library's prefix; prints that file's path.
 #
-#   scripts/deps.sh <output-cmake-file>
+#   scripts/deps.sh <output-cmake-file> [i686|x86_64]     (default i686)
 #
 # One recipe per library in scripts/deps/<name>.sh. A recipe sets `package` (the
 # Debian source package) and defines `build_recipe <source-dir> <prefix>`.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
-out_file=${1:?usage: deps.sh <output-cmake-file>}
+out_file=${1:?usage: deps.sh <output-cmake-file> [i686|x86_64]}
+export TARGET_ARCH=${2:-i686}
 cache=${VARNEL_DEPS_CACHE:-$HOME/.cache/varnel-revo-deps}
 jobs=$(nproc)
-export CROSS=i686-w64-mingw32
+export CROSS=$TARGET_ARCH-w64-mingw32
 export CC=$CROSS-gcc-posix CXX=$CROSS-g++-posix AR=$CROSS-ar RANLIB=$CROSS-ranlib
-export TOOLCHAIN_FILE=$here/../cmake/toolchain-mingw32.cmake
+export TOOLCHAIN_FILE=$here/../cmake/toolchain-$TARGET_ARCH.cmake
 mkdir -p "$cache"
 
 sudo_cmd=()
@@ -55,10 +56,11 @@ build_one() {
     version=$(source_version "$package")
     [ -n "$version" ] || { echo "deps: no source package $package" >&2; exit 1; }
     key=$(sha1sum "$recipe" | cut -c1-10)
-    prefix="$cache/$name-${version//:/_}-$key"
+    prefix="$cache/$TARGET_ARCH/$name-${version//:/_}-$key"
     if [ ! -f "$prefix/.done" ]; then
       echo "deps: building $name $version" >&2
       rm -rf "$prefix" "$prefix.src"
+      mkdir -p "$(dirname "$prefix")"
       unpack_source "$package" "$prefix.src"
       (cd "$prefix.src" && build_recipe "$prefix.src" "$prefix") > "$prefix.log" 2>&1 ||
         { echo "deps: $name failed, see $prefix.log" >&2; tail -n 30 "$prefix.log" >&2; exit 1; }

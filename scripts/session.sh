@@ -1,5 +1,5 @@
-# Sourced: starts a private Xvfb display and a private Wine prefix for this shell
-# and stops both when the shell exits.
+# Sourced: starts a private Xvfb display (unless given --no-xvfb) and a private Wine
+# prefix for this shell, and stops both when the shell exits.
 #   WINE_PREFIX_DIR  the prefix folder (created on first use)
 
 start_xvfb() {
@@ -22,9 +22,11 @@ start_wine() {
   export WINEPREFIX=$WINE_PREFIX_DIR
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
+  local wine=${VARNEL_WINE:-wine}
   export WINEARCH=win32
+  [ "$wine" = wine ] || export WINEARCH=win64
   local cache=${VARNEL_DEPS_CACHE:-$HOME/.cache/varnel-revo-deps}
-  local template="$cache/wineprefix-$(wine --version | tr -c 'a-zA-Z0-9.\n-' _)"
+  local template="$cache/wineprefix-$WINEARCH-$("$wine" --version | tr -c 'a-zA-Z0-9.\n-' _)"
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     rm -rf "$WINEPREFIX"
     mkdir -p "$(dirname "$WINEPREFIX")"
@@ -35,7 +37,7 @@ start_wine() {
         echo "test: creating the Wine prefix (once per machine)" >&2
         WINEPREFIX="$template.tmp"
         rm -rf "$WINEPREFIX"
-        wineboot -i >/dev/null 2>&1 || true
+        "$wine" wineboot -i >/dev/null 2>&1 || true
         wineserver -w 2>/dev/null || true
         touch "$template.tmp/.done" && rm -rf "$template" && mv "$template.tmp" "$template"
       fi
@@ -52,5 +54,5 @@ stop_session() {
 }
 
 trap stop_session EXIT
-start_xvfb
+[ "${1:-}" = --no-xvfb ] || start_xvfb
 start_wine

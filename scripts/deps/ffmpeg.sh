@@ -12,7 +12,7 @@ ffmpeg_parsers=mpegvideo,ac3,dca,mpegaudio,dvdsub,aac,flac,mpeg4video,h263,vorbi
 
 build_recipe() {
   local src=$1 prefix=$2
-  ./configure --prefix="$prefix" --enable-cross-compile --arch=x86 --target-os=mingw32 \
+  ./configure --prefix="$prefix" --enable-cross-compile --arch=$TARGET_ARCH --target-os=mingw32 \
     --cross-prefix=$CROSS- --cc="$CC" --cxx="$CXX" \
     --disable-everything --disable-autodetect --disable-programs --disable-doc --disable-network \
     --disable-x86asm --disable-debug --disable-avdevice --disable-avfilter --disable-postproc \

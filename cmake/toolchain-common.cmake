@@ -1,8 +1,9 @@
-# Cross toolchain: 32-bit Windows through MinGW-w64 (posix threads), run under Wine.
+# Shared by the toolchain files: MinGW-w64 (posix threads) for VARNEL_TARGET_ARCH,
+# programs run under Wine through scripts/wine-run.sh.
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
+set(CMAKE_SYSTEM_PROCESSOR ${VARNEL_TARGET_ARCH})
 
-set(TARGET_TRIPLE i686-w64-mingw32)
+set(TARGET_TRIPLE ${VARNEL_TARGET_ARCH}-w64-mingw32)
 set(CMAKE_C_COMPILER   ${TARGET_TRIPLE}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${TARGET_TRIPLE}-g++-posix)
 set(CMAKE_RC_COMPILER  ${TARGET_TRIPLE}-windres)
