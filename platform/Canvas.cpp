@@ -66,8 +66,13 @@ void TCanvas::RequiredState(unsigned state) {
       ::SelectObject(handle_, static_cast<HGDIOBJ>(brush.get()));
       selectedBrush_ = brush;
     }
-    ::SetBkColor(handle_, static_cast<COLORREF>(ColorToRGB(brush_->Color())));
-    ::SetBkMode(handle_, brush_->Style() == bsClear ? TRANSPARENT : OPAQUE);
+    // A solid brush is also the text background; a hatched or clear one leaves
+    // the background as it is (and a hatch needs a background colour unlike its
+    // own to show its lines).
+    COLORREF color = static_cast<COLORREF>(ColorToRGB(brush_->Color()));
+    bool solid = brush_->Style() == bsSolid;
+    ::SetBkColor(handle_, solid ? color : ~color & 0xFFFFFF);
+    ::SetBkMode(handle_, solid ? OPAQUE : TRANSPARENT);
   }
 }
 
@@ -201,7 +206,7 @@ void TCanvas::TextOut(int x, int y, const String& text) {
 void TCanvas::TextRect(const TRect& rect, int x, int y, const String& text) {
   Changing();
   RequiredState(csHandleValid | csFontValid | csBrushValid);
-  UINT options = ETO_CLIPPED | (brush_->Style() != bsClear ? ETO_OPAQUE : 0);
+  UINT options = ETO_CLIPPED | (brush_->Style() == bsSolid ? ETO_OPAQUE : 0);
   ::ExtTextOutA(handle_, x, y, options, reinterpret_cast<const RECT*>(&rect), text.data(),
                 static_cast<UINT>(text.size()), nullptr);
   Changed();

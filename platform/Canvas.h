@@ -80,10 +80,10 @@ public:
   // The dotted focus frame, drawn by xor: a second call takes it away.
   void DrawFocusRect(const TRect& rect);
 
-  // Text in the font's colour; the background is the brush's colour unless the
-  // brush is clear. TextOut moves the pen position to the end of the text.
+  // Text in the font's colour; the background is the brush's colour when the
+  // brush is solid, and stays as it was otherwise. TextOut moves the pen position to the end of the text.
   void TextOut(int x, int y, const String& text);
-  // Text at (x, y) clipped to `rect`, which is filled first unless the brush is clear.
+  // Text at (x, y) clipped to `rect`, which is filled first when the brush is solid.
   void TextRect(const TRect& rect, int x, int y, const String& text);
   // DrawText into `rect` with the flags; with DT_CALCRECT `rect` receives the
   // size the text needs and nothing is drawn. Returns the text's height.

@@ -373,3 +373,38 @@ TEST(Bitmap, LoadsFromAndSavesToFiles) {
   EXPECT_THROW(loaded.LoadFromFile(name), EFOpenError);
   EXPECT_EQ(PixelOf(loaded, 1, 0), clTeal);
 }
+
+TEST(Bitmap, LoadsBitmapResources) {
+  // A module with two bitmap resources: a copy of this program with an 8-bit and a
+  // 24-bit bitmap added under a name and a number.
+  char self[MAX_PATH], folder[MAX_PATH];
+  ::GetModuleFileNameA(nullptr, self, MAX_PATH);
+  ::GetTempPathA(MAX_PATH, folder);
+  String module = String(folder) + "graphics-test-resources.exe";
+  ASSERT_TRUE(::CopyFileA(self, module.c_str(), FALSE));
+  TBitmap palette(3, 2, pf8bit), direct(2, 2, pf24bit);
+  palette.Canvas()->SetPixels(2, 1, clRed);
+  direct.Canvas()->SetPixels(0, 1, clBlue);
+  String paletteDib = Saved(palette).substr(14), directDib = Saved(direct).substr(14);
+  HANDLE update = ::BeginUpdateResourceA(module.c_str(), FALSE);
+  ASSERT_NE(update, nullptr);
+  const WORD language = MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL);
+  ASSERT_TRUE(::UpdateResourceA(update, MAKEINTRESOURCEA(2), "SAMPLE", language, paletteDib.data(),
+                                static_cast<DWORD>(paletteDib.size())));
+  ASSERT_TRUE(::UpdateResourceA(update, MAKEINTRESOURCEA(2), MAKEINTRESOURCEA(7), language, directDib.data(),
+                                static_cast<DWORD>(directDib.size())));
+  ASSERT_TRUE(::EndUpdateResourceA(update, FALSE));
+  HMODULE resources = ::LoadLibraryExA(module.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(resources, nullptr);
+  TBitmap loaded;
+  loaded.LoadFromResourceName(resources, "SAMPLE");
+  EXPECT_EQ(loaded.PixelFormat(), pf8bit);
+  EXPECT_EQ(loaded.Width(), 3);
+  EXPECT_EQ(PixelOf(loaded, 2, 1), clRed);
+  EXPECT_EQ(PixelOf(loaded, 0, 0), clWhite);
+  loaded.LoadFromResourceID(resources, 7);
+  EXPECT_EQ(loaded.PixelFormat(), pf24bit);
+  EXPECT_EQ(PixelOf(loaded, 0, 1), clBlue);
+  ::FreeLibrary(resources);
+  ::DeleteFileA(module.c_str());
+}

@@ -379,6 +379,40 @@ TEST(Canvas, CopyRectCopiesAndStretches) {
   EXPECT_EQ(PixelOf(target, 0, 0), clBlack);
 }
 
+TEST(Canvas, BrushesWithPatternsAndHatches) {
+  TBitmap pattern(2, 2, pf24bit);  // a checkerboard of red and white
+  pattern.Canvas()->SetPixels(0, 0, clRed);
+  pattern.Canvas()->SetPixels(1, 1, clRed);
+  TBitmap bitmap;
+  MakeWhite(bitmap, 4, 4);
+  bitmap.Canvas()->Brush()->SetBitmap(&pattern);
+  bitmap.Canvas()->FillRect(Rect(0, 0, 4, 4));
+  EXPECT_EQ(PixelOf(bitmap, 0, 0), clRed);
+  EXPECT_EQ(PixelOf(bitmap, 1, 0), clWhite);
+  EXPECT_EQ(PixelOf(bitmap, 3, 3), clRed);
+  EXPECT_EQ(CountOtherThan(bitmap, Rect(0, 0, 4, 4), clRed), 8);
+
+  bitmap.Canvas()->Brush()->SetBitmap(nullptr);
+  MakeWhite(bitmap, 8, 8);
+  bitmap.Canvas()->Brush()->SetColor(clBlack);
+  bitmap.Canvas()->Brush()->SetStyle(bsHorizontal);
+  bitmap.Canvas()->FillRect(Rect(0, 0, 8, 8));
+  int blackRows = 0;
+  for (int y = 0; y < 8; ++y) blackRows += CountOtherThan(bitmap, Rect(0, y, 8, y + 1), clBlack) == 0;
+  EXPECT_EQ(blackRows, 1);  // one line in eight, the rest in the background colour
+}
+
+TEST(Canvas, WidePenDrawsAWideLine) {
+  TBitmap bitmap;
+  MakeWhite(bitmap, 10, 10);
+  bitmap.Canvas()->Pen()->SetWidth(3);
+  bitmap.Canvas()->MoveTo(0, 5);
+  bitmap.Canvas()->LineTo(10, 5);
+  EXPECT_EQ(PixelOf(bitmap, 5, 4), clBlack);
+  EXPECT_EQ(PixelOf(bitmap, 5, 6), clBlack);
+  EXPECT_EQ(PixelOf(bitmap, 5, 2), clWhite);
+}
+
 TEST(Canvas, LockCountsNestedLocks) {
   TCanvas canvas;
   canvas.Lock();
