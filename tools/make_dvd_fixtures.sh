@@ -30,8 +30,8 @@ ff=(ffmpeg -hide_banner -loglevel fatal -y)
   -f dvd "$work/t1_av.mpg"
 
 # Its subtitle: one small picture (white text box on transparent) from 0.5 s to 2.5 s.
-"${ff[@]}" -f lavfi -i "color=c=black@0.0:size=352x288,format=rgba" -frames:v 1 \
-  -vf "drawbox=x=96:y=220:w=160:h=32:color=white@1.0:t=fill" "$work/sub.png"
+"${ff[@]}" -f lavfi -i "color=c=white:size=160x32" -frames:v 1 \
+  -vf "format=rgba,pad=352:288:96:220:color=black@0.0" "$work/sub.png"
 cat > "$work/sub.xml" <<XML
 <subpictures format="PAL">
   <stream>

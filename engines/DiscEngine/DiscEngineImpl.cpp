@@ -132,17 +132,20 @@ public:
     if (IsPlaying()) return;
     try {
       TitleDecoder decoder;
-      if (!s_.MakeDecoder(decoder, true, false, s_.Position)) return;
-      VideoFrame frame;
+      const TitleLayout* t = s_.SelectedTitle();
+      if (!t || !s_.MakeDecoder(decoder, true, false, s_.Position)) return;
+      auto skip = static_cast<std::int64_t>(s_.Position * t->FrameRateNum / t->FrameRateDen);
+      VideoFrame frame, last;
       AudioBlock block;
-      for (int i = 0; i < 10000; ++i) {
+      for (std::int64_t index = 0;;) {
         DecodeStatus st = decoder.Next(frame, block);
-        if (st == DecodeStatus::Video) {
-          DeliverPreview(frame);
-          return;
-        }
-        if (st != DecodeStatus::Audio) return;
+        if (st == DecodeStatus::Audio) continue;
+        if (st != DecodeStatus::Video) break;
+        last = std::move(frame);
+        if (index++ >= skip) break;
       }
+      // At the very end of the title the last frame stands in.
+      if (!last.Data.empty() && !decoder.Scrambled()) DeliverPreview(last);
     } catch (...) {
     }
   }
@@ -225,6 +228,8 @@ private:
       WaveOut sound;
       if (t && s_.MakeDecoder(decoder, true, withSound_, start)) {
         double fps = static_cast<double>(t->FrameRateNum) / t->FrameRateDen;
+        auto skipFrames = static_cast<std::int64_t>(start * fps);
+        double skipAudio = start;  // seconds of sound still to skip
         auto begin = std::chrono::steady_clock::now();
         std::int64_t frames = 0;
         VideoFrame frame;
@@ -234,10 +239,17 @@ private:
           decoder.SetGain(EngineState::GainOf(s_.Volume));
           DecodeStatus st = decoder.Next(frame, block);
           if (st == DecodeStatus::Audio) {
-            sound.Write(block.Samples, block.Rate);
+            double seconds = block.Rate > 0 ? block.Samples.size() / 2.0 / block.Rate : 0.0;
+            if (skipAudio > 0.0) skipAudio -= seconds;
+            else sound.Write(block.Samples, block.Rate);
             continue;
           }
           if (st != DecodeStatus::Video) break;
+          if (skipFrames > 0) {
+            --skipFrames;
+            begin = std::chrono::steady_clock::now();
+            continue;
+          }
           auto due = begin + std::chrono::microseconds(static_cast<std::int64_t>(frames * 1e6 / fps));
           while (!stopPreview_ && std::chrono::steady_clock::now() < due)
             std::this_thread::sleep_for(std::chrono::milliseconds(2));

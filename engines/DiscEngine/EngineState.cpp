@@ -33,10 +33,8 @@ bool EngineState::MakeDecoder(TitleDecoder& decoder, bool wantVideo, bool wantAu
   options.Palette = title->HasPalette ? title->Palette : nullptr;
   options.Picture = Picture;
   options.Gain = GainOf(Volume);
-  std::uint64_t position = 0;
-  if (startSeconds > 0.0 && title->Info.Duration > 0.0)
-    position = static_cast<std::uint64_t>(stream->Size() * std::min(1.0, startSeconds / title->Info.Duration));
-  return decoder.Open(std::move(stream), options, position);
+  (void)startSeconds;
+  return decoder.Open(std::move(stream), options, 0);
 }
 
 }  // namespace disc

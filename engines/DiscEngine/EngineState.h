@@ -35,7 +35,8 @@ struct EngineState {
   EngineState() { std::fill(std::begin(Chapters), std::end(Chapters), 1); }
 
   const TitleLayout* SelectedTitle() const;
-  // The decoder set-up for the selected title and streams; false when there is none.
+  // The decoder set-up for the selected title and streams, reading from the title's
+  // start (the caller skips what lies before its position); false when there is none.
   bool MakeDecoder(TitleDecoder& decoder, bool wantVideo, bool wantAudio, double startSeconds) const;
   // Audio factor of a volume value: 3.0 plays the disc's own level, 0 is silence.
   static double GainOf(double volume);

@@ -68,10 +68,26 @@ int TitleDecoder::ReadPacket(void* opaque, std::uint8_t* buffer, int size) {
   return n == 0 ? AVERROR_EOF : n;
 }
 
+std::int64_t TitleDecoder::SeekStream(void* opaque, std::int64_t offset, int whence) {
+  auto* self = static_cast<TitleDecoder*>(opaque);
+  TitleStream& stream = *self->stream_;
+  if (whence & AVSEEK_SIZE) return static_cast<std::int64_t>(stream.Size());
+  std::int64_t target;
+  switch (whence & ~AVSEEK_FORCE) {
+    case SEEK_SET: target = offset; break;
+    case SEEK_CUR: target = static_cast<std::int64_t>(stream.Position()) + offset; break;
+    case SEEK_END: target = static_cast<std::int64_t>(stream.Size()) + offset; break;
+    default: return -1;
+  }
+  if (target < 0 || !stream.Seek(static_cast<std::uint64_t>(target))) return -1;
+  return target;
+}
+
 bool TitleDecoder::OpenFormat() {
   auto* buffer = static_cast<std::uint8_t*>(av_malloc(kIoBufferSize));
   if (!buffer) return false;
-  io_ = avio_alloc_context(buffer, kIoBufferSize, 0, this, &TitleDecoder::ReadPacket, nullptr, nullptr);
+  io_ = avio_alloc_context(buffer, kIoBufferSize, 0, this, &TitleDecoder::ReadPacket, nullptr,
+                           &TitleDecoder::SeekStream);
   if (!io_) {
     av_free(buffer);
     return false;
@@ -309,9 +325,11 @@ bool TitleDecoder::ReadMore() {
     if (OpenDecoderFor(index, subtitle_)) subtitleIndex_ = index;
   }
   if (index == videoIndex_) {
-    if (avcodec_send_packet(video_, packet_) >= 0 || true) ReceiveVideo();
+    avcodec_send_packet(video_, packet_);
+    ReceiveVideo();
   } else if (index == audioIndex_) {
-    if (avcodec_send_packet(audio_, packet_) >= 0 || true) ReceiveAudio();
+    avcodec_send_packet(audio_, packet_);
+    ReceiveAudio();
   } else if (index == subtitleIndex_) {
     DecodeSubtitle(packet_);
   }

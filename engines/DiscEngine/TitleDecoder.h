@@ -73,6 +73,7 @@ public:
 
 private:
   static int ReadPacket(void* opaque, std::uint8_t* buffer, int size);
+  static std::int64_t SeekStream(void* opaque, std::int64_t offset, int whence);
   void CloseFormat();
   void CloseDecoders();
   bool OpenFormat();
