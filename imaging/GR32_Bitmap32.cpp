@@ -544,7 +544,7 @@ TColor32 PackedInterpolator(Cardinal wx, Cardinal wy, const TColor32* upper, con
 
 }  // namespace
 
-TInterpolator Interpolator = nullptr;
+TInterpolator Interpolator = &PlainInterpolator;
 
 void BindInterpolator(bool packed) { Interpolator = packed ? &PackedInterpolator : &PlainInterpolator; }
 

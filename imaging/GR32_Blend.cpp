@@ -331,30 +331,33 @@ void FillMergeTables() {
 
 }  // namespace
 
-TCombineReg CombineReg;
-TCombineMem CombineMem;
-TBlendReg BlendReg;
-TBlendMem BlendMem;
-TBlendRegEx BlendRegEx;
-TBlendMemEx BlendMemEx;
-TBlendLine BlendLine;
-TBlendLineEx BlendLineEx;
-TCombineLine CombineLine;
+// Bound to the plain forms until start-up has run, so that nothing calls through a null pointer.
+TCombineReg CombineReg = blend_plain::CombineReg;
+TCombineMem CombineMem = blend_plain::CombineMem;
+TBlendReg BlendReg = blend_plain::BlendReg;
+TBlendMem BlendMem = blend_plain::BlendMem;
+TBlendRegEx BlendRegEx = blend_plain::BlendRegEx;
+TBlendMemEx BlendMemEx = blend_plain::BlendMemEx;
+TBlendLine BlendLine = blend_plain::BlendLine;
+TBlendLineEx BlendLineEx = blend_plain::BlendLineEx;
+TCombineLine CombineLine = blend_plain::CombineLine;
 TBlendReg MergeReg = &MergeRegImpl;
 TBlendMem MergeMem = &MergeMemImpl;
 TBlendRegEx MergeRegEx = &MergeRegExImpl;
 TBlendMemEx MergeMemEx = &MergeMemExImpl;
 TBlendLine MergeLine = &MergeLineImpl;
 TBlendLineEx MergeLineEx = &MergeLineExImpl;
-TColorOp ColorAdd, ColorSub, ColorDiv = &blend_plain::ColorDiv, ColorModulate, ColorMax, ColorMin, ColorDifference,
-    ColorAverage, ColorExclusion;
-TColorScale ColorScale;
-TBlendReg BLEND_REG[2];
-TBlendMem BLEND_MEM[2];
-TBlendRegEx BLEND_REG_EX[2];
-TBlendMemEx BLEND_MEM_EX[2];
-TBlendLine BLEND_LINE[2];
-TBlendLineEx BLEND_LINE_EX[2];
+TColorOp ColorAdd = blend_plain::ColorAdd, ColorSub = blend_plain::ColorSub, ColorDiv = blend_plain::ColorDiv,
+         ColorModulate = blend_plain::ColorModulate, ColorMax = blend_plain::ColorMax,
+         ColorMin = blend_plain::ColorMin, ColorDifference = blend_plain::ColorDifference,
+         ColorAverage = blend_plain::ColorAverage, ColorExclusion = blend_plain::ColorExclusion;
+TColorScale ColorScale = blend_plain::ColorScale;
+TBlendReg BLEND_REG[2] = {blend_plain::BlendReg, &MergeRegImpl};
+TBlendMem BLEND_MEM[2] = {blend_plain::BlendMem, &MergeMemImpl};
+TBlendRegEx BLEND_REG_EX[2] = {blend_plain::BlendRegEx, &MergeRegExImpl};
+TBlendMemEx BLEND_MEM_EX[2] = {blend_plain::BlendMemEx, &MergeMemExImpl};
+TBlendLine BLEND_LINE[2] = {blend_plain::BlendLine, &MergeLineImpl};
+TBlendLineEx BLEND_LINE_EX[2] = {blend_plain::BlendLineEx, &MergeLineExImpl};
 bool MMX_ACTIVE = false;
 
 void BindBlendFunctions(bool packed, bool extendedPacked) {

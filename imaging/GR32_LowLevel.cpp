@@ -76,7 +76,14 @@ void FillLongwordPacked(void* dest, Integer count, Cardinal value) {
   for (; i < count; ++i) p[i] = value;
 }
 
-TFillLongword FillLongword = HasMMX() ? &FillLongwordPacked : &FillLongwordPlain;
+// The plain form until start-up has chosen, so that nothing calls through a null pointer.
+TFillLongword FillLongword = &FillLongwordPlain;
+
+namespace {
+struct LowLevelStartup {
+  LowLevelStartup() { FillLongword = HasMMX() ? &FillLongwordPacked : &FillLongwordPlain; }
+} lowLevelStartup;
+}  // namespace
 
 void FillWord(void* dest, Integer count, Word value) {
   Word* p = static_cast<Word*>(dest);

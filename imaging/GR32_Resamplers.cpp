@@ -379,8 +379,8 @@ void DraftStretch(TBitmap32* dst, const TRect& dstRect, const TRect& dstClip, TB
 
 }  // namespace
 
-TAverageBlock AverageBlock = nullptr;
-TBilinearPixel BilinearPixel = nullptr;
+TAverageBlock AverageBlock = &PlainAverageBlock;
+TBilinearPixel BilinearPixel = &PlainBilinearPixel;
 
 void BindResamplerFunctions(bool packed) {
   AverageBlock = packed ? &PackedAverageBlock : &PlainAverageBlock;
