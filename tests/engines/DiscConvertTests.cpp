@@ -288,3 +288,20 @@ TEST(DiscConvert, PauseAndResumeFromATimerLetTheConversionFinish) {
   EXPECT_GE(gTicks, 5);  // the timer kept firing while the engine was paused
   EXPECT_NEAR(r.TotalFrames, 75, 1);
 }
+
+TEST(DiscConvert, VobFileTitleConvertsLikeTheDiscTitle) {
+  Recorder r;
+  auto engine = NewEngine();
+  String path = Fixture("vob\\title1.vob");
+  char* paths[1] = {path.data()};
+  ASSERT_TRUE(engine->OpenVOBFiles(paths, 1, nullptr, nullptr, nullptr, nullptr));
+  DiscEngineCallbacks cb = r.Callbacks();
+  engine->SetCallbacks(&cb);
+  engine->SelectTitle(0);
+  engine->SelectAudioStream(0);
+  WholeTitle(*engine);
+  ASSERT_EQ(engine->Convert(), crCompleted);
+  ASSERT_EQ(r.Pieces.size(), 1u);
+  EXPECT_NEAR(r.TotalFrames, 75, 1);
+  EXPECT_NEAR(static_cast<double>(r.TotalSampleFrames), 3 * kRate, kAudioSlack);
+}
