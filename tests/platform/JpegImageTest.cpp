@@ -118,6 +118,7 @@ TEST(JpegImage, CorruptFilesRaiseAndLeaveThePictureAsItWas) {
       {"only the start marker", valid.substr(0, 2)},
       {"truncated header", valid.substr(0, 100)},
       {"truncated picture data", valid.substr(0, valid.size() - 60)},
+      {"last bytes cut off", valid.substr(0, valid.size() - 8)},
       {"garbage after the start marker", valid.substr(0, 2) + String(200, '\x55')},
   };
   for (const Case& c : cases) {
