@@ -1,0 +1,3 @@
+#include "app/AppInfo.h"
+
+String ApplicationTitle() { return String(kProductName) + " v" + kVersionText; }

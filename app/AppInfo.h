@@ -1,0 +1,10 @@
+// The program's name and version as its windows and message boxes show them.
+#pragma once
+
+#include "platform/System.h"
+
+constexpr char kProductName[] = "Varnel Revo";
+constexpr char kVersionText[] = "4.0.0";
+
+// "Varnel Revo v4.0.0", the application's title.
+String ApplicationTitle();

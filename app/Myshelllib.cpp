@@ -1,0 +1,52 @@
+#include "app/Myshelllib.h"
+
+#include "platform/FileUtils.h"
+#include "platform/WinApi.h"
+
+#include <shlobj.h>
+
+namespace {
+
+int currentCursor = MyCursor::kDefault;
+MessageBoxHandler messageBoxHandler = nullptr;
+
+LPCSTR SystemCursorName(int cursor) {
+  switch (cursor) {
+    case MyCursor::kHourGlass: return IDC_WAIT;
+    case -3: return IDC_CROSS;
+    case -4: return IDC_IBEAM;
+    case -19: return IDC_APPSTARTING;
+    case -21: return IDC_HAND;
+    default: return IDC_ARROW;
+  }
+}
+
+void SetScreenCursor(int cursor) {
+  currentCursor = cursor;
+  ::SetCursor(::LoadCursorA(nullptr, SystemCursorName(cursor)));
+}
+
+}  // namespace
+
+void SetMessageBoxHandler(MessageBoxHandler handler) { messageBoxHandler = handler; }
+
+int AppMessageBox(const String& text, const String& caption, int flags) {
+  if (messageBoxHandler) return messageBoxHandler(text, caption, flags);
+  return ::MessageBoxA(::GetActiveWindow(), text.c_str(), caption.c_str(), static_cast<UINT>(flags));
+}
+
+MyCursor::MyCursor(int cursor) { SetScreenCursor(cursor); }
+
+MyCursor::~MyCursor() { SetScreenCursor(kDefault); }
+
+int ScreenCursor() { return currentCursor; }
+
+String GetHelpFileName() { return ProgramFolder() + "VarnelRevo.chm"; }
+
+String GetMyDocumentsFolder() {
+  char path[MAX_PATH + 1] = {};
+  if (::SHGetSpecialFolderPathA(::GetActiveWindow(), path, CSIDL_PERSONAL, TRUE) && path[0] != '\0') {
+    return ExcludeTrailingBackslash(path);
+  }
+  return ExcludeTrailingBackslash(ProgramFolder());
+}
