@@ -52,9 +52,11 @@ struct EncoderModuleTable {
   EncodeBlockEntry EncodeBlock;      // negative: failure
   EndEncodingEntry EndEncoding;      // finishes and closes the file
 };
+#if VARNEL_LAYOUT_32
 static_assert(offsetof(EncoderModuleTable, BeginEncoding) == 5 * 4);
 static_assert(offsetof(EncoderModuleTable, EncodeBlock) == 6 * 4);
 static_assert(offsetof(EncoderModuleTable, EndEncoding) == 7 * 4);
+#endif
 
 using GetEncoderModuleEntry = EncoderModuleTable*(VARNEL_STDCALL*)();
 inline constexpr char kGetEncoderModuleName[] = "GetEncoderModule";
