@@ -1,0 +1,34 @@
+// The image data of a PNG: the consecutive IDAT chunks as one zlib stream, decoded
+// into the picture's storage, and the picture encoded back into IDAT chunks.
+#pragma once
+
+#include <cstdint>
+
+#include "imaging/png/Filters.h"
+#include "imaging/png/Format.h"
+#include "imaging/png/ImageStore.h"
+#include "platform/Streams.h"
+
+namespace png {
+
+// Decodes with the stream at the data of the first IDAT chunk (`size` bytes) and
+// leaves it after the CRC of the last IDAT chunk consumed. Rows that the data do
+// not reach stay zero. Throws Failure: kInvalidCrc (a chunk's CRC differs, or the
+// stream ends inside the data), kMissingMultipleIdat (the data continue into a
+// chunk not named IDAT), kZlibError, kUnexpectedEnd (the compressed stream ends or
+// stops making progress before the last row).
+void DecodeImageData(TStream& stream, std::uint32_t size, const Header& header, ImageStore& store,
+                     const std::uint8_t* gamma);
+
+struct EncodeOptions {
+  FilterSet filters;
+  int compressionLevel;
+  std::uint32_t maxIdatSize;
+  const std::uint8_t* inverseGamma;
+};
+
+// Writes the picture as one zlib stream cut into IDAT chunks of maxIdatSize bytes
+// (the last one shorter). `header` is the written header (depth 2 already 4).
+void EncodeImageData(TStream& stream, const Header& header, const ImageStore& store, const EncodeOptions& options);
+
+}  // namespace png

@@ -1,0 +1,150 @@
+#include <zlib.h>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "imaging/png/ByteOrder.h"
+#include "imaging/png/ChunkIO.h"
+#include "imaging/png/Crc.h"
+#include "imaging/png/ImageData.h"
+#include "imaging/png/Messages.h"
+#include "imaging/png/RowCodec.h"
+
+namespace png {
+
+namespace {
+
+constexpr std::uint32_t kInputBuffer = 65535;
+
+// Inflates the data of consecutive IDAT chunks, checking each chunk's CRC.
+class IdatInflater {
+public:
+  IdatInflater(TStream& stream, std::uint32_t size) : stream_(stream), input_(kInputBuffer) {
+    crc_ = update_crc(0xFFFFFFFFu, "IDAT", 4);
+    end_ = stream_.Position() + size;
+    if (inflateInit(&z_) != Z_OK) Fail(kZlibError, Z_MEM_ERROR);
+  }
+  ~IdatInflater() { inflateEnd(&z_); }
+
+  // Fills `count` bytes; fewer only when the stream itself ran out.
+  std::uint32_t Read(std::uint8_t* buffer, std::uint32_t count) {
+    if (ended_) Fail(kUnexpectedEnd);
+    z_.next_out = buffer;
+    z_.avail_out = count;
+    while (z_.avail_out > 0) {
+      if (z_.avail_in == 0) {
+        if (stream_.Position() >= end_) NextChunk();
+        const std::int64_t want = std::min<std::int64_t>(kInputBuffer, end_ - stream_.Position());
+        const std::int64_t got = want > 0 ? stream_.Read(input_.data(), want) : 0;
+        if (got <= 0) break;
+        crc_ = update_crc(crc_, input_.data(), std::size_t(got));
+        z_.next_in = input_.data();
+        z_.avail_in = uInt(got);
+      }
+      const uInt inBefore = z_.avail_in, outBefore = z_.avail_out;
+      const int rc = inflate(&z_, Z_NO_FLUSH);
+      if (rc < 0 && rc != Z_BUF_ERROR) Fail(kZlibError, rc);
+      if (rc == Z_STREAM_END) {
+        ended_ = true;
+        if (z_.avail_out > 0) Fail(kUnexpectedEnd);
+        break;
+      }
+      if (z_.avail_in == inBefore && z_.avail_out == outBefore) Fail(kUnexpectedEnd);
+    }
+    return count - z_.avail_out;
+  }
+
+  // Takes the rest of the current chunk and checks its CRC.
+  void Finish() {
+    while (stream_.Position() < end_) {
+      const std::int64_t want = std::min<std::int64_t>(kInputBuffer, end_ - stream_.Position());
+      const std::int64_t got = stream_.Read(input_.data(), want);
+      if (got <= 0) break;
+      crc_ = update_crc(crc_, input_.data(), std::size_t(got));
+    }
+    CheckCrc();
+  }
+
+private:
+  void CheckCrc() {
+    std::uint32_t stored = 0;
+    if (!ReadBE32(stream_, stored) || stored != ~crc_) Fail(kInvalidCrc);
+  }
+
+  void NextChunk() {
+    CheckCrc();
+    std::uint32_t length = 0;
+    std::uint8_t name[4] = {};
+    if (!ReadBE32(stream_, length) || stream_.Read(name, 4) != 4 || std::memcmp(name, "IDAT", 4) != 0)
+      Fail(kMissingMultipleIdat);
+    crc_ = update_crc(0xFFFFFFFFu, name, 4);
+    end_ = stream_.Position() + length;
+  }
+
+  TStream& stream_;
+  z_stream z_{};
+  std::vector<std::uint8_t> input_;
+  std::uint32_t crc_;
+  std::int64_t end_;
+  bool ended_ = false;  // the compressed stream is complete
+};
+
+// Decodes the rows of one pass (or of the whole image) into the store.
+class RowReader {
+public:
+  RowReader(IdatInflater& inflater, const Header& header, ImageStore& store, const std::uint8_t* gamma)
+      : inflater_(inflater), header_(header), store_(store), gamma_(gamma),
+        decode_(DecoderFor(header.ColorType, header.BitDepth)),
+        offset_(PixelOffset(header.ColorType, header.BitDepth)) {
+    const std::uint32_t full = RowBytes(header.ColorType, header.BitDepth, header.Width) + 1;
+    rows_[0].assign(full, 0);
+    rows_[1].assign(full, 0);
+  }
+
+  // Decodes the rows y = firstRow, firstRow + rowStep, ...; false when the data ran out.
+  bool Pass(std::uint32_t firstRow, std::uint32_t rowStep, std::uint32_t column, std::uint32_t columnStep,
+            std::uint32_t pixels) {
+    const std::uint32_t rowBytes = RowBytes(header_.ColorType, header_.BitDepth, pixels);
+    if (rowBytes == 0) return true;
+    std::memset(rows_[1 - current_].data(), 0, rows_[0].size());
+    for (std::uint32_t y = firstRow; y < header_.Height; y += rowStep) {
+      std::uint8_t* row = rows_[current_].data();
+      const std::uint8_t* previous = rows_[1 - current_].data();
+      if (inflater_.Read(row, rowBytes + 1) != rowBytes + 1) return false;
+      UnfilterRow(row[0], row + 1, previous + 1, rowBytes, offset_);
+      const RowTarget target{store_.Row(y), store_.ExtraRow(y), store_.AlphaRow(y), column, columnStep, pixels};
+      decode_(row + 1, target, gamma_);
+      current_ = 1 - current_;
+    }
+    return true;
+  }
+
+private:
+  IdatInflater& inflater_;
+  const Header& header_;
+  ImageStore& store_;
+  const std::uint8_t* gamma_;
+  RowDecoder decode_;
+  std::uint32_t offset_;
+  std::vector<std::uint8_t> rows_[2];
+  int current_ = 0;
+};
+
+}  // namespace
+
+void DecodeImageData(TStream& stream, std::uint32_t size, const Header& header, ImageStore& store,
+                     const std::uint8_t* gamma) {
+  if (!store.Ready() || !DecoderFor(header.ColorType, header.BitDepth)) Fail(kHeaderNotPresent);
+  IdatInflater inflater(stream, size);
+  RowReader reader(inflater, header, store, gamma);
+  if (header.InterlaceMethod == 1) {
+    for (const Adam7Pass& pass : kAdam7)
+      if (!reader.Pass(pass.row, pass.rowStep, pass.column, pass.columnStep, PassWidth(pass, header.Width))) break;
+  } else {
+    reader.Pass(0, 1, 0, 1, header.Width);
+  }
+  inflater.Finish();
+}
+
+}  // namespace png

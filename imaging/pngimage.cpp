@@ -1,0 +1,1131 @@
+#include "imaging/pngimage.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "imaging/png/ByteOrder.h"
+#include "imaging/png/ChunkIO.h"
+#include "imaging/png/Draw.h"
+#include "imaging/png/Gamma.h"
+#include "imaging/png/ImageData.h"
+#include "imaging/png/Messages.h"
+#include "imaging/png/Zlib.h"
+#if __has_include("platform/Picture.h")
+#include "platform/Picture.h"
+#define VARNEL_HAS_PICTURE 1
+#endif
+
+using namespace png;
+
+// ---------------------------------------------------------------------------
+// Errors
+
+void RaisePngError(int id, int zlibCode) {
+  const String text = Failure{id, zlibCode}.Text();
+  switch (id) {
+    case kNoImageData: throw EPNGNoImageData(text);
+    case kExistentCriticalChunk:
+    case kInvalidImageForChunk:
+    case kNoPaletteEntry:
+    case kIncompatibleChunks: throw EPngError(text);
+    case kCouldNotLoadResource: throw EPNGCouldNotLoadResource(text);
+    case kOutOfMemory: throw EPNGOutMemory(text);
+    case kCannotChangeTransparent: throw EPNGCannotChangeTransparent(text);
+    case kHeaderNotPresent: throw EPNGHeaderNotPresent(text);
+    case kInvalidNewSize: throw EPNGInvalidNewSize(text);
+    case kInvalidSpec: throw EPNGInvalidSpec(text);
+    case kInvalidCrc: throw EPngInvalidCRC(text);
+    case kInvalidIhdr: throw EPngInvalidIHDR(text);
+    case kMissingMultipleIdat: throw EPNGMissingMultipleIDAT(text);
+    case kZlibError: throw EPNGZLIBError(text);
+    case kInvalidPalette: throw EPNGInvalidPalette(text);
+    case kInvalidFileHeader: throw EPNGInvalidFileHeader(text);
+    case kIhdrNotFirst: throw EPNGIHDRNotFirst(text);
+    case kNotExists: throw EPNGNotExists(text);
+    case kSizeExceeds: throw EPNGSizeExceeds(text);
+    case kMissingPalette: throw EPNGMissingPalette(text);
+    case kUnknownCriticalChunk: throw EPNGUnknownCriticalChunk(text);
+    case kUnknownCompression: throw EPNGUnknownCompression(text);
+    case kUnknownInterlace: throw EPNGUnknownInterlace(text);
+    default: throw EPngUnexpectedEnd(text);
+  }
+}
+
+namespace {
+
+const Byte kSignature[8] = {0x89, 'P', 'N', 'G', 13, 10, 26, 10};
+
+// TColor (0x00BBGGRR) and the codec's 0x00RRGGBB.
+TColor ToColor(Cardinal rgb) { return TColor(((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF)); }
+Cardinal ToRgb(TColor color) { return ToColor(Cardinal(color)); }  // the same swap
+
+// Runs shared code and turns its failure into the codec's exception.
+template <class F>
+auto Guarded(F&& f) -> decltype(f()) {
+  try {
+    return f();
+  } catch (const Failure& failure) {
+    RaisePngError(failure.id, failure.zlibCode);
+  }
+}
+
+struct ChunkClass {
+  String name;
+  TChunkFactory factory;
+};
+
+std::vector<ChunkClass>& Registry() {
+  static std::vector<ChunkClass> registry;
+  return registry;
+}
+
+TChunk* CreateChunk(const String& name, TPNGObject* owner) {
+  for (const ChunkClass& c : Registry())
+    if (c.name == name) return c.factory(owner);
+  return new TChunk(owner);
+}
+
+const struct Startup {
+  Startup() {
+    RegisterChunk<TChunkIEND>();
+    RegisterChunk<TChunkIHDR>();
+    RegisterChunk<TChunkIDAT>();
+    RegisterChunk<TChunkPLTE>();
+    RegisterChunk<TChunkgAMA>();
+    RegisterChunk<TChunktRNS>();
+    RegisterChunk<TChunkpHYs>();
+    RegisterChunk<TChunktIME>();
+    RegisterChunk<TChunktEXt>();
+    RegisterChunk<TChunkzTXt>();
+#ifdef VARNEL_HAS_PICTURE
+    TPicture::RegisterFileFormat("PNG", "Portable Network Graphics", GraphicClassOf<TPNGObject>());
+#endif
+  }
+} startup;
+
+}  // namespace
+
+void RegisterChunk(const String& name, TChunkFactory factory) { Registry().push_back({name, factory}); }
+
+// ---------------------------------------------------------------------------
+// The chunk base
+
+TChunk::TChunk(TPNGObject* owner) : owner_(owner) {}
+
+void TChunk::InitName() {
+  const String name = GetName();
+  if (name.size() == 4) std::memcpy(name_, name.data(), 4);
+}
+
+void TChunk::SetChunkName(const String& name) {
+  std::memset(name_, 0, 4);
+  std::memcpy(name_, name.data(), std::min<std::size_t>(4, name.size()));
+}
+
+void TChunk::ResizeData(Cardinal size) {
+  data_.resize(std::size_t(size) + 1, 0);
+  size_ = size;
+}
+
+int TChunk::GetIndex() const {
+  const TPNGList& list = owner_->Chunks();
+  for (Cardinal i = 0; i < list.Count(); ++i)
+    if (list.GetItem(i) == this) return int(i);
+  return -1;
+}
+
+TChunkIHDR* TChunk::GetHeader() const { return dynamic_cast<TChunkIHDR*>(owner_->Chunks().GetItem(0)); }
+
+void TChunk::Assign(TChunk* source) {
+  std::memcpy(name_, source->name_, 4);
+  ResizeData(source->size_);
+  std::memcpy(data_.data(), source->data_.data(), source->size_);
+}
+
+bool TChunk::LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) {
+  std::vector<Byte> data;
+  char name[4] = {0, 0, 0, 0};
+  std::memcpy(name, chunkName.data(), std::min<std::size_t>(4, chunkName.size()));
+  const bool ok = ReadChunkData(stream, name, size, data);
+  if (!ok) owner_->RaiseError(kInvalidCrc);
+  ResizeData(size);
+  if (size) std::memcpy(data_.data(), data.data(), size);
+  return true;
+}
+
+bool TChunk::SaveData(TStream& stream) {
+  WriteChunk(stream, name_, data_.data(), size_);
+  return true;
+}
+
+// ---------------------------------------------------------------------------
+// IHDR
+
+void TChunkIHDR::PrepareImageData() {
+  FreeImageData();
+  if (!IsValidPair(Header.ColorType, Header.BitDepth)) Owner()->RaiseError(kInvalidIhdr);
+  Guarded([&] { store_.Prepare(Header, Owner()->GammaTable); });
+  Owner()->BindCanvas(store_.Dc());
+}
+
+void TChunkIHDR::FreeImageData() {
+  if (Owner() && store_.Dc()) Owner()->UnbindCanvas(store_.Dc());
+  store_.Free();
+}
+
+bool TChunkIHDR::LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) {
+  TChunk::LoadFromStream(stream, chunkName, size);
+  if (size < 13) Owner()->RaiseError(kInvalidIhdr);
+  const Byte* d = Data();
+  png::Header h;
+  h.Width = ReadBE32(d);
+  h.Height = ReadBE32(d + 4);
+  h.BitDepth = d[8];
+  h.ColorType = d[9];
+  h.CompressionMethod = d[10];
+  h.FilterMethod = d[11];
+  h.InterlaceMethod = d[12];
+  if (h.Width > kMaxSide || h.Height > kMaxSide) Owner()->RaiseError(kSizeExceeds);
+  if (h.CompressionMethod != 0) Owner()->RaiseError(kUnknownCompression);
+  if (h.InterlaceMethod > 1) Owner()->RaiseError(kUnknownInterlace);
+  if (h.Width == 0 || h.Height == 0 || !IsValidPair(h.ColorType, h.BitDepth) || ImageBytes(h) > kMaxImageBytes)
+    Owner()->RaiseError(kInvalidIhdr);
+  Header = h;
+  Owner()->InterlaceMethod = TInterlaceMethod(h.InterlaceMethod);
+  PrepareImageData();
+  return true;
+}
+
+bool TChunkIHDR::SaveToStream(TStream& stream) {
+  if (Header.BitDepth == 2) Header.BitDepth = 4;  // the bitmap holds 4-bit samples
+  ResizeData(13);
+  Byte* d = Data();
+  WriteBE32(d, Header.Width);
+  WriteBE32(d + 4, Header.Height);
+  d[8] = Header.BitDepth;
+  d[9] = Header.ColorType;
+  d[10] = Header.CompressionMethod;
+  d[11] = Header.FilterMethod;
+  d[12] = Byte(Owner()->InterlaceMethod);
+  return SaveData(stream);
+}
+
+void TChunkIHDR::Assign(TChunk* source) {
+  auto* other = dynamic_cast<TChunkIHDR*>(source);
+  if (!other) Owner()->RaiseError(kIncompatibleChunks);
+  Header = other->Header;
+  PrepareImageData();
+  store_.CopyPixelsFrom(other->store_);
+  if (other->store_.Palette() && store_.HasPalette()) {
+    PALETTEENTRY entries[256];
+    const UINT count = ::GetPaletteEntries(other->store_.Palette(), 0, 256, entries);
+    std::vector<Byte> memory(sizeof(LOGPALETTE) + sizeof(PALETTEENTRY) * 256);
+    auto* log = reinterpret_cast<LOGPALETTE*>(memory.data());
+    log->palVersion = 0x300;
+    log->palNumEntries = WORD(count);
+    std::memcpy(log->palPalEntry, entries, sizeof(PALETTEENTRY) * count);
+    store_.SetPalette(::CreatePalette(log), false);
+  }
+}
+
+// ---------------------------------------------------------------------------
+// IDAT
+
+bool TChunkIDAT::LoadFromStream(TStream& stream, const String&, Cardinal size) {
+  TChunkIHDR* header = GetHeader();
+  if (!header || !header->Store().Ready()) Owner()->RaiseError(kHeaderNotPresent);
+  const png::Header& h = header->Header;
+  if (header->HasPalette() && h.ColorType != kPalette)
+    Owner()->DoSetPalette(
+        CreateGrayscalePalette(1 << BitmapBitsPerPixel(h.ColorType, h.BitDepth), Owner()->GammaTable), true);
+  Guarded([&] { DecodeImageData(stream, size, h, header->Store(), Owner()->GammaTable); });
+  return true;
+}
+
+bool TChunkIDAT::SaveToStream(TStream& stream) {
+  TChunkIHDR* header = GetHeader();
+  if (!header || !header->Store().Ready()) Owner()->RaiseError(kHeaderNotPresent);
+  png::Header h = header->Header;
+  if (h.BitDepth == 2) h.BitDepth = 4;
+  h.InterlaceMethod = Byte(Owner()->InterlaceMethod);
+  const EncodeOptions options{Owner()->Filters, Owner()->CompressionLevel, Cardinal(Owner()->MaxIdatSize()),
+                              Owner()->InverseGamma};
+  Guarded([&] { EncodeImageData(stream, h, header->Store(), options); });
+  return true;
+}
+
+// ---------------------------------------------------------------------------
+// PLTE
+
+bool TChunkPLTE::LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) {
+  TChunk::LoadFromStream(stream, chunkName, size);
+  if (size % 3 != 0 || size / 3 > 256) Owner()->RaiseError(kInvalidPalette);
+  count_ = int(size / 3);
+  std::vector<Byte> memory(sizeof(LOGPALETTE) + sizeof(PALETTEENTRY) * 256);
+  auto* log = reinterpret_cast<LOGPALETTE*>(memory.data());
+  log->palVersion = 0x300;
+  log->palNumEntries = WORD(count_);
+  const Byte* d = Data();
+  for (int i = 0; i < count_; ++i) {
+    const Byte* g = Owner()->GammaTable;
+    log->palPalEntry[i] = PALETTEENTRY{g[d[3 * i]], g[d[3 * i + 1]], g[d[3 * i + 2]], 0};
+  }
+  if (count_ > 0) Owner()->DoSetPalette(::CreatePalette(log), true);
+  return true;
+}
+
+bool TChunkPLTE::SaveToStream(TStream& stream) {
+  TChunkIHDR* header = GetHeader();
+  if (header && header->ImagePalette()) {
+    if (count_ == 0) count_ = int(header->Store().ColorsUsed());
+    PALETTEENTRY entries[256] = {};
+    ::GetPaletteEntries(header->ImagePalette(), 0, std::min(count_, 256), entries);
+    ResizeData(Cardinal(count_) * 3);
+    Byte* d = Data();
+    const Byte* inv = Owner()->InverseGamma;
+    for (int i = 0; i < count_; ++i) {
+      d[3 * i] = inv[entries[i].peRed];
+      d[3 * i + 1] = inv[entries[i].peGreen];
+      d[3 * i + 2] = inv[entries[i].peBlue];
+    }
+  }
+  return SaveData(stream);
+}
+
+Cardinal TChunkPLTE::GetPaletteItem(int index) const {
+  TChunkIHDR* header = GetHeader();
+  if (index < 0 || index > count_ - 1 || !header) Owner()->RaiseError(kNoPaletteEntry);
+  return header->Store().ColorTableEntry(unsigned(index));
+}
+
+void TChunkPLTE::Assign(TChunk* source) {
+  auto* other = dynamic_cast<TChunkPLTE*>(source);
+  if (!other) Owner()->RaiseError(kIncompatibleChunks);
+  count_ = other->count_;
+  TChunk::Assign(source);
+}
+
+// ---------------------------------------------------------------------------
+// gAMA
+
+TChunkgAMA::TChunkgAMA(TPNGObject* owner) : TChunk(owner) {
+  InitName();
+  SetValue(1);
+}
+
+Cardinal TChunkgAMA::GetValue() {
+  if (DataSize() != 4) {
+    SetValue(1);
+    return 1;
+  }
+  return ReadBE32(Data());
+}
+
+void TChunkgAMA::SetValue(Cardinal value) {
+  if (DataSize() != 4) ResizeData(4);
+  WriteBE32(Data(), value);
+}
+
+bool TChunkgAMA::LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) {
+  TChunk::LoadFromStream(stream, chunkName, size);
+  BuildGamma(GetValue(), Owner()->GammaTable, Owner()->InverseGamma);
+  return true;
+}
+
+void TChunkgAMA::Assign(TChunk* source) {
+  auto* other = dynamic_cast<TChunkgAMA*>(source);
+  if (!other) Owner()->RaiseError(kIncompatibleChunks);
+  SetValue(other->GetValue());
+}
+
+// ---------------------------------------------------------------------------
+// tRNS
+
+TChunktRNS::TChunktRNS(TPNGObject* owner) : TChunk(owner) {
+  InitName();
+  std::memset(PaletteValues, 255, sizeof(PaletteValues));
+}
+
+bool TChunktRNS::LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) {
+  TChunk::LoadFromStream(stream, chunkName, size);
+  if (size > 256) Owner()->RaiseError(kInvalidPalette);
+  TChunkIHDR* header = GetHeader();
+  const Byte colorType = header ? header->Header.ColorType : 255;
+  // A gray or RGB key must be one sample or one colour of 16-bit values.
+  if ((colorType == kGray && size != 2) || (colorType == kRgb && size != 6)) Owner()->RaiseError(kInvalidPalette);
+  std::memset(PaletteValues, 255, sizeof(PaletteValues));
+  std::memcpy(PaletteValues, Data(), size);
+  if (colorType == kGray || colorType == kRgb) {
+    BitTransparency = true;
+  } else if (colorType == kPalette) {
+    // One colour key: exactly one entry fully transparent and the rest opaque.
+    Cardinal clear = 0, opaque = 0;
+    for (Cardinal i = 0; i < size; ++i) {
+      if (PaletteValues[i] == 0) ++clear;
+      if (PaletteValues[i] == 255) ++opaque;
+    }
+    BitTransparency = clear == 1 && clear + opaque == size;
+  }
+  return true;
+}
+
+bool TChunktRNS::SaveToStream(TStream& stream) {
+  if (DataSize() <= 256) std::memcpy(Data(), PaletteValues, DataSize());
+  return SaveData(stream);
+}
+
+void TChunktRNS::Assign(TChunk* source) {
+  if (auto* other = dynamic_cast<TChunktRNS*>(source)) {
+    std::memcpy(PaletteValues, other->PaletteValues, sizeof(PaletteValues));
+    BitTransparency = other->BitTransparency;
+  }
+  TChunk::Assign(source);
+}
+
+void TChunktRNS::SetTransparentColor(TColor color) {
+  TChunkIHDR* header = GetHeader();
+  if (!header) return;
+  std::memset(PaletteValues, 0, sizeof(PaletteValues));
+  BitTransparency = true;
+  const Byte r = Byte(color), g = Byte(color >> 8), b = Byte(color >> 16);
+  switch (header->Header.ColorType) {
+    case kGray:
+      ResizeData(2);
+      WriteBE16(PaletteValues, r);
+      break;
+    case kRgb:
+      ResizeData(6);
+      WriteBE16(PaletteValues, r);
+      WriteBE16(PaletteValues + 2, g);
+      WriteBE16(PaletteValues + 4, b);
+      break;
+    case kPalette: {
+      const png::ImageStore& store = header->Store();
+      const Cardinal wanted = (Cardinal(r) << 16) | (Cardinal(g) << 8) | b;
+      const Cardinal used = std::min<Cardinal>(store.ColorsUsed(), 256);
+      Cardinal found = used;
+      for (Cardinal i = 0; i < used; ++i)
+        if (store.ColorTableEntry(i) == wanted) {
+          found = i;
+          break;
+        }
+      if (found == used) {  // no entry has the colour: nothing becomes transparent
+        std::memset(PaletteValues, 255, sizeof(PaletteValues));
+        BitTransparency = false;
+        ResizeData(0);
+        break;
+      }
+      std::memset(PaletteValues, 255, found);
+      ResizeData(found + 1);
+      break;
+    }
+    default: break;
+  }
+}
+
+TColor TChunktRNS::GetTransparentColor() {
+  TChunkIHDR* header = GetHeader();
+  if (!header) return 0;
+  const Byte* g = Owner()->GammaTable;
+  switch (header->Header.ColorType) {
+    case kGray: {
+      const Byte gray = Byte(header->Store().ColorTableEntry(PaletteValues[1]) >> 16);
+      return TColor(gray | (gray << 8) | (gray << 16));
+    }
+    case kRgb:
+      return TColor(g[PaletteValues[1]] | (g[PaletteValues[3]] << 8) | (g[PaletteValues[5]] << 16));
+    case kPalette:
+      for (Cardinal i = 0; i < DataSize() && i < 256; ++i)
+        if (PaletteValues[i] == 0) return ToColor(header->Store().ColorTableEntry(i));
+      return 0;
+    default: return 0;
+  }
+}
+
+// ---------------------------------------------------------------------------
+// pHYs, tIME
+
+bool TChunkpHYs::LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) {
+  TChunk::LoadFromStream(stream, chunkName, size);
+  if (size != 9) return true;
+  PPUnitX = ReadBE32(Data());
+  PPUnitY = ReadBE32(Data() + 4);
+  UnitType = Data()[8] == 1 ? utMeter : utUnknown;
+  return true;
+}
+
+bool TChunkpHYs::SaveToStream(TStream& stream) {
+  ResizeData(9);
+  WriteBE32(Data(), PPUnitX);
+  WriteBE32(Data() + 4, PPUnitY);
+  Data()[8] = Byte(UnitType);
+  return SaveData(stream);
+}
+
+void TChunkpHYs::Assign(TChunk* source) {
+  if (auto* other = dynamic_cast<TChunkpHYs*>(source)) {
+    PPUnitX = other->PPUnitX;
+    PPUnitY = other->PPUnitY;
+    UnitType = other->UnitType;
+  }
+}
+
+bool TChunktIME::LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) {
+  TChunk::LoadFromStream(stream, chunkName, size);
+  if (size != 7) return true;
+  const Byte* d = Data();
+  Year = Word(d[0] * 256 + d[1]);
+  Month = d[2];
+  Day = d[3];
+  Hour = d[4];
+  Minute = d[5];
+  Second = d[6];
+  return true;
+}
+
+bool TChunktIME::SaveToStream(TStream& stream) {
+  ResizeData(7);
+  Byte* d = Data();
+  WriteBE16(d, Year);
+  d[2] = Month;
+  d[3] = Day;
+  d[4] = Hour;
+  d[5] = Minute;
+  d[6] = Second;
+  return SaveData(stream);
+}
+
+void TChunktIME::Assign(TChunk* source) {
+  if (auto* other = dynamic_cast<TChunktIME*>(source)) {
+    Year = other->Year;
+    Month = other->Month;
+    Day = other->Day;
+    Hour = other->Hour;
+    Minute = other->Minute;
+    Second = other->Second;
+  }
+}
+
+// ---------------------------------------------------------------------------
+// tEXt, zTXt
+
+namespace {
+
+// Keyword up to the first zero byte; returns the keyword's length.
+std::size_t SplitKeyword(const Byte* data, std::size_t size, String& keyword) {
+  const void* zero = std::memchr(data, 0, size);
+  const std::size_t length = zero ? std::size_t(static_cast<const Byte*>(zero) - data) : size;
+  keyword.assign(reinterpret_cast<const char*>(data), length);
+  return length;
+}
+
+}  // namespace
+
+bool TChunktEXt::LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) {
+  TChunk::LoadFromStream(stream, chunkName, size);
+  if (size <= 2) return true;
+  const std::size_t length = SplitKeyword(Data(), size, Keyword);
+  Text = length < size ? String(reinterpret_cast<const char*>(Data()) + length + 1, size - length - 1) : String();
+  return true;
+}
+
+bool TChunktEXt::SaveToStream(TStream& stream) {
+  ResizeData(Cardinal(Keyword.size() + Text.size() + 1));
+  std::memcpy(Data(), Keyword.data(), Keyword.size());
+  Data()[Keyword.size()] = 0;
+  std::memcpy(Data() + Keyword.size() + 1, Text.data(), Text.size());
+  return SaveData(stream);
+}
+
+void TChunktEXt::Assign(TChunk* source) {
+  if (auto* other = dynamic_cast<TChunktEXt*>(source)) {
+    Keyword = other->Keyword;
+    Text = other->Text;
+  }
+}
+
+bool TChunkzTXt::LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) {
+  TChunktEXt::LoadFromStream(stream, chunkName, size);
+  if (size < 4) return true;
+  const std::size_t length = SplitKeyword(Data(), size, Keyword);
+  Text.clear();
+  if (length + 1 < size && Data()[length + 1] == 0) {
+    String inflated;
+    if (InflateWhole(Data() + length + 2, size - length - 2, inflated)) Text.swap(inflated);
+  }
+  return true;
+}
+
+bool TChunkzTXt::SaveToStream(TStream& stream) {
+  const String text = Text.empty() ? String(" ") : Text;
+  String compressed;
+  if (!DeflateWhole(reinterpret_cast<const Byte*>(text.data()), text.size(), Owner()->CompressionLevel, compressed))
+    return false;
+  ResizeData(Cardinal(Keyword.size() + 2 + compressed.size()));
+  Byte* d = Data();
+  std::memcpy(d, Keyword.data(), Keyword.size());
+  d[Keyword.size()] = 0;
+  d[Keyword.size() + 1] = 0;
+  std::memcpy(d + Keyword.size() + 2, compressed.data(), compressed.size());
+  return SaveData(stream);
+}
+
+// ---------------------------------------------------------------------------
+// The lists
+
+void TPNGPointerList::Add(void* item) { items_.push_back(item); }
+
+void TPNGPointerList::Insert(void* item, Cardinal position) {
+  if (!items_.empty() && position >= items_.size()) return;
+  items_.insert(items_.begin() + std::min<std::size_t>(position, items_.size()), item);
+}
+
+void* TPNGPointerList::Remove(void* item) {
+  for (std::size_t i = items_.size(); i-- > 0;)
+    if (items_[i] == item) {
+      items_.erase(items_.begin() + i);
+      return item;
+    }
+  return nullptr;
+}
+
+void TPNGList::RemoveChunk(TChunk* chunk) {
+  if (Remove(chunk)) delete chunk;
+}
+
+void TPNGList::Place(TChunk* chunk) {
+  const bool creating = Owner()->BeingCreated();
+  const bool critical = dynamic_cast<TChunkIHDR*>(chunk) || dynamic_cast<TChunkIDAT*>(chunk) ||
+                        dynamic_cast<TChunkPLTE*>(chunk) || dynamic_cast<TChunkIEND*>(chunk);
+  const bool single = dynamic_cast<TChunkgAMA*>(chunk) || dynamic_cast<TChunktRNS*>(chunk) ||
+                      dynamic_cast<TChunkpHYs*>(chunk);
+  bool duplicate = false;
+  if (single)
+    for (Cardinal i = 0; i < Count(); ++i)
+      if (GetItem(i)->GetName() == chunk->GetName()) duplicate = true;
+  int error = 0;
+  if ((critical && !creating) || duplicate) error = kExistentCriticalChunk;
+  else if (!creating && (!FindChunk<TChunkIEND>() || !FindChunk<TChunkIHDR>())) error = kInvalidImageForChunk;
+  if (error) {
+    delete chunk;
+    Owner()->RaiseError(error);
+  }
+
+  auto indexOf = [&](auto* probe) -> int {
+    using T = std::remove_pointer_t<decltype(probe)>;
+    for (Cardinal i = 0; i < Count(); ++i)
+      if (dynamic_cast<T*>(GetItem(i))) return int(i);
+    return -1;
+  };
+  auto insertAt = [&](Cardinal position) {
+    if (position >= Count()) TPNGPointerList::Add(chunk);
+    else Insert(chunk, position);
+  };
+  const int ihdr = indexOf(static_cast<TChunkIHDR*>(nullptr));
+  if (dynamic_cast<TChunkIHDR*>(chunk)) {
+    insertAt(0);
+  } else if (dynamic_cast<TChunkIEND*>(chunk)) {
+    TPNGPointerList::Add(chunk);
+  } else if (dynamic_cast<TChunkgAMA*>(chunk) || dynamic_cast<TChunkpHYs*>(chunk) ||
+             dynamic_cast<TChunkPLTE*>(chunk)) {
+    insertAt(Cardinal(ihdr + 1));
+  } else if (dynamic_cast<TChunktRNS*>(chunk)) {
+    const int plte = indexOf(static_cast<TChunkPLTE*>(nullptr));
+    const int idat = indexOf(static_cast<TChunkIDAT*>(nullptr));
+    insertAt(Cardinal(plte >= 0 ? plte + 1 : idat >= 0 ? idat : ihdr + 1));
+  } else {
+    const int iend = indexOf(static_cast<TChunkIEND*>(nullptr));
+    insertAt(iend >= 0 ? Cardinal(iend) : Count());
+  }
+}
+
+// ---------------------------------------------------------------------------
+// The picture
+
+TPNGObject::TPNGObject() : canvas_(std::make_unique<TCanvas>()), chunks_(std::make_unique<TPNGList>(this)) {
+  InitializeGamma();
+}
+
+TPNGObject::TPNGObject(Cardinal colorType, Cardinal bitDepth, Integer width, Integer height) : TPNGObject() {
+  if (colorType > 255 || bitDepth > 255 || !IsValidPair(Byte(colorType), Byte(bitDepth))) RaiseError(kInvalidSpec);
+  png::Header h;
+  h.Width = Cardinal(width);
+  h.Height = Cardinal(height);
+  h.ColorType = Byte(colorType);
+  h.BitDepth = Byte(bitDepth == 2 ? 4 : bitDepth);
+  if (width < 1 || height < 1 || h.Width > kMaxSide || h.Height > kMaxSide || ImageBytes(h) > kMaxImageBytes)
+    RaiseError(kInvalidNewSize);
+  beingCreated_ = true;
+  try {
+    chunks_->Add<TChunkIEND>();
+    TChunkIHDR* header = chunks_->Add<TChunkIHDR>();
+    header->Header = h;
+    header->PrepareImageData();
+    // PLTE belongs to palette pictures only; gray ones keep their ramp in the bitmap.
+    if (h.ColorType == kPalette) chunks_->Add<TChunkPLTE>()->SetCount(1 << h.BitDepth);
+    chunks_->Add<TChunkIDAT>();
+  } catch (...) {
+    beingCreated_ = false;
+    ClearChunks();
+    throw;
+  }
+  beingCreated_ = false;
+}
+
+TPNGObject::~TPNGObject() {
+  ClearChunks();
+  canvas_->SetHandle(nullptr);
+}
+
+void TPNGObject::InitializeGamma() {
+  IdentityGamma(GammaTable);
+  IdentityGamma(InverseGamma);
+}
+
+void TPNGObject::ClearChunks() {
+  InitializeGamma();
+  for (Cardinal i = chunks_->Count(); i-- > 0;) delete chunks_->GetItem(i);
+  chunks_->SetSize(0);
+}
+
+void TPNGObject::BindCanvas(HDC dc) { canvas_->SetHandle(dc); }
+
+void TPNGObject::UnbindCanvas(HDC dc) {
+  if (canvas_->HandleAllocated() && canvas_->Handle() == dc) canvas_->SetHandle(nullptr);
+}
+
+bool TPNGObject::HeaderPresent() const {
+  return chunks_->Count() > 0 && dynamic_cast<TChunkIHDR*>(chunks_->GetItem(0)) != nullptr;
+}
+
+TChunkIHDR* TPNGObject::Header() const {
+  if (!HeaderPresent()) RaiseError(kHeaderNotPresent);
+  return static_cast<TChunkIHDR*>(chunks_->GetItem(0));
+}
+
+int TPNGObject::Width() const { return HeaderPresent() ? int(Header()->Header.Width) : 0; }
+int TPNGObject::Height() const { return HeaderPresent() ? int(Header()->Header.Height) : 0; }
+
+// ---- loading and saving
+
+void TPNGObject::LoadFromStream(TStream& stream) {
+  // The picture as it was comes back when the stream is refused.
+  std::unique_ptr<TPNGList> previous = std::move(chunks_);
+  Byte gamma[256], inverse[256];
+  std::memcpy(gamma, GammaTable, 256);
+  std::memcpy(inverse, InverseGamma, 256);
+  const TInterlaceMethod interlace = InterlaceMethod;
+  chunks_ = std::make_unique<TPNGList>(this);
+  InitializeGamma();
+  try {
+    ReadChunks(stream);
+  } catch (...) {
+    ClearChunks();
+    chunks_ = std::move(previous);
+    std::memcpy(GammaTable, gamma, 256);
+    std::memcpy(InverseGamma, inverse, 256);
+    InterlaceMethod = interlace;
+    if (HeaderPresent() && Header()->ImageDC()) BindCanvas(Header()->ImageDC());
+    throw;
+  }
+  for (Cardinal i = previous->Count(); i-- > 0;) delete previous->GetItem(i);
+  Changed(this);
+}
+
+void TPNGObject::ReadChunks(TStream& stream) {
+  Byte signature[8] = {};
+  if (stream.Read(signature, 8) != 8 || std::memcmp(signature, kSignature, 8) != 0) RaiseError(kInvalidFileHeader);
+  bool hasImageData = false;
+  for (Cardinal number = 1;; ++number) {
+    Cardinal length = 0;
+    if (!png::ReadBE32(stream, length)) RaiseError(kUnexpectedEnd);
+    char name[5] = {0, 0, 0, 0, 0};
+    if (stream.Read(name, 4) != 4) RaiseError(kUnexpectedEnd);
+    const String chunkName(name, 4);
+    if (number == 1 && chunkName != "IHDR") RaiseError(kIhdrNotFirst);
+    if (number > 1 && chunkName == "IHDR") RaiseError(kInvalidIhdr);
+    if (chunkName == "cHRM" || (chunkName == "IDAT" && hasImageData)) {
+      const Int64 skip = std::min<Int64>(Int64(length) + 4, Remaining(stream));
+      stream.Seek(skip, soCurrent);
+      continue;
+    }
+    if (chunkName == "IDAT") hasImageData = true;
+    TChunk* chunk = CreateChunk(String(name), this);  // a zero byte ends the name early
+    chunk->SetChunkName(chunkName);
+    chunks_->Add(chunk);
+    if (typeid(*chunk) == typeid(TChunk) && !(Byte(name[0]) & 0x20) && name[0] != 0)
+      RaiseError(kUnknownCriticalChunk);
+    if (!chunk->LoadFromStream(stream, chunkName, length)) break;
+    if (chunkName == "IEND") break;
+  }
+  if (!hasImageData) RaiseError(kNoImageData);
+}
+
+void TPNGObject::SaveToStream(TStream& stream) {
+  stream.WriteBuffer(kSignature, 8);
+  for (Cardinal i = 0; i < chunks_->Count(); ++i) chunks_->GetItem(i)->SaveToStream(stream);
+}
+
+void TPNGObject::LoadFromResourceName(HINSTANCE instance, const String& name) {
+  std::unique_ptr<TResourceStream> stream;
+  try {
+    stream = std::make_unique<TResourceStream>(instance, name, reinterpret_cast<const char*>(RT_RCDATA));
+  } catch (const Exception&) {
+    RaiseError(kCouldNotLoadResource);
+  }
+  LoadFromStream(*stream);
+}
+
+void TPNGObject::LoadFromResourceID(HINSTANCE instance, int resId) {
+  std::unique_ptr<TResourceStream> stream;
+  try {
+    stream = std::make_unique<TResourceStream>(instance, resId, reinterpret_cast<const char*>(RT_RCDATA));
+  } catch (const Exception&) {
+    RaiseError(kCouldNotLoadResource);
+  }
+  LoadFromStream(*stream);
+}
+
+void TPNGObject::LoadFromClipboardFormat(Word format, HANDLE data, HPALETTE palette) {
+  TBitmap bitmap;
+  bitmap.LoadFromClipboardFormat(format, data, palette);
+  AssignHandle(bitmap.Handle(), false, 0);
+}
+
+void TPNGObject::SaveToClipboardFormat(Word& format, HANDLE& data, HPALETTE& palette) {
+  TBitmap bitmap(Width(), Height(), pf24bit);
+  Draw(bitmap.Canvas(), TRect{0, 0, bitmap.Width(), bitmap.Height()});
+  bitmap.SaveToClipboardFormat(format, data, palette);
+}
+
+// ---- assigning
+
+void TPNGObject::Assign(const TPersistent* source) {
+  if (!source) {
+    ClearChunks();
+    Changed(this);
+  } else if (auto* png = dynamic_cast<const TPNGObject*>(source)) {
+    AssignPNG(png);
+  } else if (auto* bitmap = dynamic_cast<const TBitmap*>(source)) {
+    auto* b = const_cast<TBitmap*>(bitmap);
+    AssignHandle(b->Handle(), b->Transparent(), ColorToRGB(b->TransparentColor()));
+  } else {
+    TGraphic::Assign(source);
+  }
+}
+
+void TPNGObject::AssignPNG(const TPNGObject* source) {
+  if (source == this) return;
+  InterlaceMethod = source->InterlaceMethod;
+  SetMaxIdatSize(source->MaxIdatSize());
+  CompressionLevel = source->CompressionLevel;
+  Filters = source->Filters;
+  ClearChunks();
+  for (Cardinal i = 0; i < source->chunks_->Count(); ++i) {
+    TChunk* from = source->chunks_->GetItem(i);
+    TChunk* chunk = CreateChunk(from->GetName(), this);
+    chunks_->Add(chunk);
+    chunk->Assign(from);
+  }
+  Changed(this);
+}
+
+void TPNGObject::AssignHandle(HBITMAP bitmap, bool transparent, TColor transparentColor) {
+  BITMAP info{};
+  if (!bitmap || !::GetObjectA(bitmap, sizeof(info), &info)) RaiseError(kHeaderNotPresent);
+  ClearChunks();
+  auto* header = new TChunkIHDR(this);
+  chunks_->Add(header);
+  png::Header& h = header->Header;
+  h.Width = Cardinal(info.bmWidth);
+  h.Height = Cardinal(info.bmHeight < 0 ? -info.bmHeight : info.bmHeight);
+  const int bpp = info.bmBitsPixel;
+  h.BitDepth = Byte(bpp < 16 ? (bpp == 2 ? 4 : bpp) : 8);
+  h.ColorType = bpp < 16 ? kPalette : kRgb;
+  header->PrepareImageData();
+  png::ImageStore& store = header->Store();
+  HDC screen = ::GetDC(nullptr);
+  ::GetDIBits(screen, bitmap, 0, h.Height, store.Bits(), reinterpret_cast<BITMAPINFO*>(&store.InfoRecord()),
+              DIB_RGB_COLORS);
+  ::ReleaseDC(nullptr, screen);
+  if (header->HasPalette()) {
+    auto* plte = new TChunkPLTE(this);
+    chunks_->Add(plte);
+    const int entries = 1 << h.BitDepth;
+    plte->SetCount(entries);
+    std::vector<Byte> memory(sizeof(LOGPALETTE) + sizeof(PALETTEENTRY) * 256);
+    auto* log = reinterpret_cast<LOGPALETTE*>(memory.data());
+    log->palVersion = 0x300;
+    log->palNumEntries = WORD(entries);
+    for (int i = 0; i < entries; ++i) {
+      const RGBQUAD& q = store.InfoRecord().bmiColors[i];
+      log->palPalEntry[i] = PALETTEENTRY{q.rgbRed, q.rgbGreen, q.rgbBlue, 0};
+    }
+    ::SetDIBColorTable(store.Dc(), 0, entries, store.InfoRecord().bmiColors);
+    DoSetPalette(::CreatePalette(log), false);
+  }
+  if (transparent) {
+    auto* trns = new TChunktRNS(this);
+    chunks_->Add(trns);
+    trns->SetTransparentColor(transparentColor);
+  }
+  chunks_->Add(new TChunkIDAT(this));
+  chunks_->Add(new TChunkIEND(this));
+  Changed(this);
+}
+
+void TPNGObject::AssignTo(TPersistent* dest) const {
+  if (auto* png = dynamic_cast<TPNGObject*>(dest)) {
+    png->AssignPNG(this);
+    return;
+  }
+  auto* bitmap = dynamic_cast<TBitmap*>(dest);
+  if (!bitmap || !HeaderPresent()) {
+    TGraphic::AssignTo(dest);
+    return;
+  }
+  const png::Header& h = Header()->Header;
+  const TPNGTransparencyMode mode = TransparencyMode();
+  TPixelFormat format = pf24bit;
+  if (mode != ptmPartial) {
+    if (h.BitDepth == 1) format = pf1bit;
+    else if (h.BitDepth == 2 || h.BitDepth == 4) format = pf4bit;
+    else if ((h.BitDepth == 8 || h.BitDepth == 16) && (h.ColorType == kGray || h.ColorType == kRgb)) format = pf24bit;
+    else if ((h.BitDepth == 8 || h.BitDepth == 16) && h.ColorType == kPalette) format = pf8bit;
+    else throw Exception("The PNG picture's colour type and bit depth have no bitmap format.");
+  }
+  auto* self = const_cast<TPNGObject*>(this);
+  bitmap->SetPixelFormat(format);
+  bitmap->SetSize(Width(), Height());
+  self->Draw(bitmap->Canvas(), TRect{0, 0, Width(), Height()});
+  if (mode == ptmBit) {
+    bitmap->SetTransparentColor(TransparentColor());
+    bitmap->SetTransparent(true);
+  }
+}
+
+// ---- drawing
+
+void TPNGObject::Draw(TCanvas* canvas, const TRect& rect) { DrawToDC(canvas->Handle(), rect); }
+
+void TPNGObject::DrawToDC(HDC dc, const TRect& rect) {
+  if (Empty() || !HeaderPresent() || !Header()->Store().Ready()) return;
+  TChunkIHDR* header = Header();
+  const RECT r{rect.Left, rect.Top, rect.Right, rect.Bottom};
+  switch (TransparencyMode()) {
+    case ptmNone: DrawOpaque(dc, r, header->Header, header->Store()); break;
+    case ptmBit:
+      Guarded([&] { DrawBlended(dc, r, header->Header, header->Store(), nullptr, long(ToRgb(TransparentColor()))); });
+      break;
+    case ptmPartial: {
+      TChunktRNS* trns = chunks_->FindChunk<TChunktRNS>();
+      Guarded([&] { DrawBlended(dc, r, header->Header, header->Store(), trns ? trns->PaletteValues : nullptr, -1); });
+      break;
+    }
+  }
+}
+
+void TPNGObject::DrawUsingPixelInformation(TCanvas* canvas, const TPoint& point) {
+  HDC screen = ::GetDC(nullptr);
+  const double screenX = ::GetDeviceCaps(screen, LOGPIXELSX) / 0.0254;
+  const double screenY = ::GetDeviceCaps(screen, LOGPIXELSY) / 0.0254;
+  ::ReleaseDC(nullptr, screen);
+  int width = Width(), height = Height();
+  if (TChunkpHYs* phys = chunks_->FindChunk<TChunkpHYs>()) {
+    // A count of 0 pixels per unit says nothing of the size: pixel size then.
+    if (phys->PPUnitX != 0) width = int(Width() / (phys->PPUnitX / screenX));
+    if (phys->PPUnitY != 0) height = int(Height() / (phys->PPUnitY / screenY));
+  }
+  Draw(canvas, TRect{point.X, point.Y, point.X + width, point.Y + height});
+}
+
+// ---- size and pixels
+
+void TPNGObject::GetPixelInfo(Cardinal& lineSize, Cardinal& offset) const {
+  lineSize = offset = 0;
+  if (!HeaderPresent()) return;
+  const png::Header& h = Header()->Header;
+  lineSize = RowBytes(h.ColorType, h.BitDepth, h.Width);
+  offset = PixelOffset(h.ColorType, h.BitDepth);
+}
+
+Byte* TPNGObject::Scanline(int row) const {
+  const png::ImageStore& store = Header()->Store();
+  return row >= 0 && Cardinal(row) < Header()->Header.Height && store.Ready() ? store.Row(Cardinal(row)) : nullptr;
+}
+
+Byte* TPNGObject::ExtraScanline(int row) const {
+  const png::ImageStore& store = Header()->Store();
+  return row >= 0 && Cardinal(row) < Header()->Header.Height ? store.ExtraRow(Cardinal(row)) : nullptr;
+}
+
+Byte* TPNGObject::AlphaScanline(int row) const {
+  const png::ImageStore& store = Header()->Store();
+  return row >= 0 && Cardinal(row) < Header()->Header.Height ? store.AlphaRow(Cardinal(row)) : nullptr;
+}
+
+HPALETTE TPNGObject::Palette() { return Header()->ImagePalette(); }
+
+void TPNGObject::DoSetPalette(HPALETTE palette, bool updateColors) {
+  if (!HeaderPresent()) {
+    if (palette) ::DeleteObject(palette);
+    return;
+  }
+  Header()->Store().SetPalette(palette, updateColors);
+}
+
+TColor TPNGObject::GetPixels(int x, int y) {
+  if (!HeaderPresent() || x < 0 || y < 0 || x >= Width() || y >= Height()) return 0;
+  const png::Header& h = Header()->Header;
+  const png::ImageStore& store = Header()->Store();
+  const Byte* row = store.Row(Cardinal(y));
+  if (h.ColorType == kGray || h.ColorType == kPalette) {
+    const int d = store.BitsPerPixel();  // 4 for 2-bit pictures, 8 for 16-bit ones
+    const Cardinal bit = Cardinal(x) * d;
+    const unsigned v = (row[bit >> 3] >> (8 - d - (bit & 7))) & ((1u << d) - 1);
+    if (h.ColorType == kPalette) {
+      const Cardinal c = store.ColorTableEntry(v);
+      const Byte* g = GammaTable;
+      return ToColor((Cardinal(g[(c >> 16) & 255]) << 16) | (Cardinal(g[(c >> 8) & 255]) << 8) | g[c & 255]);
+    }
+    const Byte gray = GammaTable[(v * ((1u << d) + 1) * (d == 1 ? 85 : 1)) & 255];
+    return TColor(gray | (gray << 8) | (gray << 16));
+  }
+  if (h.ColorType == kGrayAlpha) return TColor(row[x] | (row[x] << 8) | (row[x] << 16));
+  const Byte* p = row + 3 * x;
+  return TColor(p[2] | (p[1] << 8) | (p[0] << 16));
+}
+
+void TPNGObject::SetPixels(int x, int y, TColor color) {
+  if (!HeaderPresent() || x < 0 || y < 0 || x >= Width() || y >= Height()) return;
+  const png::Header& h = Header()->Header;
+  png::ImageStore& store = Header()->Store();
+  Byte* row = store.Row(Cardinal(y));
+  if (h.ColorType == kGray || h.ColorType == kPalette) {
+    const int d = store.BitsPerPixel();
+    const Cardinal bit = Cardinal(x) * d;
+    const unsigned index = ::GetNearestPaletteIndex(store.Palette(), COLORREF(ColorToRGB(color))) & ((1u << d) - 1);
+    const int shift = 8 - d - int(bit & 7);
+    row[bit >> 3] = Byte((row[bit >> 3] & ~(((1u << d) - 1) << shift)) | (index << shift));
+  } else if (h.ColorType == kGrayAlpha) {
+    row[x] = Byte(color);
+  } else {
+    Byte* p = row + 3 * x;
+    p[0] = Byte(color >> 16);
+    p[1] = Byte(color >> 8);
+    p[2] = Byte(color);
+  }
+}
+
+void TPNGObject::Resize(Integer width, Integer height) {
+  TChunkIHDR* header = Header();
+  png::Header h = header->Header;
+  h.Width = Cardinal(width);
+  h.Height = Cardinal(height);
+  if (width < 1 || height < 1 || h.Width > kMaxSide || h.Height > kMaxSide || ImageBytes(h) > kMaxImageBytes)
+    RaiseError(kInvalidNewSize);
+  const HDC old = header->ImageDC();
+  UnbindCanvas(old);
+  Guarded([&] { header->Store().Resize(h.Width, h.Height); });
+  header->Header = h;
+  BindCanvas(header->ImageDC());
+  Changed(this);
+}
+
+// ---- transparency and ancillary data
+
+TPNGTransparencyMode TPNGObject::TransparencyMode() const {
+  const Byte colorType = Header()->Header.ColorType;
+  TChunktRNS* trns = chunks_->FindChunk<TChunktRNS>();
+  switch (colorType) {
+    case kGray:
+    case kRgb: return trns ? ptmBit : ptmNone;
+    case kPalette: return trns ? (trns->BitTransparency ? ptmBit : ptmPartial) : ptmNone;
+    case kGrayAlpha:
+    case kRgbAlpha: return ptmPartial;
+    default: return ptmNone;
+  }
+}
+
+bool TPNGObject::Transparent() const { return HeaderPresent() && TransparencyMode() != ptmNone; }
+
+TColor TPNGObject::TransparentColor() const {
+  TChunktRNS* trns = chunks_->FindChunk<TChunktRNS>();
+  return trns ? trns->GetTransparentColor() : 0;
+}
+
+void TPNGObject::SetTransparentColor(TColor color) {
+  if (!HeaderPresent()) return;
+  const Byte colorType = Header()->Header.ColorType;
+  if (colorType == kGrayAlpha || colorType == kRgbAlpha) RaiseError(kCannotChangeTransparent);
+  if (colorType != kGray && colorType != kRgb && colorType != kPalette) return;
+  TChunktRNS* trns = chunks_->FindChunk<TChunktRNS>();
+  if (!trns) trns = chunks_->Add<TChunktRNS>();
+  trns->SetTransparentColor(ColorToRGB(color));
+  Changed(this);
+}
+
+void TPNGObject::RemoveTransparency() {
+  TChunkIHDR* header = Header();
+  switch (header->Header.ColorType) {
+    case kPalette:
+      if (TChunktRNS* trns = chunks_->FindChunk<TChunktRNS>()) chunks_->RemoveChunk(trns);
+      break;
+    case kGrayAlpha:
+      header->Header.ColorType = kGray;
+      header->Store().FreeAlphaPlane();
+      break;
+    case kRgbAlpha:
+      header->Header.ColorType = kRgb;
+      header->Store().FreeAlphaPlane();
+      break;
+    default: break;
+  }
+  Changed(this);
+}
+
+void TPNGObject::CreateAlpha() {
+  TChunkIHDR* header = Header();
+  png::Header& h = header->Header;
+  switch (h.ColorType) {
+    case kGray:
+      // Gray with alpha exists at 8 and 16 bits only.
+      if (h.BitDepth < 8) return;
+      h.ColorType = kGrayAlpha;
+      header->Store().CreateAlphaPlane();
+      break;
+    case kRgb:
+      h.ColorType = kRgbAlpha;
+      header->Store().CreateAlphaPlane();
+      break;
+    case kPalette: {
+      TChunktRNS* trns = chunks_->FindChunk<TChunktRNS>();
+      if (!trns) trns = chunks_->Add<TChunktRNS>();
+      std::memset(trns->PaletteValues, 255, sizeof(trns->PaletteValues));
+      trns->ResizeData(1u << h.BitDepth);
+      trns->BitTransparency = false;
+      break;
+    }
+    default: return;
+  }
+  Changed(this);
+}
+
+TChunkpHYs* TPNGObject::GetPixelInformation() {
+  if (TChunkpHYs* phys = chunks_->FindChunk<TChunkpHYs>()) return phys;
+  TChunkpHYs* phys = chunks_->Add<TChunkpHYs>();
+  phys->UnitType = utMeter;
+  return phys;
+}
+
+void TPNGObject::AddtEXt(const String& keyword, const String& text) {
+  TChunktEXt* chunk = chunks_->Add<TChunktEXt>();
+  chunk->Keyword = keyword;
+  chunk->Text = text;
+}
+
+void TPNGObject::AddzTXt(const String& keyword, const String& text) {
+  TChunkzTXt* chunk = chunks_->Add<TChunkzTXt>();
+  chunk->Keyword = keyword;
+  chunk->Text = text;
+}
