@@ -28,7 +28,7 @@ public:
   bool InheritsFrom() const { return dynamic_cast<const T*>(this) != nullptr; }
 };
 
-// The readable name of a C++ type ("TStringList" for class TStringList).
+// The class name of a C++ type, without the namespaces around it ("TStringList").
 String DemangledTypeName(const std::type_info& type);
 
 template <class T>

@@ -45,6 +45,9 @@ start_wine() {
     cp -a "$template" "$WINEPREFIX"
   fi
   wineserver -p 2>/dev/null || true
+  # Wine's own background processes start with the first program in the prefix and
+  # inherit its output; start them here, away from the output CTest waits on.
+  "$wine" wineboot >/dev/null 2>&1 </dev/null || true
 }
 
 stop_session() {

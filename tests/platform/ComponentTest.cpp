@@ -108,7 +108,7 @@ TEST(ClassRegistry, CreatesByExactName) {
   std::unique_ptr<TShape> shape(shapes.Create("TSquare", 4));
   EXPECT_EQ(shape->Kind(), "square");
   EXPECT_EQ(shape->size, 4);
-  EXPECT_EQ(shape->ClassName(), "{anonymous}::TSquare");
+  EXPECT_EQ(shape->ClassName(), "TSquare");
   EXPECT_THROW(shapes.Create("TTriangle", 1), EClassNotFound);
 }
 
