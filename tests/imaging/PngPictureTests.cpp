@@ -70,7 +70,7 @@ TEST(PngPicture, PhysicalSizeWithZeroPixelsPerUnitIsThePixelSize) {
   EXPECT_EQ(bitmap->Canvas()->Pixels(5, 6), clWhite);
 }
 
-TEST(PngPicture, BlankPicturesCheckTheirSpecification) {
+TEST(PngPicture, BlankPicturesCheckTheirSizeAndFormat) {
   EXPECT_THROW(TPNGObject(2, 4, 4, 4), EPNGInvalidSpec);
   EXPECT_THROW(TPNGObject(3, 16, 4, 4), EPNGInvalidSpec);
   EXPECT_THROW(TPNGObject(5, 8, 4, 4), EPNGInvalidSpec);
