@@ -1,0 +1,1104 @@
+#include "imaging/sppngimage.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "imaging/png/ByteOrder.h"
+#include "imaging/png/ChunkIO.h"
+#include "imaging/png/Draw.h"
+#include "imaging/png/Gamma.h"
+#include "imaging/png/ImageData.h"
+#include "imaging/png/Messages.h"
+#include "imaging/png/Zlib.h"
+
+using namespace png;
+
+namespace {
+
+const Byte kSignature[8] = {0x89, 'P', 'N', 'G', 13, 10, 26, 10};
+
+// TColor (0x00BBGGRR) and the codec's 0x00RRGGBB.
+TColor ToColor(Cardinal rgb) { return TColor(((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF)); }
+Cardinal ToRgb(TColor color) { return ToColor(Cardinal(color)); }  // the same swap
+
+// Shared code reports through png::Failure; the public operations end quietly on it.
+template <class F>
+auto Guarded(F&& f) -> decltype(f()) {
+  return f();
+}
+
+struct ChunkClass {
+  String name;
+  TspPngLayerFactory factory;
+};
+
+std::vector<ChunkClass>& Registry() {
+  static std::vector<ChunkClass> registry;
+  return registry;
+}
+
+TspPngLayer* CreateChunk(const String& name, TspPngImage* owner) {
+  for (const ChunkClass& c : Registry())
+    if (c.name == name) return c.factory(owner);
+  return new TspPngLayer(owner);
+}
+
+const struct Startup {
+  Startup() {
+    RegisterPngLayer<TspPngLayerIEND>();
+    RegisterPngLayer<TspPngLayerIHDR>();
+    RegisterPngLayer<TspPngLayerIDAT>();
+    RegisterPngLayer<TspPngLayerPLTE>();
+    RegisterPngLayer<TspPngLayergAMA>();
+    RegisterPngLayer<TspPngLayertRNS>();
+    RegisterPngLayer<TspPngLayerpHYs>();
+    RegisterPngLayer<TspPngLayertIME>();
+    RegisterPngLayer<TspPngLayertEXt>();
+    RegisterPngLayer<TspPngLayerzTXt>();
+  }
+} startup;
+
+}  // namespace
+
+void RegisterPngLayer(const String& name, TspPngLayerFactory factory) { Registry().push_back({name, factory}); }
+
+// ---------------------------------------------------------------------------
+// The chunk base
+
+TspPngLayer::TspPngLayer(TspPngImage* owner) : owner_(owner) {}
+
+void TspPngLayer::InitName() {
+  const String name = GetName();
+  if (name.size() == 4) std::memcpy(name_, name.data(), 4);
+}
+
+void TspPngLayer::SetChunkName(const String& name) {
+  std::memset(name_, 0, 4);
+  std::memcpy(name_, name.data(), std::min<std::size_t>(4, name.size()));
+}
+
+void TspPngLayer::ResizeData(Cardinal size) {
+  data_.resize(std::size_t(size) + 1, 0);
+  size_ = size;
+}
+
+int TspPngLayer::GetIndex() const {
+  const TspPngList& list = owner_->Chunks();
+  for (Cardinal i = 0; i < list.Count(); ++i)
+    if (list.GetItem(i) == this) return int(i);
+  return -1;
+}
+
+TspPngLayerIHDR* TspPngLayer::GetHeader() const { return dynamic_cast<TspPngLayerIHDR*>(owner_->Chunks().GetItem(0)); }
+
+void TspPngLayer::Assign(TspPngLayer* source) {
+  std::memcpy(name_, source->name_, 4);
+  ResizeData(source->size_);
+  std::memcpy(data_.data(), source->data_.data(), source->size_);
+}
+
+bool TspPngLayer::LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) {
+  std::vector<Byte> data;
+  char name[4] = {0, 0, 0, 0};
+  std::memcpy(name, chunkName.data(), std::min<std::size_t>(4, chunkName.size()));
+  const bool ok = ReadChunkData(stream, name, size, data);
+  if (!ok) owner_->RaiseError(kInvalidCrc);
+  ResizeData(size);
+  if (size) std::memcpy(data_.data(), data.data(), size);
+  return true;
+}
+
+bool TspPngLayer::SaveData(TStream& stream) {
+  WriteChunk(stream, name_, data_.data(), size_);
+  return true;
+}
+
+// ---------------------------------------------------------------------------
+// IHDR
+
+void TspPngLayerIHDR::PrepareImageData() {
+  FreeImageData();
+  if (!IsValidPair(Header.ColorType, Header.BitDepth)) Owner()->RaiseError(kInvalidIhdr);
+  Guarded([&] { store_.Prepare(Header, Owner()->GammaTable); });
+  Owner()->BindCanvas(store_.Dc());
+}
+
+void TspPngLayerIHDR::FreeImageData() {
+  if (Owner() && store_.Dc()) Owner()->UnbindCanvas(store_.Dc());
+  store_.Free();
+}
+
+bool TspPngLayerIHDR::LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) {
+  TspPngLayer::LoadFromStream(stream, chunkName, size);
+  if (size < 13) Owner()->RaiseError(kInvalidIhdr);
+  const Byte* d = Data();
+  png::Header h;
+  h.Width = ReadBE32(d);
+  h.Height = ReadBE32(d + 4);
+  h.BitDepth = d[8];
+  h.ColorType = d[9];
+  h.CompressionMethod = d[10];
+  h.FilterMethod = d[11];
+  h.InterlaceMethod = d[12];
+  if (h.Width > kMaxSide || h.Height > kMaxSide) Owner()->RaiseError(kSizeExceeds);
+  if (h.CompressionMethod != 0) Owner()->RaiseError(kUnknownCompression);
+  if (h.InterlaceMethod > 1) Owner()->RaiseError(kUnknownInterlace);
+  if (h.Width == 0 || h.Height == 0 || !IsValidPair(h.ColorType, h.BitDepth) || ImageBytes(h) > kMaxImageBytes)
+    Owner()->RaiseError(kInvalidIhdr);
+  Header = h;
+  Owner()->InterlaceMethod = TspInterlaceMethod(h.InterlaceMethod);
+  PrepareImageData();
+  return true;
+}
+
+bool TspPngLayerIHDR::SaveToStream(TStream& stream) {
+  if (Header.BitDepth == 2) Header.BitDepth = 4;  // the bitmap holds 4-bit samples
+  ResizeData(13);
+  Byte* d = Data();
+  WriteBE32(d, Header.Width);
+  WriteBE32(d + 4, Header.Height);
+  d[8] = Header.BitDepth;
+  d[9] = Header.ColorType;
+  d[10] = Header.CompressionMethod;
+  d[11] = Header.FilterMethod;
+  d[12] = Byte(Owner()->InterlaceMethod);
+  return SaveData(stream);
+}
+
+void TspPngLayerIHDR::Assign(TspPngLayer* source) {
+  auto* other = dynamic_cast<TspPngLayerIHDR*>(source);
+  if (!other) Owner()->RaiseError(kIncompatibleChunks);
+  Header = other->Header;
+  PrepareImageData();
+  store_.CopyPixelsFrom(other->store_);
+  if (other->store_.Palette() && store_.HasPalette()) {
+    PALETTEENTRY entries[256];
+    const UINT count = ::GetPaletteEntries(other->store_.Palette(), 0, 256, entries);
+    std::vector<Byte> memory(sizeof(LOGPALETTE) + sizeof(PALETTEENTRY) * 256);
+    auto* log = reinterpret_cast<LOGPALETTE*>(memory.data());
+    log->palVersion = 0x300;
+    log->palNumEntries = WORD(count);
+    std::memcpy(log->palPalEntry, entries, sizeof(PALETTEENTRY) * count);
+    store_.SetPalette(::CreatePalette(log), false);
+  }
+}
+
+// ---------------------------------------------------------------------------
+// IDAT
+
+bool TspPngLayerIDAT::LoadFromStream(TStream& stream, const String&, Cardinal size) {
+  TspPngLayerIHDR* header = GetHeader();
+  if (!header || !header->Store().Ready()) Owner()->RaiseError(kHeaderNotPresent);
+  const png::Header& h = header->Header;
+  if (header->HasPalette() && h.ColorType != kPalette)
+    Owner()->DoSetPalette(
+        CreateGrayscalePalette(1 << BitmapBitsPerPixel(h.ColorType, h.BitDepth), Owner()->GammaTable), true);
+  Guarded([&] { DecodeImageData(stream, size, h, header->Store(), Owner()->GammaTable); });
+  return true;
+}
+
+bool TspPngLayerIDAT::SaveToStream(TStream& stream) {
+  TspPngLayerIHDR* header = GetHeader();
+  if (!header || !header->Store().Ready()) Owner()->RaiseError(kHeaderNotPresent);
+  png::Header h = header->Header;
+  if (h.BitDepth == 2) h.BitDepth = 4;
+  h.InterlaceMethod = Byte(Owner()->InterlaceMethod);
+  const EncodeOptions options{Owner()->Filters, Owner()->CompressionLevel, Cardinal(Owner()->MaxIdatSize()),
+                              Owner()->InverseGamma};
+  Guarded([&] { EncodeImageData(stream, h, header->Store(), options); });
+  return true;
+}
+
+// ---------------------------------------------------------------------------
+// PLTE
+
+bool TspPngLayerPLTE::LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) {
+  TspPngLayer::LoadFromStream(stream, chunkName, size);
+  if (size % 3 != 0 || size / 3 > 256) Owner()->RaiseError(kInvalidPalette);
+  count_ = int(size / 3);
+  std::vector<Byte> memory(sizeof(LOGPALETTE) + sizeof(PALETTEENTRY) * 256);
+  auto* log = reinterpret_cast<LOGPALETTE*>(memory.data());
+  log->palVersion = 0x300;
+  log->palNumEntries = WORD(count_);
+  const Byte* d = Data();
+  for (int i = 0; i < count_; ++i) {
+    const Byte* g = Owner()->GammaTable;
+    log->palPalEntry[i] = PALETTEENTRY{g[d[3 * i]], g[d[3 * i + 1]], g[d[3 * i + 2]], 0};
+  }
+  if (count_ > 0) Owner()->DoSetPalette(::CreatePalette(log), true);
+  return true;
+}
+
+bool TspPngLayerPLTE::SaveToStream(TStream& stream) {
+  TspPngLayerIHDR* header = GetHeader();
+  if (header && header->ImagePalette()) {
+    if (count_ == 0) count_ = int(header->Store().ColorsUsed());
+    PALETTEENTRY entries[256] = {};
+    ::GetPaletteEntries(header->ImagePalette(), 0, std::min(count_, 256), entries);
+    ResizeData(Cardinal(count_) * 3);
+    Byte* d = Data();
+    const Byte* inv = Owner()->InverseGamma;
+    for (int i = 0; i < count_; ++i) {
+      d[3 * i] = inv[entries[i].peRed];
+      d[3 * i + 1] = inv[entries[i].peGreen];
+      d[3 * i + 2] = inv[entries[i].peBlue];
+    }
+  }
+  return SaveData(stream);
+}
+
+Cardinal TspPngLayerPLTE::GetPaletteItem(int index) const {
+  TspPngLayerIHDR* header = GetHeader();
+  if (index < 0 || index > count_ - 1 || !header) return 0;
+  return header->Store().ColorTableEntry(unsigned(index));
+}
+
+void TspPngLayerPLTE::Assign(TspPngLayer* source) {
+  auto* other = dynamic_cast<TspPngLayerPLTE*>(source);
+  if (!other) Owner()->RaiseError(kIncompatibleChunks);
+  count_ = other->count_;
+  TspPngLayer::Assign(source);
+}
+
+// ---------------------------------------------------------------------------
+// gAMA
+
+TspPngLayergAMA::TspPngLayergAMA(TspPngImage* owner) : TspPngLayer(owner) {
+  InitName();
+  SetValue(1);
+}
+
+Cardinal TspPngLayergAMA::GetValue() {
+  if (DataSize() != 4) {
+    SetValue(1);
+    return 1;
+  }
+  return ReadBE32(Data());
+}
+
+void TspPngLayergAMA::SetValue(Cardinal value) {
+  if (DataSize() != 4) ResizeData(4);
+  WriteBE32(Data(), value);
+}
+
+bool TspPngLayergAMA::LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) {
+  TspPngLayer::LoadFromStream(stream, chunkName, size);
+  BuildGamma(GetValue(), Owner()->GammaTable, Owner()->InverseGamma);
+  return true;
+}
+
+void TspPngLayergAMA::Assign(TspPngLayer* source) {
+  auto* other = dynamic_cast<TspPngLayergAMA*>(source);
+  if (!other) Owner()->RaiseError(kIncompatibleChunks);
+  SetValue(other->GetValue());
+}
+
+// ---------------------------------------------------------------------------
+// tRNS
+
+TspPngLayertRNS::TspPngLayertRNS(TspPngImage* owner) : TspPngLayer(owner) {
+  InitName();
+  std::memset(PaletteValues, 255, sizeof(PaletteValues));
+}
+
+bool TspPngLayertRNS::LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) {
+  TspPngLayer::LoadFromStream(stream, chunkName, size);
+  if (size > 256) Owner()->RaiseError(kInvalidPalette);
+  TspPngLayerIHDR* header = GetHeader();
+  const Byte colorType = header ? header->Header.ColorType : 255;
+  // A gray or RGB key must be one sample or one colour of 16-bit values.
+  if ((colorType == kGray && size != 2) || (colorType == kRgb && size != 6)) Owner()->RaiseError(kInvalidPalette);
+  std::memset(PaletteValues, 255, sizeof(PaletteValues));
+  std::memcpy(PaletteValues, Data(), size);
+  if (colorType == kGray || colorType == kRgb) {
+    BitTransparency = true;
+  } else if (colorType == kPalette) {
+    // One colour key: exactly one entry fully transparent and the rest opaque.
+    Cardinal clear = 0, opaque = 0;
+    for (Cardinal i = 0; i < size; ++i) {
+      if (PaletteValues[i] == 0) ++clear;
+      if (PaletteValues[i] == 255) ++opaque;
+    }
+    BitTransparency = clear == 1 && clear + opaque == size;
+  }
+  return true;
+}
+
+bool TspPngLayertRNS::SaveToStream(TStream& stream) {
+  if (DataSize() <= 256) std::memcpy(Data(), PaletteValues, DataSize());
+  return SaveData(stream);
+}
+
+void TspPngLayertRNS::Assign(TspPngLayer* source) {
+  if (auto* other = dynamic_cast<TspPngLayertRNS*>(source)) {
+    std::memcpy(PaletteValues, other->PaletteValues, sizeof(PaletteValues));
+    BitTransparency = other->BitTransparency;
+  }
+  TspPngLayer::Assign(source);
+}
+
+void TspPngLayertRNS::SetTransparentColor(TColor color) {
+  TspPngLayerIHDR* header = GetHeader();
+  if (!header) return;
+  std::memset(PaletteValues, 0, sizeof(PaletteValues));
+  BitTransparency = true;
+  const Byte r = Byte(color), g = Byte(color >> 8), b = Byte(color >> 16);
+  switch (header->Header.ColorType) {
+    case kGray:
+      ResizeData(2);
+      WriteBE16(PaletteValues, r);
+      break;
+    case kRgb:
+      ResizeData(6);
+      WriteBE16(PaletteValues, r);
+      WriteBE16(PaletteValues + 2, g);
+      WriteBE16(PaletteValues + 4, b);
+      break;
+    case kPalette: {
+      const png::ImageStore& store = header->Store();
+      const Cardinal wanted = (Cardinal(r) << 16) | (Cardinal(g) << 8) | b;
+      const Cardinal used = std::min<Cardinal>(store.ColorsUsed(), 256);
+      Cardinal found = used;
+      for (Cardinal i = 0; i < used; ++i)
+        if (store.ColorTableEntry(i) == wanted) {
+          found = i;
+          break;
+        }
+      if (found == used) {  // no entry has the colour: nothing becomes transparent
+        std::memset(PaletteValues, 255, sizeof(PaletteValues));
+        BitTransparency = false;
+        ResizeData(0);
+        break;
+      }
+      std::memset(PaletteValues, 255, found);
+      ResizeData(found + 1);
+      break;
+    }
+    default: break;
+  }
+}
+
+TColor TspPngLayertRNS::GetTransparentColor() {
+  TspPngLayerIHDR* header = GetHeader();
+  if (!header) return 0;
+  const Byte* g = Owner()->GammaTable;
+  switch (header->Header.ColorType) {
+    case kGray: {
+      const Byte gray = Byte(header->Store().ColorTableEntry(PaletteValues[1]) >> 16);
+      return TColor(gray | (gray << 8) | (gray << 16));
+    }
+    case kRgb:
+      return TColor(g[PaletteValues[1]] | (g[PaletteValues[3]] << 8) | (g[PaletteValues[5]] << 16));
+    case kPalette:
+      for (Cardinal i = 0; i < DataSize() && i < 256; ++i)
+        if (PaletteValues[i] == 0) return ToColor(header->Store().ColorTableEntry(i));
+      return 0;
+    default: return 0;
+  }
+}
+
+// ---------------------------------------------------------------------------
+// pHYs, tIME
+
+bool TspPngLayerpHYs::LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) {
+  TspPngLayer::LoadFromStream(stream, chunkName, size);
+  if (size != 9) return true;
+  PPUnitX = ReadBE32(Data());
+  PPUnitY = ReadBE32(Data() + 4);
+  UnitType = Data()[8] == 1 ? utMeter : utUnknown;
+  return true;
+}
+
+bool TspPngLayerpHYs::SaveToStream(TStream& stream) {
+  ResizeData(9);
+  WriteBE32(Data(), PPUnitX);
+  WriteBE32(Data() + 4, PPUnitY);
+  Data()[8] = Byte(UnitType);
+  return SaveData(stream);
+}
+
+void TspPngLayerpHYs::Assign(TspPngLayer* source) {
+  if (auto* other = dynamic_cast<TspPngLayerpHYs*>(source)) {
+    PPUnitX = other->PPUnitX;
+    PPUnitY = other->PPUnitY;
+    UnitType = other->UnitType;
+  }
+}
+
+bool TspPngLayertIME::LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) {
+  TspPngLayer::LoadFromStream(stream, chunkName, size);
+  if (size != 7) return true;
+  const Byte* d = Data();
+  Year = Word(d[0] * 256 + d[1]);
+  Month = d[2];
+  Day = d[3];
+  Hour = d[4];
+  Minute = d[5];
+  Second = d[6];
+  return true;
+}
+
+bool TspPngLayertIME::SaveToStream(TStream& stream) {
+  ResizeData(7);
+  Byte* d = Data();
+  WriteBE16(d, Year);
+  d[2] = Month;
+  d[3] = Day;
+  d[4] = Hour;
+  d[5] = Minute;
+  d[6] = Second;
+  return SaveData(stream);
+}
+
+void TspPngLayertIME::Assign(TspPngLayer* source) {
+  if (auto* other = dynamic_cast<TspPngLayertIME*>(source)) {
+    Year = other->Year;
+    Month = other->Month;
+    Day = other->Day;
+    Hour = other->Hour;
+    Minute = other->Minute;
+    Second = other->Second;
+  }
+}
+
+// ---------------------------------------------------------------------------
+// tEXt, zTXt
+
+namespace {
+
+// Keyword up to the first zero byte; returns the keyword's length.
+std::size_t SplitKeyword(const Byte* data, std::size_t size, String& keyword) {
+  const void* zero = std::memchr(data, 0, size);
+  const std::size_t length = zero ? std::size_t(static_cast<const Byte*>(zero) - data) : size;
+  keyword.assign(reinterpret_cast<const char*>(data), length);
+  return length;
+}
+
+}  // namespace
+
+bool TspPngLayertEXt::LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) {
+  TspPngLayer::LoadFromStream(stream, chunkName, size);
+  if (size <= 2) return true;
+  const std::size_t length = SplitKeyword(Data(), size, Keyword);
+  Text = length < size ? String(reinterpret_cast<const char*>(Data()) + length + 1, size - length - 1) : String();
+  return true;
+}
+
+bool TspPngLayertEXt::SaveToStream(TStream& stream) {
+  ResizeData(Cardinal(Keyword.size() + Text.size() + 1));
+  std::memcpy(Data(), Keyword.data(), Keyword.size());
+  Data()[Keyword.size()] = 0;
+  std::memcpy(Data() + Keyword.size() + 1, Text.data(), Text.size());
+  return SaveData(stream);
+}
+
+void TspPngLayertEXt::Assign(TspPngLayer* source) {
+  if (auto* other = dynamic_cast<TspPngLayertEXt*>(source)) {
+    Keyword = other->Keyword;
+    Text = other->Text;
+  }
+}
+
+bool TspPngLayerzTXt::LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) {
+  TspPngLayertEXt::LoadFromStream(stream, chunkName, size);
+  if (size < 4) return true;
+  const std::size_t length = SplitKeyword(Data(), size, Keyword);
+  Text.clear();
+  if (length + 1 < size && Data()[length + 1] == 0) {
+    String inflated;
+    if (InflateWhole(Data() + length + 2, size - length - 2, inflated)) Text.swap(inflated);
+  }
+  return true;
+}
+
+bool TspPngLayerzTXt::SaveToStream(TStream& stream) {
+  const String text = Text.empty() ? String(" ") : Text;
+  String compressed;
+  if (!DeflateWhole(reinterpret_cast<const Byte*>(text.data()), text.size(), Owner()->CompressionLevel, compressed))
+    return false;
+  ResizeData(Cardinal(Keyword.size() + 2 + compressed.size()));
+  Byte* d = Data();
+  std::memcpy(d, Keyword.data(), Keyword.size());
+  d[Keyword.size()] = 0;
+  d[Keyword.size() + 1] = 0;
+  std::memcpy(d + Keyword.size() + 2, compressed.data(), compressed.size());
+  return SaveData(stream);
+}
+
+// ---------------------------------------------------------------------------
+// The lists
+
+void TspPngPointerList::Add(void* item) { items_.push_back(item); }
+
+void TspPngPointerList::Insert(void* item, Cardinal position) {
+  if (!items_.empty() && position >= items_.size()) return;
+  items_.insert(items_.begin() + std::min<std::size_t>(position, items_.size()), item);
+}
+
+void* TspPngPointerList::Remove(void* item) {
+  for (std::size_t i = items_.size(); i-- > 0;)
+    if (items_[i] == item) {
+      items_.erase(items_.begin() + i);
+      return item;
+    }
+  return nullptr;
+}
+
+void TspPngList::RemovePngLayer(TspPngLayer* chunk) {
+  if (Remove(chunk)) delete chunk;
+}
+
+bool TspPngList::Place(TspPngLayer* chunk) {
+  const bool creating = Owner()->BeingCreated();
+  const bool critical = dynamic_cast<TspPngLayerIHDR*>(chunk) || dynamic_cast<TspPngLayerIDAT*>(chunk) ||
+                        dynamic_cast<TspPngLayerPLTE*>(chunk) || dynamic_cast<TspPngLayerIEND*>(chunk);
+  const bool single = dynamic_cast<TspPngLayergAMA*>(chunk) || dynamic_cast<TspPngLayertRNS*>(chunk) ||
+                      dynamic_cast<TspPngLayerpHYs*>(chunk);
+  bool duplicate = false;
+  if (single)
+    for (Cardinal i = 0; i < Count(); ++i)
+      if (GetItem(i)->GetName() == chunk->GetName()) duplicate = true;
+  int error = 0;
+  if ((critical && !creating) || duplicate) error = kExistentCriticalChunk;
+  else if (!creating && (!FindPngLayer<TspPngLayerIEND>() || !FindPngLayer<TspPngLayerIHDR>())) error = kInvalidImageForChunk;
+  if (error) return false;
+
+  auto indexOf = [&](auto* probe) -> int {
+    using T = std::remove_pointer_t<decltype(probe)>;
+    for (Cardinal i = 0; i < Count(); ++i)
+      if (dynamic_cast<T*>(GetItem(i))) return int(i);
+    return -1;
+  };
+  auto insertAt = [&](Cardinal position) {
+    if (position >= Count()) TspPngPointerList::Add(chunk);
+    else Insert(chunk, position);
+  };
+  const int ihdr = indexOf(static_cast<TspPngLayerIHDR*>(nullptr));
+  if (dynamic_cast<TspPngLayerIHDR*>(chunk)) {
+    insertAt(0);
+  } else if (dynamic_cast<TspPngLayerIEND*>(chunk)) {
+    TspPngPointerList::Add(chunk);
+  } else if (dynamic_cast<TspPngLayergAMA*>(chunk) || dynamic_cast<TspPngLayerpHYs*>(chunk) ||
+             dynamic_cast<TspPngLayerPLTE*>(chunk)) {
+    insertAt(Cardinal(ihdr + 1));
+  } else if (dynamic_cast<TspPngLayertRNS*>(chunk)) {
+    const int plte = indexOf(static_cast<TspPngLayerPLTE*>(nullptr));
+    const int idat = indexOf(static_cast<TspPngLayerIDAT*>(nullptr));
+    insertAt(Cardinal(plte >= 0 ? plte + 1 : idat >= 0 ? idat : ihdr + 1));
+  } else {
+    const int iend = indexOf(static_cast<TspPngLayerIEND*>(nullptr));
+    insertAt(iend >= 0 ? Cardinal(iend) : Count());
+  }
+  return true;
+}
+
+// ---------------------------------------------------------------------------
+// The picture
+
+TspPngImage::TspPngImage() : canvas_(std::make_unique<TCanvas>()), chunks_(std::make_unique<TspPngList>(this)) {
+  InitializeGamma();
+}
+
+TspPngImage::TspPngImage(Cardinal colorType, Cardinal bitDepth, Integer width, Integer height) : TspPngImage() {
+  if (colorType > 255 || bitDepth > 255 || !IsValidPair(Byte(colorType), Byte(bitDepth))) return;
+  png::Header h;
+  h.Width = Cardinal(width);
+  h.Height = Cardinal(height);
+  h.ColorType = Byte(colorType);
+  h.BitDepth = Byte(bitDepth == 2 ? 4 : bitDepth);
+  if (width < 1 || height < 1 || h.Width > kMaxSide || h.Height > kMaxSide || ImageBytes(h) > kMaxImageBytes)
+    return;
+  beingCreated_ = true;
+  try {
+    chunks_->Add<TspPngLayerIEND>();
+    TspPngLayerIHDR* header = chunks_->Add<TspPngLayerIHDR>();
+    header->Header = h;
+    header->PrepareImageData();
+    // PLTE belongs to palette pictures only; gray ones keep their ramp in the bitmap.
+    if (h.ColorType == kPalette) chunks_->Add<TspPngLayerPLTE>()->SetCount(1 << h.BitDepth);
+    chunks_->Add<TspPngLayerIDAT>();
+  } catch (const Failure&) {
+    ClearPngLayers();
+  }
+  beingCreated_ = false;
+}
+
+TspPngImage::~TspPngImage() {
+  ClearPngLayers();
+  canvas_->SetHandle(nullptr);
+}
+
+void TspPngImage::InitializeGamma() {
+  IdentityGamma(GammaTable);
+  IdentityGamma(InverseGamma);
+}
+
+void TspPngImage::ClearPngLayers() {
+  InitializeGamma();
+  for (Cardinal i = chunks_->Count(); i-- > 0;) delete chunks_->GetItem(i);
+  chunks_->SetSize(0);
+}
+
+void TspPngImage::BindCanvas(HDC dc) { canvas_->SetHandle(dc); }
+
+void TspPngImage::UnbindCanvas(HDC dc) {
+  if (canvas_->HandleAllocated() && canvas_->Handle() == dc) canvas_->SetHandle(nullptr);
+}
+
+bool TspPngImage::HeaderPresent() const {
+  return chunks_->Count() > 0 && dynamic_cast<TspPngLayerIHDR*>(chunks_->GetItem(0)) != nullptr;
+}
+
+TspPngLayerIHDR* TspPngImage::Header() const {
+  return HeaderPresent() ? static_cast<TspPngLayerIHDR*>(chunks_->GetItem(0)) : nullptr;
+}
+
+int TspPngImage::Width() const { return HeaderPresent() ? int(Header()->Header.Width) : 0; }
+int TspPngImage::Height() const { return HeaderPresent() ? int(Header()->Header.Height) : 0; }
+
+// ---- loading and saving
+
+void TspPngImage::LoadFromStream(TStream& stream) {
+  ClearPngLayers();
+  try {
+    ReadChunks(stream);
+  } catch (const Failure&) {
+    // Loading ends here with the chunks read so far.
+  } catch (const Exception&) {
+  }
+  // A header whose picture could not be built leaves nothing to draw or write.
+  if (chunks_->Count() > 0 && (!HeaderPresent() || !Header()->Store().Ready())) ClearPngLayers();
+  Changed(this);
+}
+
+void TspPngImage::ReadChunks(TStream& stream) {
+  Byte signature[8] = {};
+  if (stream.Read(signature, 8) != 8 || std::memcmp(signature, kSignature, 8) != 0) return;
+  bool hasImageData = false;
+  for (Cardinal number = 1;; ++number) {
+    Cardinal length = 0;
+    if (!png::ReadBE32(stream, length)) return;
+    char name[5] = {0, 0, 0, 0, 0};
+    if (stream.Read(name, 4) != 4) return;
+    const String chunkName(name, 4);
+    if (number == 1 && chunkName != "IHDR") {
+      ClearPngLayers();
+      return;
+    }
+    // A second header would rebuild the picture under the chunks already read.
+    if (number > 1 && chunkName == "IHDR") return;
+    if (chunkName == "cHRM" || (chunkName == "IDAT" && hasImageData)) {
+      const Int64 skip = std::min<Int64>(Int64(length) + 4, Remaining(stream));
+      stream.Seek(skip, soCurrent);
+      continue;
+    }
+    if (chunkName == "IDAT") hasImageData = true;
+    TspPngLayer* chunk = CreateChunk(String(name), this);  // a zero byte ends the name early
+    chunk->SetChunkName(chunkName);
+    chunks_->Add(chunk);
+    if (!chunk->LoadFromStream(stream, chunkName, length)) return;
+    if (chunkName == "IEND") return;
+  }
+}
+
+void TspPngImage::SaveToStream(TStream& stream) {
+  stream.WriteBuffer(kSignature, 8);
+  try {
+    for (Cardinal i = 0; i < chunks_->Count(); ++i) chunks_->GetItem(i)->SaveToStream(stream);
+  } catch (const Failure&) {
+    // A picture that cannot be encoded ends the writing.
+  }
+}
+
+void TspPngImage::LoadFromResourceName(HINSTANCE instance, const String& name) {
+  std::unique_ptr<TResourceStream> stream;
+  try {
+    stream = std::make_unique<TResourceStream>(instance, name, reinterpret_cast<const char*>(RT_RCDATA));
+  } catch (const Exception&) {
+    return;  // a missing resource leaves the picture as it is
+  }
+  LoadFromStream(*stream);
+}
+
+void TspPngImage::LoadFromResourceID(HINSTANCE instance, int resId) {
+  std::unique_ptr<TResourceStream> stream;
+  try {
+    stream = std::make_unique<TResourceStream>(instance, resId, reinterpret_cast<const char*>(RT_RCDATA));
+  } catch (const Exception&) {
+    return;  // a missing resource leaves the picture as it is
+  }
+  LoadFromStream(*stream);
+}
+
+void TspPngImage::LoadFromClipboardFormat(Word format, HANDLE data, HPALETTE palette) {
+  TBitmap bitmap;
+  bitmap.LoadFromClipboardFormat(format, data, palette);
+  AssignHandle(bitmap.Handle(), false, 0);
+}
+
+void TspPngImage::SaveToClipboardFormat(Word& format, HANDLE& data, HPALETTE& palette) {
+  TBitmap bitmap(Width(), Height(), pf24bit);
+  Draw(bitmap.Canvas(), TRect{0, 0, bitmap.Width(), bitmap.Height()});
+  bitmap.SaveToClipboardFormat(format, data, palette);
+}
+
+// ---- assigning
+
+void TspPngImage::Assign(const TPersistent* source) {
+  if (!source) {
+    ClearPngLayers();
+    Changed(this);
+  } else if (auto* png = dynamic_cast<const TspPngImage*>(source)) {
+    AssignPNG(png);
+  } else if (auto* bitmap = dynamic_cast<const TBitmap*>(source)) {
+    auto* b = const_cast<TBitmap*>(bitmap);
+    AssignHandle(b->Handle(), b->Transparent(), ColorToRGB(b->TransparentColor()));
+  } else {
+    TGraphic::Assign(source);
+  }
+}
+
+void TspPngImage::AssignPNG(const TspPngImage* source) {
+  if (source == this) return;
+  InterlaceMethod = source->InterlaceMethod;
+  SetMaxIdatSize(source->MaxIdatSize());
+  CompressionLevel = source->CompressionLevel;
+  Filters = source->Filters;
+  ClearPngLayers();
+  try {
+    for (Cardinal i = 0; i < source->chunks_->Count(); ++i) {
+      TspPngLayer* from = source->chunks_->GetItem(i);
+      TspPngLayer* chunk = CreateChunk(from->GetName(), this);
+      chunks_->Add(chunk);
+      chunk->Assign(from);
+    }
+  } catch (const Failure&) {
+    ClearPngLayers();  // no memory for the copy's picture
+  }
+  Changed(this);
+}
+
+void TspPngImage::AssignHandle(HBITMAP bitmap, bool transparent, TColor transparentColor) {
+  BITMAP info{};
+  if (!bitmap || !::GetObjectA(bitmap, sizeof(info), &info) || info.bmWidth <= 0 || info.bmHeight == 0) return;
+  ClearPngLayers();
+  auto* header = new TspPngLayerIHDR(this);
+  chunks_->Add(header);
+  png::Header& h = header->Header;
+  h.Width = Cardinal(info.bmWidth);
+  h.Height = Cardinal(info.bmHeight < 0 ? -info.bmHeight : info.bmHeight);
+  const int bpp = info.bmBitsPixel;
+  h.BitDepth = Byte(bpp < 16 ? (bpp == 2 ? 4 : bpp) : 8);
+  h.ColorType = bpp < 16 ? kPalette : kRgb;
+  try {
+    header->PrepareImageData();
+  } catch (const Failure&) {
+    ClearPngLayers();
+    Changed(this);
+    return;
+  }
+  png::ImageStore& store = header->Store();
+  HDC screen = ::GetDC(nullptr);
+  ::GetDIBits(screen, bitmap, 0, h.Height, store.Bits(), reinterpret_cast<BITMAPINFO*>(&store.InfoRecord()),
+              DIB_RGB_COLORS);
+  ::ReleaseDC(nullptr, screen);
+  if (header->HasPalette()) {
+    auto* plte = new TspPngLayerPLTE(this);
+    chunks_->Add(plte);
+    const int entries = 1 << h.BitDepth;
+    plte->SetCount(entries);
+    std::vector<Byte> memory(sizeof(LOGPALETTE) + sizeof(PALETTEENTRY) * 256);
+    auto* log = reinterpret_cast<LOGPALETTE*>(memory.data());
+    log->palVersion = 0x300;
+    log->palNumEntries = WORD(entries);
+    for (int i = 0; i < entries; ++i) {
+      const RGBQUAD& q = store.InfoRecord().bmiColors[i];
+      log->palPalEntry[i] = PALETTEENTRY{q.rgbRed, q.rgbGreen, q.rgbBlue, 0};
+    }
+    ::SetDIBColorTable(store.Dc(), 0, entries, store.InfoRecord().bmiColors);
+    DoSetPalette(::CreatePalette(log), false);
+  }
+  if (transparent) {
+    auto* trns = new TspPngLayertRNS(this);
+    chunks_->Add(trns);
+    trns->SetTransparentColor(transparentColor);
+  }
+  chunks_->Add(new TspPngLayerIDAT(this));
+  chunks_->Add(new TspPngLayerIEND(this));
+  Changed(this);
+}
+
+void TspPngImage::AssignTo(TPersistent* dest) const {
+  if (auto* png = dynamic_cast<TspPngImage*>(dest)) {
+    png->AssignPNG(this);
+    return;
+  }
+  auto* bitmap = dynamic_cast<TBitmap*>(dest);
+  if (!bitmap || !HeaderPresent()) {
+    TGraphic::AssignTo(dest);
+    return;
+  }
+  const png::Header& h = Header()->Header;
+  const TspPngTransparencyMode mode = TransparencyMode();
+  TPixelFormat format = pf24bit;
+  if (mode != bsptmPngLayerial) {
+    if (h.BitDepth == 1) format = pf1bit;
+    else if (h.BitDepth == 2 || h.BitDepth == 4) format = pf4bit;
+    else if ((h.BitDepth == 8 || h.BitDepth == 16) && (h.ColorType == kGray || h.ColorType == kRgb)) format = pf24bit;
+    else if ((h.BitDepth == 8 || h.BitDepth == 16) && h.ColorType == kPalette) format = pf8bit;
+    else throw Exception("The PNG picture's colour type and bit depth have no bitmap format.");
+  }
+  auto* self = const_cast<TspPngImage*>(this);
+  bitmap->SetPixelFormat(format);
+  bitmap->SetSize(Width(), Height());
+  self->Draw(bitmap->Canvas(), TRect{0, 0, Width(), Height()});
+  if (mode == bsptmBit) {
+    bitmap->SetTransparentColor(TransparentColor());
+    bitmap->SetTransparent(true);
+  }
+}
+
+// ---- drawing
+
+void TspPngImage::Draw(TCanvas* canvas, const TRect& rect) { DrawToDC(canvas->Handle(), rect); }
+
+void TspPngImage::DrawToDC(HDC dc, const TRect& rect) {
+  if (Empty() || !HeaderPresent() || !Header()->Store().Ready()) return;
+  TspPngLayerIHDR* header = Header();
+  const RECT r{rect.Left, rect.Top, rect.Right, rect.Bottom};
+  try {
+  switch (TransparencyMode()) {
+    case bsptmNone: DrawOpaque(dc, r, header->Header, header->Store()); break;
+    case bsptmBit:
+      Guarded([&] { DrawBlended(dc, r, header->Header, header->Store(), nullptr, long(ToRgb(TransparentColor()))); });
+      break;
+    case bsptmPngLayerial: {
+      TspPngLayertRNS* trns = chunks_->FindPngLayer<TspPngLayertRNS>();
+      Guarded([&] { DrawBlended(dc, r, header->Header, header->Store(), trns ? trns->PaletteValues : nullptr, -1); });
+      break;
+    }
+  }
+  } catch (const Failure&) {
+    // No memory for the work bitmap: nothing is drawn.
+  }
+}
+
+void TspPngImage::DrawUsingPixelInformation(TCanvas* canvas, const TPoint& point) {
+  HDC screen = ::GetDC(nullptr);
+  const double screenX = ::GetDeviceCaps(screen, LOGPIXELSX) / 0.0254;
+  const double screenY = ::GetDeviceCaps(screen, LOGPIXELSY) / 0.0254;
+  ::ReleaseDC(nullptr, screen);
+  int width = Width(), height = Height();
+  if (TspPngLayerpHYs* phys = chunks_->FindPngLayer<TspPngLayerpHYs>()) {
+    // A count of 0 pixels per unit says nothing of the size: pixel size then.
+    if (phys->PPUnitX != 0) width = int(Width() / (phys->PPUnitX / screenX));
+    if (phys->PPUnitY != 0) height = int(Height() / (phys->PPUnitY / screenY));
+  }
+  Draw(canvas, TRect{point.X, point.Y, point.X + width, point.Y + height});
+}
+
+// ---- size and pixels
+
+void TspPngImage::GetPixelInfo(Cardinal& lineSize, Cardinal& offset) const {
+  lineSize = offset = 0;
+  if (!HeaderPresent()) return;
+  const png::Header& h = Header()->Header;
+  lineSize = RowBytes(h.ColorType, h.BitDepth, h.Width);
+  offset = PixelOffset(h.ColorType, h.BitDepth);
+}
+
+Byte* TspPngImage::GetScanline(int row) const {
+  if (!HeaderPresent()) return nullptr;
+  const png::ImageStore& store = Header()->Store();
+  return row >= 0 && Cardinal(row) < Header()->Header.Height && store.Ready() ? store.Row(Cardinal(row)) : nullptr;
+}
+
+Byte* TspPngImage::GetExtraScanline(int row) const {
+  if (!HeaderPresent()) return nullptr;
+  const png::ImageStore& store = Header()->Store();
+  return row >= 0 && Cardinal(row) < Header()->Header.Height ? store.ExtraRow(Cardinal(row)) : nullptr;
+}
+
+Byte* TspPngImage::GetAlphaScanline(int row) const {
+  if (!HeaderPresent()) return nullptr;
+  const png::ImageStore& store = Header()->Store();
+  return row >= 0 && Cardinal(row) < Header()->Header.Height ? store.AlphaRow(Cardinal(row)) : nullptr;
+}
+
+HPALETTE TspPngImage::Palette() { return HeaderPresent() ? Header()->ImagePalette() : nullptr; }
+
+void TspPngImage::DoSetPalette(HPALETTE palette, bool updateColors) {
+  if (!HeaderPresent()) {
+    if (palette) ::DeleteObject(palette);
+    return;
+  }
+  Header()->Store().SetPalette(palette, updateColors);
+}
+
+TColor TspPngImage::GetPixels(int x, int y) {
+  if (!HeaderPresent() || x < 0 || y < 0 || x >= Width() || y >= Height()) return 0;
+  const png::Header& h = Header()->Header;
+  const png::ImageStore& store = Header()->Store();
+  const Byte* row = store.Row(Cardinal(y));
+  if (h.ColorType == kGray || h.ColorType == kPalette) {
+    const int d = store.BitsPerPixel();  // 4 for 2-bit pictures, 8 for 16-bit ones
+    const Cardinal bit = Cardinal(x) * d;
+    const unsigned v = (row[bit >> 3] >> (8 - d - (bit & 7))) & ((1u << d) - 1);
+    if (h.ColorType == kPalette) {
+      const Cardinal c = store.ColorTableEntry(v);
+      const Byte* g = GammaTable;
+      return ToColor((Cardinal(g[(c >> 16) & 255]) << 16) | (Cardinal(g[(c >> 8) & 255]) << 8) | g[c & 255]);
+    }
+    const Byte gray = GammaTable[(v * ((1u << d) + 1) * (d == 1 ? 85 : 1)) & 255];
+    return TColor(gray | (gray << 8) | (gray << 16));
+  }
+  if (h.ColorType == kGrayAlpha) return TColor(row[x] | (row[x] << 8) | (row[x] << 16));
+  const Byte* p = row + 3 * x;
+  return TColor(p[2] | (p[1] << 8) | (p[0] << 16));
+}
+
+void TspPngImage::SetPixels(int x, int y, TColor color) {
+  if (!HeaderPresent() || x < 0 || y < 0 || x >= Width() || y >= Height()) return;
+  const png::Header& h = Header()->Header;
+  png::ImageStore& store = Header()->Store();
+  Byte* row = store.Row(Cardinal(y));
+  if (h.ColorType == kGray || h.ColorType == kPalette) {
+    const int d = store.BitsPerPixel();
+    const Cardinal bit = Cardinal(x) * d;
+    const unsigned index = ::GetNearestPaletteIndex(store.Palette(), COLORREF(ColorToRGB(color))) & ((1u << d) - 1);
+    const int shift = 8 - d - int(bit & 7);
+    row[bit >> 3] = Byte((row[bit >> 3] & ~(((1u << d) - 1) << shift)) | (index << shift));
+  } else if (h.ColorType == kGrayAlpha) {
+    row[x] = Byte(color);
+  } else {
+    Byte* p = row + 3 * x;
+    p[0] = Byte(color >> 16);
+    p[1] = Byte(color >> 8);
+    p[2] = Byte(color);
+  }
+}
+
+void TspPngImage::Resize(Integer width, Integer height) {
+  if (!HeaderPresent() || width < 1 || height < 1) return;
+  TspPngLayerIHDR* header = Header();
+  png::Header h = header->Header;
+  h.Width = Cardinal(width);
+  h.Height = Cardinal(height);
+  if (width < 1 || height < 1 || h.Width > kMaxSide || h.Height > kMaxSide || ImageBytes(h) > kMaxImageBytes)
+    return;
+  const HDC old = header->ImageDC();
+  UnbindCanvas(old);
+  try {
+    header->Store().Resize(h.Width, h.Height);
+  } catch (const Failure&) {
+    return;
+  }
+  header->Header = h;
+  BindCanvas(header->ImageDC());
+  Changed(this);
+}
+
+// ---- transparency and ancillary data
+
+TspPngTransparencyMode TspPngImage::TransparencyMode() const {
+  if (!HeaderPresent()) return bsptmNone;
+  const Byte colorType = Header()->Header.ColorType;
+  TspPngLayertRNS* trns = chunks_->FindPngLayer<TspPngLayertRNS>();
+  switch (colorType) {
+    case kGray:
+    case kRgb: return trns ? bsptmBit : bsptmNone;
+    case kPalette: return trns ? (trns->BitTransparency ? bsptmBit : bsptmPngLayerial) : bsptmNone;
+    case kGrayAlpha:
+    case kRgbAlpha: return bsptmPngLayerial;
+    default: return bsptmNone;
+  }
+}
+
+bool TspPngImage::Transparent() const { return HeaderPresent() && TransparencyMode() != bsptmNone; }
+
+TColor TspPngImage::TransparentColor() const {
+  TspPngLayertRNS* trns = chunks_->FindPngLayer<TspPngLayertRNS>();
+  return trns ? trns->GetTransparentColor() : 0;
+}
+
+void TspPngImage::SetTransparentColor(TColor color) {
+  if (!HeaderPresent()) return;
+  const Byte colorType = Header()->Header.ColorType;
+  if (colorType != kGray && colorType != kRgb && colorType != kPalette) return;
+  TspPngLayertRNS* trns = chunks_->FindPngLayer<TspPngLayertRNS>();
+  if (!trns) trns = chunks_->Add<TspPngLayertRNS>();
+  if (!trns) return;
+  trns->SetTransparentColor(ColorToRGB(color));
+  Changed(this);
+}
+
+void TspPngImage::RemoveTransparency() {
+  if (!HeaderPresent()) return;
+  TspPngLayerIHDR* header = Header();
+  switch (header->Header.ColorType) {
+    case kPalette:
+      if (TspPngLayertRNS* trns = chunks_->FindPngLayer<TspPngLayertRNS>()) chunks_->RemovePngLayer(trns);
+      break;
+    case kGrayAlpha:
+      header->Header.ColorType = kGray;
+      header->Store().FreeAlphaPlane();
+      break;
+    case kRgbAlpha:
+      header->Header.ColorType = kRgb;
+      header->Store().FreeAlphaPlane();
+      break;
+    default: break;
+  }
+  Changed(this);
+}
+
+void TspPngImage::InitAlpha() {
+  if (!HeaderPresent()) return;
+  TspPngLayerIHDR* header = Header();
+  png::Header& h = header->Header;
+  switch (h.ColorType) {
+    case kGray:
+      // Gray with alpha exists at 8 and 16 bits only.
+      if (h.BitDepth < 8) return;
+      h.ColorType = kGrayAlpha;
+      header->Store().CreateAlphaPlane();
+      break;
+    case kRgb:
+      h.ColorType = kRgbAlpha;
+      header->Store().CreateAlphaPlane();
+      break;
+    case kPalette: {
+      TspPngLayertRNS* trns = chunks_->FindPngLayer<TspPngLayertRNS>();
+      if (!trns) trns = chunks_->Add<TspPngLayertRNS>();
+      if (!trns) return;
+      std::memset(trns->PaletteValues, 255, sizeof(trns->PaletteValues));
+      trns->ResizeData(1u << h.BitDepth);
+      trns->BitTransparency = false;
+      break;
+    }
+    default: return;
+  }
+  Changed(this);
+}
+
+TspPngLayerpHYs* TspPngImage::GetPixelInformation() {
+  if (TspPngLayerpHYs* phys = chunks_->FindPngLayer<TspPngLayerpHYs>()) return phys;
+  TspPngLayerpHYs* phys = chunks_->Add<TspPngLayerpHYs>();
+  if (!phys) return nullptr;
+  phys->UnitType = utMeter;
+  return phys;
+}
+
+void TspPngImage::AddtEXt(const String& keyword, const String& text) {
+  TspPngLayertEXt* chunk = chunks_->Add<TspPngLayertEXt>();
+  if (!chunk) return;
+  chunk->Keyword = keyword;
+  chunk->Text = text;
+}
+
+void TspPngImage::AddzTXt(const String& keyword, const String& text) {
+  TspPngLayerzTXt* chunk = chunks_->Add<TspPngLayerzTXt>();
+  if (!chunk) return;
+  chunk->Keyword = keyword;
+  chunk->Text = text;
+}

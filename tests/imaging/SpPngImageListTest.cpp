@@ -1,0 +1,125 @@
+// The PNG image list: items and their placeholders, size changes, and drawing
+// enabled and disabled items with their transparency.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+
+#include "imaging/sppngimagelist.h"
+
+namespace {
+
+TColor Rgb(std::uint32_t r, std::uint32_t g, std::uint32_t b) { return TColor(r | (g << 8) | (b << 16)); }
+
+std::unique_ptr<TBitmap> WhiteBitmap(int w, int h) {
+  auto bitmap = std::make_unique<TBitmap>(w, h, pf32bit);
+  bitmap->Canvas()->Brush()->SetColor(clWhite);
+  bitmap->Canvas()->FillRect(TRect{0, 0, w, h});
+  return bitmap;
+}
+
+// A w x h black RGBA image with the given alpha; pixel (0, 0) fully transparent.
+std::unique_ptr<TspPngImage> BlackIcon(int w, int h, Byte alpha) {
+  auto png = std::make_unique<TspPngImage>(6, 8, w, h);
+  for (int y = 0; y < h; ++y) std::memset(png->GetAlphaScanline(y), alpha, std::size_t(w));
+  png->GetAlphaScanline(0)[0] = 0;
+  return png;
+}
+
+TEST(SpPngImageList, ItemsKeepOnePlaceholderEach) {
+  TspPngImageList list(nullptr);
+  TspPngImageItem* first = list.PngImages()->Add();
+  EXPECT_EQ(first->Name, "PngImage0");
+  EXPECT_EQ(first->DisplayName(), "PngImage0");
+  list.PngImages()->Add();
+  EXPECT_EQ(list.PngImages()->Items(1)->Name, "PngImage1");
+  EXPECT_EQ(list.Count(), 2);
+  list.PngImages()->Delete(0);
+  EXPECT_EQ(list.Count(), 1);
+
+  list.SetPngWidth(16);  // unchanged: the items stay
+  EXPECT_EQ(list.PngImages()->Count(), 1);
+  list.SetPngHeight(24);
+  EXPECT_EQ(list.PngImages()->Count(), 0);
+  EXPECT_EQ(list.PngHeight(), 24);
+  EXPECT_EQ(list.Count(), 0);
+}
+
+TEST(SpPngImageList, DrawsEnabledAndFadedDisabledItems) {
+  TspPngImageList list(nullptr);
+  auto icon = BlackIcon(16, 16, 255);
+  list.PngImages()->Add()->SetPngImage(icon.get());
+  struct Case {
+    bool enabled;
+    TColor inside;
+  } cases[] = {{true, clBlack}, {false, Rgb(127, 127, 127)}};  // alpha 255 -> 128
+  for (const Case& c : cases) {
+    auto bitmap = WhiteBitmap(20, 20);
+    list.Draw(bitmap->Canvas(), 2, 2, 0, c.enabled);
+    EXPECT_EQ(bitmap->Canvas()->Pixels(5, 5), c.inside) << c.enabled;
+    EXPECT_EQ(bitmap->Canvas()->Pixels(2, 2), clWhite) << c.enabled;  // transparent stays so
+    EXPECT_EQ(bitmap->Canvas()->Pixels(1, 1), clWhite) << c.enabled;
+  }
+  // The item's own image is not changed by drawing it disabled.
+  EXPECT_EQ(list.PngImages()->Items(0)->PngImage()->GetAlphaScanline(1)[1], 255);
+}
+
+TEST(SpPngImageList, ScalesAnImageOfAnotherSize) {
+  TspPngImageList list(nullptr);
+  TspPngImage icon(6, 8, 16, 15);
+  for (int y = 0; y < 15; ++y) {
+    std::memset(icon.GetScanline(y), y * 16, 48);
+    std::memset(icon.GetAlphaScanline(y), 255, 16);
+  }
+  list.PngImages()->Add();
+  list.PngImages()->Items(0)->SetPngImage(&icon);
+  auto bitmap = WhiteBitmap(16, 16);
+  list.Draw(bitmap->Canvas(), 0, 0, 0);
+  for (int y = 0; y < 16; ++y) {
+    const int gray = int(y / (16.0 / 15.0)) * 16;
+    EXPECT_EQ(bitmap->Canvas()->Pixels(3, y), Rgb(gray, gray, gray)) << y;
+  }
+}
+
+TEST(SpPngImageList, FadingHalvesAlphaAndKeepsTheTransparentColour) {
+  // RGBA: alpha v -> Round(v / 256 * 128), ties to even.
+  TspPngImage rgba(6, 8, 4, 1);
+  const Byte alphas[] = {255, 128, 3, 1};
+  std::memcpy(rgba.GetAlphaScanline(0), alphas, 4);
+  FadePngImage(rgba, 127);
+  const Byte faded[] = {128, 64, 2, 0};
+  for (int x = 0; x < 4; ++x) EXPECT_EQ(rgba.GetAlphaScanline(0)[x], faded[x]) << x;
+
+  // RGB with a transparent colour: that colour fully transparent, the rest 128.
+  TspPngImage rgb(2, 8, 2, 1);
+  rgb.SetPixels(0, 0, Rgb(10, 20, 30));
+  rgb.SetTransparentColor(Rgb(10, 20, 30));
+  FadePngImage(rgb, 127);
+  ASSERT_NE(rgb.GetAlphaScanline(0), nullptr);
+  EXPECT_EQ(rgb.GetAlphaScanline(0)[0], 0);
+  EXPECT_EQ(rgb.GetAlphaScanline(0)[1], 128);
+
+  // Palette with per-entry alpha: rebuilt as RGBA with 127 on every pixel.
+  TspPngImage palette(3, 8, 2, 1);
+  palette.InitAlpha();
+  ASSERT_NE(palette.Chunks().FindPngLayer<TspPngLayertRNS>(), nullptr);
+  palette.Chunks().FindPngLayer<TspPngLayertRNS>()->PaletteValues[0] = 10;
+  FadePngImage(palette, 127);
+  ASSERT_TRUE(palette.HeaderPresent());
+  EXPECT_EQ(palette.Header()->Header.ColorType, 6);
+  EXPECT_EQ(palette.GetAlphaScanline(0)[0], 127);
+  EXPECT_EQ(palette.GetAlphaScanline(0)[1], 127);
+
+  // Gray with a transparent colour: alpha 0 there, 127 elsewhere; colours kept.
+  TspPngImage gray(0, 8, 2, 1);
+  gray.GetScanline(0)[0] = 0;
+  gray.GetScanline(0)[1] = 200;
+  gray.SetTransparentColor(clBlack);
+  FadePngImage(gray, 127);
+  ASSERT_EQ(gray.Header()->Header.ColorType, 6);
+  EXPECT_EQ(gray.GetAlphaScanline(0)[0], 0);
+  EXPECT_EQ(gray.GetAlphaScanline(0)[1], 127);
+  EXPECT_EQ(gray.GetPixels(1, 0), Rgb(200, 200, 200));
+}
+
+}  // namespace
