@@ -111,6 +111,7 @@ int main(int argc, char** argv) {
   EncoderSpeed(folder, "EncAAC.dll", "bench.m4a", {{0, 128000}, {3, 0}, {4, 1}}, input, rate);
   EncoderSpeed(folder, "EncFLAC.dll", "bench.flac", {}, input, rate);
   EncoderSpeed(folder, "EncWMA.dll", "bench.wma", {{0, 0}}, input, rate);
+  EncoderSpeed(folder, "EncRA.dll", "bench.ra", {{0, 0}}, input, rate);
   BlockPath(Signal(48000, 48000 * 30));
   return 0;
 }

@@ -5,7 +5,7 @@
 package=ffmpeg
 
 ffmpeg_decoders=mpeg1video,mpeg2video,ac3,dca,mp2,mp3,pcm_dvd,dvdsub,pcm_s16le,pcm_s16be,aac,flac,wmav2,ra_144,mpeg4,h263,flv,wmv2,rv10,rv20,vorbis,pcm_mulaw,pcm_alaw,adpcm_ima_wav,adpcm_ms
-ffmpeg_encoders=mpeg1video,mpeg2video,mpeg4,h263,flv,wmv2,rv10,rv20,aac,mp2,ac3,pcm_s16le,pcm_s16be,flac,wmav2,real_144
+ffmpeg_encoders=mpeg1video,mpeg2video,mpeg4,h263,flv,wmv2,rv10,rv20,aac,mp2,ac3,pcm_s16le,pcm_s16be,flac,wmav2,ra_144
 ffmpeg_muxers=mp4,ipod,mov,3gp,avi,mpeg1system,mpeg1vcd,mpeg2dvd,vob,flv,asf,rm,wav,adts,flac,mp2
 ffmpeg_demuxers=mpegps,mpegvideo,mov,avi,asf,rm,flv,wav,aac,flac,ogg,mp3,ac3
 ffmpeg_parsers=mpegvideo,ac3,dca,mpegaudio,dvdsub,aac,flac,mpeg4video,h263,vorbis

@@ -108,6 +108,7 @@ TEST_F(EncoderPluginFiles, WritesTheFormatTheKeysAskFor) {
       {"m4a 128k", kEncAACModule, "l.m4a", {{1, -1}, {0, 128000}, {3, 0}, {4, 1}, {6, 0}, {5, 0}}, 44100, "mov,mp4,m4a,3gp,3g2,mj2", "aac", 44100, 2, 1024, true},
       {"flac", kEncFLACModule, "m.flac", {}, 44100, "flac", "flac", 44100, 2, 1, true},
       {"wma 48k line", kEncWMAModule, "n.wma", {{0, 1}}, 44100, "asf", "wmav2", 48000, 2, 2048, false},
+      {"ra 14.4 voice", kEncRAModule, "o.ra", {{0, 0}}, 48000, "rm", "ra_144", 8000, 1, 160, false},
   };
   const double seconds = 3.0;
   for (const FileCase& c : cases) {
@@ -164,6 +165,8 @@ TEST_F(EncoderPluginFiles, BadParametersAndUnwritablePathsFailWithoutAFile) {
       {kEncAACModule, {{4, 2}}},             // no such object type
       {kEncAACModule, {{3, 1}, {4, 3}}},     // LTP in MPEG-2
       {kEncWMAModule, {{0, 99}}},            // no such list line
+      {kEncRAModule, {{0, 1}}},              // no such audience line
+      {kEncRAModule, {{0, -1}}},             // nor a line before the first
   };
   for (const auto& c : bad) {
     SCOPED_TRACE(c.module);
@@ -172,7 +175,7 @@ TEST_F(EncoderPluginFiles, BadParametersAndUnwritablePathsFailWithoutAFile) {
     EXPECT_FALSE(FileExists(path));
   }
   const char* modules[] = {kEncMP3Module, kEncWAVModule, kEncOGGModule, kEncAACModule,
-                           kEncFLACModule, kEncWMAModule};
+                           kEncFLACModule, kEncWMAModule, kEncRAModule};
   for (const char* module : modules) {
     SCOPED_TRACE(module);
     String path = folder.Path() + "missing\\folder\\out.x";
@@ -205,7 +208,7 @@ TEST_F(EncoderPluginFiles, ListFilesNameOneFormatPerLine) {
     const char* list;
     const char* module;
     int lines;
-  } lists[] = {{kWMAFormatsFile, kEncWMAModule, 6}};
+  } lists[] = {{kWMAFormatsFile, kEncWMAModule, 6}, {kRAAudiencesFile, kEncRAModule, 1}};
   for (const auto& l : lists) {
     SCOPED_TRACE(l.list);
     String text;
