@@ -730,16 +730,30 @@ void TspPngImage::LoadFromResourceID(HINSTANCE instance, int resId) {
   LoadFromStream(*stream);
 }
 
-void TspPngImage::LoadFromClipboardFormat(Word format, HANDLE data, HPALETTE palette) {
-  TBitmap bitmap;
-  bitmap.LoadFromClipboardFormat(format, data, palette);
-  AssignHandle(bitmap.Handle(), false, 0);
+void TspPngImage::ReadData(TStream& stream) {
+  Byte prefix[4] = {};
+  if (stream.Read(prefix, 4) != 4) {
+    ClearPngLayers();
+    Changed(this);
+    return;
+  }
+  const Cardinal length = Cardinal(prefix[0]) | (Cardinal(prefix[1]) << 8) | (Cardinal(prefix[2]) << 16) |
+                          (Cardinal(prefix[3]) << 24);
+  const Int64 size = std::min<Int64>(length, Remaining(stream));
+  // The picture reads only its own bytes; the definition goes on after them.
+  TMemoryStream bytes;
+  if (size > 0) bytes.CopyFrom(stream, size);
+  bytes.SetPosition(0);
+  LoadFromStream(bytes);
 }
 
-void TspPngImage::SaveToClipboardFormat(Word& format, HANDLE& data, HPALETTE& palette) {
-  TBitmap bitmap(Width(), Height(), pf24bit);
-  Draw(bitmap.Canvas(), TRect{0, 0, bitmap.Width(), bitmap.Height()});
-  bitmap.SaveToClipboardFormat(format, data, palette);
+void TspPngImage::WriteData(TStream& stream) {
+  TMemoryStream bytes;
+  SaveToStream(bytes);
+  const Cardinal length = Cardinal(bytes.Size());
+  const Byte prefix[4] = {Byte(length), Byte(length >> 8), Byte(length >> 16), Byte(length >> 24)};
+  stream.WriteBuffer(prefix, 4);
+  if (length) stream.WriteBuffer(bytes.Memory(), length);
 }
 
 // ---- assigning

@@ -276,8 +276,9 @@ public:
   // picture as it was.
   void LoadFromStream(TStream& stream) override;
   void SaveToStream(TStream& stream) override;
-  void LoadFromClipboardFormat(Word format, HANDLE data, HPALETTE palette) override;
-  void SaveToClipboardFormat(Word& format, HANDLE& data, HPALETTE& palette) override;
+  // Inside a form definition: a 4-byte little-endian length, then the PNG bytes.
+  void ReadData(TStream& stream) override;
+  void WriteData(TStream& stream) override;
   void LoadFromResourceName(HINSTANCE instance, const String& name);
   void LoadFromResourceID(HINSTANCE instance, int resId);
 

@@ -306,4 +306,31 @@ TEST(SpPngImage, TransparentColourAndAlpha) {
   EXPECT_EQ(rgba.Chunks().FindPngLayer<TspPngLayertRNS>(), nullptr);
 }
 
+TEST(SpPngImage, FormDataIsALengthThenThePngBytes) {
+  TspPngImage png;
+  TMemoryStream stream;
+  Fill(stream, SamplePicture(3, 2, 8, 6, 0));
+  png.LoadFromStream(stream);
+  TMemoryStream data;
+  png.WriteData(data);
+  data.WriteBuffer("tail", 4);  // what follows in the definition
+  const Byte* d = data.Memory();
+  const Cardinal length = d[0] | (d[1] << 8) | (d[2] << 16) | (Cardinal(d[3]) << 24);
+  ASSERT_EQ(Int64(length) + 8, data.Size());
+  EXPECT_EQ(std::memcmp(d + 4, "\x89PNG", 4), 0);
+
+  data.SetPosition(0);
+  TspPngImage back;
+  back.ReadData(data);
+  ExpectSamplePixels(back, Format{6, 8, 0}, 3, 2, "form data");
+  EXPECT_EQ(data.Position(), Int64(length) + 4);
+
+  // A length beyond the end reads what is there, quietly.
+  TMemoryStream cut;
+  cut.WriteBuffer(d, 20);
+  cut.SetPosition(0);
+  EXPECT_NO_THROW(back.ReadData(cut));
+  EXPECT_TRUE(back.Empty());
+}
+
 }  // namespace
