@@ -301,6 +301,18 @@ TEST(SpPngImage, TransparentColourAndAlpha) {
   rgb.RemoveTransparency();
   EXPECT_EQ(rgb.GetAlphaScanline(0), nullptr);
 
+  // Drawn in bit mode, the transparent colour leaves the background.
+  TspPngImage keyed(2, 8, 2, 1);
+  keyed.SetPixels(0, 0, Rgb(10, 20, 30));
+  keyed.SetPixels(1, 0, Rgb(1, 2, 3));
+  keyed.SetTransparentColor(Rgb(10, 20, 30));
+  TBitmap white(2, 1, pf32bit);
+  white.Canvas()->Brush()->SetColor(clWhite);
+  white.Canvas()->FillRect(TRect{0, 0, 2, 1});
+  keyed.Draw(white.Canvas(), TRect{0, 0, 2, 1});
+  EXPECT_EQ(white.Canvas()->Pixels(0, 0), clWhite);
+  EXPECT_EQ(white.Canvas()->Pixels(1, 0), Rgb(1, 2, 3));
+
   TspPngImage rgba(6, 8, 2, 1);
   EXPECT_NO_THROW(rgba.SetTransparentColor(clRed));  // no tRNS for alpha images
   EXPECT_EQ(rgba.Chunks().FindPngLayer<TspPngLayertRNS>(), nullptr);
