@@ -272,8 +272,9 @@ public:
   bool Transparent() const override;
   HPALETTE Palette() override;
   void SetPalette(HPALETTE palette) override { DoSetPalette(palette, true); }
-  // Reads a whole PNG; a malformed one raises the codec's error and leaves the
-  // picture as it was.
+  // Reads a PNG. Nothing is raised: a wrong signature leaves the picture empty, a
+  // malformed chunk ends loading with the chunks read so far, and a header whose
+  // picture cannot be built empties it.
   void LoadFromStream(TStream& stream) override;
   void SaveToStream(TStream& stream) override;
   // Inside a form definition: a 4-byte little-endian length, then the PNG bytes.
@@ -312,6 +313,7 @@ public:
   void DrawUsingPixelInformation(TCanvas* canvas, const TPoint& point);
   // Draws on a device context, the core of Draw.
   void DrawToDC(HDC dc, const TRect& rect);
+  // Stops the chunk at hand; the picture's public operations end quietly on it.
   [[noreturn]] void RaiseError(int messageId, int zlibCode = 0) const { png::Fail(messageId, zlibCode); }
 
 
