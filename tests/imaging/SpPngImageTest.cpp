@@ -337,6 +337,11 @@ TEST(SpPngImage, FormDataIsALengthThenThePngBytes) {
   ExpectSamplePixels(back, Format{6, 8, 0}, 3, 2, "form data");
   EXPECT_EQ(data.Position(), Int64(length) + 4);
 
+  // A missing resource leaves the picture as it is.
+  EXPECT_NO_THROW(back.LoadFromResourceName(::GetModuleHandleA(nullptr), "NO_SUCH_PNG"));
+  EXPECT_NO_THROW(back.LoadFromResourceID(::GetModuleHandleA(nullptr), 32001));
+  EXPECT_EQ(back.Width(), 3);
+
   // A length beyond the end reads what is there, quietly.
   TMemoryStream cut;
   cut.WriteBuffer(d, 20);
