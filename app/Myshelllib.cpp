@@ -1,6 +1,7 @@
 #include "app/Myshelllib.h"
 
 #include "platform/FileUtils.h"
+#include "platform/SystemCalls.h"
 #include "platform/WinApi.h"
 
 #include <shlobj.h>
@@ -8,7 +9,6 @@
 namespace {
 
 int currentCursor = MyCursor::kDefault;
-MessageBoxHandler messageBoxHandler = nullptr;
 
 LPCSTR SystemCursorName(int cursor) {
   switch (cursor) {
@@ -28,11 +28,8 @@ void SetScreenCursor(int cursor) {
 
 }  // namespace
 
-void SetMessageBoxHandler(MessageBoxHandler handler) { messageBoxHandler = handler; }
-
 int AppMessageBox(const String& text, const String& caption, int flags) {
-  if (messageBoxHandler) return messageBoxHandler(text, caption, flags);
-  return ::MessageBoxA(::GetActiveWindow(), text.c_str(), caption.c_str(), static_cast<UINT>(flags));
+  return SystemCalls().MessageBox(::GetActiveWindow(), text, caption, static_cast<UINT>(flags));
 }
 
 MyCursor::MyCursor(int cursor) { SetScreenCursor(cursor); }

@@ -6,13 +6,9 @@
 
 // Shows a message box with the given text, caption and Windows message-box flags
 // (64 information/OK, 68 information/Yes-No, 16 error/OK) over the active window
-// and returns the button pressed (6 = Yes).
+// and returns the button pressed (6 = Yes). The box goes through the system-call
+// hooks, so tests answer it.
 int AppMessageBox(const String& text, const String& caption, int flags);
-
-// Answers AppMessageBox in place of the box when set (tests record the question and
-// give the answer); null shows the box again.
-using MessageBoxHandler = int (*)(const String& text, const String& caption, int flags);
-void SetMessageBoxHandler(MessageBoxHandler handler);
 
 // Shows a cursor for the length of one operation: making it sets the screen cursor,
 // destroying it sets the default arrow, whatever was shown before (guards do not nest).

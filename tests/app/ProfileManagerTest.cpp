@@ -9,6 +9,7 @@
 #include "platform/FileUtils.h"
 #include "platform/SysUtils.h"
 #include "platform/WinApi.h"
+#include "tests/harness/SystemCallsGuard.h"
 #include "tests/harness/TempProgramFolder.h"
 
 namespace {
@@ -27,20 +28,10 @@ String Listing(const TProfileManager& manager) {
   return text;
 }
 
-struct Question {
-  String text, caption;
-  int flags = 0;
-  int count = 0;
-} question;
-
-int RecordQuestion(const String& text, const String& caption, int flags) {
-  question = {text, caption, flags, question.count + 1};
-  return 1;
-}
-
 class ProfileManagerTest : public testing::Test {
 protected:
-  ProfileManagerTest() { question = {}; }
+  ProfileManagerTest() { systemCalls.AnswerMessageBoxes(IDOK); }
+  SystemCallsGuard systemCalls;
   String Folder() const { return folder.Path() + "Profiles\\"; }
   TempProgramFolder folder;
 };
@@ -82,38 +73,32 @@ TEST_F(ProfileManagerTest, LoadsKnownFormatsSortedByKindAndName) {
   folder.Write("Profiles\\7.pf", "not an ini file at all");
   folder.Write("Profiles\\notes.txt", ProfileFile("text", "AVI"));
   folder.Write("Profiles\\folder.pf\\inside.txt", "a folder named like a profile");
-  SetMessageBoxHandler(RecordQuestion);
   TProfileManager manager(Folder());
   manager.LoadProfiles();
-  SetMessageBoxHandler(nullptr);
   EXPECT_EQ(Listing(manager), "phone(0)a(1)b(1)0(2)Unknow(7)");
-  EXPECT_EQ(question.count, 0);
+  EXPECT_TRUE(systemCalls.Boxes.empty());
   EXPECT_EQ(manager.GetProfile(1)->FilePath, Folder() + "2.pf");
 }
 
 TEST_F(ProfileManagerTest, NoFolderLoadsNothing) {
-  SetMessageBoxHandler(RecordQuestion);
   TProfileManager manager(Folder());
   manager.LoadProfiles();
-  SetMessageBoxHandler(nullptr);
   EXPECT_EQ(manager.GetCount(), 0);
-  EXPECT_EQ(question.count, 0);
+  EXPECT_TRUE(systemCalls.Boxes.empty());
 }
 
 TEST_F(ProfileManagerTest, AnUnreadableFileStopsTheLoadWithAMessage) {
   String locked = folder.Write("Profiles\\locked.pf", ProfileFile("L", "AVI"));
   HANDLE lock = ::CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(lock, INVALID_HANDLE_VALUE);
-  SetMessageBoxHandler(RecordQuestion);
   TProfileManager manager(Folder());
   manager.LoadProfiles();
-  SetMessageBoxHandler(nullptr);
   ::CloseHandle(lock);
   EXPECT_EQ(manager.GetCount(), 0);
-  EXPECT_EQ(question.count, 1);
-  EXPECT_EQ(question.text, "Failed to read the Profiles file:\n" + locked);
-  EXPECT_EQ(question.caption, "Varnel Revo v4.0.0");
-  EXPECT_EQ(question.flags, 16);
+  ASSERT_EQ(systemCalls.Boxes.size(), 1u);
+  EXPECT_EQ(systemCalls.Boxes[0].Text, "Failed to read the Profiles file:\n" + locked);
+  EXPECT_EQ(systemCalls.Boxes[0].Caption, "Varnel Revo v4.0.0");
+  EXPECT_EQ(systemCalls.Boxes[0].Flags, 16u);
 }
 
 TEST_F(ProfileManagerTest, DeletingRemovesTheFileAndHandsTheProfileBack) {

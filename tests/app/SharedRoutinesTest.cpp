@@ -3,29 +3,17 @@
 #include <gtest/gtest.h>
 
 #include "app/AppInfo.h"
+#include "tests/harness/SystemCallsGuard.h"
 #include "tests/harness/TempProgramFolder.h"
 
-namespace {
-
-struct Question {
-  String text, caption;
-  int flags = 0;
-} lastQuestion;
-
-int AnswerYes(const String& text, const String& caption, int flags) {
-  lastQuestion = {text, caption, flags};
-  return 6;
-}
-
-}  // namespace
-
-TEST(SharedRoutinesTest, MessageBoxGoesThroughTheHandler) {
-  SetMessageBoxHandler(AnswerYes);
-  EXPECT_EQ(AppMessageBox("Delete it?", "Varnel Revo", 68), 6);
-  SetMessageBoxHandler(nullptr);
-  EXPECT_EQ(lastQuestion.text, "Delete it?");
-  EXPECT_EQ(lastQuestion.caption, "Varnel Revo");
-  EXPECT_EQ(lastQuestion.flags, 68);
+TEST(SharedRoutinesTest, MessageBoxGoesThroughTheSystemCallHook) {
+  SystemCallsGuard systemCalls;
+  systemCalls.AnswerMessageBoxes(IDYES);
+  EXPECT_EQ(AppMessageBox("Delete it?", "Varnel Revo", 68), IDYES);
+  ASSERT_EQ(systemCalls.Boxes.size(), 1u);
+  EXPECT_EQ(systemCalls.Boxes[0].Text, "Delete it?");
+  EXPECT_EQ(systemCalls.Boxes[0].Caption, "Varnel Revo");
+  EXPECT_EQ(systemCalls.Boxes[0].Flags, 68u);
 }
 
 TEST(SharedRoutinesTest, CursorGuardRestoresTheArrow) {
