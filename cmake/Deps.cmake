@@ -41,3 +41,9 @@ if(DEPS_PREFIX_libvorbis AND DEPS_PREFIX_libogg)
   varnel_import_static(ogg DEPS_PREFIX_libogg libogg.a)
   target_link_libraries(deps_vorbis INTERFACE deps::ogg)
 endif()
+
+# The Musepack plug-in's encoder: mpcenc's encoder library, model and front end.
+if(DEPS_PREFIX_musepack)
+  varnel_import_static(musepack DEPS_PREFIX_musepack libmpcenc.a)
+  target_link_libraries(deps_musepack INTERFACE winmm)
+endif()

@@ -191,7 +191,6 @@ TEST_F(EncoderPluginFiles, FormatsWithoutAnEncoderFailCleanly) {
     Pairs pairs;
   } cases[] = {
       {kEncAPEModule, "x.ape", {{1, 2000}}},
-      {kEncMPCModule, "x.mpc", {{0, 500}}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.module);
