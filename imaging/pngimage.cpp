@@ -5,6 +5,7 @@
 
 #include "imaging/png/ByteOrder.h"
 #include "imaging/png/ChunkIO.h"
+#include "imaging/png/ChunkModelImpl.h"
 #include "imaging/png/Draw.h"
 #include "imaging/png/Gamma.h"
 #include "imaging/png/ImageData.h"
@@ -16,6 +17,8 @@
 #endif
 
 using namespace png;
+
+PNG_INSTANTIATE_CHUNK_MODEL(TPNGChunkSet);
 
 // ---------------------------------------------------------------------------
 // Errors
@@ -55,10 +58,6 @@ namespace {
 
 const Byte kSignature[8] = {0x89, 'P', 'N', 'G', 13, 10, 26, 10};
 
-// TColor (0x00BBGGRR) and the codec's 0x00RRGGBB.
-TColor ToColor(Cardinal rgb) { return TColor(((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF)); }
-Cardinal ToRgb(TColor color) { return ToColor(Cardinal(color)); }  // the same swap
-
 // Runs shared code and turns its failure into the codec's exception.
 template <class F>
 auto Guarded(F&& f) -> decltype(f()) {
@@ -69,316 +68,22 @@ auto Guarded(F&& f) -> decltype(f()) {
   }
 }
 
-struct ChunkClass {
-  String name;
-  TChunkFactory factory;
-};
-
-std::vector<ChunkClass>& Registry() {
-  static std::vector<ChunkClass> registry;
-  return registry;
-}
-
-TChunk* CreateChunk(const String& name, TPNGObject* owner) {
-  for (const ChunkClass& c : Registry())
-    if (c.name == name) return c.factory(owner);
-  return new TChunk(owner);
-}
+using Registry = ChunkRegistry<TPNGChunkSet>;
 
 const struct Startup {
   Startup() {
-    RegisterChunk<TChunkIEND>();
-    RegisterChunk<TChunkIHDR>();
-    RegisterChunk<TChunkIDAT>();
-    RegisterChunk<TChunkPLTE>();
-    RegisterChunk<TChunkgAMA>();
-    RegisterChunk<TChunktRNS>();
-    RegisterChunk<TChunkpHYs>();
-    RegisterChunk<TChunktIME>();
-    RegisterChunk<TChunktEXt>();
-    RegisterChunk<TChunkzTXt>();
+    Registry::RegisterStandard();
 #ifdef VARNEL_HAS_PICTURE
     TPicture::RegisterFileFormat("PNG", "Portable Network Graphics", GraphicClassOf<TPNGObject>());
 #endif
   }
 } startup;
 
+TChunk* CreateChunk(const String& name, TPNGObject* owner) { return Registry::Create(name, owner); }
+
 }  // namespace
 
-void RegisterChunk(const String& name, TChunkFactory factory) { Registry().push_back({name, factory}); }
-
-// ---------------------------------------------------------------------------
-// The chunk base
-
-TChunk::TChunk(TPNGObject* owner) : owner_(owner) {}
-
-void TChunk::InitName() {
-  const String name = GetName();
-  if (name.size() == 4) std::memcpy(name_, name.data(), 4);
-}
-
-void TChunk::SetChunkName(const String& name) {
-  std::memset(name_, 0, 4);
-  std::memcpy(name_, name.data(), std::min<std::size_t>(4, name.size()));
-}
-
-void TChunk::ResizeData(Cardinal size) {
-  data_.resize(std::size_t(size) + 1, 0);
-  size_ = size;
-}
-
-int TChunk::GetIndex() const {
-  const TPNGList& list = owner_->Chunks();
-  for (Cardinal i = 0; i < list.Count(); ++i)
-    if (list.GetItem(i) == this) return int(i);
-  return -1;
-}
-
-TChunkIHDR* TChunk::GetHeader() const { return dynamic_cast<TChunkIHDR*>(owner_->Chunks().GetItem(0)); }
-
-void TChunk::Assign(TChunk* source) {
-  std::memcpy(name_, source->name_, 4);
-  ResizeData(source->size_);
-  std::memcpy(data_.data(), source->data_.data(), source->size_);
-}
-
-bool TChunk::LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) {
-  std::vector<Byte> data;
-  char name[4] = {0, 0, 0, 0};
-  std::memcpy(name, chunkName.data(), std::min<std::size_t>(4, chunkName.size()));
-  const bool ok = ReadChunkData(stream, name, size, data);
-  if (!ok) owner_->RaiseError(kInvalidCrc);
-  ResizeData(size);
-  if (size) std::memcpy(data_.data(), data.data(), size);
-  return true;
-}
-
-bool TChunk::SaveData(TStream& stream) {
-  WriteChunk(stream, name_, data_.data(), size_);
-  return true;
-}
-
-// ---------------------------------------------------------------------------
-// IHDR
-
-void TChunkIHDR::PrepareImageData() {
-  FreeImageData();
-  if (!IsValidPair(Header.ColorType, Header.BitDepth)) Owner()->RaiseError(kInvalidIhdr);
-  Guarded([&] { store_.Prepare(Header, Owner()->GammaTable); });
-  Owner()->BindCanvas(store_.Dc());
-}
-
-void TChunkIHDR::FreeImageData() {
-  if (Owner() && store_.Dc()) Owner()->UnbindCanvas(store_.Dc());
-  store_.Free();
-}
-
-bool TChunkIHDR::LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) {
-  TChunk::LoadFromStream(stream, chunkName, size);
-  if (size < 13) Owner()->RaiseError(kInvalidIhdr);
-  const Byte* d = Data();
-  png::Header h;
-  h.Width = ReadBE32(d);
-  h.Height = ReadBE32(d + 4);
-  h.BitDepth = d[8];
-  h.ColorType = d[9];
-  h.CompressionMethod = d[10];
-  h.FilterMethod = d[11];
-  h.InterlaceMethod = d[12];
-  if (h.Width > kMaxSide || h.Height > kMaxSide) Owner()->RaiseError(kSizeExceeds);
-  if (h.CompressionMethod != 0) Owner()->RaiseError(kUnknownCompression);
-  if (h.InterlaceMethod > 1) Owner()->RaiseError(kUnknownInterlace);
-  if (h.Width == 0 || h.Height == 0 || !IsValidPair(h.ColorType, h.BitDepth) || ImageBytes(h) > kMaxImageBytes)
-    Owner()->RaiseError(kInvalidIhdr);
-  Header = h;
-  Owner()->InterlaceMethod = TInterlaceMethod(h.InterlaceMethod);
-  PrepareImageData();
-  return true;
-}
-
-bool TChunkIHDR::SaveToStream(TStream& stream) {
-  if (Header.BitDepth == 2) Header.BitDepth = 4;  // the bitmap holds 4-bit samples
-  ResizeData(13);
-  Byte* d = Data();
-  WriteBE32(d, Header.Width);
-  WriteBE32(d + 4, Header.Height);
-  d[8] = Header.BitDepth;
-  d[9] = Header.ColorType;
-  d[10] = Header.CompressionMethod;
-  d[11] = Header.FilterMethod;
-  d[12] = Byte(Owner()->InterlaceMethod);
-  return SaveData(stream);
-}
-
-void TChunkIHDR::Assign(TChunk* source) {
-  auto* other = dynamic_cast<TChunkIHDR*>(source);
-  if (!other) Owner()->RaiseError(kIncompatibleChunks);
-  Header = other->Header;
-  PrepareImageData();
-  store_.CopyPixelsFrom(other->store_);
-  if (other->store_.Palette() && store_.HasPalette()) {
-    PALETTEENTRY entries[256];
-    const UINT count = ::GetPaletteEntries(other->store_.Palette(), 0, 256, entries);
-    std::vector<Byte> memory(sizeof(LOGPALETTE) + sizeof(PALETTEENTRY) * 256);
-    auto* log = reinterpret_cast<LOGPALETTE*>(memory.data());
-    log->palVersion = 0x300;
-    log->palNumEntries = WORD(count);
-    std::memcpy(log->palPalEntry, entries, sizeof(PALETTEENTRY) * count);
-    store_.SetPalette(::CreatePalette(log), false);
-  }
-}
-
-// ---------------------------------------------------------------------------
-// IDAT
-
-bool TChunkIDAT::LoadFromStream(TStream& stream, const String&, Cardinal size) {
-  TChunkIHDR* header = GetHeader();
-  if (!header || !header->Store().Ready()) Owner()->RaiseError(kHeaderNotPresent);
-  const png::Header& h = header->Header;
-  if (header->HasPalette() && h.ColorType != kPalette)
-    Owner()->DoSetPalette(
-        CreateGrayscalePalette(1 << BitmapBitsPerPixel(h.ColorType, h.BitDepth), Owner()->GammaTable), true);
-  Guarded([&] { DecodeImageData(stream, size, h, header->Store(), Owner()->GammaTable); });
-  return true;
-}
-
-bool TChunkIDAT::SaveToStream(TStream& stream) {
-  TChunkIHDR* header = GetHeader();
-  if (!header || !header->Store().Ready()) Owner()->RaiseError(kHeaderNotPresent);
-  png::Header h = header->Header;
-  if (h.BitDepth == 2) h.BitDepth = 4;
-  h.InterlaceMethod = Byte(Owner()->InterlaceMethod);
-  const EncodeOptions options{Owner()->Filters, Owner()->CompressionLevel, Cardinal(Owner()->MaxIdatSize()),
-                              Owner()->InverseGamma};
-  Guarded([&] { EncodeImageData(stream, h, header->Store(), options); });
-  return true;
-}
-
-// ---------------------------------------------------------------------------
-// PLTE
-
-bool TChunkPLTE::LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) {
-  TChunk::LoadFromStream(stream, chunkName, size);
-  if (size % 3 != 0 || size / 3 > 256) Owner()->RaiseError(kInvalidPalette);
-  count_ = int(size / 3);
-  std::vector<Byte> memory(sizeof(LOGPALETTE) + sizeof(PALETTEENTRY) * 256);
-  auto* log = reinterpret_cast<LOGPALETTE*>(memory.data());
-  log->palVersion = 0x300;
-  log->palNumEntries = WORD(count_);
-  const Byte* d = Data();
-  for (int i = 0; i < count_; ++i) {
-    const Byte* g = Owner()->GammaTable;
-    log->palPalEntry[i] = PALETTEENTRY{g[d[3 * i]], g[d[3 * i + 1]], g[d[3 * i + 2]], 0};
-  }
-  if (count_ > 0) Owner()->DoSetPalette(::CreatePalette(log), true);
-  return true;
-}
-
-bool TChunkPLTE::SaveToStream(TStream& stream) {
-  TChunkIHDR* header = GetHeader();
-  if (header && header->ImagePalette()) {
-    if (count_ == 0) count_ = int(header->Store().ColorsUsed());
-    PALETTEENTRY entries[256] = {};
-    ::GetPaletteEntries(header->ImagePalette(), 0, std::min(count_, 256), entries);
-    ResizeData(Cardinal(count_) * 3);
-    Byte* d = Data();
-    const Byte* inv = Owner()->InverseGamma;
-    for (int i = 0; i < count_; ++i) {
-      d[3 * i] = inv[entries[i].peRed];
-      d[3 * i + 1] = inv[entries[i].peGreen];
-      d[3 * i + 2] = inv[entries[i].peBlue];
-    }
-  }
-  return SaveData(stream);
-}
-
-Cardinal TChunkPLTE::GetPaletteItem(int index) const {
-  TChunkIHDR* header = GetHeader();
-  if (index < 0 || index > count_ - 1 || !header) Owner()->RaiseError(kNoPaletteEntry);
-  return header->Store().ColorTableEntry(unsigned(index));
-}
-
-void TChunkPLTE::Assign(TChunk* source) {
-  auto* other = dynamic_cast<TChunkPLTE*>(source);
-  if (!other) Owner()->RaiseError(kIncompatibleChunks);
-  count_ = other->count_;
-  TChunk::Assign(source);
-}
-
-// ---------------------------------------------------------------------------
-// The shared chunk layer
-
-using LayerBase = TChunk;
-using LayerIHDR = TChunkIHDR;
-using LayergAMA = TChunkgAMA;
-using LayertRNS = TChunktRNS;
-using LayerpHYs = TChunkpHYs;
-using LayertIME = TChunktIME;
-using LayertEXt = TChunktEXt;
-using LayerzTXt = TChunkzTXt;
-using LayerPointerList = TPNGPointerList;
-
-TChunkgAMA::TChunkgAMA(TPNGObject* owner) : TChunk(owner) {
-  InitName();
-  SetValue(1);
-}
-
-TChunktRNS::TChunktRNS(TPNGObject* owner) : TChunk(owner) {
-  InitName();
-  std::memset(PaletteValues, 255, sizeof(PaletteValues));
-}
-
-#include "imaging/png/ChunkLayer.inc"
-
-void TPNGList::RemoveChunk(TChunk* chunk) {
-  if (Remove(chunk)) delete chunk;
-}
-
-void TPNGList::Place(TChunk* chunk) {
-  const bool creating = Owner()->BeingCreated();
-  const bool critical = dynamic_cast<TChunkIHDR*>(chunk) || dynamic_cast<TChunkIDAT*>(chunk) ||
-                        dynamic_cast<TChunkPLTE*>(chunk) || dynamic_cast<TChunkIEND*>(chunk);
-  const bool single = dynamic_cast<TChunkgAMA*>(chunk) || dynamic_cast<TChunktRNS*>(chunk) ||
-                      dynamic_cast<TChunkpHYs*>(chunk);
-  bool duplicate = false;
-  if (single)
-    for (Cardinal i = 0; i < Count(); ++i)
-      if (GetItem(i)->GetName() == chunk->GetName()) duplicate = true;
-  int error = 0;
-  if ((critical && !creating) || duplicate) error = kExistentCriticalChunk;
-  else if (!creating && (!FindChunk<TChunkIEND>() || !FindChunk<TChunkIHDR>())) error = kInvalidImageForChunk;
-  if (error) {
-    delete chunk;
-    Owner()->RaiseError(error);
-  }
-
-  auto indexOf = [&](auto* probe) -> int {
-    using T = std::remove_pointer_t<decltype(probe)>;
-    for (Cardinal i = 0; i < Count(); ++i)
-      if (dynamic_cast<T*>(GetItem(i))) return int(i);
-    return -1;
-  };
-  auto insertAt = [&](Cardinal position) {
-    if (position >= Count()) TPNGPointerList::Add(chunk);
-    else Insert(chunk, position);
-  };
-  const int ihdr = indexOf(static_cast<TChunkIHDR*>(nullptr));
-  if (dynamic_cast<TChunkIHDR*>(chunk)) {
-    insertAt(0);
-  } else if (dynamic_cast<TChunkIEND*>(chunk)) {
-    TPNGPointerList::Add(chunk);
-  } else if (dynamic_cast<TChunkgAMA*>(chunk) || dynamic_cast<TChunkpHYs*>(chunk) ||
-             dynamic_cast<TChunkPLTE*>(chunk)) {
-    insertAt(Cardinal(ihdr + 1));
-  } else if (dynamic_cast<TChunktRNS*>(chunk)) {
-    const int plte = indexOf(static_cast<TChunkPLTE*>(nullptr));
-    const int idat = indexOf(static_cast<TChunkIDAT*>(nullptr));
-    insertAt(Cardinal(plte >= 0 ? plte + 1 : idat >= 0 ? idat : ihdr + 1));
-  } else {
-    const int iend = indexOf(static_cast<TChunkIEND*>(nullptr));
-    insertAt(iend >= 0 ? Cardinal(iend) : Count());
-  }
-}
+void RegisterChunk(const String& name, TChunkFactory factory) { Registry::Register(name, factory); }
 
 // ---------------------------------------------------------------------------
 // The picture
@@ -594,16 +299,10 @@ void TPNGObject::AssignHandle(HBITMAP bitmap, bool transparent, TColor transpare
     chunks_->Add(plte);
     const int entries = 1 << h.BitDepth;
     plte->SetCount(entries);
-    std::vector<Byte> memory(sizeof(LOGPALETTE) + sizeof(PALETTEENTRY) * 256);
-    auto* log = reinterpret_cast<LOGPALETTE*>(memory.data());
-    log->palVersion = 0x300;
-    log->palNumEntries = WORD(entries);
-    for (int i = 0; i < entries; ++i) {
-      const RGBQUAD& q = store.InfoRecord().bmiColors[i];
-      log->palPalEntry[i] = PALETTEENTRY{q.rgbRed, q.rgbGreen, q.rgbBlue, 0};
-    }
-    ::SetDIBColorTable(store.Dc(), 0, entries, store.InfoRecord().bmiColors);
-    DoSetPalette(::CreatePalette(log), false);
+    const RGBQUAD* colors = store.InfoRecord().bmiColors;
+    ::SetDIBColorTable(store.Dc(), 0, entries, colors);
+    auto entry = [&](int i) { return PALETTEENTRY{colors[i].rgbRed, colors[i].rgbGreen, colors[i].rgbBlue, 0}; };
+    DoSetPalette(MakePalette(entries, entry), false);
   }
   if (transparent) {
     auto* trns = new TChunktRNS(this);

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "imaging/png/ChunkModel.h"
 #include "imaging/png/Filters.h"
 #include "imaging/png/Format.h"
 #include "imaging/png/ImageStore.h"
@@ -42,7 +43,18 @@ VARNEL_EXCEPTION(EPngUnexpectedEnd, Exception);
 [[noreturn]] void RaisePngError(int messageId, int zlibCode = 0);
 
 class TPNGObject;
+class TChunk;
+class TChunkIEND;
 class TChunkIHDR;
+class TChunkIDAT;
+class TChunkPLTE;
+class TChunkgAMA;
+class TChunktRNS;
+class TChunkpHYs;
+class TChunktIME;
+class TChunktEXt;
+class TChunkzTXt;
+class TPNGList;
 
 enum TFilter { pfNone, pfSub, pfUp, pfAverage, pfPaeth };
 using TFilters = unsigned;  // bit set: 1 << TFilter
@@ -54,219 +66,84 @@ constexpr TFilters FilterSet(std::initializer_list<TFilter> filters) {
 using TCompressionLevel = int;
 enum TInterlaceMethod { imNone, imAdam7 };
 enum TPNGTransparencyMode { ptmNone, ptmBit, ptmPartial };
-enum TUnitType { utUnknown, utMeter };
 
-// One chunk: its name, its raw data and the picture that holds it.
-class TChunk : public TObject {
-public:
-  explicit TChunk(TPNGObject* owner);
-  ~TChunk() override = default;
-
-  // The chunk type a class stands for ("IHDR"); empty for the plain chunk.
-  virtual String GetName() const { return String(); }
-  virtual void Assign(TChunk* source);
-  // Reads `size` data bytes and the CRC; EPngInvalidCRC when it differs.
-  virtual bool LoadFromStream(TStream& stream, const String& chunkName, Cardinal size);
-  virtual bool SaveToStream(TStream& stream) { return SaveData(stream); }
-
-  void ResizeData(Cardinal size);
-  int GetIndex() const;
-  TChunkIHDR* GetHeader() const;
-  String GetChunkName() const { return String(name_, 4); }
-  void SetChunkName(const String& name);
-  bool SaveData(TStream& stream);
-
-  Byte* Data() { return data_.data(); }
-  const Byte* Data() const { return data_.data(); }
-  Cardinal DataSize() const { return size_; }
-  TPNGObject* Owner() const { return owner_; }
-
-protected:
-  void InitName();
-
-private:
-  std::vector<Byte> data_ = std::vector<Byte>(1, 0);  // always one byte more than the size
-  Cardinal size_ = 0;
-  TPNGObject* owner_;
-  char name_[4] = {0, 0, 0, 0};
+// The picture's chunk classes over the shared chunk model; a refused operation raises.
+struct TPNGChunkSet {
+  using Owner = TPNGObject;
+  using Base = TChunk;
+  using IEND = TChunkIEND;
+  using IHDR = TChunkIHDR;
+  using IDAT = TChunkIDAT;
+  using PLTE = TChunkPLTE;
+  using gAMA = TChunkgAMA;
+  using tRNS = TChunktRNS;
+  using pHYs = TChunkpHYs;
+  using tIME = TChunktIME;
+  using tEXt = TChunktEXt;
+  using zTXt = TChunkzTXt;
+  using List = TPNGList;
+  static constexpr bool kRaisesErrors = true;
 };
 
-class TChunkIEND : public TChunk {
+// One chunk: its name, its raw data and the picture that holds it; a chunk of an
+// unregistered type keeps its bytes in a plain TChunk.
+class TChunk : public png::Chunk<TPNGChunkSet> {
 public:
-  explicit TChunkIEND(TPNGObject* owner) : TChunk(owner) { InitName(); }
-  String GetName() const override { return "IEND"; }
+  using Chunk::Chunk;
 };
-
+class TChunkIEND : public png::ChunkIEND<TPNGChunkSet> {
+public:
+  using ChunkIEND::ChunkIEND;
+};
 // The header chunk: the 13 header bytes and the decoded picture.
-class TChunkIHDR : public TChunk {
+class TChunkIHDR : public png::ChunkIHDR<TPNGChunkSet> {
 public:
-  explicit TChunkIHDR(TPNGObject* owner) : TChunk(owner) { InitName(); }
-  ~TChunkIHDR() override { FreeImageData(); }
-  String GetName() const override { return "IHDR"; }
-  void Assign(TChunk* source) override;
-  bool LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) override;
-  bool SaveToStream(TStream& stream) override;
-
-  // Builds empty storage from the header record. EPngInvalidIHDR for a pair without a
-  // bitmap format, EPNGOutMemory when the system refuses the bitmap.
-  void PrepareImageData();
-  void FreeImageData();
-
-  png::Header Header;
-  png::ImageStore& Store() { return store_; }
-  const png::ImageStore& Store() const { return store_; }
-  HBITMAP ImageHandle() const { return store_.Bitmap(); }
-  HDC ImageDC() const { return store_.Dc(); }
-  HPALETTE ImagePalette() const { return store_.Palette(); }
-  bool HasPalette() const { return store_.HasPalette(); }
-  Cardinal BytesPerRow() const { return store_.Stride(); }
-
-private:
-  png::ImageStore store_;
+  using ChunkIHDR::ChunkIHDR;
 };
-
 // The image data: decoding all consecutive IDAT chunks and writing the picture back.
-class TChunkIDAT : public TChunk {
+class TChunkIDAT : public png::ChunkIDAT<TPNGChunkSet> {
 public:
-  explicit TChunkIDAT(TPNGObject* owner) : TChunk(owner) { InitName(); }
-  String GetName() const override { return "IDAT"; }
-  bool LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) override;
-  bool SaveToStream(TStream& stream) override;
+  using ChunkIDAT::ChunkIDAT;
+};
+class TChunkPLTE : public png::ChunkPLTE<TPNGChunkSet> {
+public:
+  using ChunkPLTE::ChunkPLTE;
+};
+class TChunkgAMA : public png::ChunkgAMA<TPNGChunkSet> {
+public:
+  using ChunkgAMA::ChunkgAMA;
+};
+class TChunktRNS : public png::ChunktRNS<TPNGChunkSet> {
+public:
+  using ChunktRNS::ChunktRNS;
+};
+class TChunkpHYs : public png::ChunkpHYs<TPNGChunkSet> {
+public:
+  using ChunkpHYs::ChunkpHYs;
+};
+class TChunktIME : public png::ChunktIME<TPNGChunkSet> {
+public:
+  using ChunktIME::ChunktIME;
+};
+class TChunktEXt : public png::ChunktEXt<TPNGChunkSet> {
+public:
+  using ChunktEXt::ChunktEXt;
+};
+class TChunkzTXt : public png::ChunkzTXt<TPNGChunkSet> {
+public:
+  using ChunkzTXt::ChunkzTXt;
 };
 
-class TChunkPLTE : public TChunk {
+using TPNGPointerList = png::PointerList<TPNGObject>;
+
+// The picture's chunks, in file order, owned. Add<T>() raises EPngError for a chunk
+// the PNG order refuses.
+class TPNGList : public png::ChunkList<TPNGChunkSet> {
 public:
-  explicit TChunkPLTE(TPNGObject* owner) : TChunk(owner) { InitName(); }
-  String GetName() const override { return "PLTE"; }
-  void Assign(TChunk* source) override;
-  bool LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) override;
-  bool SaveToStream(TStream& stream) override;
-  // Colour-table entry `index` as 0x00RRGGBB; EPngError when out of range.
-  Cardinal GetPaletteItem(int index) const;
-  int Count() const { return count_; }
-  void SetCount(int count) { count_ = count; }
-
-private:
-  int count_ = 0;
-};
-
-class TChunkgAMA : public TChunk {
-public:
-  explicit TChunkgAMA(TPNGObject* owner);
-  String GetName() const override { return "gAMA"; }
-  void Assign(TChunk* source) override;
-  bool LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) override;
-  Cardinal GetValue();
-  void SetValue(Cardinal value);
-};
-
-class TChunktRNS : public TChunk {
-public:
-  explicit TChunktRNS(TPNGObject* owner);
-  String GetName() const override { return "tRNS"; }
-  void Assign(TChunk* source) override;
-  bool LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) override;
-  bool SaveToStream(TStream& stream) override;
-  // `color` is 0x00BBGGRR as a TColor in RGB form.
-  void SetTransparentColor(TColor color);
-  TColor GetTransparentColor();
-
-  bool BitTransparency = false;
-  Byte PaletteValues[256];
-};
-
-class TChunkpHYs : public TChunk {
-public:
-  explicit TChunkpHYs(TPNGObject* owner) : TChunk(owner) { InitName(); }
-  String GetName() const override { return "pHYs"; }
-  void Assign(TChunk* source) override;
-  bool LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) override;
-  bool SaveToStream(TStream& stream) override;
-
-  Cardinal PPUnitX = 0;
-  Cardinal PPUnitY = 0;
-  TUnitType UnitType = utUnknown;
-};
-
-class TChunktIME : public TChunk {
-public:
-  explicit TChunktIME(TPNGObject* owner) : TChunk(owner) { InitName(); }
-  String GetName() const override { return "tIME"; }
-  void Assign(TChunk* source) override;
-  bool LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) override;
-  bool SaveToStream(TStream& stream) override;
-
-  Word Year = 0;
-  Byte Month = 0, Day = 0, Hour = 0, Minute = 0, Second = 0;
-};
-
-class TChunktEXt : public TChunk {
-public:
-  explicit TChunktEXt(TPNGObject* owner) : TChunk(owner) { InitName(); }
-  String GetName() const override { return "tEXt"; }
-  void Assign(TChunk* source) override;
-  bool LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) override;
-  bool SaveToStream(TStream& stream) override;
-
-  String Keyword;
-  String Text;
-};
-
-class TChunkzTXt : public TChunktEXt {
-public:
-  explicit TChunkzTXt(TPNGObject* owner) : TChunktEXt(owner) { InitName(); }
-  String GetName() const override { return "zTXt"; }
-  bool LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) override;
-  // False, writing nothing, when the text cannot be deflated.
-  bool SaveToStream(TStream& stream) override;
-};
-
-// A growable array of pointers; the count is also the allocated size.
-class TPNGPointerList : public TObject {
-public:
-  explicit TPNGPointerList(TPNGObject* owner) : owner_(owner) {}
-  virtual void* Remove(void* item);
-  void Add(void* item);
-  void Insert(void* item, Cardinal position);
-  void* GetItem(Cardinal index) const { return index < items_.size() ? items_[index] : nullptr; }
-  void SetItem(Cardinal index, void* item) {
-    if (index < items_.size()) items_[index] = item;
-  }
-  void SetSize(Cardinal size) { items_.resize(size, nullptr); }
-  Cardinal Count() const { return Cardinal(items_.size()); }
-  TPNGObject* Owner() const { return owner_; }
-
-private:
-  TPNGObject* owner_;
-  std::vector<void*> items_;
-};
-
-// The picture's chunks, in file order, owned.
-class TPNGList : public TPNGPointerList {
-public:
-  using TPNGPointerList::TPNGPointerList;
-  using TPNGPointerList::Add;  // appends without the placement rules
-  TChunk* GetItem(Cardinal index) const { return static_cast<TChunk*>(TPNGPointerList::GetItem(index)); }
-  // The first chunk of class T or a descendant; nullptr when none.
+  using ChunkList::ChunkList;
   template <class T>
-  T* FindChunk() const {
-    for (Cardinal i = 0; i < Count(); ++i)
-      if (auto* chunk = dynamic_cast<T*>(GetItem(i))) return chunk;
-    return nullptr;
-  }
-  template <class T>
-  T* ItemFromClass() const { return FindChunk<T>(); }
-  // Creates a chunk of class T and puts it where the PNG order requires.
-  template <class T>
-  T* Add() {
-    auto* chunk = new T(Owner());
-    Place(chunk);
-    return chunk;
-  }
-  void RemoveChunk(TChunk* chunk);
-
-private:
-  void Place(TChunk* chunk);
+  T* FindChunk() const { return ItemFromClass<T>(); }
+  void RemoveChunk(TChunk* chunk) { RemoveAndFree(chunk); }
 };
 
 // The chunk-class registry: chunk classes by type name.

@@ -5,6 +5,7 @@
 
 #include "imaging/png/ByteOrder.h"
 #include "imaging/png/ChunkIO.h"
+#include "imaging/png/ChunkModelImpl.h"
 #include "imaging/png/Draw.h"
 #include "imaging/png/Gamma.h"
 #include "imaging/png/ImageData.h"
@@ -13,13 +14,11 @@
 
 using namespace png;
 
+PNG_INSTANTIATE_CHUNK_MODEL(TspPngLayerSet);
+
 namespace {
 
 const Byte kSignature[8] = {0x89, 'P', 'N', 'G', 13, 10, 26, 10};
-
-// TColor (0x00BBGGRR) and the codec's 0x00RRGGBB.
-TColor ToColor(Cardinal rgb) { return TColor(((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF)); }
-Cardinal ToRgb(TColor color) { return ToColor(Cardinal(color)); }  // the same swap
 
 // Shared code reports through png::Failure; the public operations end quietly on it.
 template <class F>
@@ -27,311 +26,17 @@ auto Guarded(F&& f) -> decltype(f()) {
   return f();
 }
 
-struct ChunkClass {
-  String name;
-  TspPngLayerFactory factory;
-};
-
-std::vector<ChunkClass>& Registry() {
-  static std::vector<ChunkClass> registry;
-  return registry;
-}
-
-TspPngLayer* CreateChunk(const String& name, TspPngImage* owner) {
-  for (const ChunkClass& c : Registry())
-    if (c.name == name) return c.factory(owner);
-  return new TspPngLayer(owner);
-}
+using Registry = ChunkRegistry<TspPngLayerSet>;
 
 const struct Startup {
-  Startup() {
-    RegisterPngLayer<TspPngLayerIEND>();
-    RegisterPngLayer<TspPngLayerIHDR>();
-    RegisterPngLayer<TspPngLayerIDAT>();
-    RegisterPngLayer<TspPngLayerPLTE>();
-    RegisterPngLayer<TspPngLayergAMA>();
-    RegisterPngLayer<TspPngLayertRNS>();
-    RegisterPngLayer<TspPngLayerpHYs>();
-    RegisterPngLayer<TspPngLayertIME>();
-    RegisterPngLayer<TspPngLayertEXt>();
-    RegisterPngLayer<TspPngLayerzTXt>();
-  }
+  Startup() { Registry::RegisterStandard(); }
 } startup;
+
+TspPngLayer* CreateChunk(const String& name, TspPngImage* owner) { return Registry::Create(name, owner); }
 
 }  // namespace
 
-void RegisterPngLayer(const String& name, TspPngLayerFactory factory) { Registry().push_back({name, factory}); }
-
-// ---------------------------------------------------------------------------
-// The chunk base
-
-TspPngLayer::TspPngLayer(TspPngImage* owner) : owner_(owner) {}
-
-void TspPngLayer::InitName() {
-  const String name = GetName();
-  if (name.size() == 4) std::memcpy(name_, name.data(), 4);
-}
-
-void TspPngLayer::SetChunkName(const String& name) {
-  std::memset(name_, 0, 4);
-  std::memcpy(name_, name.data(), std::min<std::size_t>(4, name.size()));
-}
-
-void TspPngLayer::ResizeData(Cardinal size) {
-  data_.resize(std::size_t(size) + 1, 0);
-  size_ = size;
-}
-
-int TspPngLayer::GetIndex() const {
-  const TspPngList& list = owner_->Chunks();
-  for (Cardinal i = 0; i < list.Count(); ++i)
-    if (list.GetItem(i) == this) return int(i);
-  return -1;
-}
-
-TspPngLayerIHDR* TspPngLayer::GetHeader() const { return dynamic_cast<TspPngLayerIHDR*>(owner_->Chunks().GetItem(0)); }
-
-void TspPngLayer::Assign(TspPngLayer* source) {
-  std::memcpy(name_, source->name_, 4);
-  ResizeData(source->size_);
-  std::memcpy(data_.data(), source->data_.data(), source->size_);
-}
-
-bool TspPngLayer::LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) {
-  std::vector<Byte> data;
-  char name[4] = {0, 0, 0, 0};
-  std::memcpy(name, chunkName.data(), std::min<std::size_t>(4, chunkName.size()));
-  const bool ok = ReadChunkData(stream, name, size, data);
-  if (!ok) owner_->RaiseError(kInvalidCrc);
-  ResizeData(size);
-  if (size) std::memcpy(data_.data(), data.data(), size);
-  return true;
-}
-
-bool TspPngLayer::SaveData(TStream& stream) {
-  WriteChunk(stream, name_, data_.data(), size_);
-  return true;
-}
-
-// ---------------------------------------------------------------------------
-// IHDR
-
-void TspPngLayerIHDR::PrepareImageData() {
-  FreeImageData();
-  if (!IsValidPair(Header.ColorType, Header.BitDepth)) Owner()->RaiseError(kInvalidIhdr);
-  Guarded([&] { store_.Prepare(Header, Owner()->GammaTable); });
-  Owner()->BindCanvas(store_.Dc());
-}
-
-void TspPngLayerIHDR::FreeImageData() {
-  if (Owner() && store_.Dc()) Owner()->UnbindCanvas(store_.Dc());
-  store_.Free();
-}
-
-bool TspPngLayerIHDR::LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) {
-  TspPngLayer::LoadFromStream(stream, chunkName, size);
-  if (size < 13) Owner()->RaiseError(kInvalidIhdr);
-  const Byte* d = Data();
-  png::Header h;
-  h.Width = ReadBE32(d);
-  h.Height = ReadBE32(d + 4);
-  h.BitDepth = d[8];
-  h.ColorType = d[9];
-  h.CompressionMethod = d[10];
-  h.FilterMethod = d[11];
-  h.InterlaceMethod = d[12];
-  if (h.Width > kMaxSide || h.Height > kMaxSide) Owner()->RaiseError(kSizeExceeds);
-  if (h.CompressionMethod != 0) Owner()->RaiseError(kUnknownCompression);
-  if (h.InterlaceMethod > 1) Owner()->RaiseError(kUnknownInterlace);
-  if (h.Width == 0 || h.Height == 0 || !IsValidPair(h.ColorType, h.BitDepth) || ImageBytes(h) > kMaxImageBytes)
-    Owner()->RaiseError(kInvalidIhdr);
-  Header = h;
-  Owner()->InterlaceMethod = TspInterlaceMethod(h.InterlaceMethod);
-  PrepareImageData();
-  return true;
-}
-
-bool TspPngLayerIHDR::SaveToStream(TStream& stream) {
-  if (Header.BitDepth == 2) Header.BitDepth = 4;  // the bitmap holds 4-bit samples
-  ResizeData(13);
-  Byte* d = Data();
-  WriteBE32(d, Header.Width);
-  WriteBE32(d + 4, Header.Height);
-  d[8] = Header.BitDepth;
-  d[9] = Header.ColorType;
-  d[10] = Header.CompressionMethod;
-  d[11] = Header.FilterMethod;
-  d[12] = Byte(Owner()->InterlaceMethod);
-  return SaveData(stream);
-}
-
-void TspPngLayerIHDR::Assign(TspPngLayer* source) {
-  auto* other = dynamic_cast<TspPngLayerIHDR*>(source);
-  if (!other) Owner()->RaiseError(kIncompatibleChunks);
-  Header = other->Header;
-  PrepareImageData();
-  store_.CopyPixelsFrom(other->store_);
-  if (other->store_.Palette() && store_.HasPalette()) {
-    PALETTEENTRY entries[256];
-    const UINT count = ::GetPaletteEntries(other->store_.Palette(), 0, 256, entries);
-    std::vector<Byte> memory(sizeof(LOGPALETTE) + sizeof(PALETTEENTRY) * 256);
-    auto* log = reinterpret_cast<LOGPALETTE*>(memory.data());
-    log->palVersion = 0x300;
-    log->palNumEntries = WORD(count);
-    std::memcpy(log->palPalEntry, entries, sizeof(PALETTEENTRY) * count);
-    store_.SetPalette(::CreatePalette(log), false);
-  }
-}
-
-// ---------------------------------------------------------------------------
-// IDAT
-
-bool TspPngLayerIDAT::LoadFromStream(TStream& stream, const String&, Cardinal size) {
-  TspPngLayerIHDR* header = GetHeader();
-  if (!header || !header->Store().Ready()) Owner()->RaiseError(kHeaderNotPresent);
-  const png::Header& h = header->Header;
-  if (header->HasPalette() && h.ColorType != kPalette)
-    Owner()->DoSetPalette(
-        CreateGrayscalePalette(1 << BitmapBitsPerPixel(h.ColorType, h.BitDepth), Owner()->GammaTable), true);
-  Guarded([&] { DecodeImageData(stream, size, h, header->Store(), Owner()->GammaTable); });
-  return true;
-}
-
-bool TspPngLayerIDAT::SaveToStream(TStream& stream) {
-  TspPngLayerIHDR* header = GetHeader();
-  if (!header || !header->Store().Ready()) Owner()->RaiseError(kHeaderNotPresent);
-  png::Header h = header->Header;
-  if (h.BitDepth == 2) h.BitDepth = 4;
-  h.InterlaceMethod = Byte(Owner()->InterlaceMethod);
-  const EncodeOptions options{Owner()->Filters, Owner()->CompressionLevel, Cardinal(Owner()->MaxIdatSize()),
-                              Owner()->InverseGamma};
-  Guarded([&] { EncodeImageData(stream, h, header->Store(), options); });
-  return true;
-}
-
-// ---------------------------------------------------------------------------
-// PLTE
-
-bool TspPngLayerPLTE::LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) {
-  TspPngLayer::LoadFromStream(stream, chunkName, size);
-  if (size % 3 != 0 || size / 3 > 256) Owner()->RaiseError(kInvalidPalette);
-  count_ = int(size / 3);
-  std::vector<Byte> memory(sizeof(LOGPALETTE) + sizeof(PALETTEENTRY) * 256);
-  auto* log = reinterpret_cast<LOGPALETTE*>(memory.data());
-  log->palVersion = 0x300;
-  log->palNumEntries = WORD(count_);
-  const Byte* d = Data();
-  for (int i = 0; i < count_; ++i) {
-    const Byte* g = Owner()->GammaTable;
-    log->palPalEntry[i] = PALETTEENTRY{g[d[3 * i]], g[d[3 * i + 1]], g[d[3 * i + 2]], 0};
-  }
-  if (count_ > 0) Owner()->DoSetPalette(::CreatePalette(log), true);
-  return true;
-}
-
-bool TspPngLayerPLTE::SaveToStream(TStream& stream) {
-  TspPngLayerIHDR* header = GetHeader();
-  if (header && header->ImagePalette()) {
-    if (count_ == 0) count_ = int(header->Store().ColorsUsed());
-    PALETTEENTRY entries[256] = {};
-    ::GetPaletteEntries(header->ImagePalette(), 0, std::min(count_, 256), entries);
-    ResizeData(Cardinal(count_) * 3);
-    Byte* d = Data();
-    const Byte* inv = Owner()->InverseGamma;
-    for (int i = 0; i < count_; ++i) {
-      d[3 * i] = inv[entries[i].peRed];
-      d[3 * i + 1] = inv[entries[i].peGreen];
-      d[3 * i + 2] = inv[entries[i].peBlue];
-    }
-  }
-  return SaveData(stream);
-}
-
-Cardinal TspPngLayerPLTE::GetPaletteItem(int index) const {
-  TspPngLayerIHDR* header = GetHeader();
-  if (index < 0 || index > count_ - 1 || !header) return 0;
-  return header->Store().ColorTableEntry(unsigned(index));
-}
-
-void TspPngLayerPLTE::Assign(TspPngLayer* source) {
-  auto* other = dynamic_cast<TspPngLayerPLTE*>(source);
-  if (!other) Owner()->RaiseError(kIncompatibleChunks);
-  count_ = other->count_;
-  TspPngLayer::Assign(source);
-}
-
-// ---------------------------------------------------------------------------
-// The shared chunk layer
-
-using LayerBase = TspPngLayer;
-using LayerIHDR = TspPngLayerIHDR;
-using LayergAMA = TspPngLayergAMA;
-using LayertRNS = TspPngLayertRNS;
-using LayerpHYs = TspPngLayerpHYs;
-using LayertIME = TspPngLayertIME;
-using LayertEXt = TspPngLayertEXt;
-using LayerzTXt = TspPngLayerzTXt;
-using LayerPointerList = TspPngPointerList;
-
-TspPngLayergAMA::TspPngLayergAMA(TspPngImage* owner) : TspPngLayer(owner) {
-  InitName();
-  SetValue(1);
-}
-
-TspPngLayertRNS::TspPngLayertRNS(TspPngImage* owner) : TspPngLayer(owner) {
-  InitName();
-  std::memset(PaletteValues, 255, sizeof(PaletteValues));
-}
-
-#include "imaging/png/ChunkLayer.inc"
-
-void TspPngList::RemovePngLayer(TspPngLayer* chunk) {
-  if (Remove(chunk)) delete chunk;
-}
-
-bool TspPngList::Place(TspPngLayer* chunk) {
-  const bool creating = Owner()->BeingCreated();
-  const bool critical = dynamic_cast<TspPngLayerIHDR*>(chunk) || dynamic_cast<TspPngLayerIDAT*>(chunk) ||
-                        dynamic_cast<TspPngLayerPLTE*>(chunk) || dynamic_cast<TspPngLayerIEND*>(chunk);
-  const bool single = dynamic_cast<TspPngLayergAMA*>(chunk) || dynamic_cast<TspPngLayertRNS*>(chunk) ||
-                      dynamic_cast<TspPngLayerpHYs*>(chunk);
-  bool duplicate = false;
-  if (single)
-    for (Cardinal i = 0; i < Count(); ++i)
-      if (GetItem(i)->GetName() == chunk->GetName()) duplicate = true;
-  int error = 0;
-  if ((critical && !creating) || duplicate) error = kExistentCriticalChunk;
-  else if (!creating && (!FindPngLayer<TspPngLayerIEND>() || !FindPngLayer<TspPngLayerIHDR>())) error = kInvalidImageForChunk;
-  if (error) return false;
-
-  auto indexOf = [&](auto* probe) -> int {
-    using T = std::remove_pointer_t<decltype(probe)>;
-    for (Cardinal i = 0; i < Count(); ++i)
-      if (dynamic_cast<T*>(GetItem(i))) return int(i);
-    return -1;
-  };
-  auto insertAt = [&](Cardinal position) {
-    if (position >= Count()) TspPngPointerList::Add(chunk);
-    else Insert(chunk, position);
-  };
-  const int ihdr = indexOf(static_cast<TspPngLayerIHDR*>(nullptr));
-  if (dynamic_cast<TspPngLayerIHDR*>(chunk)) {
-    insertAt(0);
-  } else if (dynamic_cast<TspPngLayerIEND*>(chunk)) {
-    TspPngPointerList::Add(chunk);
-  } else if (dynamic_cast<TspPngLayergAMA*>(chunk) || dynamic_cast<TspPngLayerpHYs*>(chunk) ||
-             dynamic_cast<TspPngLayerPLTE*>(chunk)) {
-    insertAt(Cardinal(ihdr + 1));
-  } else if (dynamic_cast<TspPngLayertRNS*>(chunk)) {
-    const int plte = indexOf(static_cast<TspPngLayerPLTE*>(nullptr));
-    const int idat = indexOf(static_cast<TspPngLayerIDAT*>(nullptr));
-    insertAt(Cardinal(plte >= 0 ? plte + 1 : idat >= 0 ? idat : ihdr + 1));
-  } else {
-    const int iend = indexOf(static_cast<TspPngLayerIEND*>(nullptr));
-    insertAt(iend >= 0 ? Cardinal(iend) : Count());
-  }
-  return true;
-}
+void RegisterPngLayer(const String& name, TspPngLayerFactory factory) { Registry::Register(name, factory); }
 
 // ---------------------------------------------------------------------------
 // The picture
@@ -562,16 +267,10 @@ void TspPngImage::AssignHandle(HBITMAP bitmap, bool transparent, TColor transpar
     chunks_->Add(plte);
     const int entries = 1 << h.BitDepth;
     plte->SetCount(entries);
-    std::vector<Byte> memory(sizeof(LOGPALETTE) + sizeof(PALETTEENTRY) * 256);
-    auto* log = reinterpret_cast<LOGPALETTE*>(memory.data());
-    log->palVersion = 0x300;
-    log->palNumEntries = WORD(entries);
-    for (int i = 0; i < entries; ++i) {
-      const RGBQUAD& q = store.InfoRecord().bmiColors[i];
-      log->palPalEntry[i] = PALETTEENTRY{q.rgbRed, q.rgbGreen, q.rgbBlue, 0};
-    }
-    ::SetDIBColorTable(store.Dc(), 0, entries, store.InfoRecord().bmiColors);
-    DoSetPalette(::CreatePalette(log), false);
+    const RGBQUAD* colors = store.InfoRecord().bmiColors;
+    ::SetDIBColorTable(store.Dc(), 0, entries, colors);
+    auto entry = [&](int i) { return PALETTEENTRY{colors[i].rgbRed, colors[i].rgbGreen, colors[i].rgbBlue, 0}; };
+    DoSetPalette(MakePalette(entries, entry), false);
   }
   if (transparent) {
     auto* trns = new TspPngLayertRNS(this);

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "imaging/png/ChunkModel.h"
 #include "imaging/png/Filters.h"
 #include "imaging/png/Format.h"
 #include "imaging/png/ImageStore.h"
@@ -16,10 +17,20 @@
 #include "platform/Canvas.h"
 #include "platform/Colors.h"
 #include "platform/Graphic.h"
-#include "imaging/pngimage.h"  // TUnitType
 
 class TspPngImage;
+class TspPngLayer;
+class TspPngLayerIEND;
 class TspPngLayerIHDR;
+class TspPngLayerIDAT;
+class TspPngLayerPLTE;
+class TspPngLayergAMA;
+class TspPngLayertRNS;
+class TspPngLayerpHYs;
+class TspPngLayertIME;
+class TspPngLayertEXt;
+class TspPngLayerzTXt;
+class TspPngList;
 
 enum TspPngFilter { bspfNone, bspfSub, bspfUp, bspfAverage, bspfPaeth };
 using TspPngFilters = unsigned;  // bit set: 1 << TspPngFilter
@@ -32,218 +43,85 @@ using TspCompressionLevel = int;
 enum TspInterlaceMethod { bsimNone, bsimAdam7 };
 enum TspPngTransparencyMode { bsptmNone, bsptmBit, bsptmPngLayerial };
 
-// One chunk: its name, its raw data and the picture that holds it.
-class TspPngLayer : public TObject {
-public:
-  explicit TspPngLayer(TspPngImage* owner);
-  ~TspPngLayer() override = default;
-
-  // The chunk type a class stands for ("IHDR"); empty for the plain chunk.
-  virtual String GetName() const { return String(); }
-  virtual void Assign(TspPngLayer* source);
-  // Reads `size` data bytes and the CRC; false (or a codec failure) when it differs.
-  virtual bool LoadFromStream(TStream& stream, const String& chunkName, Cardinal size);
-  virtual bool SaveToStream(TStream& stream) { return SaveData(stream); }
-
-  void ResizeData(Cardinal size);
-  int GetIndex() const;
-  TspPngLayerIHDR* GetHeader() const;
-  String GetChunkName() const { return String(name_, 4); }
-  void SetChunkName(const String& name);
-  bool SaveData(TStream& stream);
-
-  Byte* Data() { return data_.data(); }
-  const Byte* Data() const { return data_.data(); }
-  Cardinal DataSize() const { return size_; }
-  TspPngImage* Owner() const { return owner_; }
-
-protected:
-  void InitName();
-
-private:
-  std::vector<Byte> data_ = std::vector<Byte>(1, 0);  // always one byte more than the size
-  Cardinal size_ = 0;
-  TspPngImage* owner_;
-  char name_[4] = {0, 0, 0, 0};
+// The skin image's chunk classes over the shared chunk model; a refused operation
+// gives its empty result and raises nothing.
+struct TspPngLayerSet {
+  using Owner = TspPngImage;
+  using Base = TspPngLayer;
+  using IEND = TspPngLayerIEND;
+  using IHDR = TspPngLayerIHDR;
+  using IDAT = TspPngLayerIDAT;
+  using PLTE = TspPngLayerPLTE;
+  using gAMA = TspPngLayergAMA;
+  using tRNS = TspPngLayertRNS;
+  using pHYs = TspPngLayerpHYs;
+  using tIME = TspPngLayertIME;
+  using tEXt = TspPngLayertEXt;
+  using zTXt = TspPngLayerzTXt;
+  using List = TspPngList;
+  static constexpr bool kRaisesErrors = false;
 };
 
-class TspPngLayerIEND : public TspPngLayer {
+// One chunk: its name, its raw data and the picture that holds it; a chunk of an
+// unregistered type keeps its bytes in a plain TspPngLayer.
+class TspPngLayer : public png::Chunk<TspPngLayerSet> {
 public:
-  explicit TspPngLayerIEND(TspPngImage* owner) : TspPngLayer(owner) { InitName(); }
-  String GetName() const override { return "IEND"; }
+  using Chunk::Chunk;
 };
-
+class TspPngLayerIEND : public png::ChunkIEND<TspPngLayerSet> {
+public:
+  using ChunkIEND::ChunkIEND;
+};
 // The header chunk: the 13 header bytes and the decoded picture.
-class TspPngLayerIHDR : public TspPngLayer {
+class TspPngLayerIHDR : public png::ChunkIHDR<TspPngLayerSet> {
 public:
-  explicit TspPngLayerIHDR(TspPngImage* owner) : TspPngLayer(owner) { InitName(); }
-  ~TspPngLayerIHDR() override { FreeImageData(); }
-  String GetName() const override { return "IHDR"; }
-  void Assign(TspPngLayer* source) override;
-  bool LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) override;
-  bool SaveToStream(TStream& stream) override;
-
-  // Builds empty storage from the header record; a codec failure for a pair without
-  // a bitmap format or when the system refuses the bitmap.
-  void PrepareImageData();
-  void FreeImageData();
-
-  png::Header Header;
-  png::ImageStore& Store() { return store_; }
-  const png::ImageStore& Store() const { return store_; }
-  HBITMAP ImageHandle() const { return store_.Bitmap(); }
-  HDC ImageDC() const { return store_.Dc(); }
-  HPALETTE ImagePalette() const { return store_.Palette(); }
-  bool HasPalette() const { return store_.HasPalette(); }
-  Cardinal BytesPerRow() const { return store_.Stride(); }
-
-private:
-  png::ImageStore store_;
+  using ChunkIHDR::ChunkIHDR;
 };
-
 // The image data: decoding all consecutive IDAT chunks and writing the picture back.
-class TspPngLayerIDAT : public TspPngLayer {
+class TspPngLayerIDAT : public png::ChunkIDAT<TspPngLayerSet> {
 public:
-  explicit TspPngLayerIDAT(TspPngImage* owner) : TspPngLayer(owner) { InitName(); }
-  String GetName() const override { return "IDAT"; }
-  bool LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) override;
-  bool SaveToStream(TStream& stream) override;
+  using ChunkIDAT::ChunkIDAT;
+};
+// GetPaletteItem gives 0 for an entry out of range.
+class TspPngLayerPLTE : public png::ChunkPLTE<TspPngLayerSet> {
+public:
+  using ChunkPLTE::ChunkPLTE;
+};
+class TspPngLayergAMA : public png::ChunkgAMA<TspPngLayerSet> {
+public:
+  using ChunkgAMA::ChunkgAMA;
+};
+class TspPngLayertRNS : public png::ChunktRNS<TspPngLayerSet> {
+public:
+  using ChunktRNS::ChunktRNS;
+};
+class TspPngLayerpHYs : public png::ChunkpHYs<TspPngLayerSet> {
+public:
+  using ChunkpHYs::ChunkpHYs;
+};
+class TspPngLayertIME : public png::ChunktIME<TspPngLayerSet> {
+public:
+  using ChunktIME::ChunktIME;
+};
+class TspPngLayertEXt : public png::ChunktEXt<TspPngLayerSet> {
+public:
+  using ChunktEXt::ChunktEXt;
+};
+class TspPngLayerzTXt : public png::ChunkzTXt<TspPngLayerSet> {
+public:
+  using ChunkzTXt::ChunkzTXt;
 };
 
-class TspPngLayerPLTE : public TspPngLayer {
+using TspPngPointerList = png::PointerList<TspPngImage>;
+
+// The picture's chunks, in file order, owned. Add<T>() gives nullptr for a chunk the
+// PNG order refuses.
+class TspPngList : public png::ChunkList<TspPngLayerSet> {
 public:
-  explicit TspPngLayerPLTE(TspPngImage* owner) : TspPngLayer(owner) { InitName(); }
-  String GetName() const override { return "PLTE"; }
-  void Assign(TspPngLayer* source) override;
-  bool LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) override;
-  bool SaveToStream(TStream& stream) override;
-  // Colour-table entry `index` as 0x00RRGGBB; 0 when out of range.
-  Cardinal GetPaletteItem(int index) const;
-  int Count() const { return count_; }
-  void SetCount(int count) { count_ = count; }
-
-private:
-  int count_ = 0;
-};
-
-class TspPngLayergAMA : public TspPngLayer {
-public:
-  explicit TspPngLayergAMA(TspPngImage* owner);
-  String GetName() const override { return "gAMA"; }
-  void Assign(TspPngLayer* source) override;
-  bool LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) override;
-  Cardinal GetValue();
-  void SetValue(Cardinal value);
-};
-
-class TspPngLayertRNS : public TspPngLayer {
-public:
-  explicit TspPngLayertRNS(TspPngImage* owner);
-  String GetName() const override { return "tRNS"; }
-  void Assign(TspPngLayer* source) override;
-  bool LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) override;
-  bool SaveToStream(TStream& stream) override;
-  // `color` is 0x00BBGGRR as a TColor in RGB form.
-  void SetTransparentColor(TColor color);
-  TColor GetTransparentColor();
-
-  bool BitTransparency = false;
-  Byte PaletteValues[256];
-};
-
-class TspPngLayerpHYs : public TspPngLayer {
-public:
-  explicit TspPngLayerpHYs(TspPngImage* owner) : TspPngLayer(owner) { InitName(); }
-  String GetName() const override { return "pHYs"; }
-  void Assign(TspPngLayer* source) override;
-  bool LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) override;
-  bool SaveToStream(TStream& stream) override;
-
-  Cardinal PPUnitX = 0;
-  Cardinal PPUnitY = 0;
-  TUnitType UnitType = utUnknown;
-};
-
-class TspPngLayertIME : public TspPngLayer {
-public:
-  explicit TspPngLayertIME(TspPngImage* owner) : TspPngLayer(owner) { InitName(); }
-  String GetName() const override { return "tIME"; }
-  void Assign(TspPngLayer* source) override;
-  bool LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) override;
-  bool SaveToStream(TStream& stream) override;
-
-  Word Year = 0;
-  Byte Month = 0, Day = 0, Hour = 0, Minute = 0, Second = 0;
-};
-
-class TspPngLayertEXt : public TspPngLayer {
-public:
-  explicit TspPngLayertEXt(TspPngImage* owner) : TspPngLayer(owner) { InitName(); }
-  String GetName() const override { return "tEXt"; }
-  void Assign(TspPngLayer* source) override;
-  bool LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) override;
-  bool SaveToStream(TStream& stream) override;
-
-  String Keyword;
-  String Text;
-};
-
-class TspPngLayerzTXt : public TspPngLayertEXt {
-public:
-  explicit TspPngLayerzTXt(TspPngImage* owner) : TspPngLayertEXt(owner) { InitName(); }
-  String GetName() const override { return "zTXt"; }
-  bool LoadFromStream(TStream& stream, const String& chunkName, Cardinal size) override;
-  // False, writing nothing, when the text cannot be deflated.
-  bool SaveToStream(TStream& stream) override;
-};
-
-// A growable array of pointers; the count is also the allocated size.
-class TspPngPointerList : public TObject {
-public:
-  explicit TspPngPointerList(TspPngImage* owner) : owner_(owner) {}
-  virtual void* Remove(void* item);
-  void Add(void* item);
-  void Insert(void* item, Cardinal position);
-  void* GetItem(Cardinal index) const { return index < items_.size() ? items_[index] : nullptr; }
-  void SetItem(Cardinal index, void* item) {
-    if (index < items_.size()) items_[index] = item;
-  }
-  void SetSize(Cardinal size) { items_.resize(size, nullptr); }
-  Cardinal Count() const { return Cardinal(items_.size()); }
-  TspPngImage* Owner() const { return owner_; }
-
-private:
-  TspPngImage* owner_;
-  std::vector<void*> items_;
-};
-
-// The picture's chunks, in file order, owned.
-class TspPngList : public TspPngPointerList {
-public:
-  using TspPngPointerList::TspPngPointerList;
-  using TspPngPointerList::Add;  // appends without the placement rules
-  TspPngLayer* GetItem(Cardinal index) const { return static_cast<TspPngLayer*>(TspPngPointerList::GetItem(index)); }
-  // The first chunk of class T or a descendant; nullptr when none.
+  using ChunkList::ChunkList;
   template <class T>
-  T* FindPngLayer() const {
-    for (Cardinal i = 0; i < Count(); ++i)
-      if (auto* chunk = dynamic_cast<T*>(GetItem(i))) return chunk;
-    return nullptr;
-  }
-  template <class T>
-  T* ItemFromClass() const { return FindPngLayer<T>(); }
-  // Creates a chunk of class T and puts it where the PNG order requires.
-  template <class T>
-  T* Add() {
-    auto* chunk = new T(Owner());
-    if (Place(chunk)) return chunk;
-    delete chunk;
-    return nullptr;
-  }
-  void RemovePngLayer(TspPngLayer* chunk);
-
-private:
-  bool Place(TspPngLayer* chunk);
+  T* FindPngLayer() const { return ItemFromClass<T>(); }
+  void RemovePngLayer(TspPngLayer* chunk) { RemoveAndFree(chunk); }
 };
 
 // The chunk-class registry: chunk classes by type name.

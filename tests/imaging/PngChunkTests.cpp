@@ -183,6 +183,24 @@ TEST(PngChunks, ListAddPlacesChunksInPngOrder) {
   }
 }
 
+TEST(PngChunks, PaletteEntryOutOfRangeRaises) {
+  TPNGObject png;
+  TMemoryStream stream;
+  Fill(stream, SamplePicture(2, 2, 2, 3, 0));  // four entries
+  png.LoadFromStream(stream);
+  TChunkPLTE* plte = png.Chunks().FindChunk<TChunkPLTE>();
+  ASSERT_NE(plte, nullptr);
+  EXPECT_EQ(plte->GetPaletteItem(3), PaletteColor(3));
+  for (int index : {4, -1}) {
+    try {
+      plte->GetPaletteItem(index);
+      ADD_FAILURE() << index << ": nothing raised";
+    } catch (const EPngError& e) {
+      EXPECT_EQ(e.Message, "There is no such palette entry.") << index;
+    }
+  }
+}
+
 TEST(PngChunks, SettingsAndVersion) {
   TPNGObject png;
   png.SetMaxIdatSize(1000);

@@ -221,6 +221,18 @@ TEST(SpPngImage, ChunksGoWhereTheOrderRequires) {
   EXPECT_EQ(empty.Chunks().Add<TspPngLayertEXt>(), nullptr);  // no header and end
 }
 
+TEST(SpPngImage, PaletteEntryOutOfRangeIsZero) {
+  TspPngImage png;
+  TMemoryStream stream;
+  Fill(stream, SamplePicture(2, 2, 2, 3, 0));  // four entries
+  png.LoadFromStream(stream);
+  TspPngLayerPLTE* plte = png.Chunks().FindPngLayer<TspPngLayerPLTE>();
+  ASSERT_NE(plte, nullptr);
+  EXPECT_EQ(plte->GetPaletteItem(3), PaletteColor(3));
+  EXPECT_EQ(plte->GetPaletteItem(4), 0u);
+  EXPECT_EQ(plte->GetPaletteItem(-1), 0u);
+}
+
 // A 16 x h RGBA picture whose row y is gray y * 16 with the given alpha.
 std::unique_ptr<TspPngImage> RowsPicture(int height, Byte alpha) {
   auto png = std::make_unique<TspPngImage>(6, 8, 16, height);
