@@ -7,7 +7,6 @@
 #include "platform/Canvas.h"
 #include "platform/ImageList.h"
 #include "platform/SysUtils.h"
-#include "platform/SystemCalls.h"
 
 namespace {
 
@@ -693,8 +692,6 @@ void TMenu::MenuChanged(TMenuItem* source, bool rebuild) {
 
 namespace {
 
-const char kMenuWindowClass[] = "VarnelPopupMenuWindow";
-
 TPopupMenuTracker SystemTracker() {
   return [](HMENU menu, UINT flags, int x, int y, HWND owner) -> UINT {
     // The owner must be the foreground window, or the menu does not close when
@@ -723,51 +720,17 @@ TPopupMenuTracker& PopupMenuTracker() {
 
 void RestorePopupMenuTracker() { PopupMenuTracker() = SystemTracker(); }
 
-TPopupMenu::TPopupMenu(TComponent* owner) : TMenu(owner) {}
+TPopupMenu::TPopupMenu(TComponent* owner)
+    : TMenu(owner), window_([this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+        return HandleMenuMessage(message, wParam, lParam, result);
+      }) {}
 
 TPopupMenu::~TPopupMenu() {
   Destroying();
   SetPopupComponent(nullptr);
-  if (window_) {
-    ::SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
-    ::DestroyWindow(window_);
-  }
 }
 
-HWND TPopupMenu::WindowHandle() {
-  if (window_) return window_;
-  HINSTANCE instance = ::GetModuleHandleA(nullptr);
-  WNDCLASSA windowClass{};
-  if (!::GetClassInfoA(instance, kMenuWindowClass, &windowClass)) {
-    windowClass.lpfnWndProc = &TPopupMenu::WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = kMenuWindowClass;
-    if (!::RegisterClassA(&windowClass)) throw EOutOfResources("Cannot register the menu window class");
-  }
-  window_ = ::CreateWindowExA(WS_EX_TOOLWINDOW, kMenuWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                              instance, nullptr);
-  if (!window_) throw EOutOfResources("Cannot create the menu window");
-  ::SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  return window_;
-}
-
-LRESULT CALLBACK TPopupMenu::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* menu = reinterpret_cast<TPopupMenu*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (menu) {
-    // No exception leaves a window procedure: it is shown as the message loop would.
-    try {
-      LRESULT result = 0;
-      if (menu->HandleMenuMessage(message, wParam, lParam, result)) return result;
-    } catch (const Exception& error) {
-      SystemCalls().MessageBox(nullptr, error.Message, "Error", MB_OK | MB_ICONERROR);
-      return 0;
-    } catch (const std::exception& error) {
-      SystemCalls().MessageBox(nullptr, error.what(), "Error", MB_OK | MB_ICONERROR);
-      return 0;
-    }
-  }
-  return ::DefWindowProcA(window, message, wParam, lParam);
-}
+HWND TPopupMenu::WindowHandle() { return window_.Handle(); }
 
 void TPopupMenu::Popup(int x, int y) {
   popupPoint_ = TPoint{x, y};

@@ -9,6 +9,7 @@
 
 #include "platform/ActnList.h"
 #include "platform/Geometry.h"
+#include "platform/Timer.h"
 #include "platform/WinApi.h"
 
 class TBitmap;
@@ -280,11 +281,9 @@ protected:
   void Notification(TComponent* component, TOperation operation) override;
 
 private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
   TPoint popupPoint_{-1, -1};
   TComponent* popupComponent_ = nullptr;  // borrowed, free notification
-  HWND window_ = nullptr;                 // owned
+  TUtilityWindow window_;                 // receives the tracked menu's messages
 };
 
 // The menu bar of a form: the form attaches the native handle to its window and
