@@ -19,8 +19,9 @@
 
 namespace {
 
-// The encoder keeps its settings in process-wide variables: one file per load.
-bool g_fileStarted = false;
+// The encoder keeps its settings in process-wide variables: once it has run, this
+// load of the module writes no further file.
+bool g_encoderRan = false;
 
 int MusepackRate(int source) {
   switch (source) {
@@ -45,8 +46,7 @@ public:
   bool Begin(const char* path, const TagTexts& tags, AudioFormatRecord& format,
              const EncoderParams& params) override {
     const int quality = params.Get(0, 500);
-    if (quality < 1 || quality > 1000 || g_fileStarted) return false;
-    g_fileStarted = true;
+    if (quality < 1 || quality > 1000 || g_encoderRan) return false;
     rate_ = MusepackRate(format.InputRate);
     channels_ = format.InputChannels == 1 ? 1 : 2;
     path_ = path;
@@ -54,7 +54,10 @@ public:
 
     // The output is created now, so a path that cannot be written fails here.
     std::FILE* out = std::fopen(path, "wb");
-    if (!out) return false;
+    if (!out) {
+      path_.clear();
+      return false;
+    }
     std::fclose(out);
     if (!spool_.Open(spoolPath_, rate_, channels_)) {
       Discard();
@@ -85,6 +88,7 @@ public:
       std::vector<std::string> args = arguments_;
       args.push_back(spoolPath_);
       args.push_back(target);
+      g_encoderRan = true;
       ok = RunMpcFrontEnd(args) == 0;
     }
     if (!direct) {
