@@ -17,6 +17,7 @@ TSystemCalls RealSystemCalls() {
   calls.GetOpenFileName = [](OPENFILENAMEA* request) { return ::GetOpenFileNameA(request); };
   calls.GetSaveFileName = [](OPENFILENAMEA* request) { return ::GetSaveFileNameA(request); };
   calls.BrowseForFolder = [](BROWSEINFOA* request) { return ::SHBrowseForFolderA(request); };
+  calls.ChooseColor = [](CHOOSECOLORA* request) { return ::ChooseColorA(request); };
   return calls;
 }
 

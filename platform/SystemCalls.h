@@ -21,6 +21,7 @@ struct TSystemCalls {
   std::function<BOOL(OPENFILENAMEA* request)> GetOpenFileName;
   std::function<BOOL(OPENFILENAMEA* request)> GetSaveFileName;
   std::function<LPITEMIDLIST(BROWSEINFOA* request)> BrowseForFolder;
+  std::function<BOOL(CHOOSECOLORA* request)> ChooseColor;
 };
 
 // The hooks in force; replace members to intercept, RestoreSystemCalls to undo.

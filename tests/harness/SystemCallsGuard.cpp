@@ -28,6 +28,10 @@ SystemCallsGuard::SystemCallsGuard() {
     ADD_FAILURE() << "unexpected folder dialog";
     return nullptr;
   };
+  calls.ChooseColor = [](CHOOSECOLORA*) {
+    ADD_FAILURE() << "unexpected colour dialog";
+    return FALSE;
+  };
 }
 
 SystemCallsGuard::~SystemCallsGuard() { RestoreSystemCalls(); }
