@@ -10,6 +10,7 @@
 #include "imaging/png/Filters.h"
 #include "imaging/png/Format.h"
 #include "imaging/png/ImageStore.h"
+#include "imaging/png/Picture.h"
 #include "platform/Bitmap.h"
 #include "platform/Canvas.h"
 #include "platform/Colors.h"
@@ -39,9 +40,6 @@ VARNEL_EXCEPTION(EPNGUnknownCompression, Exception);
 VARNEL_EXCEPTION(EPNGUnknownInterlace, Exception);
 VARNEL_EXCEPTION(EPngUnexpectedEnd, Exception);
 
-// Raises the exception class of a message id with its text (and zlib's text).
-[[noreturn]] void RaisePngError(int messageId, int zlibCode = 0);
-
 class TPNGObject;
 class TChunk;
 class TChunkIEND;
@@ -67,6 +65,9 @@ using TCompressionLevel = int;
 enum TInterlaceMethod { imNone, imAdam7 };
 enum TPNGTransparencyMode { ptmNone, ptmBit, ptmPartial };
 
+// Raises the exception class of a message id with its text (and zlib's text).
+[[noreturn]] void RaisePngError(int messageId, int zlibCode = 0);
+
 // The picture's chunk classes over the shared chunk model; a refused operation raises.
 struct TPNGChunkSet {
   using Owner = TPNGObject;
@@ -82,7 +83,12 @@ struct TPNGChunkSet {
   using tEXt = TChunktEXt;
   using zTXt = TChunkzTXt;
   using List = TPNGList;
+  using Interlace = TInterlaceMethod;
+  using TransparencyMode = TPNGTransparencyMode;
+  using FilterSet = TFilters;
   static constexpr bool kRaisesErrors = true;
+  static constexpr bool kKeepsUnknownCriticalChunks = false;
+  [[noreturn]] static void Raise(int messageId, int zlibCode) { RaisePngError(messageId, zlibCode); }
 };
 
 // One chunk: its name, its raw data and the picture that holds it; a chunk of an
@@ -154,91 +160,29 @@ void RegisterChunk() {
   RegisterChunk(T(nullptr).GetName(), [](TPNGObject* owner) -> TChunk* { return new T(owner); });
 }
 
-class TPNGObject : public TGraphic {
+// The PNG picture. Every failure raises the codec's exception class with its text.
+class TPNGObject : public png::Picture<TPNGChunkSet> {
 public:
-  TPNGObject();
+  TPNGObject() = default;
   // A blank picture. EPNGInvalidSpec for a colour type and depth outside the
   // standard, EPNGInvalidNewSize for a side below 1 or a picture too large.
-  TPNGObject(Cardinal colorType, Cardinal bitDepth, Integer width, Integer height);
-  ~TPNGObject() override;
+  TPNGObject(Cardinal colorType, Cardinal bitDepth, Integer width, Integer height) {
+    BuildBlank(colorType, bitDepth, width, height);
+  }
+  ~TPNGObject() override { FreeChunks(); }
 
-  void Assign(const TPersistent* source) override;
-  void Draw(TCanvas* canvas, const TRect& rect) override;
-  bool Empty() const override { return chunks_->Count() == 0; }
-  int Width() const override;
-  int Height() const override;
-  void SetWidth(int width) override { Resize(width, Height()); }
-  void SetHeight(int height) override { Resize(Width(), height); }
-  bool Transparent() const override;
-  HPALETTE Palette() override;
-  void SetPalette(HPALETTE palette) override { DoSetPalette(palette, true); }
   // Reads a whole PNG; a malformed one raises the codec's error and leaves the
   // picture as it was.
   void LoadFromStream(TStream& stream) override;
-  void SaveToStream(TStream& stream) override;
   void LoadFromClipboardFormat(Word format, HANDLE data, HPALETTE palette) override;
   void SaveToClipboardFormat(Word& format, HANDLE& data, HPALETTE& palette) override;
-  void LoadFromResourceName(HINSTANCE instance, const String& name);
-  void LoadFromResourceID(HINSTANCE instance, int resId);
 
-  virtual TColor GetPixels(int x, int y);
-  virtual void SetPixels(int x, int y, TColor color);
-
-  void AssignPNG(const TPNGObject* source);
-  void AssignHandle(HBITMAP bitmap, bool transparent, TColor transparentColor);
-  void ClearChunks();
-  void Resize(Integer width, Integer height);
-
-  bool HeaderPresent() const;
-  TChunkIHDR* Header() const;  // EPNGHeaderNotPresent without one
-  void GetPixelInfo(Cardinal& lineSize, Cardinal& offset) const;
-  Byte* Scanline(int row) const;
-  Byte* ExtraScanline(int row) const;
-  Byte* AlphaScanline(int row) const;
-  void DoSetPalette(HPALETTE palette, bool updateColors);
-
-  TPNGTransparencyMode TransparencyMode() const;
-  TColor TransparentColor() const;
-  void SetTransparentColor(TColor color);
-  void RemoveTransparency();
-  void CreateAlpha();
-  bool HasPixelInformation() const { return chunks_->FindChunk<TChunkpHYs>() != nullptr; }
-  TChunkpHYs* GetPixelInformation();
-  void AddtEXt(const String& keyword, const String& text);
-  void AddzTXt(const String& keyword, const String& text);
-  // Draws at the physical size of pHYs on the screen; a pHYs of 0 pixels per unit
-  // draws at pixel size.
-  void DrawUsingPixelInformation(TCanvas* canvas, const TPoint& point);
-  // Draws on a device context, the core of Draw.
-  void DrawToDC(HDC dc, const TRect& rect);
-  [[noreturn]] void RaiseError(int messageId, int zlibCode = 0) const { RaisePngError(messageId, zlibCode); }
+  void ClearChunks() { FreeChunks(); }
+  // Rows of the picture (0 = top); EPNGHeaderNotPresent without a header.
+  Byte* Scanline(int row) const { return ImageRow(row); }
+  Byte* ExtraScanline(int row) const { return ExtraRow(row); }
+  Byte* AlphaScanline(int row) const { return AlphaRow(row); }
+  void CreateAlpha() { AddAlphaChannel(); }
 
   static String GetLibraryVersion() { return "1.564"; }
-
-  TPNGList& Chunks() const { return *chunks_; }
-  TCanvas* Canvas() const { return canvas_.get(); }
-  void BindCanvas(HDC dc);
-  void UnbindCanvas(HDC dc);
-
-  TFilters Filters = FilterSet({pfSub});
-  TCompressionLevel CompressionLevel = 7;
-  Integer MaxIdatSize() const { return maxIdatSize_; }
-  void SetMaxIdatSize(Integer value) { maxIdatSize_ = value < 65535 ? 65535 : value; }
-  TInterlaceMethod InterlaceMethod = imNone;
-  bool BeingCreated() const { return beingCreated_; }
-
-  Byte GammaTable[256];
-  Byte InverseGamma[256];
-
-protected:
-  void AssignTo(TPersistent* dest) const override;
-
-private:
-  void InitializeGamma();
-  void ReadChunks(TStream& stream);
-
-  std::unique_ptr<TCanvas> canvas_;  // owned; bound to the header's device context
-  std::unique_ptr<TPNGList> chunks_;  // owned, with every chunk in it
-  Integer maxIdatSize_ = 65535;
-  bool beingCreated_ = false;
 };

@@ -12,6 +12,7 @@
 #include "imaging/png/Filters.h"
 #include "imaging/png/Format.h"
 #include "imaging/png/ImageStore.h"
+#include "imaging/png/Picture.h"
 #include "imaging/png/Messages.h"
 #include "platform/Bitmap.h"
 #include "platform/Canvas.h"
@@ -59,7 +60,13 @@ struct TspPngLayerSet {
   using tEXt = TspPngLayertEXt;
   using zTXt = TspPngLayerzTXt;
   using List = TspPngList;
+  using Interlace = TspInterlaceMethod;
+  using TransparencyMode = TspPngTransparencyMode;
+  using FilterSet = TspPngFilters;
   static constexpr bool kRaisesErrors = false;
+  static constexpr bool kKeepsUnknownCriticalChunks = true;
+  // Stops the chunk at hand; the picture's public operations end quietly on it.
+  [[noreturn]] static void Raise(int messageId, int zlibCode) { png::Fail(messageId, zlibCode); }
 };
 
 // One chunk: its name, its raw data and the picture that holds it; a chunk of an
@@ -132,93 +139,30 @@ void RegisterPngLayer() {
   RegisterPngLayer(T(nullptr).GetName(), [](TspPngImage* owner) -> TspPngLayer* { return new T(owner); });
 }
 
-class TspPngImage : public TGraphic {
+// The skin engine's PNG picture. It raises nothing: bad input and refused operations
+// end quietly (see the top of this header).
+class TspPngImage : public png::Picture<TspPngLayerSet> {
 public:
-  TspPngImage();
+  TspPngImage() = default;
   // A blank picture; a colour type and depth outside the standard, a side below 1
   // or a picture too large leave it empty.
-  TspPngImage(Cardinal colorType, Cardinal bitDepth, Integer width, Integer height);
-  ~TspPngImage() override;
+  TspPngImage(Cardinal colorType, Cardinal bitDepth, Integer width, Integer height) {
+    BuildBlank(colorType, bitDepth, width, height);
+  }
+  ~TspPngImage() override { FreeChunks(); }
 
-  void Assign(const TPersistent* source) override;
-  void Draw(TCanvas* canvas, const TRect& rect) override;
-  bool Empty() const override { return chunks_->Count() == 0; }
-  int Width() const override;
-  int Height() const override;
-  void SetWidth(int width) override { Resize(width, Height()); }
-  void SetHeight(int height) override { Resize(Width(), height); }
-  bool Transparent() const override;
-  HPALETTE Palette() override;
-  void SetPalette(HPALETTE palette) override { DoSetPalette(palette, true); }
   // Reads a PNG. Nothing is raised: a wrong signature leaves the picture empty, a
   // malformed chunk ends loading with the chunks read so far, and a header whose
   // picture cannot be built empties it.
   void LoadFromStream(TStream& stream) override;
-  void SaveToStream(TStream& stream) override;
   // Inside a form definition: a 4-byte little-endian length, then the PNG bytes.
   void ReadData(TStream& stream) override;
   void WriteData(TStream& stream) override;
-  void LoadFromResourceName(HINSTANCE instance, const String& name);
-  void LoadFromResourceID(HINSTANCE instance, int resId);
 
-  virtual TColor GetPixels(int x, int y);
-  virtual void SetPixels(int x, int y, TColor color);
-
-  void AssignPNG(const TspPngImage* source);
-  void AssignHandle(HBITMAP bitmap, bool transparent, TColor transparentColor);
-  void ClearPngLayers();
-  void Resize(Integer width, Integer height);
-
-  bool HeaderPresent() const;
-  TspPngLayerIHDR* Header() const;  // nullptr without one
-  void GetPixelInfo(Cardinal& lineSize, Cardinal& offset) const;
-  Byte* GetScanline(int row) const;
-  Byte* GetExtraScanline(int row) const;
-  Byte* GetAlphaScanline(int row) const;
-  void DoSetPalette(HPALETTE palette, bool updateColors);
-
-  TspPngTransparencyMode TransparencyMode() const;
-  TColor TransparentColor() const;
-  void SetTransparentColor(TColor color);
-  void RemoveTransparency();
-  void InitAlpha();
-  bool HasPixelInformation() const { return chunks_->FindPngLayer<TspPngLayerpHYs>() != nullptr; }
-  TspPngLayerpHYs* GetPixelInformation();
-  void AddtEXt(const String& keyword, const String& text);
-  void AddzTXt(const String& keyword, const String& text);
-  // Draws at the physical size of pHYs on the screen; a pHYs of 0 pixels per unit
-  // draws at pixel size.
-  void DrawUsingPixelInformation(TCanvas* canvas, const TPoint& point);
-  // Draws on a device context, the core of Draw.
-  void DrawToDC(HDC dc, const TRect& rect);
-  // Stops the chunk at hand; the picture's public operations end quietly on it.
-  [[noreturn]] void RaiseError(int messageId, int zlibCode = 0) const { png::Fail(messageId, zlibCode); }
-
-
-  TspPngList& Chunks() const { return *chunks_; }
-  TCanvas* Canvas() const { return canvas_.get(); }
-  void BindCanvas(HDC dc);
-  void UnbindCanvas(HDC dc);
-
-  TspPngFilters Filters = SpFilterSet({bspfSub});
-  TspCompressionLevel CompressionLevel = 7;
-  Integer MaxIdatSize() const { return maxIdatSize_; }
-  void SetMaxIdatSize(Integer value) { maxIdatSize_ = value < 65535 ? 65535 : value; }
-  TspInterlaceMethod InterlaceMethod = bsimNone;
-  bool BeingCreated() const { return beingCreated_; }
-
-  Byte GammaTable[256];
-  Byte InverseGamma[256];
-
-protected:
-  void AssignTo(TPersistent* dest) const override;
-
-private:
-  void InitializeGamma();
-  void ReadChunks(TStream& stream);
-
-  std::unique_ptr<TCanvas> canvas_;  // owned; bound to the header's device context
-  std::unique_ptr<TspPngList> chunks_;  // owned, with every chunk in it
-  Integer maxIdatSize_ = 65535;
-  bool beingCreated_ = false;
+  void ClearPngLayers() { FreeChunks(); }
+  // Rows of the picture (0 = top); nullptr without a header or outside the picture.
+  Byte* GetScanline(int row) const { return ImageRow(row); }
+  Byte* GetExtraScanline(int row) const { return ExtraRow(row); }
+  Byte* GetAlphaScanline(int row) const { return AlphaRow(row); }
+  void InitAlpha() { AddAlphaChannel(); }
 };

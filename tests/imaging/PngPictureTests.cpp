@@ -2,6 +2,8 @@
 // size, pixel access, and loading through TPicture.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "imaging/pngimage.h"
 #include "platform/Picture.h"
 #include "tests/harness/TempProgramFolder.h"
@@ -104,6 +106,37 @@ TEST(PngPicture, PixelAccessOutsideThePictureIsIgnored) {
   EXPECT_EQ(empty.GetPixels(0, 0), 0);
   EXPECT_EQ(empty.Width(), 0);
   EXPECT_THROW(empty.TransparencyMode(), EPNGHeaderNotPresent);
+}
+
+TEST(PngPicture, OperationsThatNeedAHeaderRaiseWithoutOne) {
+  TPNGObject empty;
+  const std::pair<const char*, std::function<void()>> operations[] = {
+      {"Header", [&] { empty.Header(); }},
+      {"Scanline", [&] { empty.Scanline(0); }},
+      {"AlphaScanline", [&] { empty.AlphaScanline(0); }},
+      {"Palette", [&] { empty.Palette(); }},
+      {"Resize", [&] { empty.Resize(4, 4); }},
+      {"RemoveTransparency", [&] { empty.RemoveTransparency(); }},
+      {"CreateAlpha", [&] { empty.CreateAlpha(); }},
+      {"AssignHandle without a bitmap", [&] { empty.AssignHandle(nullptr, false, 0); }},
+  };
+  for (const auto& [name, operation] : operations) {
+    EXPECT_THROW(operation(), EPNGHeaderNotPresent) << name;
+    EXPECT_TRUE(empty.Empty()) << name;
+  }
+  EXPECT_THROW(empty.AddtEXt("Title", "x"), EPngError);  // no header and end to place it between
+}
+
+TEST(PngPicture, AMissingResourceRaisesAndLeavesThePicture) {
+  TPNGObject png(2, 8, 3, 2);
+  try {
+    png.LoadFromResourceName(::GetModuleHandleA(nullptr), "NO_SUCH_PNG");
+    ADD_FAILURE() << "nothing raised";
+  } catch (const EPNGCouldNotLoadResource& e) {
+    EXPECT_EQ(e.Message, "The png image could not be loaded from the resource ID.");
+  }
+  EXPECT_THROW(png.LoadFromResourceID(::GetModuleHandleA(nullptr), 32001), EPNGCouldNotLoadResource);
+  EXPECT_EQ(png.Width(), 3);
 }
 
 TEST(PngPicture, TransparentColourRules) {

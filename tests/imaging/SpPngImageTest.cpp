@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <memory>
 
 #include "imaging/png/Zlib.h"
@@ -328,6 +329,34 @@ TEST(SpPngImage, TransparentColourAndAlpha) {
   TspPngImage rgba(6, 8, 2, 1);
   EXPECT_NO_THROW(rgba.SetTransparentColor(clRed));  // no tRNS for alpha images
   EXPECT_EQ(rgba.Chunks().FindPngLayer<TspPngLayertRNS>(), nullptr);
+}
+
+TEST(SpPngImage, OperationsThatNeedAHeaderDoNothingWithoutOne) {
+  TspPngImage empty;
+  const std::pair<const char*, std::function<void()>> operations[] = {
+      {"Resize", [&] { empty.Resize(4, 4); }},
+      {"SetTransparentColor", [&] { empty.SetTransparentColor(clRed); }},
+      {"RemoveTransparency", [&] { empty.RemoveTransparency(); }},
+      {"InitAlpha", [&] { empty.InitAlpha(); }},
+      {"AddtEXt", [&] { empty.AddtEXt("Title", "x"); }},
+      {"AddzTXt", [&] { empty.AddzTXt("Title", "x"); }},
+      {"AssignHandle without a bitmap", [&] { empty.AssignHandle(nullptr, false, 0); }},
+  };
+  for (const auto& [name, operation] : operations) {
+    EXPECT_NO_THROW(operation()) << name;
+    EXPECT_TRUE(empty.Empty()) << name;
+  }
+  EXPECT_EQ(empty.Header(), nullptr);
+  EXPECT_EQ(empty.TransparencyMode(), bsptmNone);
+  EXPECT_EQ(empty.GetScanline(0), nullptr);
+  EXPECT_EQ(empty.GetAlphaScanline(0), nullptr);
+  EXPECT_EQ(empty.Palette(), nullptr);
+  EXPECT_EQ(empty.GetPixelInformation(), nullptr);
+
+  TspPngImage blank(2, 8, 3, 2);
+  EXPECT_NO_THROW(blank.Resize(0, 5));
+  EXPECT_EQ(blank.Width(), 3);
+  EXPECT_EQ(blank.Height(), 2);
 }
 
 TEST(SpPngImage, FormDataIsALengthThenThePngBytes) {
