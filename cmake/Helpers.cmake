@@ -15,13 +15,20 @@ function(varnel_library name)
   target_link_libraries(${name} PUBLIC ${ARG_DEPS})
 endfunction()
 
-# varnel_test_program(<name> [DEPS ...]): one GoogleTest program of every .cpp in
-# the calling folder, run under Wine as one CTest test.
+# Resource scripts (.rc) are compiled by windres: form definitions and pictures.
+enable_language(RC)
+
+# varnel_test_program(<name> [DEPS ...]): one GoogleTest program of every .cpp (and
+# every .rc resource script) in the calling folder, run under Wine as one CTest test.
 function(varnel_test_program name)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   if(NOT sources)
     return()  # a folder whose tests are still to come
+  endif()
+  file(GLOB_RECURSE scripts CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.rc)
+  if(scripts)
+    list(APPEND sources ${scripts})
   endif()
   add_executable(${name} ${sources})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)

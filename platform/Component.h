@@ -70,6 +70,7 @@ protected:
   void SetState(TComponentStateFlag flag, bool on) { state_ = on ? (state_ | flag) : (state_ & ~flag); }
 
 private:
+  friend class TReader;  // sets the reading state and calls Loaded while a definition is read
   void Insert(TComponent* component);
   void Remove(TComponent* component);
   void AddFreeNotify(TComponent* component);
