@@ -157,10 +157,6 @@ void TMenuItem::SetVisible(bool value) {
 
 void TMenuItem::SetDefault(bool value) {
   if (value == default_) return;
-  // One default item per level.
-  if (value && parent_)
-    for (TMenuItem* sibling : parent_->items_)
-      if (sibling != this) sibling->default_ = false;
   default_ = value;
   MenuChanged(true);
 }
@@ -694,12 +690,7 @@ namespace {
 
 TPopupMenuTracker SystemTracker() {
   return [](HMENU menu, UINT flags, int x, int y, HWND owner) -> UINT {
-    // The owner must be the foreground window, or the menu does not close when
-    // the user clicks elsewhere.
-    ::SetForegroundWindow(owner);
-    UINT command = static_cast<UINT>(::TrackPopupMenu(menu, flags | TPM_RETURNCMD, x, y, 0, owner, nullptr));
-    ::PostMessageA(owner, WM_NULL, 0, 0);
-    return command;
+    return static_cast<UINT>(::TrackPopupMenu(menu, flags | TPM_RETURNCMD, x, y, 0, owner, nullptr));
   };
 }
 
@@ -741,6 +732,11 @@ void TPopupMenu::Popup(int x, int y) {
   UINT flags = alignments[Alignment] | (TrackButton == tbLeftButton ? TPM_LEFTBUTTON : TPM_RIGHTBUTTON);
   HMENU native = BuildNative(false);
   UINT command = 0;
+  if (::GetMenuItemCount(native) <= 0) {  // nothing to show
+    ::DestroyMenu(native);
+    OnClose(this);
+    return;
+  }
   try {
     command = PopupMenuTracker()(native, flags, x, y, WindowHandle());
   } catch (...) {

@@ -242,6 +242,19 @@ TEST(MenusPopup, ACommandPostedToTheMenuWindowRunsTheItem) {
   EXPECT_EQ(menu.FindItem(VK_F1, fkShortCut), help);
 }
 
+TEST(MenusPopup, AMenuWithNothingVisibleRunsOnPopupButShowsNothing) {
+  TPopupMenu menu(nullptr);
+  TMenuItem* hidden = NewItem(&menu, "Hidden");
+  hidden->SetVisible(false);
+  menu.Items()->Add(hidden);
+  int popups = 0;
+  menu.OnPopup = TNotifyEvent::Function([&](TObject*) { ++popups; });
+  TrackerGuard tracker;
+  menu.Popup(5, 5);
+  EXPECT_EQ(popups, 1);
+  EXPECT_EQ(tracker.calls, 0);
+}
+
 TEST(MenusPopup, PopupComponentIsForgottenWhenItGoes) {
   TPopupMenu menu(nullptr);
   auto* control = new TComponent(nullptr);
