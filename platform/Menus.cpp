@@ -569,6 +569,14 @@ bool TMenu::IsShortCut(TShortCut shortCut) {
 
 namespace {
 
+void SetAllItemsFromActions(TMenuItem* parent) {
+  for (int i = 0; i < parent->Count(); ++i) {
+    TMenuItem* item = parent->Items(i);
+    item->InitiateAction();
+    SetAllItemsFromActions(item);
+  }
+}
+
 void AddNativeItems(HMENU menu, TMenuItem* parent, bool ownerDraw) {
   for (int i = 0; i < parent->Count(); ++i) {
     TMenuItem* item = parent->Items(i);
@@ -593,6 +601,12 @@ void AddNativeItems(HMENU menu, TMenuItem* parent, bool ownerDraw) {
     if (item->Count() > 0) {
       info.fMask |= MIIM_SUBMENU;
       info.hSubMenu = ::CreatePopupMenu();
+      // The sub-menu knows its item, so the item can refill it when it opens.
+      MENUINFO menuInfo{};
+      menuInfo.cbSize = sizeof menuInfo;
+      menuInfo.fMask = MIM_MENUDATA;
+      menuInfo.dwMenuData = reinterpret_cast<ULONG_PTR>(item);
+      ::SetMenuInfo(info.hSubMenu, &menuInfo);
       AddNativeItems(info.hSubMenu, item, ownerDraw);
     }
     ::InsertMenuItemA(menu, ::GetMenuItemCount(menu), TRUE, &info);
@@ -620,6 +634,23 @@ bool TMenu::HandleMenuMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
       if (HIWORD(wParam) != 0 || lParam != 0 || !DispatchCommand(LOWORD(wParam))) return false;
       result = 0;
       return true;
+    case WM_INITMENUPOPUP: {
+      // A sub-menu opens: its item's click may still change its sub-items,
+      // which then replace the native entries.
+      auto submenu = reinterpret_cast<HMENU>(wParam);
+      MENUINFO menuInfo{};
+      menuInfo.cbSize = sizeof menuInfo;
+      menuInfo.fMask = MIM_MENUDATA;
+      if (!::GetMenuInfo(submenu, &menuInfo)) return false;
+      TMenuItem* item = ItemOfData(this, menuInfo.dwMenuData);
+      if (!item) return false;
+      item->Click();
+      SetAllItemsFromActions(item);
+      while (::GetMenuItemCount(submenu) > 0) ::DeleteMenu(submenu, 0, MF_BYPOSITION);
+      AddNativeItems(submenu, item, ownerDraw_);
+      result = 0;
+      return true;
+    }
     case WM_MEASUREITEM: {
       auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
       if (measure->CtlType != ODT_MENU) return false;
@@ -692,14 +723,6 @@ TPopupMenuTracker SystemTracker() {
   return [](HMENU menu, UINT flags, int x, int y, HWND owner) -> UINT {
     return static_cast<UINT>(::TrackPopupMenu(menu, flags | TPM_RETURNCMD, x, y, 0, owner, nullptr));
   };
-}
-
-void SetAllItemsFromActions(TMenuItem* parent) {
-  for (int i = 0; i < parent->Count(); ++i) {
-    TMenuItem* item = parent->Items(i);
-    item->InitiateAction();
-    SetAllItemsFromActions(item);
-  }
 }
 
 }  // namespace

@@ -364,3 +364,23 @@ TEST(MenusPopup, OwnerDrawnItemsAreMeasuredAndDrawnByTheirHandlers) {
   measure.itemData = reinterpret_cast<ULONG_PTR>(&stranger);
   EXPECT_FALSE(menu.HandleMenuMessage(WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure), result));
 }
+
+TEST(MenusPopup, ASubMenuIsRefilledByItsItemsClickWhenItOpens) {
+  TPopupMenu menu(nullptr);
+  TMenuItem* recent = NewItem(&menu, "Recent");
+  recent->Add(NewItem(&menu, "(none)"));
+  menu.Items()->Add(recent);
+  recent->OnClick = TNotifyEvent::Function([&](TObject*) {
+    recent->Clear();
+    recent->Add(NewItem(&menu, "C:\\dvd\\VIDEO_TS"));
+    recent->Add(NewItem(&menu, "D:\\"));
+  });
+  HMENU native = menu.BuildNative(false);
+  HMENU submenu = ::GetSubMenu(native, 0);
+  LRESULT result = -1;
+  EXPECT_TRUE(menu.HandleMenuMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(submenu), 0, result));
+  EXPECT_EQ(TrackerGuard::Describe(native), (std::vector<String>{"Recent [>]", "  C:\\dvd\\VIDEO_TS", "  D:\\"}));
+  EXPECT_FALSE(menu.HandleMenuMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(native), 0, result))
+      << "the menu itself stands for no item";
+  ::DestroyMenu(native);
+}
