@@ -95,6 +95,71 @@ void TspPngImageList::DoDraw(int index, TCanvas* canvas, int x, int y, UINT, boo
 }
 
 // ---------------------------------------------------------------------------
+// The view
+
+TspPngImageView::TspPngImageView(TComponent* owner) : TGraphicControl(owner) {
+  ControlStyle = (ControlStyle & ~csOpaque) | csReplicatable;
+  TGraphicControl::SetAutoSize(true);
+  SetBounds(Left(), Top(), 50, 50);
+}
+
+void TspPngImageView::SetPngImageList(TspPngImageList* list) {
+  if (list == pngImageList_) return;
+  // The list may belong to another owner: ask to be told when it goes.
+  if (pngImageList_) RemoveFreeNotification(pngImageList_);
+  pngImageList_ = list;
+  FreeNotification(list);
+}
+
+void TspPngImageView::SetImageIndex(int value) {
+  if (value >= -1) imageIndex_ = value;
+  if (!pngImageList_) return;
+  AdjustBounds();
+  Repaint();
+}
+
+void TspPngImageView::SetAutoSize(bool value) {
+  if (value == AutoSize()) return;
+  TGraphicControl::SetAutoSize(value);
+  AdjustBounds();
+}
+
+void TspPngImageView::SetCenter(bool value) {
+  if (value == center_) return;
+  center_ = value;
+  Repaint();
+}
+
+void TspPngImageView::Loaded() {
+  TGraphicControl::Loaded();
+  AdjustBounds();
+}
+
+void TspPngImageView::AdjustBounds() {
+  if (AutoSize() && pngImageList_) SetBounds(Left(), Top(), pngImageList_->Width(), pngImageList_->Height());
+}
+
+void TspPngImageView::Paint() {
+  TspPngImageList* list = pngImageList_;
+  if (list && list->Count() > 0 && imageIndex_ >= 0 && imageIndex_ < list->Count() && list->Width() > 0 &&
+      list->Height() > 0) {
+    const int x = center_ ? Width() / 2 - list->Width() / 2 : 0;
+    const int y = center_ ? Height() / 2 - list->Height() / 2 : 0;
+    list->Draw(Canvas(), x, y, imageIndex_, Enabled());
+  }
+  if (HasState(csDesigning)) {
+    Canvas()->Pen()->SetStyle(psDash);
+    Canvas()->Brush()->SetStyle(bsClear);
+    Canvas()->Rectangle(0, 0, Width(), Height());
+  }
+}
+
+void TspPngImageView::Notification(TComponent* component, TOperation operation) {
+  TGraphicControl::Notification(component, operation);
+  if (operation == opRemove && component == pngImageList_) pngImageList_ = nullptr;
+}
+
+// ---------------------------------------------------------------------------
 // Fading
 
 void FadePngImage(TspPngImage& image, Byte value) {

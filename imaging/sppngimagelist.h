@@ -1,10 +1,12 @@
 // An image list whose pictures are PNG images with alpha: the list's own strip
 // holds one placeholder per item so that Count matches, and drawing paints the
-// item's PNG with its transparency (a faded copy when disabled).
+// item's PNG with its transparency (a faded copy when disabled). A small graphic
+// control shows one image of such a list.
 #pragma once
 
 #include "imaging/sppngimage.h"
 #include "platform/Collection.h"
+#include "platform/Controls.h"
 #include "platform/ImageList.h"
 
 class TspPngImageList;
@@ -69,3 +71,34 @@ private:
 // transparent colour kept fully transparent; grey and palette pictures become RGB
 // with alpha `value` everywhere but at the transparent colour.
 void FadePngImage(TspPngImage& image, Byte value);
+
+// Shows image ImageIndex of a PNG image list, at the top left or centred; with
+// AutoSize it takes the list's image size.
+class TspPngImageView : public TGraphicControl {
+public:
+  explicit TspPngImageView(TComponent* owner);
+
+  // Borrowed; cleared when the list goes away.
+  TspPngImageList* PngImageList() const { return pngImageList_; }
+  void SetPngImageList(TspPngImageList* list);
+  int ImageIndex() const { return imageIndex_; }
+  // Values below -1 are ignored; with a list the control adjusts and repaints.
+  void SetImageIndex(int value);
+  void SetAutoSize(bool value) override;
+  bool Center() const { return center_; }
+  void SetCenter(bool value);
+
+  void Loaded() override;
+
+protected:
+  void Paint() override;
+  void Notification(TComponent* component, TOperation operation) override;
+
+private:
+  // With AutoSize and a list: the list's image size.
+  void AdjustBounds();
+
+  TspPngImageList* pngImageList_ = nullptr;  // borrowed
+  int imageIndex_ = -1;
+  bool center_ = false;
+};

@@ -1,5 +1,5 @@
 // The PNG image list: items and their placeholders, size changes, and drawing
-// enabled and disabled items with their transparency.
+// enabled and disabled items with their transparency; the image view.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -120,6 +120,97 @@ TEST(SpPngImageList, FadingHalvesAlphaAndKeepsTheTransparentColour) {
   EXPECT_EQ(gray.GetAlphaScanline(0)[0], 0);
   EXPECT_EQ(gray.GetAlphaScanline(0)[1], 127);
   EXPECT_EQ(gray.GetPixels(1, 0), Rgb(200, 200, 200));
+}
+
+// A 16 x 16 list with one black icon whose pixel (0, 0) is transparent.
+std::unique_ptr<TspPngImageList> IconList(TComponent* owner = nullptr) {
+  auto list = std::make_unique<TspPngImageList>(owner);
+  list->PngImages()->Add()->SetPngImage(BlackIcon(16, 16, 255).get());
+  return list;
+}
+
+// What the view paints onto a white bitmap of w x h, through its paint message.
+std::unique_ptr<TBitmap> PaintView(TspPngImageView& view, int w, int h) {
+  auto bitmap = WhiteBitmap(w, h);
+  view.Perform(WM_PAINT, reinterpret_cast<WPARAM>(bitmap->Canvas()->Handle()), 0);
+  return bitmap;
+}
+
+TEST(SpPngImageView, StartsEmptyAndIgnoresIndexesBelowMinusOne) {
+  TspPngImageView view(nullptr);
+  EXPECT_EQ(view.ImageIndex(), -1);
+  EXPECT_TRUE(view.AutoSize());
+  EXPECT_FALSE(view.Center());
+  EXPECT_EQ(view.Width(), 50);
+  EXPECT_EQ(view.Height(), 50);
+  EXPECT_FALSE(view.HasStyle(csOpaque));
+  EXPECT_TRUE(view.HasStyle(csReplicatable));
+  view.SetImageIndex(-2);
+  EXPECT_EQ(view.ImageIndex(), -1);
+  view.SetImageIndex(0);  // no list: nothing to draw, the size stays
+  EXPECT_EQ(view.Width(), 50);
+  EXPECT_EQ(PaintView(view, 50, 50)->Canvas()->Pixels(10, 10), clWhite);
+
+  // At design time a dashed frame shows where the view is.
+  view.SetDesigning(true);
+  auto designed = PaintView(view, 50, 50);
+  EXPECT_EQ(designed->Canvas()->Pixels(0, 0), clBlack);
+  EXPECT_EQ(designed->Canvas()->Pixels(10, 10), clWhite);
+}
+
+TEST(SpPngImageView, PaintsItsImageEnabledDisabledAndCentred) {
+  auto list = IconList();
+  TspPngImageView view(nullptr);
+  view.SetPngImageList(list.get());
+  EXPECT_EQ(PaintView(view, 20, 20)->Canvas()->Pixels(5, 5), clWhite);  // index -1
+  view.SetImageIndex(0);
+  EXPECT_EQ(view.Width(), 16);  // AutoSize takes the list's size
+  EXPECT_EQ(view.Height(), 16);
+  auto enabled = PaintView(view, 20, 20);
+  EXPECT_EQ(enabled->Canvas()->Pixels(5, 5), clBlack);
+  EXPECT_EQ(enabled->Canvas()->Pixels(0, 0), clWhite);  // the icon's transparent pixel
+  view.SetEnabled(false);
+  EXPECT_EQ(PaintView(view, 20, 20)->Canvas()->Pixels(5, 5), Rgb(127, 127, 127));  // faded
+  view.SetEnabled(true);
+
+  view.SetImageIndex(1);  // past the end: nothing drawn
+  EXPECT_EQ(PaintView(view, 20, 20)->Canvas()->Pixels(5, 5), clWhite);
+  view.SetImageIndex(0);
+
+  view.SetAutoSize(false);
+  view.SetBounds(0, 0, 30, 30);
+  view.SetCenter(true);  // at 15 - 8 = 7
+  auto centred = PaintView(view, 30, 30);
+  EXPECT_EQ(centred->Canvas()->Pixels(7, 7), clWhite);  // the transparent pixel
+  EXPECT_EQ(centred->Canvas()->Pixels(8, 8), clBlack);
+  EXPECT_EQ(centred->Canvas()->Pixels(22, 22), clBlack);
+  EXPECT_EQ(centred->Canvas()->Pixels(23, 23), clWhite);
+  EXPECT_EQ(centred->Canvas()->Pixels(6, 10), clWhite);
+  EXPECT_EQ(view.Width(), 30);
+  view.SetAutoSize(true);
+  EXPECT_EQ(view.Width(), 16);
+}
+
+TEST(SpPngImageView, ForgetsAListThatGoesAway) {
+  TComponent listOwner(nullptr);
+  auto* list = IconList(&listOwner).release();  // owned by listOwner
+  TspPngImageView view(nullptr);
+  view.SetPngImageList(list);
+  view.SetImageIndex(0);
+  delete list;
+  EXPECT_EQ(view.PngImageList(), nullptr);
+  EXPECT_EQ(PaintView(view, 20, 20)->Canvas()->Pixels(5, 5), clWhite);
+}
+
+TEST(SpPngImageView, LoadingTakesTheListsSize) {
+  auto list = IconList();
+  TspPngImageView view(nullptr);
+  view.BeginLoading();
+  view.SetPngImageList(list.get());
+  view.SetBounds(0, 0, 40, 40);
+  view.EndLoading();
+  EXPECT_EQ(view.Width(), 16);
+  EXPECT_EQ(view.Height(), 16);
 }
 
 }  // namespace
