@@ -20,17 +20,18 @@ void TBasicActionLink::SetAction(TBasicAction* action) {
 
 bool TBasicActionLink::Execute(TComponent* component) {
   if (!action_) return false;
-  action_->SetActionComponent(component);
-  // The handler may free the client and with it this link: keep what is needed.
+  // The handler may free the client (and this link) or even the action.
   TBasicAction* action = action_;
+  std::weak_ptr<int> alive = action->lifetime_;
+  action->SetActionComponent(component);
   bool result = false;
   try {
     result = action->Execute();
   } catch (...) {
-    action->SetActionComponent(nullptr);
+    if (!alive.expired()) action->SetActionComponent(nullptr);
     throw;
   }
-  action->SetActionComponent(nullptr);
+  if (!alive.expired()) action->SetActionComponent(nullptr);
   return result;
 }
 

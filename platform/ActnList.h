@@ -4,6 +4,7 @@
 // virtual setters copy the new value into its client.
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "platform/Component.h"
@@ -96,8 +97,11 @@ protected:
   std::vector<TBasicActionLink*> clients_;  // borrowed: each client owns its link
 
 private:
+  friend class TBasicActionLink;
   TNotifyEvent onExecute_;
   TComponent* actionComponent_ = nullptr;  // borrowed, free notification
+  // Expires with the action, so a caller can tell whether a handler freed it.
+  std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);
 };
 
 // An action that belongs to an action list, under a category.

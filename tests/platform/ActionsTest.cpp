@@ -232,3 +232,18 @@ TEST(Actions, ShortCutRunsTheFirstEnabledActionWithIt) {
   EXPECT_FALSE(list->IsShortCut(scNone));
   EXPECT_EQ(ran, (std::vector<String>{"play", "previous"}));
 }
+
+TEST(Actions, AHandlerMayFreeTheActionAndTheClient) {
+  TComponent form(nullptr);
+  auto* client = new TComponent(&form);
+  TAction* action = NewAction(&form, nullptr, "actClose");
+  auto* link = new TRecordingLink(client);
+  link->SetAction(action);
+  action->SetOnExecute(TNotifyEvent::Function([&](TObject*) {
+    delete link;
+    delete action;
+    delete client;
+  }));
+  EXPECT_TRUE(link->Execute(client));
+  EXPECT_EQ(form.ComponentCount(), 0);
+}
