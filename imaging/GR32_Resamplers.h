@@ -15,6 +15,14 @@ void BlockTransfer(TBitmap32* dst, Integer dstX, Integer dstY, TRect dstClip, TB
 void StretchTransfer(TBitmap32* dst, const TRect& dstRect, TRect dstClip, TBitmap32* src, const TRect& srcRect,
                      TCustomResampler* resampler, TDrawMode combineOp,
                      const TPixelCombineEvent& combineCallBack = nullptr);
+// Blends SrcRect of Src onto Dst at a sub-pixel position (16.16 fixed point): each
+// destination pixel takes the part of the source that covers it. The source's
+// outer rows and columns cover the first and last destination row and column only
+// partly; those pixels are blended with that coverage. The draw mode only matters
+// for dmBlend at master alpha 0 (nothing is drawn); the pixels are always blended
+// through the source's CombineMode and MasterAlpha.
+void BlockTransferX(TBitmap32* dst, TFixed dstX, TFixed dstY, TBitmap32* src, TRect srcRect, TDrawMode combineOp,
+                    const TPixelCombineEvent& combineCallBack = nullptr);
 using TBlendReg2 = TColor32 (*)(TColor32 f, TColor32 b);
 using TBlendRegEx2 = TColor32 (*)(TColor32 f, TColor32 b, TColor32 m);
 void BlendTransfer(TBitmap32* dst, Integer dstX, Integer dstY, TRect dstClip, TBitmap32* srcF, TRect srcRectF,

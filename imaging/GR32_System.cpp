@@ -75,4 +75,18 @@ String TPerfTimer::ReadNanoseconds() { return IntToStr(ReadValue()); }
 
 String TPerfTimer::ReadMilliseconds() { return FloatToStr(double(ReadValue()) / 1000); }
 
+// Start-up creates the theme nexus and then the timer; the end of the run frees
+// them in the opposite order.
+TThemeNexus* ThemeNexus = new TThemeNexus;
 TPerfTimer* GlobalPerfTimer = new TPerfTimer;
+
+namespace {
+struct SystemFinalization {
+  ~SystemFinalization() {
+    delete GlobalPerfTimer;
+    GlobalPerfTimer = nullptr;
+    delete ThemeNexus;
+    ThemeNexus = nullptr;
+  }
+} finalization;
+}  // namespace

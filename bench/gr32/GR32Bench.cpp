@@ -126,6 +126,8 @@ void Transfers() {
   });
   Line("  GDI AlphaBlend into a DIB section", alphaBlend, framePixels, nullptr, 0);
   std::printf("  BlockTransfer blended takes %.2fx the time of AlphaBlend\n", blended / alphaBlend);
+  double subPixel = Time([&] { BlockTransferX(&target, 0x8000, 0x4000, &frame, frame.BoundsRect(), dmBlend); });
+  Line("BlockTransferX at (0.5, 0.25)", subPixel, framePixels, "BlockTransfer blended", blended);
 
   frame.SetDrawMode(dmOpaque);
   ::SetStretchBltMode(dib.dc, COLORONCOLOR);
