@@ -74,6 +74,7 @@ struct TspPngLayerSet {
 class TspPngLayer : public png::Chunk<TspPngLayerSet> {
 public:
   using Chunk::Chunk;
+  String GetPngLayerName() const { return GetChunkName(); }
 };
 class TspPngLayerIEND : public png::ChunkIEND<TspPngLayerSet> {
 public:

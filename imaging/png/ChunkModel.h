@@ -43,7 +43,8 @@ public:
 
   // The chunk type a class stands for ("IHDR"); empty for the plain chunk.
   virtual String GetName() const { return String(); }
-  // Copies name and data.
+  // Copies name and data. The typed chunks refuse a source of another class
+  // (kIncompatibleChunks).
   virtual void Assign(Chunk* source);
   // Reads `size` data bytes and the CRC; a differing CRC is the owner's kInvalidCrc.
   virtual bool LoadFromStream(TStream& stream, const String& chunkName, Cardinal size);
@@ -67,6 +68,9 @@ protected:
   // Runs shared codec code; its failure is reported the owner's way.
   template <class F>
   void Guarded(F&& f) const;
+  // Reports a refused operation: raises it through the owner, or nothing in a
+  // quiet chunk set.
+  void Refuse(int messageId) const;
 
 private:
   std::vector<Byte> data_ = std::vector<Byte>(1, 0);  // always one byte more than the size

@@ -55,6 +55,11 @@ void Chunk<S>::Guarded(F&& f) const {
 }
 
 template <class S>
+void Chunk<S>::Refuse(int messageId) const {
+  if constexpr (S::kRaisesErrors) owner_->RaiseError(messageId);
+}
+
+template <class S>
 void Chunk<S>::SetChunkName(const String& name) {
   std::memset(name_, 0, 4);
   std::memcpy(name_, name.data(), std::min<std::size_t>(4, name.size()));
@@ -163,7 +168,7 @@ bool ChunkIHDR<S>::SaveToStream(TStream& stream) {
 template <class S>
 void ChunkIHDR<S>::Assign(Chunk<S>* source) {
   auto* other = dynamic_cast<ChunkIHDR*>(source);
-  if (!other) this->Owner()->RaiseError(kIncompatibleChunks);
+  if (!other) return this->Refuse(kIncompatibleChunks);
   Header = other->Header;
   PrepareImageData();
   store_.CopyPixelsFrom(other->store_);
@@ -247,7 +252,7 @@ template <class S>
 Cardinal ChunkPLTE<S>::GetPaletteItem(int index) const {
   typename S::IHDR* header = this->GetHeader();
   if (index < 0 || index > count_ - 1 || !header) {
-    if constexpr (S::kRaisesErrors) this->Owner()->RaiseError(kNoPaletteEntry);
+    this->Refuse(kNoPaletteEntry);
     return 0;
   }
   return header->Store().ColorTableEntry(unsigned(index));
@@ -256,7 +261,7 @@ Cardinal ChunkPLTE<S>::GetPaletteItem(int index) const {
 template <class S>
 void ChunkPLTE<S>::Assign(Chunk<S>* source) {
   auto* other = dynamic_cast<ChunkPLTE*>(source);
-  if (!other) this->Owner()->RaiseError(kIncompatibleChunks);
+  if (!other) return this->Refuse(kIncompatibleChunks);
   count_ = other->count_;
   S::Base::Assign(source);
 }
@@ -289,7 +294,7 @@ bool ChunkgAMA<S>::LoadFromStream(TStream& stream, const String& chunkName, Card
 template <class S>
 void ChunkgAMA<S>::Assign(Chunk<S>* source) {
   auto* other = dynamic_cast<ChunkgAMA*>(source);
-  if (!other) this->Owner()->RaiseError(kIncompatibleChunks);
+  if (!other) return this->Refuse(kIncompatibleChunks);
   SetValue(other->GetValue());
 }
 

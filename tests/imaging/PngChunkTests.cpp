@@ -201,6 +201,23 @@ TEST(PngChunks, PaletteEntryOutOfRangeRaises) {
   }
 }
 
+TEST(PngChunks, TypedChunksRefuseASourceOfAnotherClass) {
+  TPNGObject png(3, 8, 2, 2);
+  png.AddtEXt("Title", "x");
+  TChunk* text = png.Chunks().FindChunk<TChunktEXt>();
+  TChunkgAMA gama(&png);
+  TChunk* targets[] = {png.Header(), png.Chunks().FindChunk<TChunkPLTE>(), &gama};
+  for (TChunk* target : targets) {
+    try {
+      target->Assign(text);
+      ADD_FAILURE() << target->GetName() << ": nothing raised";
+    } catch (const EPngError& e) {
+      EXPECT_EQ(e.Message, "The chunks must be compatible to be assigned.") << target->GetName();
+    }
+  }
+  EXPECT_EQ(png.Width(), 2);
+}
+
 TEST(PngChunks, SettingsAndVersion) {
   TPNGObject png;
   png.SetMaxIdatSize(1000);

@@ -359,6 +359,17 @@ TEST(SpPngImage, OperationsThatNeedAHeaderDoNothingWithoutOne) {
   EXPECT_EQ(blank.Height(), 2);
 }
 
+TEST(SpPngImage, TypedChunksIgnoreASourceOfAnotherClass) {
+  TspPngImage png(3, 8, 2, 2);
+  png.AddtEXt("Title", "x");
+  TspPngLayer* text = png.Chunks().FindPngLayer<TspPngLayertEXt>();
+  TspPngLayergAMA gama(&png);
+  TspPngLayer* targets[] = {png.Header(), png.Chunks().FindPngLayer<TspPngLayerPLTE>(), &gama};
+  for (TspPngLayer* target : targets) EXPECT_NO_THROW(target->Assign(text)) << target->GetPngLayerName();
+  EXPECT_EQ(png.Width(), 2);
+  EXPECT_EQ(gama.GetValue(), 1u);
+}
+
 TEST(SpPngImage, FormDataIsALengthThenThePngBytes) {
   TspPngImage png;
   TMemoryStream stream;
