@@ -1,5 +1,9 @@
 #include "imaging/png/Crc.h"
 
+#include <zlib.h>
+
+#include <algorithm>
+
 namespace {
 
 struct CrcTable {
@@ -21,6 +25,19 @@ const std::uint32_t* Table() {
 }  // namespace
 
 std::uint32_t update_crc(std::uint32_t crc, const void* buffer, std::size_t length) {
+  // zlib inverts the register before and after; the PNG register is kept as it is.
+  uLong sum = ~crc & 0xFFFFFFFFu;
+  const auto* p = static_cast<const Bytef*>(buffer);
+  while (length > 0) {
+    const uInt piece = uInt(std::min<std::size_t>(length, 1u << 30));
+    sum = crc32(sum, p, piece);
+    p += piece;
+    length -= piece;
+  }
+  return ~std::uint32_t(sum);
+}
+
+std::uint32_t png::UpdateCrcReference(std::uint32_t crc, const void* buffer, std::size_t length) {
   const std::uint32_t* table = Table();
   const auto* p = static_cast<const std::uint8_t*>(buffer);
   for (std::size_t i = 0; i < length; ++i) crc = table[(crc ^ p[i]) & 0xFF] ^ (crc >> 8);

@@ -234,4 +234,14 @@ TEST(PngChunks, CrcOfStandardData) {
   EXPECT_EQ(png::ChunkCrc("IEND", nullptr, 0), 0xAE426082u);
 }
 
+TEST(PngChunks, CrcMatchesThePlainTableVersion) {
+  Bytes data(70001);
+  std::uint32_t seed = 1;
+  for (auto& b : data) b = std::uint8_t((seed = seed * 1103515245u + 12345u) >> 16);
+  for (std::uint32_t start : {0xFFFFFFFFu, 0u, 0x12345678u})
+    for (std::size_t length : {std::size_t(0), std::size_t(1), std::size_t(7), std::size_t(4096), data.size()})
+      EXPECT_EQ(update_crc(start, data.data(), length), png::UpdateCrcReference(start, data.data(), length))
+          << start << " " << length;
+}
+
 }  // namespace
