@@ -2,19 +2,12 @@
 // picture in the header chunk, registered with TPicture as "PNG".
 #pragma once
 
-#include <functional>
-#include <memory>
-#include <vector>
+#include <initializer_list>
 
 #include "imaging/png/ChunkModel.h"
-#include "imaging/png/Filters.h"
-#include "imaging/png/Format.h"
-#include "imaging/png/ImageStore.h"
 #include "imaging/png/Picture.h"
 #include "platform/Bitmap.h"
-#include "platform/Canvas.h"
-#include "platform/Colors.h"
-#include "platform/Graphic.h"
+#include "platform/Exceptions.h"
 
 // One exception class per failure, each with its message text.
 VARNEL_EXCEPTION(EPNGNoImageData, Exception);

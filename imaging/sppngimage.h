@@ -4,20 +4,13 @@
 // stays empty.
 #pragma once
 
-#include <functional>
-#include <memory>
-#include <vector>
+#include <initializer_list>
 
 #include "imaging/png/ChunkModel.h"
-#include "imaging/png/Filters.h"
-#include "imaging/png/Format.h"
-#include "imaging/png/ImageStore.h"
-#include "imaging/png/Picture.h"
 #include "imaging/png/Messages.h"
+#include "imaging/png/Picture.h"
 #include "platform/Bitmap.h"
-#include "platform/Canvas.h"
-#include "platform/Colors.h"
-#include "platform/Graphic.h"
+#include "platform/Exceptions.h"
 
 class TspPngImage;
 class TspPngLayer;
