@@ -31,6 +31,11 @@ varnel_import_static(jpeg DEPS_PREFIX_libjpeg libjpeg.a)
 # FFmpeg's static libraries, in link order.
 varnel_import_static(ffmpeg DEPS_PREFIX_ffmpeg libavformat.a libavcodec.a libswscale.a libswresample.a libavutil.a)
 target_link_libraries(deps_ffmpeg INTERFACE bcrypt ws2_32)
+# FFmpeg's MP3 encoder wraps LAME, and its zlib codec MinGW's zlib.
+if(DEPS_PREFIX_lame)
+  target_link_libraries(deps_ffmpeg INTERFACE ${DEPS_PREFIX_lame}/lib/libmp3lame.a)
+endif()
+target_link_libraries(deps_ffmpeg INTERFACE deps::zlib)
 
 # The audio plug-ins' encoders: LAME, and libvorbis with libogg.
 if(DEPS_PREFIX_lame)
