@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/Forms.h"
+#include "platform/Menus.h"
 
 TShiftState KeysToShiftState(WPARAM keys) {
   TShiftState shift = 0;
@@ -198,7 +199,15 @@ bool TControl::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) 
   return handled;
 }
 
-void TControl::Click() { OnClick(this); }
+void TControl::Click() {
+  TBasicAction* action = Action();
+  if (OnClick && action && !(OnClick == action->OnExecute()))
+    OnClick(this);
+  else if (actionLink_ && action)
+    actionLink_->Execute(this);
+  else
+    OnClick(this);
+}
 void TControl::DblClick() { OnDblClick(this); }
 
 void TControl::WMContextMenu(TMessage& message) {
@@ -465,12 +474,86 @@ void TControl::SetCursor(TCursor value) {
   Perform(CM_CURSORCHANGED);
 }
 
-void TControl::SetPopupMenu(TPopupMenu* value) { popupMenu_ = value; }
+void TControl::SetPopupMenu(TPopupMenu* value) {
+  if (popupMenu_ == value) return;
+  if (popupMenu_) popupMenu_->RemoveFreeNotification(this);
+  popupMenu_ = value;
+  if (value) value->FreeNotification(this);
+}
 
-bool TControl::PopupContextMenu(const TPoint& screenPos) { return false; }
+bool TControl::PopupContextMenu(const TPoint& screenPos) {
+  if (!popupMenu_ || !popupMenu_->AutoPopup) return false;
+  if (TCustomForm* form = GetParentForm(this)) form->SendCancelMode(nullptr);
+  popupMenu_->SetPopupComponent(this);
+  popupMenu_->Popup(screenPos.X, screenPos.Y);
+  return true;
+}
 
 void TControl::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
+  if (operation != opRemove) return;
+  if (component == popupMenu_) popupMenu_ = nullptr;
+  if (actionLink_ && component == actionLink_->Action()) SetAction(nullptr);
+}
+
+// ---- actions ----
+
+TControl* TControlActionLink::Control() const { return static_cast<TControl*>(client_); }
+
+bool TControlActionLink::IsCaptionLinked() {
+  return TActionLink::IsCaptionLinked() && Control()->Caption() == CustomAction()->Caption();
+}
+bool TControlActionLink::IsEnabledLinked() {
+  return TActionLink::IsEnabledLinked() && Control()->Enabled() == CustomAction()->Enabled();
+}
+bool TControlActionLink::IsHintLinked() {
+  return TActionLink::IsHintLinked() && Control()->Hint() == CustomAction()->Hint();
+}
+bool TControlActionLink::IsVisibleLinked() {
+  return TActionLink::IsVisibleLinked() && Control()->Visible() == CustomAction()->Visible();
+}
+bool TControlActionLink::IsOnExecuteLinked() {
+  return action_ && Control()->OnClick == action_->OnExecute();
+}
+void TControlActionLink::SetCaption(const String& value) {
+  if (IsCaptionLinked()) Control()->SetCaption(value);
+}
+void TControlActionLink::SetEnabled(bool value) {
+  if (IsEnabledLinked()) Control()->SetEnabled(value);
+}
+void TControlActionLink::SetHint(const String& value) {
+  if (IsHintLinked()) Control()->SetHint(value);
+}
+void TControlActionLink::SetVisible(bool value) {
+  if (IsVisibleLinked()) Control()->SetVisible(value);
+}
+void TControlActionLink::SetOnExecute(const TNotifyEvent& value) {
+  if (IsOnExecuteLinked()) Control()->OnClick = value;
+}
+
+TBasicAction* TControl::Action() const { return actionLink_ ? actionLink_->Action() : nullptr; }
+
+void TControl::SetAction(TBasicAction* action) {
+  if (action == Action()) return;
+  if (TBasicAction* old = Action()) old->RemoveFreeNotification(this);
+  if (!action) {
+    actionLink_.reset();
+    return;
+  }
+  if (!actionLink_) actionLink_ = std::make_unique<TControlActionLink>(this);
+  actionLink_->SetAction(action);
+  ActionChange(action, action->HasState(csLoading));
+  action->FreeNotification(this);
+}
+
+void TControl::ActionChange(TObject* sender, bool checkDefaults) {
+  auto action = dynamic_cast<TCustomAction*>(sender);
+  if (!action) return;
+  if (!checkDefaults || Caption().empty() || Caption() == Name()) SetCaption(action->Caption());
+  if (!checkDefaults || enabled_) SetEnabled(action->Enabled());
+  if (!checkDefaults || hint_.empty()) SetHint(action->Hint());
+  if (!checkDefaults || visible_) SetVisible(action->Visible());
+  if (!checkDefaults || !OnClick) OnClick = action->OnExecute();
 }
 
 // ---- mouse capture ----

@@ -129,6 +129,28 @@ private:
 
 class TControl;
 
+// The link of a control to its action: copies a changed caption, enabled state,
+// hint or visibility into the control while the control still shows the
+// action's old value, and the action's OnExecute into OnClick.
+class TControlActionLink : public TActionLink {
+public:
+  using TActionLink::TActionLink;
+
+  bool IsCaptionLinked() override;
+  bool IsEnabledLinked() override;
+  bool IsHintLinked() override;
+  bool IsVisibleLinked() override;
+  bool IsOnExecuteLinked() override;
+  void SetCaption(const String& value) override;
+  void SetEnabled(bool value) override;
+  void SetHint(const String& value) override;
+  void SetVisible(bool value) override;
+  void SetOnExecute(const TNotifyEvent& value) override;
+
+protected:
+  TControl* Control() const;
+};
+
 // A canvas on a control: a windowed control's own window, or the part of the
 // parent's window that a windowless control covers (origin moved, clipped).
 // The device context is taken on first drawing and given back by FreeHandle.
@@ -231,6 +253,15 @@ public:
   void SetPopupMenu(TPopupMenu* value);
   TCursor Cursor() const { return cursor_; }
   void SetCursor(TCursor value);
+
+  // Binding an action copies its caption, enabled state, hint and visibility and
+  // makes its OnExecute the click; a click then runs the action.
+  TBasicAction* Action() const;
+  void SetAction(TBasicAction* action);
+  TActionLink* ActionLink() const { return actionLink_.get(); }
+  // Copies the action's properties; with checkDefaults only into those that still
+  // hold their defaults (as when a definition is read).
+  virtual void ActionChange(TObject* sender, bool checkDefaults);
 
   TControlStyle ControlStyle = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
   TControlState ControlState = 0;
@@ -341,6 +372,7 @@ private:
   bool showHint_ = false;
   bool parentShowHint_ = true;
   TPopupMenu* popupMenu_ = nullptr;  // borrowed; cleared when it is freed
+  std::unique_ptr<TActionLink> actionLink_;  // owned
   TCursor cursor_ = crDefault;
   bool settingParentFont_ = false;
 };
@@ -443,6 +475,7 @@ protected:
   virtual void PaintWindow(HDC dc);
   virtual void AlignControls(TControl* control, TRect& rect);
   virtual void AdjustClientRect(TRect& rect) {}
+  void WMContextMenu(TMessage& message) override;
   void SetZOrder(bool topMost) override;
   String GetText() const override;
   void SetTextValue(const String& value) override;

@@ -387,6 +387,21 @@ void TWinControl::RouteMouseToChild(TMessage& message, bool& handled) {
   const TPoint inner{pos.X - target->Left(), pos.Y - target->Top()};
   message.Result = target->Perform(message.Msg, message.WParam, PointToLParam(inner));
   handled = true;
+  // The window's own default handling still runs (a right button's release
+  // asks for the context menu).
+  if (message.Result == 0 && handle_)
+    message.Result = ::DefWindowProcA(handle_, message.Msg, message.WParam, message.LParam);
+}
+
+void TWinControl::WMContextMenu(TMessage& message) {
+  if (message.LParam != -1) {
+    TPoint screen{static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam))};
+    if (TControl* child = ControlAtPos(ScreenToClient(screen), false)) {
+      message.Result = child->Perform(WM_CONTEXTMENU, message.WParam, message.LParam);
+      if (message.Result != 0) return;
+    }
+  }
+  TControl::WMContextMenu(message);
 }
 
 namespace {
@@ -521,7 +536,8 @@ void TWinControl::CMEnabledChanged(TMessage& message) {
 void TWinControl::CMVisibleChanged(TMessage& message) {
   TControl::CMVisibleChanged(message);
   if (!Visible()) {
-    if (TCustomForm* form = GetParentForm(this); form && form != this) form->DefocusControl(this, false);
+    // A hidden control can be neither focused nor the form's active control.
+    if (TCustomForm* form = GetParentForm(this); form && form != this) form->DefocusControl(this, true);
   }
   UpdateShowing();
 }
