@@ -16,13 +16,14 @@ void HandleControlException(TObject* sender) { Application.HandleException(sende
 
 namespace {
 
-THintWindow* NewHintWindow(TComponent* owner) { return new THintWindow(owner); }
+constexpr UINT_PTR kHintShowTimer = 1;
+constexpr UINT_PTR kHintHideTimer = 2;
 
 }  // namespace
 
 // ---- TApplication ----
 
-TApplication::TApplication() : TComponent(nullptr), HintWindowClass(&NewHintWindow), icon_(std::make_unique<TIcon>()) {}
+TApplication::TApplication() : TComponent(nullptr), HintWindowClass(&HintWindowOf<THintWindow>), icon_(std::make_unique<TIcon>()) {}
 
 TApplication::~TApplication() {
   Destroying();
@@ -58,6 +59,21 @@ LRESULT CALLBACK TApplication::WindowProcedure(HWND window, UINT msg, WPARAM wPa
       } catch (...) {
         Application.HandleException(&Application);
       }
+    }
+    return 0;
+  }
+  if (msg == WM_TIMER && (wParam == kHintShowTimer || wParam == kHintHideTimer)) {
+    ::KillTimer(window, wParam);
+    try {
+      if (wParam == kHintHideTimer) {
+        Application.CancelHint();
+      } else if (TControl* control = Application.hintControl_; control && control == MouseControl()) {
+        POINT p;
+        ::GetCursorPos(&p);
+        Application.ActivateHint(control, TPoint{p.x, p.y});
+      }
+    } catch (...) {
+      Application.HandleException(&Application);
     }
     return 0;
   }
@@ -109,6 +125,9 @@ bool TApplication::ProcessMessage(MSG& msg) {
     terminated_ = true;
     return true;
   }
+  if (hintShowing_ && (msg.message == WM_KEYDOWN || msg.message == WM_LBUTTONDOWN ||
+                       msg.message == WM_RBUTTONDOWN || msg.message == WM_MBUTTONDOWN))
+    CancelHint();
   bool handled = false;
   try {
     OnMessage(msg, handled);
@@ -191,8 +210,22 @@ void TApplication::Restore() {
 }
 
 void TApplication::SetShowHint(bool value) {
+  if (showHint_ == value) return;
   showHint_ = value;
-  if (!value) CancelHint();
+  if (!value) {
+    CancelHint();
+    delete hintWindow_;  // the next hint makes one of HintWindowClass
+    hintWindow_ = nullptr;
+  }
+}
+
+void TApplication::HintMouseMoved(TControl* control) {
+  hintControl_ = control;
+  if (!showHint_ || !handle_) return;
+  const bool wasShowing = hintShowing_;
+  if (wasShowing) CancelHint();
+  if (!control || !control->ShowHint() || control->Hint().empty()) return;
+  ::SetTimer(handle_, kHintShowTimer, wasShowing ? HintShortPause : HintPause, nullptr);
 }
 
 void TApplication::ActivateHint(TControl* control, const TPoint& cursorPos) {
@@ -216,9 +249,13 @@ void TApplication::ActivateHint(TControl* control, const TPoint& cursorPos) {
   hintWindow_->SetColor(info.HintColor);
   TRect r = hintWindow_->CalcHintRect(info.HintMaxWidth, info.HintStr);
   hintWindow_->ActivateHint(Bounds(info.HintPos.X, info.HintPos.Y, r.Width(), r.Height()), info.HintStr);
+  hintShowing_ = true;
+  if (info.HideTimeout > 0) ::SetTimer(Handle(), kHintHideTimer, info.HideTimeout, nullptr);
 }
 
 void TApplication::CancelHint() {
+  hintShowing_ = false;
+  if (handle_) ::KillTimer(handle_, kHintShowTimer);
   if (hintWindow_ && hintWindow_->HandleAllocated()) ::ShowWindow(hintWindow_->Handle(), SW_HIDE);
 }
 
@@ -226,6 +263,7 @@ void TApplication::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
   if (operation != opRemove) return;
   if (component == hintWindow_) hintWindow_ = nullptr;
+  if (component == hintControl_) hintControl_ = nullptr;
   if (component == mainForm_) mainForm_ = nullptr;
 }
 

@@ -226,6 +226,7 @@ void SetMouseControl(TControl* control) {
   mouseControl = control;
   if (previous && !previous->HasState(csDestroying)) previous->Perform(CM_MOUSELEAVE);
   if (control && mouseControl == control) control->Perform(CM_MOUSEENTER);
+  Application.HintMouseMoved(mouseControl);
 }
 
 void ForgetControl(TControl* control) {
@@ -233,7 +234,10 @@ void ForgetControl(TControl* control) {
     captureControl = nullptr;
     ::ReleaseCapture();
   }
-  if (mouseControl == control) mouseControl = nullptr;
+  if (mouseControl == control) {
+    mouseControl = nullptr;
+    Application.HintMouseMoved(nullptr);
+  }
 }
 
 TControl* FindDragTarget(const TPoint& screenPos, bool allowDisabled) {

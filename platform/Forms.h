@@ -276,7 +276,12 @@ struct THintInfo {
   String HintStr;
 };
 using TShowHintEvent = TEvent<String&, bool&, THintInfo&>;
+// Makes the application's hint window; HintWindowOf<T> makes one of class T.
 using THintWindowClass = THintWindow* (*)(TComponent* owner);
+template <class T>
+THintWindow* HintWindowOf(TComponent* owner) {
+  return new T(owner);
+}
 
 class TApplication : public TComponent {
 public:
@@ -334,14 +339,20 @@ public:
   TNotifyEvent OnIdle;
   TShowHintEvent OnShowHint;
   THintWindowClass HintWindowClass;
+  // Switching ShowHint off and on makes the hint window anew from HintWindowClass.
   bool ShowHint() const { return showHint_; }
   void SetShowHint(bool value);
   TColor HintColor = clInfoBk;
+  // Milliseconds the mouse rests on a control before its hint shows (the short
+  // pause while another hint shows), and how long a hint stays.
   int HintPause = 500;
+  int HintShortPause = 50;
   int HintHidePause = 2500;
   // Shows the hint of `control` now (the hint timer's work), at the cursor.
   void ActivateHint(TControl* control, const TPoint& cursorPos);
   void CancelHint();
+  // The mouse moved onto another control (nullptr: none): its hint waits for the pause.
+  void HintMouseMoved(TControl* control);
   THintWindow* HintWindow() const { return hintWindow_; }
 
 protected:
@@ -360,6 +371,8 @@ private:
   bool terminated_ = false;
   bool showHint_ = true;
   THintWindow* hintWindow_ = nullptr;  // owned as a component
+  TControl* hintControl_ = nullptr;    // borrowed: the mouse control waiting for its hint
+  bool hintShowing_ = false;
   std::unique_ptr<TIcon> icon_;
 };
 

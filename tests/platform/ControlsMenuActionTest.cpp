@@ -185,5 +185,18 @@ TEST(ControlsMenuAction, FramesHoldAlignedControlsAndHintsShowInTheHintWindow) {
   Application.ActivateHint(s.panel, TPoint{120, 30});
   EXPECT_FALSE(::IsWindowVisible(hint->Handle())) << "OnShowHint may refuse the hint";
   Application.OnShowHint = nullptr;
+
+  // Resting on a control with a hint shows it after the pause; a press hides it.
+  const int pause = Application.HintPause;
+  Application.HintPause = 1;
+  s.swatch->SetHint("Preview");
+  s.swatch->SetShowHint(true);
+  PostMouse(s.swatch, WM_MOUSEMOVE, 5, 5);
+  EXPECT_TRUE(PumpUntil([&] { return ::IsWindowVisible(hint->Handle()) && hint->Caption() == "Preview"; }));
+  PostMouse(s.swatch, WM_LBUTTONDOWN, 5, 5, MK_LBUTTON);
+  PostMouse(s.swatch, WM_LBUTTONUP, 5, 5);
+  PumpMessages();
+  EXPECT_FALSE(::IsWindowVisible(hint->Handle()));
+  Application.HintPause = pause;
   delete s.form;
 }
