@@ -354,6 +354,13 @@ void TControl::Loaded() {
   RequestAlign();
 }
 
+void TControl::SetName(const String& name) {
+  const bool followName = HasStyle(csSetCaption) && !HasState(csLoading) && Name() == Text() &&
+                          !(Owner() && Owner()->HasState(csLoading));
+  TComponent::SetName(name);
+  if (followName) SetText(name);
+}
+
 // ---- parent, visibility, text ----
 
 void TControl::SetParent(TWinControl* parent) {

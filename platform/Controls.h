@@ -295,6 +295,9 @@ public:
 
   // Called after a form definition was read into the control.
   void Loaded() override;
+  // A control that takes its name as caption (csSetCaption) keeps doing so while
+  // its caption is its name.
+  void SetName(const String& name) override;
 
 protected:
   friend class TWinControl;
@@ -421,6 +424,11 @@ public:
   void EnableAlign();
   void Realign();
   bool AlignDisabled() const { return alignLevel_ > 0; }
+  // Space kept free inside the client area's edges for the aligned children.
+  Integer BorderWidth() const { return borderWidth_; }
+  void SetBorderWidth(Integer value);
+  // Kept for the controls that ask for it; painting is not buffered by the layer.
+  bool DoubleBuffered = false;
 
   bool TabStop() const { return tabStop_; }
   void SetTabStop(bool value);
@@ -474,7 +482,10 @@ protected:
   void DefaultHandler(TMessage& message) override;
   virtual void PaintWindow(HDC dc);
   virtual void AlignControls(TControl* control, TRect& rect);
-  virtual void AdjustClientRect(TRect& rect) {}
+  // The area AlignControls lays the children out in: the client rectangle less
+  // BorderWidth on every side.
+  virtual void AdjustClientRect(TRect& rect);
+  void Loaded() override;
   void WMContextMenu(TMessage& message) override;
   void SetZOrder(bool topMost) override;
   String GetText() const override;
@@ -534,6 +545,7 @@ private:
   std::vector<TControl*> controls_;    // borrowed: children, which are owned by their owners
   std::vector<TWinControl*> tabList_;  // borrowed: windowed children in tab order
   int alignLevel_ = 0;
+  Integer borderWidth_ = 0;
   bool tabStop_ = false;
   bool showing_ = false;
   bool recreating_ = false;

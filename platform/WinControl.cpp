@@ -121,6 +121,26 @@ void TWinControl::Realign() {
   --alignLevel_;
 }
 
+void TWinControl::AdjustClientRect(TRect& rect) {
+  rect.Left += borderWidth_;
+  rect.Top += borderWidth_;
+  rect.Right -= borderWidth_;
+  rect.Bottom -= borderWidth_;
+}
+
+void TWinControl::SetBorderWidth(Integer value) {
+  if (borderWidth_ == value) return;
+  borderWidth_ = value;
+  Realign();
+  Invalidate();
+}
+
+void TWinControl::Loaded() {
+  TControl::Loaded();
+  // Alignment asked for while the definition was read runs now.
+  if (HasControlState(csAlignmentNeeded)) Realign();
+}
+
 void TWinControl::AlignControls(TControl* control, TRect& rect) {
   AdjustClientRect(rect);
   static const TAlign order[] = {alTop, alBottom, alLeft, alRight, alClient};

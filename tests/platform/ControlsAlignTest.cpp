@@ -139,3 +139,27 @@ TEST(ControlsAlign, ReparentingMovesTheWindowAndRealignsBothParents) {
   EXPECT_EQ(l.nestedClient->BoundsRect(), Bounds(40, 0, 280, 220));
   delete l.form;
 }
+
+TEST(ControlsAlign, AlignmentWaitsUntilTheDefinitionIsReadAndKeepsTheBorderWidth) {
+  TForm* form = NewForm<TForm>(nullptr);
+  form->SetBorderStyle(bsNone);
+  form->SetBounds(0, 0, 200, 100);
+  // As the reader does: everything loading, children placed, then Loaded.
+  form->BeginLoading();
+  auto panel = new Panel(form);
+  panel->BeginLoading();
+  panel->SetParent(form);
+  panel->SetBounds(0, 0, 50, 50);
+  panel->SetAlign(alClient);
+  panel->SetBorderWidth(5);
+  auto inner = new Panel(form);
+  inner->BeginLoading();
+  inner->SetParent(panel);
+  inner->SetBounds(0, 0, 10, 10);
+  inner->SetAlign(alClient);
+  EXPECT_EQ(panel->BoundsRect(), Bounds(0, 0, 50, 50)) << "nothing moves while loading";
+  form->EndLoading();
+  EXPECT_EQ(panel->BoundsRect(), Bounds(0, 0, 200, 100));
+  EXPECT_EQ(inner->BoundsRect(), Bounds(5, 5, 190, 90));
+  delete form;
+}

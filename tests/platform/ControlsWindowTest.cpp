@@ -142,3 +142,57 @@ TEST(ControlsWindow, WindowedAndWindowlessControlsPaintOnTheirCanvas) {
   EXPECT_EQ(pixels.At(5, 5), 0x00FF00u);
   delete form;
 }
+
+namespace {
+
+// A drop-down list: a pop-up window whose control parent is the control that
+// dropped it.
+class DropDown : public TCustomControl {
+public:
+  using TCustomControl::TCustomControl;
+  int clicks = 0;
+  void Click() override { ++clicks; }
+
+protected:
+  void CreateParams(TCreateParams& params) override {
+    TCustomControl::CreateParams(params);
+    params.Style = WS_POPUP | WS_BORDER;
+    params.ExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+    params.WndParent = Application.Handle();
+  }
+};
+
+}  // namespace
+
+TEST(ControlsWindow, APopupChildHasATopLevelWindowButStaysWithItsParentControl) {
+  TForm* form = NewForm<TForm>(nullptr);
+  form->SetBounds(10, 10, 200, 100);
+  auto combo = new Recording(form);
+  combo->SetBounds(0, 0, 100, 20);
+  combo->SetParent(form);
+  form->Show();
+  auto list = new DropDown(form);
+  list->SetVisible(false);
+  list->SetBounds(300, 200, 80, 60);  // screen coordinates
+  list->SetParent(combo);
+  list->Show();
+  ASSERT_TRUE(list->HandleAllocated());
+  EXPECT_EQ(::GetAncestor(list->Handle(), GA_PARENT), ::GetDesktopWindow());
+  EXPECT_TRUE(::IsWindowVisible(list->Handle()));
+  RECT r;
+  ::GetWindowRect(list->Handle(), &r);
+  EXPECT_EQ(r.left, 300);
+  EXPECT_EQ(list->ClientOrigin().X, 301) << "inside its border";
+  EXPECT_EQ(list->Parent(), combo);
+  EXPECT_EQ(GetParentForm(list), form);
+
+  PostClick(list, 5, 5);
+  PumpMessages();
+  EXPECT_EQ(list->clicks, 1);
+  list->Hide();
+  EXPECT_FALSE(::IsWindowVisible(list->Handle()));
+  HWND window = list->Handle();
+  delete combo;  // the parent control takes its pop-up child with it
+  EXPECT_FALSE(::IsWindow(window));
+  delete form;
+}
