@@ -153,6 +153,7 @@ void TApplication::HandleMessage() {
 }
 
 void TApplication::Idle() {
+  TControlCanvas::FreeDeviceContexts();
   try {
     OnIdle(this);
   } catch (...) {

@@ -3,9 +3,29 @@
 // paints its own window.
 #include "platform/Controls.h"
 
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// Canvases holding a device context they took themselves (borrowed pointers:
+// each canvas leaves the list when it gives its context back).
+std::vector<TControlCanvas*>& CanvasesWithDC() {
+  static std::vector<TControlCanvas*> list;
+  return list;
+}
+
+}  // namespace
+
 // ---- TControlCanvas ----
 
 TControlCanvas::~TControlCanvas() { FreeHandle(); }
+
+void TControlCanvas::FreeDeviceContexts() {
+  std::vector<TControlCanvas*> list = CanvasesWithDC();
+  for (TControlCanvas* canvas : list)
+    if (canvas->LockCount() == 0) canvas->FreeHandle();
+}
 
 void TControlCanvas::SetControl(TControl* control) {
   if (control_ == control) return;
@@ -22,7 +42,11 @@ void TControlCanvas::FreeHandle() {
   if (!HandleAllocated()) return;
   HDC dc = Handle();
   SetHandle(nullptr);
-  if (ownDC_ == dc) ::ReleaseDC(dcWindow_, dc);
+  if (ownDC_ == dc) {
+    ::ReleaseDC(dcWindow_, dc);
+    auto& list = CanvasesWithDC();
+    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+  }
   ownDC_ = nullptr;
   dcWindow_ = nullptr;
 }
@@ -34,6 +58,8 @@ void TControlCanvas::CreateHandle() {
   if (!host || !host->HandleAllocated()) return;
   dcWindow_ = host->Handle();
   ownDC_ = ::GetDCEx(dcWindow_, nullptr, DCX_CACHE | DCX_CLIPSIBLINGS);
+  if (!ownDC_) return;
+  CanvasesWithDC().push_back(this);
   if (!windowed) {
     // A windowless control draws on its own part of the parent's window.
     ::SetViewportOrgEx(ownDC_, control_->Left(), control_->Top(), nullptr);

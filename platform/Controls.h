@@ -157,6 +157,9 @@ protected:
 class TControlCanvas : public TCanvas {
 public:
   ~TControlCanvas() override;
+  // Gives back the device contexts that control canvases took outside painting
+  // (the application does it whenever its message queue runs empty).
+  static void FreeDeviceContexts();
   TControl* Control() const { return control_; }
   void SetControl(TControl* control);
   void FreeHandle();
@@ -392,6 +395,9 @@ struct TCreateParams {
   String WinClassName;
 };
 
+// The window is destroyed by ~TWinControl, after a descendant's own part is gone;
+// a descendant that handles WM_DESTROY or WM_NCDESTROY itself calls
+// DestroyHandle in its own destructor.
 class TWinControl : public TControl {
 public:
   explicit TWinControl(TComponent* owner);
@@ -457,6 +463,9 @@ public:
   // Paints the windowless children on `dc` (client coordinates of this control),
   // from `first` on (nullptr: all).
   void PaintControls(HDC dc, TControl* first);
+  // Paints the control's own face (not its children) on `dc`: what a parent's
+  // picture under a see-through child is made of.
+  virtual void PaintWindow(HDC dc);
 
   // The control that owns a window of this thread, nullptr for a foreign window.
   static TWinControl* FindControl(HWND window);
@@ -480,7 +489,6 @@ protected:
   void WndProc(TMessage& message) override;
   void Dispatch(TMessage& message) override;
   void DefaultHandler(TMessage& message) override;
-  virtual void PaintWindow(HDC dc);
   virtual void AlignControls(TControl* control, TRect& rect);
   // The area AlignControls lays the children out in: the client rectangle less
   // BorderWidth on every side.

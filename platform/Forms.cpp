@@ -328,13 +328,14 @@ void TCustomForm::FocusControl(TWinControl* control) {
 void TCustomForm::DefocusControl(TWinControl* control, bool removing) {
   if (!control) return;
   if (removing && control->ContainsControl(activeControl_)) activeControl_ = control->Parent();
-  if (control->ContainsControl(focusedControl_)) {
-    TWinControl* parent = control->Parent();
-    if (parent && parent->HandleAllocated() && ::GetFocus() != nullptr && control->HandleAllocated() &&
-        ::IsChild(control->Handle(), ::GetFocus()) | (::GetFocus() == control->Handle()))
-      ::SetFocus(parent->Handle());
-    focusedControl_ = parent;
-  }
+  if (!control->ContainsControl(focusedControl_)) return;
+  // The parent takes the focus quietly: the control may be going away.
+  TWinControl* parent = control->Parent();
+  focusedControl_ = parent;
+  HWND focus = ::GetFocus();
+  if (parent && parent->HandleAllocated() && control->HandleAllocated() && focus &&
+      (focus == control->Handle() || ::IsChild(control->Handle(), focus)))
+    ::SetFocus(parent->Handle());
 }
 
 bool TCustomForm::SetFocusedControl(TWinControl* control) {

@@ -10,6 +10,8 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl() {
   Destroying();
+  // The focus leaves quietly before the window goes.
+  if (TCustomForm* form = GetParentForm(this); form && form != this) form->DefocusControl(this, true);
   // The children go first, whoever owns them; their owners hear of it.
   while (!controls_.empty()) {
     TControl* control = controls_.back();

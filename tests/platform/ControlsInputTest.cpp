@@ -218,6 +218,16 @@ TEST(ControlsInput, TabMovesTheFocusInTabOrderWithEnterExitAndFocusChanged) {
   // A focused control that is hidden hands the focus back to its form.
   first->Hide();
   EXPECT_NE(s.form->ActiveControl(), first);
+
+  // A focused control that goes is told nothing more and leaves no pointer behind.
+  second->SetFocus();
+  PumpMessages();
+  journal.clear();
+  const TWinControl* gone = second;
+  delete second;
+  PumpMessages();
+  EXPECT_EQ(journal, std::vector<String>{});
+  EXPECT_NE(s.form->ActiveControl(), gone);
   delete s.form;
 }
 
