@@ -118,6 +118,19 @@ void Guarded(const TReader& reader, F step) {
   }
 }
 
+// A second form of the same class under the same owner gets "Name_1", "Name_2",
+// ... so that both can be made.
+String UniqueRootName(TComponent* root, const String& name) {
+  TComponent* owner = root->Owner();
+  if (!owner) return name;
+  String unique = name;
+  for (int i = 1;; ++i) {
+    TComponent* holder = owner->FindComponent(unique);
+    if (!holder || holder == root) return unique;
+    unique = name + "_" + IntToStr(i);
+  }
+}
+
 }  // namespace
 
 void TReader::ReadRoot(const TFormObject& definition) {
@@ -127,7 +140,7 @@ void TReader::ReadRoot(const TFormObject& definition) {
   try {
     root_->BeginLoading();
     loading_.push_back(root_);
-    if (!definition.Name.empty()) Guarded(*this, [&] { root_->SetName(definition.Name); });
+    if (!definition.Name.empty()) Guarded(*this, [&] { root_->SetName(UniqueRootName(root_, definition.Name)); });
     ReadObject(definition, root_);
     ResolveFixups();
     BindFields();

@@ -296,3 +296,16 @@ TEST_F(FormReader, ADefinitionOfAnotherClassIsRefused) {
   EXPECT_THROW(ReadComponentText(&form, "object DemoForm: TDemoForm\nend"), EFormDefinitionError);
   EXPECT_EQ(form.Name(), "");
 }
+
+TEST_F(FormReader, SecondFormOfAClassUnderOneOwnerGetsANameOfItsOwn) {
+  TComponent owner(nullptr);
+  const char* text = "object DemoForm: TDemoForm\n object Panel: TDemoWidget\n end\nend";
+  auto* first = new TDemoForm(&owner);
+  ReadComponentText(first, text, first->bindings);
+  auto* second = new TDemoForm(&owner);
+  ReadComponentText(second, text, second->bindings);
+  EXPECT_EQ(first->Name(), "DemoForm");
+  EXPECT_EQ(second->Name(), "DemoForm_1");
+  EXPECT_NE(second->Panel, first->Panel);
+  EXPECT_EQ(second->Panel->Owner(), second);
+}
