@@ -24,7 +24,10 @@ LRESULT CALLBACK ControlWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
   if (!control) return ::DefWindowProcA(window, msg, wParam, lParam);
   TMessage message = MakeMessage(msg, wParam, lParam);
   try {
-    control->WindowProc(message);
+    if (control->WindowProc)
+      control->WindowProc(message);
+    else
+      control->WndProc(message);
   } catch (...) {
     HandleControlException(control);
   }
