@@ -165,7 +165,8 @@ void TControl::HandleMouseMessage(TMessage& message) {
     if (TCustomForm* form = GetParentForm(this)) form->SendCancelMode(this);
     if (button == mbLeft) {
       if (HasStyle(csCaptureMouse)) SetMouseCapture(true);
-      if (HasStyle(csClickEvents)) ControlState |= csClicked;
+      // A double click is one click and one DblClick: its release clicks no more.
+      if (down && HasStyle(csClickEvents)) ControlState |= csClicked;
       if (dbl && HasStyle(csClickEvents)) DblClick();
       ControlState |= csLButtonDown;
     }
