@@ -1,0 +1,6 @@
+// The common controls of the component layer, over comctl32: the list view, the
+// page and tab controls, the header control and the track bar.
+#pragma once
+
+#include "platform/ListView.h"
+#include "platform/PageControl.h"

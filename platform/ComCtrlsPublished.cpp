@@ -1,0 +1,82 @@
+#include "platform/ComCtrlsPublished.h"
+
+#include "platform/ComCtrls.h"
+#include "platform/FormsPublished.h"
+
+namespace {
+
+const TEnumNames kAlignments{"TAlignment", {"taLeftJustify", "taRightJustify", "taCenter"}};
+const TEnumNames kViewStyles{"TViewStyle", {"vsIcon", "vsSmallIcon", "vsList", "vsReport"}};
+const TEnumNames kBorderStyles{"TBorderStyle", {"bsNone", "bsSingle"}};
+
+void PublishListView() {
+  PublishClass<TListColumn, TCollectionItem>()
+      .Str("Caption", &TListColumn::Caption, &TListColumn::SetCaption)
+      .Integer("Width", &TListColumn::Width, &TListColumn::SetWidth, 50)
+      .Enum("Alignment", kAlignments, &TListColumn::Alignment, &TListColumn::SetAlignment, taLeftJustify)
+      .Integer("ImageIndex", &TListColumn::ImageIndex, &TListColumn::SetImageIndex, -1);
+  PublishClass<TListColumns, TCollection>();
+
+  PublishClass<TCustomListView, TWinControl>()
+      .Default("TabStop", 1)
+      .Object("Columns", &TCustomListView::Columns)
+      .Enum("ViewStyle", kViewStyles, &TCustomListView::ViewStyle, &TCustomListView::SetViewStyle, vsIcon)
+      .Enum("BorderStyle", kBorderStyles, &TCustomListView::BorderStyle, &TCustomListView::SetBorderStyle, bsSingle)
+      .Component<TCustomImageList>("SmallImages", &TCustomListView::SmallImages, &TCustomListView::SetSmallImages)
+      .Component<TCustomImageList>("LargeImages", &TCustomListView::LargeImages, &TCustomListView::SetLargeImages)
+      .Bool("OwnerDraw", &TCustomListView::OwnerDraw, &TCustomListView::SetOwnerDraw, false)
+      .Bool("MultiSelect", &TCustomListView::MultiSelect, &TCustomListView::SetMultiSelect, false)
+      .Bool("RowSelect", &TCustomListView::RowSelect, &TCustomListView::SetRowSelect, false)
+      .Bool("ReadOnly", &TCustomListView::ReadOnly, &TCustomListView::SetReadOnly, false)
+      .Bool("HideSelection", &TCustomListView::HideSelection, &TCustomListView::SetHideSelection, true)
+      .Bool("ShowColumnHeaders", &TCustomListView::ShowColumnHeaders, &TCustomListView::SetShowColumnHeaders, true)
+      .Bool("Checkboxes", &TCustomListView::Checkboxes, &TCustomListView::SetCheckboxes, false)
+      .Bool("GridLines", &TCustomListView::GridLines, &TCustomListView::SetGridLines, false)
+      .Event("OnDrawItem", &TCustomListView::OnDrawItem)
+      .Event("OnSelectItem", &TCustomListView::OnSelectItem)
+      .Event("OnColumnClick", &TCustomListView::OnColumnClick)
+      .Event("OnDeletion", &TCustomListView::OnDeletion);
+  PublishClass<TListView, TCustomListView>();
+}
+
+const TEnumNames kTabPositions{"TTabPosition", {"tpTop", "tpBottom", "tpLeft", "tpRight"}};
+const TEnumNames kTabStyles{"TTabStyle", {"tsTabs", "tsButtons", "tsFlatButtons"}};
+
+void PublishTabControls() {
+  PublishClass<TCustomTabControl, TWinControl>()
+      .Default("TabStop", 1)
+      .Component<TCustomImageList>("Images", &TCustomTabControl::Images, &TCustomTabControl::SetImages)
+      .Bool("MultiLine", &TCustomTabControl::MultiLine, &TCustomTabControl::SetMultiLine, false)
+      .Enum("TabPosition", kTabPositions, &TCustomTabControl::TabPosition, &TCustomTabControl::SetTabPosition, tpTop)
+      .Enum("Style", kTabStyles, &TCustomTabControl::Style, &TCustomTabControl::SetStyle, tsTabs)
+      .Integer("TabHeight", &TCustomTabControl::TabHeight, &TCustomTabControl::SetTabHeight, 0)
+      .Integer("TabWidth", &TCustomTabControl::TabWidth, &TCustomTabControl::SetTabWidth, 0)
+      .Event("OnChange", &TCustomTabControl::OnChange)
+      .Event("OnChanging", &TCustomTabControl::OnChanging);
+  // The tabs come first, so that the index read after them finds its tab.
+  PublishClass<TTabControl, TCustomTabControl>()
+      .Lines("Tabs", &TTabControl::Tabs)
+      .Integer("TabIndex", &TTabControl::TabIndex, &TTabControl::SetTabIndex, -1);
+  PublishClass<TTabSheet, TWinControl>()
+      .Hide("TabStop")
+      .Default("Align", alClient)
+      .Default("Visible", 0)
+      .Bool("TabVisible", &TTabSheet::TabVisible, &TTabSheet::SetTabVisible, true)
+      .Integer("ImageIndex", &TTabSheet::ImageIndex, &TTabSheet::SetImageIndex, -1)
+      // The sheet's place among the pages is the order the definition lists them in.
+      .Integer("PageIndex", &TTabSheet::PageIndex, &TTabSheet::SetPageIndex)
+      .StoredWhen([](TTabSheet&) { return false; });
+  PublishClass<TPageControl, TCustomTabControl>().Component<TTabSheet>("ActivePage", &TPageControl::ActivePage,
+                                                                       &TPageControl::SetActivePage);
+}
+
+}  // namespace
+
+void PublishCommonControlClasses() {
+  static bool published = false;
+  if (published) return;
+  published = true;
+  UseFormDefinitions();
+  PublishListView();
+  PublishTabControls();
+}
