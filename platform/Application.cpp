@@ -191,8 +191,8 @@ void TApplication::HandleException(TObject* sender) {
 
 void TApplication::ShowException(const String& message) {
   String text = message;
-  // The box ends its sentence.
-  if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') text += '.';
+  // The box ends its sentence, unless the message already does.
+  if (!text.empty() && text.back() != '.' && text.back() != '!' && text.back() != '?') text += '.';
   MessageBox(text, Title(), MB_OK | MB_ICONSTOP);
 }
 
