@@ -4,3 +4,4 @@
 
 #include "platform/ListView.h"
 #include "platform/PageControl.h"
+#include "platform/HeaderControl.h"

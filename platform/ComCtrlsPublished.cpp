@@ -70,6 +70,34 @@ void PublishTabControls() {
                                                                        &TPageControl::SetActivePage);
 }
 
+const TEnumNames kSectionStyles{"THeaderSectionStyle", {"hsText", "hsOwnerDraw"}};
+const TEnumNames kHeaderStyles{"THeaderStyle", {"hsButtons", "hsFlat"}};
+
+void PublishHeaderControl() {
+  PublishClass<THeaderSection, TCollectionItem>()
+      .Str("Text", &THeaderSection::Text, &THeaderSection::SetText)
+      // The limits come before the width, so that the width read after them stays.
+      .Integer("MinWidth", &THeaderSection::MinWidth, &THeaderSection::SetMinWidth, 0)
+      .Integer("MaxWidth", &THeaderSection::MaxWidth, &THeaderSection::SetMaxWidth, 10000)
+      .Integer("Width", &THeaderSection::Width, &THeaderSection::SetWidth, 50)
+      .Enum("Alignment", kAlignments, &THeaderSection::Alignment, &THeaderSection::SetAlignment, taLeftJustify)
+      .Integer("ImageIndex", &THeaderSection::ImageIndex, &THeaderSection::SetImageIndex, -1)
+      .Enum("Style", kSectionStyles, &THeaderSection::Style, &THeaderSection::SetStyle, hsText)
+      .Bool("AllowClick", &THeaderSection::AllowClick, &THeaderSection::SetAllowClick, true);
+  PublishClass<THeaderSections, TCollection>();
+  PublishClass<THeaderControl, TWinControl>()
+      .Default("Align", alTop)
+      .Object("Sections", &THeaderControl::Sections)
+      .Component<TCustomImageList>("Images", &THeaderControl::Images, &THeaderControl::SetImages)
+      .Enum("Style", kHeaderStyles, &THeaderControl::Style, &THeaderControl::SetStyle, hsButtons)
+      .Bool("HotTrack", &THeaderControl::HotTrack, &THeaderControl::SetHotTrack, false)
+      .Bool("DragReorder", &THeaderControl::DragReorder, &THeaderControl::SetDragReorder, false)
+      .Bool("FullDrag", &THeaderControl::FullDrag, &THeaderControl::SetFullDrag, true)
+      .Event("OnDrawSection", &THeaderControl::OnDrawSection)
+      .Event("OnSectionClick", &THeaderControl::OnSectionClick)
+      .Event("OnSectionResize", &THeaderControl::OnSectionResize);
+}
+
 }  // namespace
 
 void PublishCommonControlClasses() {
@@ -79,4 +107,5 @@ void PublishCommonControlClasses() {
   UseFormDefinitions();
   PublishListView();
   PublishTabControls();
+  PublishHeaderControl();
 }
