@@ -5,3 +5,4 @@
 #include "platform/ListView.h"
 #include "platform/PageControl.h"
 #include "platform/HeaderControl.h"
+#include "platform/TrackBar.h"

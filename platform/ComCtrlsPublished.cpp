@@ -98,6 +98,25 @@ void PublishHeaderControl() {
       .Event("OnSectionResize", &THeaderControl::OnSectionResize);
 }
 
+const TEnumNames kOrientations{"TTrackBarOrientation", {"trHorizontal", "trVertical"}};
+const TEnumNames kTickStyles{"TTickStyle", {"tsNone", "tsAuto", "tsManual"}};
+const TEnumNames kTickMarks{"TTickMark", {"tmBottomRight", "tmTopLeft", "tmBoth"}};
+
+void PublishTrackBar() {
+  PublishClass<TTrackBar, TWinControl>()
+      .Default("TabStop", 1)
+      .Integer("Max", &TTrackBar::Max, &TTrackBar::SetMax, 10)
+      .Integer("Min", &TTrackBar::Min, &TTrackBar::SetMin, 0)
+      .Enum("Orientation", kOrientations, &TTrackBar::Orientation, &TTrackBar::SetOrientation, trHorizontal)
+      .Integer("Frequency", &TTrackBar::Frequency, &TTrackBar::SetFrequency, 1)
+      .Integer("LineSize", &TTrackBar::LineSize, &TTrackBar::SetLineSize, 1)
+      .Integer("PageSize", &TTrackBar::PageSize, &TTrackBar::SetPageSize, 2)
+      .Integer("Position", &TTrackBar::Position, &TTrackBar::SetPosition, 0)
+      .Enum("TickMarks", kTickMarks, &TTrackBar::TickMarks, &TTrackBar::SetTickMarks, tmBottomRight)
+      .Enum("TickStyle", kTickStyles, &TTrackBar::TickStyle, &TTrackBar::SetTickStyle, tsAuto)
+      .Event("OnChange", &TTrackBar::OnChange);
+}
+
 }  // namespace
 
 void PublishCommonControlClasses() {
@@ -108,4 +127,5 @@ void PublishCommonControlClasses() {
   PublishListView();
   PublishTabControls();
   PublishHeaderControl();
+  PublishTrackBar();
 }
