@@ -172,7 +172,7 @@ TPublishedClass* FindPublishedClass(const String& className) {
   return nullptr;
 }
 
-TPublishedClass& RegisterPublishedClass(const String& name, const String& parentName,
+TPublishedClass& RegisterPublishedClass(const String& name, const String& parentName, const std::type_info& type,
                                         std::function<bool(const TPersistent*)> isInstance) {
   Registry& registry = TheRegistry();
   auto findOrAdd = [&registry](const String& className) -> TPublishedClass& {
@@ -182,6 +182,9 @@ TPublishedClass& RegisterPublishedClass(const String& name, const String& parent
     return registry.classes.back();
   };
   TPublishedClass& published = findOrAdd(name);
+  if (published.Type && *published.Type != type)
+    throw EInvalidOperation("Two classes named " + name + " are published");
+  published.Type = &type;
   if (!parentName.empty()) {
     TPublishedClass& parent = findOrAdd(parentName);
     for (const TPublishedClass* p = &parent; p; p = p->Parent)

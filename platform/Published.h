@@ -146,6 +146,7 @@ public:
   String Name;
   const TPublishedClass* Parent = nullptr;
   std::function<bool(const TPersistent*)> IsInstance;
+  const std::type_info* Type = nullptr;  // nullptr while only named as a parent
 
   // Inherited and own properties in the order they were published (the parent's
   // first); a descendant's property or default replaces the parent's in place.
@@ -176,7 +177,8 @@ TPublishedClass* FindPublishedClass(const String& className);
 // registered ancestor; nullptr when none is registered.
 const TPublishedClass* PublishedClassOf(const TPersistent* instance);
 // Registers (or finds) a class by name and type test; used by PublishClass.
-TPublishedClass& RegisterPublishedClass(const String& name, const String& parentName,
+// EInvalidOperation when another C++ type was published under the same name.
+TPublishedClass& RegisterPublishedClass(const String& name, const String& parentName, const std::type_info& type,
                                         std::function<bool(const TPersistent*)> isInstance);
 
 // The component classes a definition can create by name, with the owner.
@@ -427,7 +429,7 @@ TPublishedBuilder<T> PublishClass() {
     parentName = DemangledTypeName(typeid(Parent));
   }
   TPublishedClass& published = RegisterPublishedClass(
-      DemangledTypeName(typeid(T)), parentName,
+      DemangledTypeName(typeid(T)), parentName, typeid(T),
       [](const TPersistent* o) { return dynamic_cast<const T*>(o) != nullptr; });
   if constexpr (std::is_base_of_v<TComponent, T> && !std::is_abstract_v<T> &&
                 std::is_constructible_v<T, TComponent*>)

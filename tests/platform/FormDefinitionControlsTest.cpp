@@ -9,9 +9,9 @@
 namespace {
 
 // A windowed control that fills itself with its colour.
-class TTestPanel : public TCustomControl {
+class TLayoutPanel : public TCustomControl {
 public:
-  explicit TTestPanel(TComponent* owner) : TCustomControl(owner) { ControlStyle |= csAcceptsControls; }
+  explicit TLayoutPanel(TComponent* owner) : TCustomControl(owner) { ControlStyle |= csAcceptsControls; }
 
 protected:
   void Paint() override {
@@ -21,20 +21,20 @@ protected:
 };
 
 // A button-like control with the modal result it gives its form.
-class TTestButton : public TTestPanel {
+class TLayoutButton : public TLayoutPanel {
 public:
-  using TTestPanel::TTestPanel;
+  using TLayoutPanel::TLayoutPanel;
   int ModalResult = 0;
   void Click() override {
-    TTestPanel::Click();
+    TLayoutPanel::Click();
     if (auto* form = GetParentForm(this)) form->SetModalResult(ModalResult);
   }
 };
 
 void PublishTestControls() {
   UseFormDefinitions();
-  PublishClass<TTestPanel, TCustomControl>();
-  PublishClass<TTestButton, TTestPanel>().Integer("ModalResult", &TTestButton::ModalResult, &TTestButton::ModalResult);
+  PublishClass<TLayoutPanel, TCustomControl>();
+  PublishClass<TLayoutButton, TLayoutPanel>().Integer("ModalResult", &TLayoutButton::ModalResult, &TLayoutButton::ModalResult);
 }
 
 class TLayoutForm : public TForm {
@@ -51,9 +51,9 @@ public:
   void FormCreate(TObject*) { Created = TopPanel != nullptr; }
   void OkButtonClick(TObject*) { ++Clicks; }
 
-  TTestPanel* TopPanel = nullptr;     // borrowed from the definition
-  TTestPanel* ClientPanel = nullptr;  // borrowed from the definition
-  TTestButton* OkButton = nullptr;    // borrowed from the definition
+  TLayoutPanel* TopPanel = nullptr;     // borrowed from the definition
+  TLayoutPanel* ClientPanel = nullptr;  // borrowed from the definition
+  TLayoutButton* OkButton = nullptr;    // borrowed from the definition
   bool Created = false;
   int Clicks = 0;
 };
@@ -79,7 +79,7 @@ TEST(FormDefinitionOfControls, AFormShowsItsDefinitionWithTheRightGeometry) {
   EXPECT_EQ(form->OkButton->Owner(), form);
 
   EXPECT_EQ(form->TopPanel->BoundsRect(), TRect(0, 0, 300, 40));
-  auto* left = dynamic_cast<TTestPanel*>(form->FindComponent("LeftPanel"));
+  auto* left = dynamic_cast<TLayoutPanel*>(form->FindComponent("LeftPanel"));
   ASSERT_NE(left, nullptr);
   EXPECT_EQ(left->BoundsRect(), TRect(0, 40, 50, 200));
   EXPECT_EQ(form->ClientPanel->BoundsRect(), TRect(50, 40, 300, 200));
@@ -124,7 +124,7 @@ TEST(FormDefinitionOfControls, MenusActionsAndTimersNestAndReferenceEachOther) {
       "  Height = 100\r\n"
       "  Caption = 'Menus'\r\n"
       "  BorderStyle = bsNone\r\n"
-      "  object Panel: TTestPanel\r\n"
+      "  object Panel: TLayoutPanel\r\n"
       "    Left = 0\r\n"
       "    Top = 0\r\n"
       "    Width = 200\r\n"
@@ -169,7 +169,7 @@ TEST(FormDefinitionOfControls, MenusActionsAndTimersNestAndReferenceEachOther) {
   auto* action = dynamic_cast<TAction*>(form.FindComponent("actOpenDVD"));
   auto* list = dynamic_cast<TActionList*>(form.FindComponent("ActionList1"));
   auto* timer = dynamic_cast<TTimer*>(form.FindComponent("PreviewTimer"));
-  auto* panel = dynamic_cast<TTestPanel*>(form.FindComponent("Panel"));
+  auto* panel = dynamic_cast<TLayoutPanel*>(form.FindComponent("Panel"));
   ASSERT_TRUE(menu && action && list && timer && panel);
   EXPECT_EQ(panel->PopupMenu(), menu);
   ASSERT_EQ(menu->Items()->Count(), 3);
@@ -192,9 +192,9 @@ TEST(FormDefinitionOfControls, ATypoDeepInsideLeavesNoHalfReadControlsBehind) {
   TForm form(nullptr);
   try {
     ReadComponentText(&form, R"(object TypoForm: TForm
-  object Outer: TTestPanel
-    object Inner: TTestPanel
-      object OkButton: TTestButton
+  object Outer: TLayoutPanel
+    object Inner: TLayoutPanel
+      object OkButton: TLayoutButton
         ModalResult = 1
         Captoin = 'x'
       end
@@ -203,7 +203,7 @@ TEST(FormDefinitionOfControls, ATypoDeepInsideLeavesNoHalfReadControlsBehind) {
 end)");
     ADD_FAILURE() << "no error";
   } catch (const EFormDefinitionError& e) {
-    EXPECT_NE(e.Message.find("TForm, line 6: TypoForm.OkButton.Captoin: unknown property \"Captoin\" of TTestButton"),
+    EXPECT_NE(e.Message.find("TForm, line 6: TypoForm.OkButton.Captoin: unknown property \"Captoin\" of TLayoutButton"),
               String::npos)
         << e.Message;
   }
