@@ -299,6 +299,8 @@ TEST(ListView, MouseKeysAndTheHeaderWindow) {
   EXPECT_EQ(form.MouseUps[0].Y, (r.Top + r.Bottom) / 2);
   EXPECT_EQ(clicks, 1);
   EXPECT_EQ(view->Selected(), view->Items()->Item(1));
+  ASSERT_FALSE(form.Selections.empty());
+  EXPECT_EQ(form.Selections.back(), std::make_pair(view->Items()->Item(1), true));
 
   ::PostMessageA(view->Handle(), WM_CHAR, ' ', 1);
   PumpUntil([&] { return !form.Keys.empty(); });
