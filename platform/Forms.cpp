@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "platform/Icon.h"
+#include "platform/Menus.h"
 
 TFormLoader FormDefinitionLoader;
 
@@ -90,7 +91,35 @@ void TCustomForm::CreateParams(TCreateParams& params) {
 
 void TCustomForm::CreateWnd() {
   TScrollingWinControl::CreateWnd();
+  if (menu_ && !Parent()) menu_->SetWindowHandle(Handle());
   if (windowState_ == wsMaximized) ::ShowWindow(Handle(), SW_MAXIMIZE);
+}
+
+void TCustomForm::DestroyWnd() {
+  // The bar is taken off first: a window that goes destroys its menu.
+  if (menu_) menu_->SetWindowHandle(nullptr);
+  TScrollingWinControl::DestroyWnd();
+}
+
+void TCustomForm::SetMenu(TMainMenu* menu) {
+  if (menu_ == menu) return;
+  if (menu_) {
+    menu_->SetWindowHandle(nullptr);
+    menu_->RemoveFreeNotification(this);
+  }
+  const TRect client = ClientRect();
+  menu_ = menu;
+  if (menu) {
+    menu->FreeNotification(this);
+    if (HandleAllocated() && !Parent()) menu->SetWindowHandle(Handle());
+  }
+  // The client keeps its size; the window grows or shrinks by the bar.
+  if (HandleAllocated() && !Parent() && !HasState(csLoading)) SetClientSize(client.Width(), client.Height());
+}
+
+void TCustomForm::Notification(TComponent* component, TOperation operation) {
+  TScrollingWinControl::Notification(component, operation);
+  if (operation == opRemove && component == menu_) menu_ = nullptr;
 }
 
 TRect TCustomForm::FrameAdjustment() const {
@@ -379,13 +408,30 @@ void TCustomForm::ControlRemoved(TControl* control) {
 bool TCustomForm::IsShortCut(TMessage& message) {
   bool handled = false;
   OnShortCut(message, handled);
-  return handled;
+  if (handled) return true;
+  TShiftState shift = KeyboardStateToShiftState();
+  if (message.LParam & (1 << 29)) shift |= ssAlt;
+  const TShortCut shortCut = ::ShortCut(static_cast<Word>(message.WParam), shift);
+  if (shortCut == scNone) return false;
+  if (menu_ && menu_->IsShortCut(shortCut)) return true;
+  for (int i = 0; i < ComponentCount(); ++i)
+    if (auto list = dynamic_cast<TCustomActionList*>(Components(i)); list && list->IsShortCut(shortCut)) return true;
+  return false;
 }
 
 void TCustomForm::Dispatch(TMessage& message) {
   switch (message.Msg) {
     case WM_ACTIVATE: return WMActivate(message);
     case WM_CLOSE: return WMClose(message);
+    case WM_COMMAND:
+    case WM_INITMENUPOPUP:
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+      // The menu bar's own messages (a command from a menu comes without a window).
+      if (menu_ && (message.Msg != WM_COMMAND || message.LParam == 0) &&
+          menu_->HandleMenuMessage(message.Msg, message.WParam, message.LParam, message.Result))
+        return;
+      return TScrollingWinControl::Dispatch(message);
     case WM_DESTROY:
       if (Application.MainForm() == this && !HasState(csDestroying)) ::PostQuitMessage(0);
       return TScrollingWinControl::Dispatch(message);

@@ -10,6 +10,7 @@
 #include "platform/Controls.h"
 
 class TIcon;
+class TMainMenu;
 
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
@@ -79,6 +80,9 @@ public:
   void SetKeyPreview(bool value) { keyPreview_ = value; }
   TIcon* Icon() const { return icon_.get(); }  // owned
   TCanvas* Canvas() const { return canvas_.get(); }  // owned
+  // The menu bar shown in the form's window (borrowed; forgotten when freed).
+  TMainMenu* Menu() const { return menu_; }
+  void SetMenu(TMainMenu* menu);
 
   TRect ClientRect() const override;
 
@@ -114,7 +118,8 @@ public:
   void SetModalResult(TModalResult value) { modalResult_ = value; }
   bool Modal() const { return modal_; }
 
-  // Whether a key message is a shortcut of the form (OnShortCut).
+  // Whether a key message is a shortcut of the form: OnShortCut, then the menu
+  // bar's items, then the actions of the form's action lists (one runs).
   virtual bool IsShortCut(TMessage& message);
 
   TNotifyEvent OnCreate;
@@ -131,6 +136,8 @@ public:
 protected:
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
+  void DestroyWnd() override;
+  void Notification(TComponent* component, TOperation operation) override;
   void Dispatch(TMessage& message) override;
   void PaintWindow(HDC dc) override;
   virtual void Paint() { OnPaint(this); }
@@ -158,6 +165,7 @@ private:
   bool keyPreview_ = false;
   std::unique_ptr<TIcon> icon_;
   std::unique_ptr<TControlCanvas> canvas_;
+  TMainMenu* menu_ = nullptr;              // borrowed, free notification
   TWinControl* activeControl_ = nullptr;   // borrowed: a control of this form
   TWinControl* focusedControl_ = nullptr;  // borrowed: a control of this form
   bool active_ = false;

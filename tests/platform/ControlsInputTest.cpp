@@ -104,13 +104,18 @@ Scene MakeScene() {
   s.panel = Make<WinProbe>(form, form, "panel", Bounds(100, 0, 100, 100));
   s.swatch = Make<GraphicProbe>(form, form, "swatch", Bounds(10, 10, 20, 20));
   s.inner = Make<GraphicProbe>(form, s.panel, "inner", Bounds(5, 5, 20, 20));
+  ::SetCursorPos(1000, 900);  // the system's cursor away from the form to begin with
   form->Show();
   PumpMessages();
   journal.clear();
   return s;
 }
 
+// The system's cursor goes there too: the system tells a window that the mouse
+// left it by where the cursor really is.
 void Move(TControl* control, int x, int y) {
+  const TPoint screen = control->ClientToScreen(TPoint{x, y});
+  ::SetCursorPos(screen.X, screen.Y);
   PostMouse(control, WM_MOUSEMOVE, x, y);
   PumpMessages();
 }

@@ -48,6 +48,7 @@ Scene MakeScene() {
   s.swatch = new Swatch(s.form);
   s.swatch->SetBounds(10, 10, 20, 20);
   s.swatch->SetParent(s.form);
+  ::SetCursorPos(1000, 900);  // the system's cursor away from the form to begin with
   s.form->Show();
   PumpMessages();
   return s;
@@ -162,13 +163,13 @@ TEST(ControlsMenuAction, CustomCursorsShowOverTheirControlsUnlessTheScreenHasOne
 TEST(ControlsMenuAction, FramesHoldAlignedControlsAndHintsShowInTheHintWindow) {
   Scene s = MakeScene();
   auto frame = new TFrame(s.form);
-  frame->SetBounds(0, 0, 80, 60);
+  frame->SetBounds(35, 0, 60, 60);  // beside the swatch, whose hint shows below
   frame->SetParent(s.form);
   auto inside = new Panel(s.form);
   inside->SetAlign(alBottom);
   inside->SetHeight(15);
   inside->SetParent(frame);
-  EXPECT_EQ(inside->BoundsRect(), Bounds(0, 45, 80, 15));
+  EXPECT_EQ(inside->BoundsRect(), Bounds(0, 45, 60, 15));
   EXPECT_EQ(frame->Color(), s.form->Color()) << "a frame takes its parent's colour";
 
   s.panel->SetHint("Open a DVD folder");
@@ -191,6 +192,8 @@ TEST(ControlsMenuAction, FramesHoldAlignedControlsAndHintsShowInTheHintWindow) {
   Application.HintPause = 1;
   s.swatch->SetHint("Preview");
   s.swatch->SetShowHint(true);
+  const TPoint over = s.swatch->ClientToScreen(TPoint{5, 5});
+  ::SetCursorPos(over.X, over.Y);  // the system tracks the mouse by its real cursor
   PostMouse(s.swatch, WM_MOUSEMOVE, 5, 5);
   EXPECT_TRUE(PumpUntil([&] { return ::IsWindowVisible(hint->Handle()) && hint->Caption() == "Preview"; }));
   PostMouse(s.swatch, WM_LBUTTONDOWN, 5, 5, MK_LBUTTON);
@@ -198,5 +201,39 @@ TEST(ControlsMenuAction, FramesHoldAlignedControlsAndHintsShowInTheHintWindow) {
   PumpMessages();
   EXPECT_FALSE(::IsWindowVisible(hint->Handle()));
   Application.HintPause = pause;
+  delete s.form;
+}
+
+TEST(ControlsMenuAction, ShortcutsGoToTheFormThenItsMenuBarThenItsActions) {
+  Scene s = MakeScene();
+  std::vector<String> ran;
+  auto list = new TActionList(s.form);
+  auto action = new TAction(s.form);
+  action->SetActionList(list);
+  action->SetShortCut(ShortCut(VK_F1, 0));
+  action->SetOnExecute(TNotifyEvent::Function([&](TObject*) { ran.push_back("action F1"); }));
+  auto menu = new TMainMenu(s.form);
+  auto item = new TMenuItem(s.form);
+  item->SetCaption("&Help");
+  item->SetShortCut(ShortCut(VK_F2, 0));
+  item->OnClick = TNotifyEvent::Function([&](TObject*) { ran.push_back("menu F2"); });
+  menu->Items()->Add(item);
+  const int clientHeight = s.form->ClientHeight();
+  s.form->SetMenu(menu);
+  EXPECT_EQ(::GetMenu(s.form->Handle()), menu->Handle());
+  EXPECT_EQ(s.form->ClientHeight(), clientHeight) << "the bar comes on top of the client area";
+  s.form->OnShortCut = TShortCutEvent::Function([&](TMessage& message, bool& handled) {
+    handled = message.WParam == VK_F3;
+    if (handled) ran.push_back("form F3");
+  });
+  int keyDowns = 0;
+  s.panel->OnKeyDown = TKeyEvent::Function([&](TObject*, Word&, TShiftState) { ++keyDowns; });
+  for (Word key : {VK_F3, VK_F2, VK_F1, VK_F4}) PostKey(s.panel->Handle(), key);
+  PumpMessages();
+  EXPECT_EQ(ran, (std::vector<String>{"form F3", "menu F2", "action F1"}));
+  EXPECT_EQ(keyDowns, 1) << "only F4 reaches the control";
+
+  delete menu;
+  EXPECT_EQ(s.form->Menu(), nullptr);
   delete s.form;
 }
