@@ -302,6 +302,13 @@ TEST(ListView, MouseKeysAndTheHeaderWindow) {
   ASSERT_FALSE(form.Selections.empty());
   EXPECT_EQ(form.Selections.back(), std::make_pair(view->Items()->Item(1), true));
 
+  int doubleClicks = 0;
+  view->OnDblClick = TNotifyEvent::Function([&](TObject*) { ++doubleClicks; });
+  PostMouse(view, WM_LBUTTONDBLCLK, 100, (r.Top + r.Bottom) / 2, MK_LBUTTON);
+  PostMouse(view, WM_LBUTTONUP, 100, (r.Top + r.Bottom) / 2);
+  PumpUntil([&] { return doubleClicks > 0; });
+  EXPECT_EQ(doubleClicks, 1);
+
   ::PostMessageA(view->Handle(), WM_CHAR, ' ', 1);
   PumpUntil([&] { return !form.Keys.empty(); });
   EXPECT_EQ(form.Keys, " ");
@@ -318,6 +325,31 @@ TEST(ListView, MouseKeysAndTheHeaderWindow) {
   ::UpdateWindow(header);
   EXPECT_GT(headerPaints, 0);
   ::SetWindowLongPtrA(header, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc));
+}
+
+// A column the user widened keeps its width when the columns change and when the
+// window is made anew.
+TEST(ListView, ColumnWidthsTheUserSetAreKept) {
+  TTitlesForm form(nullptr);
+  TListView* view = form.lvTitles;
+  form.Show();
+  PumpMessages();
+  HDITEMA drag = {};
+  drag.mask = HDI_WIDTH;
+  drag.cxy = 180;
+  ::SendMessageA(view->HeaderHandle(), HDM_SETITEMA, 1, reinterpret_cast<LPARAM>(&drag));
+  EXPECT_EQ(::SendMessageA(view->Handle(), LVM_GETCOLUMNWIDTH, 1, 0), 180);
+  EXPECT_EQ(view->Columns()->Items(1)->Width(), 180);
+
+  view->Columns()->Add()->SetCaption("Size");
+  EXPECT_EQ(::SendMessageA(view->HeaderHandle(), HDM_GETITEMCOUNT, 0, 0), 4);
+  EXPECT_EQ(::SendMessageA(view->Handle(), LVM_GETCOLUMNWIDTH, 1, 0), 180);
+  view->RecreateWnd();
+  EXPECT_EQ(::SendMessageA(view->Handle(), LVM_GETCOLUMNWIDTH, 1, 0), 180);
+  view->Columns()->Delete(0);
+  EXPECT_EQ(::SendMessageA(view->HeaderHandle(), HDM_GETITEMCOUNT, 0, 0), 3);
+  EXPECT_EQ(::SendMessageA(view->Handle(), LVM_GETCOLUMNWIDTH, 0, 0), 180);
+  EXPECT_EQ(::SendMessageA(view->Handle(), LVM_GETCOLUMNWIDTH, 1, 0), 100);
 }
 
 namespace {
