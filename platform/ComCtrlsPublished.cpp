@@ -32,6 +32,8 @@ void PublishListView() {
       .Bool("ShowColumnHeaders", &TCustomListView::ShowColumnHeaders, &TCustomListView::SetShowColumnHeaders, true)
       .Bool("Checkboxes", &TCustomListView::Checkboxes, &TCustomListView::SetCheckboxes, false)
       .Bool("GridLines", &TCustomListView::GridLines, &TCustomListView::SetGridLines, false)
+      .Bool("FullDrag", &TCustomListView::FullDrag, &TCustomListView::SetFullDrag, false)
+      .Bool("ColumnClick", &TCustomListView::ColumnClick, &TCustomListView::SetColumnClick, true)
       .Event("OnDrawItem", &TCustomListView::OnDrawItem)
       .Event("OnSelectItem", &TCustomListView::OnSelectItem)
       .Event("OnColumnClick", &TCustomListView::OnColumnClick)

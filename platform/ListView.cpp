@@ -95,6 +95,18 @@ void TCustomListView::SetGridLines(bool value) {
   ApplyExtendedStyles();
 }
 
+void TCustomListView::SetFullDrag(bool value) {
+  if (fullDrag_ == value) return;
+  fullDrag_ = value;
+  ApplyExtendedStyles();
+}
+
+void TCustomListView::SetColumnClick(bool value) {
+  if (columnClick_ == value) return;
+  columnClick_ = value;
+  if (HandleAllocated()) RecreateWnd();
+}
+
 void TCustomListView::SetCheckboxes(bool value) {
   if (checkboxes_ == value) return;
   if (HandleAllocated() && checkboxes_) SaveItemStates();  // the check marks leave the window
@@ -143,6 +155,7 @@ void TCustomListView::CreateParams(TCreateParams& params) {
   if (!readOnly_) params.Style |= LVS_EDITLABELS;
   if (!hideSelection_) params.Style |= LVS_SHOWSELALWAYS;
   if (!showColumnHeaders_) params.Style |= LVS_NOCOLUMNHEADER;
+  if (!columnClick_) params.Style |= LVS_NOSORTHEADER;
   if (ownerDraw_ && viewStyle_ == vsReport) params.Style |= LVS_OWNERDRAWFIXED;
   if (borderStyle_ == bsSingle) params.ExStyle |= WS_EX_CLIENTEDGE;
   params.WindowClass.style &= ~(CS_HREDRAW | CS_VREDRAW);
@@ -179,7 +192,8 @@ void TCustomListView::ApplyExtendedStyles() {
   if (rowSelect_) styles |= LVS_EX_FULLROWSELECT;
   if (checkboxes_) styles |= LVS_EX_CHECKBOXES;
   if (gridLines_) styles |= LVS_EX_GRIDLINES;
-  const DWORD mask = LVS_EX_FULLROWSELECT | LVS_EX_CHECKBOXES | LVS_EX_GRIDLINES;
+  if (fullDrag_) styles |= LVS_EX_HEADERDRAGDROP;
+  const DWORD mask = LVS_EX_FULLROWSELECT | LVS_EX_CHECKBOXES | LVS_EX_GRIDLINES | LVS_EX_HEADERDRAGDROP;
   ::SendMessageA(Handle(), LVM_SETEXTENDEDLISTVIEWSTYLE, mask, styles);
 }
 

@@ -188,6 +188,12 @@ public:
   void SetCheckboxes(bool value);
   bool GridLines() const { return gridLines_; }
   void SetGridLines(bool value);
+  // The user may drag the column headers into another order.
+  bool FullDrag() const { return fullDrag_; }
+  void SetFullDrag(bool value);
+  // Clicks on column headers are reported (OnColumnClick) and the headers press.
+  bool ColumnClick() const { return columnClick_; }
+  void SetColumnClick(bool value);
   // bsSingle: a sunken edge; bsNone: none.
   TFormBorderStyle BorderStyle() const { return borderStyle_; }
   void SetBorderStyle(TFormBorderStyle value);
@@ -269,6 +275,8 @@ private:
   bool showColumnHeaders_ = true;
   bool checkboxes_ = false;
   bool gridLines_ = false;
+  bool fullDrag_ = false;
+  bool columnClick_ = true;
   TFormBorderStyle borderStyle_ = bsSingle;
   int nativeColumns_ = 0;       // columns the window has now
   bool inButtonDown_ = false;   // the native left-button handling runs

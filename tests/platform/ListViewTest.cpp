@@ -138,6 +138,9 @@ TEST(ListView, TakesItsPropertiesFromTheDefinition) {
   EXPECT_FALSE(style & LVS_SINGLESEL);
   EXPECT_FALSE(style & LVS_EDITLABELS);
   EXPECT_TRUE(::SendMessageA(window, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_FULLROWSELECT);
+  EXPECT_FALSE(::SendMessageA(window, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_HEADERDRAGDROP);
+  view->SetFullDrag(true);
+  EXPECT_TRUE(::SendMessageA(window, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_HEADERDRAGDROP);
   EXPECT_EQ(::SendMessageA(window, LVM_GETCOLUMNWIDTH, 2, 0), 100);
   EXPECT_EQ(reinterpret_cast<HIMAGELIST>(::SendMessageA(window, LVM_GETIMAGELIST, LVSIL_SMALL, 0)),
             form.ImageList->Handle());

@@ -110,6 +110,9 @@ TEST(PageControl, ShowsItsPagesFromTheDefinition) {
   item.cchTextMax = sizeof(text);
   ::SendMessageA(window, TCM_GETITEMA, 2, reinterpret_cast<LPARAM>(&item));
   EXPECT_STREQ(text, "MP4");
+  form.tsMP4->SetCaption("MPEG-4");
+  ::SendMessageA(window, TCM_GETITEMA, 2, reinterpret_cast<LPARAM>(&item));
+  EXPECT_STREQ(text, "MPEG-4");
   EXPECT_EQ(control->TabRect(0).Height(), 24);
 
   EXPECT_TRUE(form.tsWMV->Visible());
