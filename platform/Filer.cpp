@@ -564,6 +564,7 @@ TFormObject TWriter::WriteObject(TComponent* component) {
   WriteProperties(component, String(), object.Properties);
   for (int i = 0; i < root_->ComponentCount(); ++i) {
     TComponent* child = root_->Components(i);
+    if (child->Name().empty()) continue;  // made in code; a definition names what it holds
     TComponent* container = ContainerOf(child);
     bool atRoot = !container || container == root_ || container->Owner() != root_;
     if (component == root_ ? atRoot : container == component) object.Children.push_back(WriteObject(child));

@@ -21,12 +21,14 @@ TEST_F(FormWriter, WritesNothingThatEqualsItsDefault) {
   const String bare = "object DemoForm: TDemoForm\r\n  object Panel: TDemoWidget\r\n  end\r\nend\r\n";
   EXPECT_EQ(WriteComponentText(&form, form.bindings), bare);
 
-  // Values changed and set back, and handlers the form did not declare, are not written.
+  // Values changed and set back, handlers the form did not declare and components
+  // without a name are not written.
   panel->SetLeft(5);
   panel->SetLeft(0);
   panel->Font.SetName("Tahoma");
   panel->Font.SetName("MS Sans Serif");
   panel->OnClick = TNotifyEvent::Function([](TObject*) {});
+  new TDemoWidget(&form);  // made in code without a name
   EXPECT_EQ(WriteComponentText(&form, form.bindings), bare);
 }
 
