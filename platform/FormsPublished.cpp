@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "platform/Forms.h"
+#include "platform/StdCtrlsPublished.h"
 
 namespace {
 
@@ -40,6 +41,7 @@ void UseFormDefinitions() {
   PublishActionClasses();
   PublishMenuClasses();
   PublishTimerClass();
+  PublishStdControlClasses();
   FormDefinitionLoader = LoadFormDefinition;
 }
 

@@ -209,6 +209,8 @@ public:
   void SetSelected(int index, bool value);
   int SelCount() const;
   void Loaded() override;
+  // Kept for the descendants that search the items as the user types.
+  bool AutoComplete = true;
 
   TListBoxStyle Style() const { return style_; }
   void SetStyle(TListBoxStyle value);

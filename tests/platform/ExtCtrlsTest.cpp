@@ -230,3 +230,32 @@ TEST(ExtScrollBox, ChildrenBeyondTheBoxScrollIntoView) {
   EXPECT_EQ(distant->Top(), 250);
   EXPECT_EQ(box->VertPosition(), 0);
 }
+
+TEST(ExtSpeedButton, TheGlyphIsDrawnWithItsBottomLeftColourTransparent) {
+  PanelForm f;
+  auto* a = f.Get<TSpeedButton>("btnA");
+  a->SetCaption("");
+  a->SetTransparent(false);
+  a->SetGroupIndex(0);
+  a->SetBounds(10, 100, 40, 40);
+  // Two 16 x 16 images: green with a red square, and green with a blue one.
+  TBitmap glyph(32, 16);
+  glyph.Canvas()->Brush()->SetColor(clLime);
+  glyph.Canvas()->FillRect(TRect(0, 0, 32, 16));
+  glyph.Canvas()->Brush()->SetColor(clRed);
+  glyph.Canvas()->FillRect(TRect(4, 4, 12, 12));
+  glyph.Canvas()->Brush()->SetColor(clBlue);
+  glyph.Canvas()->FillRect(TRect(20, 4, 28, 12));
+  a->SetGlyph(&glyph);
+  EXPECT_EQ(a->NumGlyphs(), 2) << "a strip of square images tells its count";
+  auto* client = f.Get<TPanel>("pnlClient");
+  client->Repaint();
+  CapturedPixels pixels = CaptureClient(client->Handle());
+  const int x = a->Left() + 12, y = a->Top() + 12;  // the glyph's top left, centred
+  EXPECT_EQ(pixels.At(x + 8, y + 8), 0xFF0000u) << "the glyph's own colours";
+  EXPECT_EQ(pixels.At(x + 1, y + 1), Rgb(clBtnFace)) << "its bottom-left colour lets the face show";
+  a->SetEnabled(false);
+  client->Repaint();
+  pixels = CaptureClient(client->Handle());
+  EXPECT_EQ(pixels.At(x + 8, y + 8), 0x0000FFu) << "the second image shows while disabled";
+}
