@@ -156,7 +156,8 @@ void TCustomComboBox::SetItemIndex(int value) {
     savedIndex_ = value;  // the items may come later in the definition
     return;
   }
-  if (value < -1 || value >= items_->Count()) value = -1;
+  // An index outside the items is ignored: the selection stays as it is.
+  if (value < -1 || value >= items_->Count()) return;
   if (!HandleAllocated()) {
     savedIndex_ = value;
     text_ = value >= 0 ? items_->Get(value) : String();

@@ -200,7 +200,8 @@ public:
   int Count() const;
   void Clear();
 
-  // -1 for none. Setting it from code selects without any event.
+  // -1 for none. Setting it from code selects without any event; an index
+  // outside the items changes nothing.
   int ItemIndex() const;
   void SetItemIndex(int value);
   int TopIndex() const;
@@ -287,7 +288,8 @@ public:
   TStrings* Items() const;  // owned
   void SetItems(const TStrings* value);
   void Clear();
-  // -1 for none. Setting it from code shows the item and runs no handler.
+  // -1 for none. Setting it from code shows the item and runs no handler; an
+  // index outside the items changes nothing.
   int ItemIndex() const;
   void SetItemIndex(int value);
   TComboBoxStyle Style() const { return style_; }

@@ -180,7 +180,8 @@ void TCustomListBox::SetItemIndex(int value) {
     savedIndex_ = value;  // the items may come later in the definition
     return;
   }
-  if (value < -1 || value >= Count()) value = -1;
+  // An index outside the items is ignored: the selection stays as it is.
+  if (value < -1 || value >= Count()) return;
   if (!HandleAllocated()) {
     savedIndex_ = value;
     return;
@@ -201,7 +202,7 @@ void TCustomListBox::Loaded() {
   TWinControl::Loaded();
   const int index = savedIndex_;
   savedIndex_ = -1;
-  SetItemIndex(index);
+  if (index >= 0) SetItemIndex(index);
 }
 
 int TCustomListBox::TopIndex() const {

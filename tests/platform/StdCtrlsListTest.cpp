@@ -121,7 +121,10 @@ TEST(StdListBox, CodeSelectsSilentlyAndTheUsersClickRunsOnClick) {
   EXPECT_EQ(f.list.Events, (std::vector<String>{"click"}));
   EXPECT_EQ(f.targets->ItemIndex(), 1);
   f.targets->SetItemIndex(7);
-  EXPECT_EQ(f.targets->ItemIndex(), -1) << "an index past the items selects none";
+  EXPECT_EQ(f.targets->ItemIndex(), 1) << "an index past the items is ignored";
+  f.targets->SetItemIndex(-1);
+  EXPECT_EQ(f.targets->ItemIndex(), -1);
+  EXPECT_EQ(f.list.Events.size(), 1u);
 }
 
 TEST(StdListBox, ItemsObjectsAndSelectionSurviveANewWindow) {
@@ -179,6 +182,8 @@ TEST(StdComboBox, CodeSelectsSilentlyAndTheUsersChoiceRunsOnClickThenOnChange) {
     EXPECT_EQ(f.format->Text(), "Ogg");
     f.format->SetText("APE");
     EXPECT_EQ(f.format->ItemIndex(), 2) << "a drop-down list's text selects its item";
+    f.format->SetItemIndex(5);
+    EXPECT_EQ(f.format->ItemIndex(), 2) << c.name << ": an index past the items is ignored";
     f.format->SetItemIndex(1);
     EXPECT_TRUE(f.combo.Events.empty()) << c.name << ": setting from code runs no handler";
 
