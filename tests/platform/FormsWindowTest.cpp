@@ -24,7 +24,7 @@ TEST(FormsWindow, BorderStyleAndIconsMakeTheWindowStyles) {
   struct Case {
     TFormBorderStyle border;
     TBorderIcons icons;
-    LONG_PTR present, absent;
+    DWORD present, absent;
   } cases[] = {
       {bsSizeable, biSystemMenu | biMinimize | biMaximize, WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX, WS_POPUP},
       {bsSingle, biSystemMenu, WS_CAPTION | WS_SYSMENU, WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX},
@@ -37,9 +37,9 @@ TEST(FormsWindow, BorderStyleAndIconsMakeTheWindowStyles) {
     form->SetBorderIcons(c.icons);
     form->SetClientWidth(300);
     form->SetClientHeight(200);
-    const LONG_PTR style = ::GetWindowLongPtrA(form->Handle(), GWL_STYLE);
+    const DWORD style = static_cast<DWORD>(::GetWindowLongPtrA(form->Handle(), GWL_STYLE));
     EXPECT_EQ(style & c.present, c.present) << "border " << c.border;
-    EXPECT_EQ(style & c.absent, 0) << "border " << c.border;
+    EXPECT_EQ(style & c.absent, 0u) << "border " << c.border;
     RECT client;
     ::GetClientRect(form->Handle(), &client);
     EXPECT_EQ(client.right, 300) << "the client size set before the window stays";
