@@ -306,6 +306,8 @@ public:
   void SetItemHeight(int value);
   void SelectAll();
   void Loaded() override;
+  // The canvas owner-drawn items are drawn on (bound while an item is drawn).
+  TCanvas* Canvas() const { return canvas_.get(); }  // owned
 
   // Kept for the descendants that search the items as the user types.
   bool AutoComplete = true;

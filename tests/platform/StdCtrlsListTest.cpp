@@ -224,3 +224,36 @@ TEST(StdComboBox, DropDownCloseUpTypingAndANewWindow) {
   EXPECT_EQ(f.format->ItemIndex(), -1);
   EXPECT_EQ(f.format->Items()->Count(), 0);
 }
+
+TEST(StdComboBox, AnOwnerDrawnFaceIsDrawnByTheHandler) {
+  std::vector<TOwnerDrawState> states;
+  auto draw = TDrawItemEvent::Function([&](TWinControl* control, int index, TRect rect, TOwnerDrawState state) {
+    states.push_back(state);
+    TCanvas* canvas = static_cast<TComboBox*>(control)->Canvas();
+    canvas->Brush()->SetColor(kItemColors[index < 0 ? 2 : index % 3]);
+    canvas->FillRect(rect);
+  });
+  auto form = ShowDefinition(R"(object F: TForm
+  Width = 200
+  Height = 80
+  BorderStyle = bsNone
+  object cbDrawn: TComboBox
+    Left = 0
+    Top = 0
+    Width = 150
+    Style = csOwnerDrawFixed
+    ItemHeight = 20
+    Items.Strings = (
+      'Red'
+      'Lime')
+  end
+end)");
+  auto* combo = Find<TComboBox>(form.get(), "cbDrawn");
+  combo->OnDrawItem = draw;
+  combo->SetItemIndex(1);
+  combo->Repaint();
+  CapturedPixels pixels = CaptureClient(combo->Handle());
+  EXPECT_EQ(pixels.At(20, combo->ClientHeight() / 2), 0x00FF00u) << "the chosen item on the face";
+  ASSERT_FALSE(states.empty());
+  EXPECT_TRUE(states.back() & odComboBoxEdit) << "the face is drawn as the edit part";
+}
