@@ -119,18 +119,22 @@ void TCustomControl::WMPaint(TMessage& message) {
   ControlState &= ~csCustomPaint;
 }
 
-void TCustomControl::PaintWindow(HDC dc) {
-  canvas_->Lock();
-  canvas_->BindPaintDC(dc);
+void TControlCanvas::PaintOn(HDC dc, const std::function<void()>& paint) {
+  Lock();
+  BindPaintDC(dc);
   try {
-    canvas_->Font()->Assign(Font());
-    canvas_->Brush()->SetColor(Color());
-    Paint();
+    Font()->Assign(control_->Font());
+    Brush()->SetColor(control_->Color());
+    paint();
   } catch (...) {
-    canvas_->FreeHandle();
-    canvas_->Unlock();
+    FreeHandle();
+    Unlock();
     throw;
   }
-  canvas_->FreeHandle();
-  canvas_->Unlock();
+  FreeHandle();
+  Unlock();
+}
+
+void TCustomControl::PaintWindow(HDC dc) {
+  canvas_->PaintOn(dc, [this] { Paint(); });
 }

@@ -184,19 +184,7 @@ void TCustomForm::SetWindowState(TWindowState value) {
 }
 
 void TCustomForm::PaintWindow(HDC dc) {
-  canvas_->Lock();
-  canvas_->BindPaintDC(dc);
-  try {
-    canvas_->Font()->Assign(Font());
-    canvas_->Brush()->SetColor(Color());
-    Paint();
-  } catch (...) {
-    canvas_->FreeHandle();
-    canvas_->Unlock();
-    throw;
-  }
-  canvas_->FreeHandle();
-  canvas_->Unlock();
+  canvas_->PaintOn(dc, [this] { Paint(); });
 }
 
 // ---- showing ----

@@ -3,6 +3,7 @@
 #include <map>
 #include <memory>
 
+#include "platform/ComCtrlsPublished.h"
 #include "platform/Forms.h"
 #include "platform/StdCtrlsPublished.h"
 
@@ -42,6 +43,7 @@ void UseFormDefinitions() {
   PublishMenuClasses();
   PublishTimerClass();
   PublishStdControlClasses();
+  PublishCommonControlClasses();
   FormDefinitionLoader = LoadFormDefinition;
 }
 
