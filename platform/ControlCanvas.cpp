@@ -120,6 +120,7 @@ void TCustomControl::WMPaint(TMessage& message) {
 }
 
 void TControlCanvas::PaintOn(HDC dc, const std::function<void()>& paint) {
+  const int saved = ::SaveDC(dc);
   Lock();
   BindPaintDC(dc);
   try {
@@ -129,10 +130,12 @@ void TControlCanvas::PaintOn(HDC dc, const std::function<void()>& paint) {
   } catch (...) {
     FreeHandle();
     Unlock();
+    ::RestoreDC(dc, saved);
     throw;
   }
   FreeHandle();
   Unlock();
+  ::RestoreDC(dc, saved);
 }
 
 void TCustomControl::PaintWindow(HDC dc) {

@@ -167,8 +167,9 @@ public:
   // Binds a device context the caller owns (a paint message's), with the origin
   // and clip already set; FreeHandle only unbinds it.
   void BindPaintDC(HDC dc);
-  // Paints into a paint message's device context: the canvas takes the control's
-  // font and colour, `paint` draws, and the context is unbound even when it throws.
+  // Paints into a device context the caller owns (a paint or draw-item message's):
+  // the canvas takes the control's font and colour, `paint` draws, and the
+  // context is unbound and its state restored even when it throws.
   void PaintOn(HDC dc, const std::function<void()>& paint);
 
 protected:

@@ -267,23 +267,11 @@ void THeaderControl::CNDrawItem(TMessage& message) {
   THeaderSection* section = SectionOf(static_cast<int>(draw->itemID));
   message.Result = TRUE;
   if (!section) return;
-  const int saved = ::SaveDC(draw->hDC);
-  canvas_->Lock();
-  canvas_->BindPaintDC(draw->hDC);
-  try {
-    canvas_->Font()->Assign(Font());
+  canvas_->PaintOn(draw->hDC, [&] {
     canvas_->Brush()->SetColor(clBtnFace);
     DrawSection(section, TRect(draw->rcItem.left, draw->rcItem.top, draw->rcItem.right, draw->rcItem.bottom),
                 (draw->itemState & ODS_SELECTED) != 0);
-  } catch (...) {
-    canvas_->FreeHandle();
-    canvas_->Unlock();
-    ::RestoreDC(draw->hDC, saved);
-    throw;
-  }
-  canvas_->FreeHandle();
-  canvas_->Unlock();
-  ::RestoreDC(draw->hDC, saved);
+  });
 }
 
 void THeaderControl::DrawSection(THeaderSection* section, const TRect& rect, bool pressed) {

@@ -579,23 +579,10 @@ void TCustomListView::CNDrawItem(TMessage& message) {
   TListItem* item = ItemOf(static_cast<int>(draw->itemID));
   message.Result = TRUE;
   if (!item) return;
-  const int saved = ::SaveDC(draw->hDC);
-  canvas_->Lock();
-  canvas_->BindPaintDC(draw->hDC);
-  try {
-    canvas_->Font()->Assign(Font());
-    canvas_->Brush()->SetColor(Color());
+  canvas_->PaintOn(draw->hDC, [&] {
     DrawItem(item, TRect(draw->rcItem.left, draw->rcItem.top, draw->rcItem.right, draw->rcItem.bottom),
              draw->itemState & 0xFFFF);
-  } catch (...) {
-    canvas_->FreeHandle();
-    canvas_->Unlock();
-    ::RestoreDC(draw->hDC, saved);
-    throw;
-  }
-  canvas_->FreeHandle();
-  canvas_->Unlock();
-  ::RestoreDC(draw->hDC, saved);
+  });
 }
 
 void TCustomListView::DrawItem(TListItem* item, const TRect& rect, TOwnerDrawState state) {
