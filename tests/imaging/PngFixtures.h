@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+#include "platform/Colors.h"
 #include "platform/Streams.h"
 
 namespace pngtest {
@@ -57,6 +58,18 @@ Bytes PlteData(int entries);
 // A complete picture of Sample() pixels (with PLTE for palette pictures).
 Bytes SamplePicture(std::uint32_t width, std::uint32_t height, int depth, int colorType, int interlace,
                     const std::vector<std::size_t>& idatCuts = {});
+
+// One colour type, bit depth and interlacing of the sample pictures.
+struct Format {
+  int colorType;
+  int depth;
+  int interlace;
+};
+// Every valid pair of colour type and depth, plain and interlaced.
+std::vector<Format> AllFormats();
+TColor Rgb(std::uint32_t r, std::uint32_t g, std::uint32_t b);
+// The colour a reader must give for Sample() pixel (x, y) of a picture in format f.
+TColor Expected(const Format& f, std::uint32_t x, std::uint32_t y);
 
 // A memory stream holding bytes, positioned at the start.
 void Fill(TMemoryStream& stream, const Bytes& bytes);

@@ -14,41 +14,6 @@ using namespace pngtest;
 
 namespace {
 
-struct Format {
-  int colorType;
-  int depth;
-  int interlace;
-};
-
-std::vector<Format> AllFormats() {
-  const std::pair<int, std::vector<int>> pairs[] = {
-      {0, {1, 2, 4, 8, 16}}, {3, {1, 2, 4, 8}}, {2, {8, 16}}, {4, {8, 16}}, {6, {8, 16}}};
-  std::vector<Format> formats;
-  for (const auto& [type, depths] : pairs)
-    for (int depth : depths)
-      for (int interlace : {0, 1}) formats.push_back({type, depth, interlace});
-  return formats;
-}
-
-TColor Rgb(std::uint32_t r, std::uint32_t g, std::uint32_t b) { return TColor(r | (g << 8) | (b << 16)); }
-
-TColor Expected(const Format& f, std::uint32_t x, std::uint32_t y) {
-  auto high = [&](int c) { return f.depth == 16 ? Sample(x, y, c, 16) >> 8 : Sample(x, y, c, f.depth); };
-  switch (f.colorType) {
-    case 0:
-    case 4: {
-      std::uint32_t v = high(0);
-      if (f.depth < 8) v = v * 255 / ((1u << f.depth) - 1);
-      return Rgb(v, v, v);
-    }
-    case 3: {
-      const std::uint32_t c = PaletteColor(int(Sample(x, y, 0, f.depth)));
-      return Rgb(c >> 16, (c >> 8) & 255, c & 255);
-    }
-    default: return Rgb(high(0), high(1), high(2));
-  }
-}
-
 void ExpectSamplePixels(TspPngImage& png, const Format& f, std::uint32_t width, std::uint32_t height,
                         const std::string& what) {
   ASSERT_EQ(png.Width(), int(width)) << what;
