@@ -219,6 +219,23 @@ protected:
   TCustomAction* CustomAction() const;
 };
 
+// Moves a client's link to `action`, making the link (of class Link) on first use
+// and dropping it for nullptr. True when the client is newly bound and should copy
+// the action's state and ask to be told when the action goes.
+template <class Link, class Held, class Client>
+bool RelinkAction(Client* client, std::unique_ptr<Held>& link, TBasicAction* action) {
+  TBasicAction* current = link ? link->Action() : nullptr;
+  if (action == current) return false;
+  if (current) current->RemoveFreeNotification(client);
+  if (!action) {
+    link.reset();
+    return false;
+  }
+  if (!link) link = std::make_unique<Link>(client);
+  link->SetAction(action);
+  return true;
+}
+
 using TActionEvent = TEvent<TBasicAction*, bool&>;  // (action, handled)
 
 // A list of actions. The actions are components of their own owner (the form);

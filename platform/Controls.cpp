@@ -542,14 +542,7 @@ void TControlActionLink::SetOnExecute(const TNotifyEvent& value) {
 TBasicAction* TControl::Action() const { return actionLink_ ? actionLink_->Action() : nullptr; }
 
 void TControl::SetAction(TBasicAction* action) {
-  if (action == Action()) return;
-  if (TBasicAction* old = Action()) old->RemoveFreeNotification(this);
-  if (!action) {
-    actionLink_.reset();
-    return;
-  }
-  if (!actionLink_) actionLink_ = std::make_unique<TControlActionLink>(this);
-  actionLink_->SetAction(action);
+  if (!RelinkAction<TControlActionLink>(this, actionLink_, action)) return;
   ActionChange(action, action->HasState(csLoading));
   action->FreeNotification(this);
 }

@@ -194,14 +194,7 @@ bool TMenuItem::HasBitmap() const { return bitmap_ && !bitmap_->Empty(); }
 TBasicAction* TMenuItem::Action() const { return actionLink_ ? actionLink_->Action() : nullptr; }
 
 void TMenuItem::SetAction(TBasicAction* action) {
-  if (action == Action()) return;
-  if (TBasicAction* old = Action()) old->RemoveFreeNotification(this);
-  if (!action) {
-    actionLink_.reset();
-    return;
-  }
-  if (!actionLink_) actionLink_ = std::make_unique<TMenuActionLink>(this);
-  actionLink_->SetAction(action);
+  if (!RelinkAction<TMenuActionLink>(this, actionLink_, action)) return;
   ActionChange(action, action->HasState(csLoading));
   action->FreeNotification(this);
 }
