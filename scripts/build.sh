@@ -14,7 +14,14 @@ mkdir -p "$build"
 if [ -f "$build/CMakeCache.txt" ] && ! grep -q "^CMAKE_TOOLCHAIN_FILE:.*=$toolchain\$" "$build/CMakeCache.txt"; then
   rm -rf "$build/CMakeCache.txt" "$build/CMakeFiles"
 fi
+# ccache, when present, keeps a rerun to what changed; paths below the work tree's
+# parent are hashed relative, so sibling checkouts share their objects.
+launcher=()
+if command -v ccache >/dev/null; then
+  export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$(dirname "$root")} CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-1}
+  launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
 if [ ! -f "$build/CMakeCache.txt" ]; then
-  cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DDEPS_FILE="$build/deps.cmake" >/dev/null
+  cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DDEPS_FILE="$build/deps.cmake" "${launcher[@]}" >/dev/null
 fi
 cmake --build "$build" -j"$(nproc)" 2>&1 | { grep -v -E '^\[ *[0-9]+%\]|^(Consolidate|Scanning|Built) ' || true; }
