@@ -1,0 +1,34 @@
+#include "framed/startup/RzButton_Kinds.h"
+
+#include "platform/Bitmap.h"
+#include "platform/ButtonCaptions.h"
+
+TBitmap* KindGlyphs[kBitBtnKindCount] = {};
+String KindCaptions[kBitBtnKindCount];
+
+namespace {
+
+const char* const kResources[kBitBtnKindCount] = {
+    "", "RZCOMMON_OK", "RZCOMMON_CANCEL", "RZCOMMON_HELP", "RZCOMMON_YES", "RZCOMMON_NO",
+    "RZCOMMON_CLOSE", "RZCOMMON_ABORT", "RZCOMMON_RETRY", "RZCOMMON_IGNORE", "RZCOMMON_ALL"};
+const char* const kCaptions[kBitBtnKindCount] = {"", SOKButton, SCancelButton, SHelpButton, SYesButton,
+                                                 SNoButton, SCloseButton, SAbortButton, SRetryButton,
+                                                 SIgnoreButton, SAllButton};
+
+}  // namespace
+
+const char* KindGlyphResource(TBitBtnKind kind) { return kResources[kind]; }
+
+void StartButtonKinds() {
+  for (int kind = 0; kind < kBitBtnKindCount; ++kind) {
+    KindGlyphs[kind] = nullptr;
+    KindCaptions[kind] = kCaptions[kind];
+  }
+}
+
+void StopButtonKinds() {
+  for (int kind = 0; kind < kBitBtnKindCount; ++kind) {
+    FreeAndNil(KindGlyphs[kind]);
+    KindCaptions[kind].clear();
+  }
+}

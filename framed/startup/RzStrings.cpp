@@ -1,0 +1,9 @@
+#include "framed/startup/RzStrings.h"
+
+#include "platform/WinApi.h"
+
+String LoadRzString(unsigned id) {
+  char buffer[1024];
+  int length = ::LoadStringA(::GetModuleHandleA(nullptr), id, buffer, sizeof(buffer));
+  return String(buffer, length > 0 ? length : 0);
+}

@@ -1,0 +1,341 @@
+#!/usr/bin/env python3
+"""Draws the framed controls' resources into a folder and writes the resource
+script that compiles them: the check-box and radio-button glyphs (13 x 13, 4 bits,
+drawn only in the marker colours the controls recolour), the bit-button kind
+glyphs (32 x 16, 8 bits: normal and disabled side by side), the hand cursor of
+the URL label and the library's string table.
+
+    make_framed_resources.py <output folder>
+"""
+import math
+import os
+import struct
+import sys
+
+# The 16 standard colours, as the 4-bit palette holds them (R, G, B).
+BLACK, MAROON, GREEN, OLIVE = (0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0)
+NAVY, PURPLE, TEAL, GRAY = (0, 0, 128), (128, 0, 128), (0, 128, 128), (128, 128, 128)
+SILVER, RED, LIME, YELLOW = (192, 192, 192), (255, 0, 0), (0, 255, 0), (255, 255, 0)
+BLUE, FUCHSIA, AQUA, WHITE = (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255)
+PALETTE16 = [BLACK, MAROON, GREEN, OLIVE, NAVY, PURPLE, TEAL, GRAY,
+             SILVER, RED, LIME, YELLOW, BLUE, FUCHSIA, AQUA, WHITE]
+
+
+def bmp(pixels, bits, palette):
+    """A BMP file of rows of palette indices (top row first) at 4 or 8 bits."""
+    height, width = len(pixels), len(pixels[0])
+    row_bytes = ((width * bits + 31) // 32) * 4
+    data = bytearray()
+    for row in reversed(pixels):
+        packed = bytearray()
+        if bits == 8:
+            packed.extend(row)
+        else:
+            for x in range(0, width, 2):
+                high = row[x]
+                low = row[x + 1] if x + 1 < width else 0
+                packed.append((high << 4) | low)
+        packed.extend(b"\0" * (row_bytes - len(packed)))
+        data.extend(packed)
+    colours = bytearray()
+    for r, g, b in palette:
+        colours.extend((b, g, r, 0))
+    offset = 14 + 40 + len(colours)
+    header = struct.pack("<2sIHHI", b"BM", offset + len(data), 0, 0, offset)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, bits, 0, len(data), 2835, 2835,
+                       len(palette), 0)
+    return header + info + bytes(colours) + bytes(data)
+
+
+def glyph4(roles):
+    """Rows of colours -> rows of 4-bit palette indices."""
+    return [[PALETTE16.index(c) for c in row] for row in roles]
+
+
+def radio_button(checked):
+    rows = []
+    for y in range(13):
+        row = []
+        for x in range(13):
+            dx, dy = x - 6, y - 6
+            d = math.hypot(dx, dy)
+            upper_left = dx + dy < 0 or (dx + dy == 0 and dx < 0)
+            if d > 6.6:
+                c = OLIVE                     # outside the circle: the transparent colour
+            elif d > 5.9:
+                c = AQUA                      # outer anti-aliased rim
+            elif d > 5.45:
+                c = GREEN                     # the ring's lighter shade
+            elif d > 4.8:
+                c = BLACK                     # the ring
+            elif d > 4.3:
+                c = GRAY if upper_left else PURPLE    # first inner anti-alias step
+            elif d > 3.8:
+                c = MAROON if upper_left else LIME    # second inner anti-alias step
+            elif d > 3.2:
+                c = RED if upper_left else FUCHSIA    # hot inner ring
+            elif d > 2.7:
+                c = YELLOW                    # hot ring fading into the face
+            elif checked and d <= 1.8:
+                c = NAVY                      # the dot
+            elif checked and d <= 2.5:
+                c = BLUE                      # the dot's rim
+            else:
+                c = WHITE                     # the face
+            row.append(c)
+        rows.append(row)
+    return rows
+
+
+def check_box(state):
+    rows = [[WHITE] * 13 for _ in range(13)]
+    for i in range(13):
+        for x, y in ((i, 0), (i, 12), (0, i), (12, i)):
+            rows[y][x] = GRAY                 # the frame
+    for x, y in ((0, 0), (12, 0), (0, 12), (12, 12)):
+        rows[y][x] = WHITE                    # rounded corners
+    for x, y in ((1, 1), (11, 1), (1, 11), (11, 11)):
+        rows[y][x] = GRAY
+    for i in range(2, 11):
+        rows[1][i] = rows[i][1] = RED         # hot ring, upper-left half
+        rows[11][i] = rows[i][11] = FUCHSIA   # hot ring, lower-right half
+    if state == "checked":
+        stroke = [(3, 6), (4, 7), (5, 8), (6, 7), (7, 6), (8, 5), (9, 4)]
+        for x, y in stroke:                   # a crisp check two pixels thick
+            rows[y][x] = BLUE
+            rows[y + 1][x] = BLUE
+    elif state == "grayed":
+        for y in range(4, 9):
+            for x in range(4, 9):
+                rows[y][x] = BLUE
+    return rows
+
+
+# Kind glyphs: 8-bit, palette index 0 is the transparent olive of the bottom-left pixel.
+KIND_PALETTE = [OLIVE, (34, 139, 34), (200, 40, 40), (40, 90, 200), (128, 128, 128), (255, 255, 255),
+                (230, 160, 20), (90, 90, 90)]
+T, GRN, RD, BL, GRY, WHT, ORG, DRK = range(8)
+
+
+def canvas16():
+    return [[T] * 16 for _ in range(16)]
+
+
+def plot(img, points, colour):
+    for x, y in points:
+        if 0 <= x < 16 and 0 <= y < 16:
+            img[y][x] = colour
+
+
+def thick_line(img, x0, y0, x1, y1, colour, width=2):
+    steps = max(abs(x1 - x0), abs(y1 - y0), 1)
+    for i in range(steps + 1):
+        x = round(x0 + (x1 - x0) * i / steps)
+        y = round(y0 + (y1 - y0) * i / steps)
+        plot(img, [(x + a, y + b) for a in range(width) for b in range(width)], colour)
+
+
+def disc(img, cx, cy, r, colour):
+    plot(img, [(x, y) for x in range(16) for y in range(16) if math.hypot(x - cx, y - cy) <= r], colour)
+
+
+def ring(img, cx, cy, r, colour, width=1.6):
+    plot(img, [(x, y) for x in range(16) for y in range(16) if r - width < math.hypot(x - cx, y - cy) <= r],
+         colour)
+
+
+def kind_icon(kind):
+    img = canvas16()
+    if kind in ("OK", "YES"):
+        thick_line(img, 2, 8, 5, 11, GRN)
+        thick_line(img, 5, 11, 12, 3, GRN)
+    elif kind == "ALL":
+        thick_line(img, 0, 8, 3, 11, GRN)
+        thick_line(img, 3, 11, 8, 4, GRN)
+        thick_line(img, 6, 8, 9, 11, GRN)
+        thick_line(img, 9, 11, 14, 4, GRN)
+    elif kind == "CANCEL":
+        thick_line(img, 3, 3, 11, 11, RD)
+        thick_line(img, 11, 3, 3, 11, RD)
+    elif kind == "NO":
+        ring(img, 7.5, 7.5, 6.5, RD, 2)
+        thick_line(img, 3, 3, 11, 11, RD)
+    elif kind == "ABORT":
+        disc(img, 7.5, 7.5, 6.5, RD)
+        thick_line(img, 5, 7, 10, 7, WHT)
+    elif kind == "HELP":
+        disc(img, 7.5, 7.5, 6.5, BL)
+        plot(img, [(6, 4), (7, 3), (8, 3), (9, 4), (9, 5), (8, 6), (7, 7), (7, 8), (7, 11)], WHT)
+        plot(img, [(7, 4), (8, 4), (8, 5), (8, 7), (8, 8), (8, 11)], WHT)
+    elif kind == "CLOSE":
+        for y in range(2, 14):
+            plot(img, [(x, y) for x in range(4, 12)], ORG)
+        plot(img, [(9, 8), (9, 9)], DRK)
+    elif kind == "RETRY":
+        ring(img, 7.5, 8, 5.5, BL, 2)
+        plot(img, [(x, y) for x in range(8, 16) for y in range(0, 8) if x - 8 > y - 1], T)
+        plot(img, [(10, 1), (11, 1), (12, 1), (13, 1), (13, 2), (13, 3), (13, 4), (12, 2), (11, 3)], BL)
+    elif kind == "IGNORE":
+        thick_line(img, 3, 12, 12, 3, GRY)
+        disc(img, 7.5, 7.5, 1.5, GRY)
+    return img
+
+
+def disabled(img):
+    """The greyed copy: the shape in grey with a white copy one pixel down-right behind it."""
+    out = canvas16()
+    for y in range(16):
+        for x in range(16):
+            if img[y][x] != T and x + 1 < 16 and y + 1 < 16:
+                out[y + 1][x + 1] = WHT
+    for y in range(16):
+        for x in range(16):
+            if img[y][x] != T:
+                out[y][x] = GRY
+    return out
+
+
+def kind_glyph(kind):
+    normal, grey = kind_icon(kind), disabled(kind_icon(kind))
+    return [normal[y] + grey[y] for y in range(16)]
+
+
+HAND = [
+    "......XX........",
+    ".....X..X.......",
+    ".....X..X.......",
+    ".....X..X.......",
+    ".....X..XXX.....",
+    ".....X..X..XXX..",
+    ".XX..X..X..X..XX",
+    "X..X.X........X.X",
+    "X...XX..........X",
+    ".X..............X",
+    "..X.............X",
+    "..X............X.",
+    "...X...........X.",
+    "...X..........X..",
+    "....X.........X..",
+    "....XXXXXXXXXXX..",
+]
+
+
+def hand_cursor():
+    """A 32 x 32 monochrome cursor file: outline black, inside white, the rest transparent."""
+    outline = [[False] * 32 for _ in range(32)]
+    for y, line in enumerate(HAND):
+        for x, ch in enumerate(line[:16]):
+            outline[y + 2][x + 4] = ch == "X"
+    inside = [[False] * 32 for _ in range(32)]
+    for y in range(32):
+        xs = [x for x in range(32) if outline[y][x]]
+        if len(xs) >= 2:
+            for x in range(xs[0], xs[-1] + 1):
+                inside[y][x] = not outline[y][x]
+    # XOR plane: 1 = white where the AND plane is 0; AND plane: 1 = transparent.
+    xor_rows, and_rows = [], []
+    for y in range(32):
+        xor_bits = and_bits = 0
+        for x in range(32):
+            opaque = outline[y][x] or inside[y][x]
+            if inside[y][x]:
+                xor_bits |= 1 << (31 - x)
+            if not opaque:
+                and_bits |= 1 << (31 - x)
+        xor_rows.append(struct.pack(">I", xor_bits))
+        and_rows.append(struct.pack(">I", and_bits))
+    image = bytearray(struct.pack("<IiiHHIIiiII", 40, 32, 64, 1, 1, 0, 256, 0, 0, 2, 0))
+    image.extend(bytes((0, 0, 0, 0, 255, 255, 255, 0)))
+    for row in reversed(xor_rows):
+        image.extend(row)
+    for row in reversed(and_rows):
+        image.extend(row)
+    hotspot = (6, 2)
+    directory = struct.pack("<HHH", 0, 2, 1)
+    entry = struct.pack("<BBBBHHII", 32, 32, 0, 0, hotspot[0], hotspot[1], len(image), 6 + 16)
+    return directory + entry + bytes(image)
+
+
+STRINGS = {
+    65392: "Left-click to set Hour\rRight-click to set Minute\r    Ctrl key restricts to 5 minutes",
+    65393: "AM", 65394: "PM", 65395: "Set", 65396: "Clear", 65397: "Today",
+}
+COLOR_NAMES = [
+    "Black", "Brown", "Olive Green", "Dark Green", "Dark Teal", "Dark Blue", "Indigo", "Gray 80%",
+    "Dark Red", "Orange", "Dark Yellow", "Green", "Teal", "Blue", "Blue Gray", "Gray 50%",
+    "Red", "Light Orange", "Lime", "Sea Green", "Aqua", "Light Blue", "Violet", "Gray 40%",
+    "Pink", "Gold", "Yellow", "Bright Green", "Turquoise", "Sky Blue", "Plum", "Gray 25%",
+    "Rose", "Tan", "Light Yellow", "Light Green", "Light Turquoise", "Pale Blue", "Lavender", "White",
+    "Scroll Bar", "Background", "Active Caption", "Inactive Caption", "Menu", "Window", "Window Frame",
+    "Menu Text", "Window Text", "Caption Text", "Active Border", "Inactive Border", "App WorkSpace",
+    "Highlight", "Highlight Text", "Button Face", "Button Shadow", "Gray Text", "Button Text",
+    "Inactive Caption Text", "Button Highlight", "3D Dark Shadow", "3D Light", "Info Text",
+    "Info Background", "Hot Light", "Gradient Active Caption", "Gradient Inactive Caption",
+    "Menu Highlight", "Menu Bar",
+]
+CUSTOMIZE_CAPTIONS = ["Customize Toolbar", "Uncheck to hide control", "Close", "Move Up", "Move Down",
+                      "Text Options", "No text labels", "Show text labels", "Selective text on right"]
+MESSAGES = [
+    "No TRzRegIniFile component specified",
+    "Cannot save Custom Framing settings--No TRzRegIniFile component specified",
+    "Cannot load Custom Framing settings--No TRzRegIniFile component specified",
+    "Cannot load Custom Colors--No TRzRegIniFile component specified",
+    "Cannot save Custom Colors--No TRzRegIniFile component specified",
+]
+
+
+def rc_string(text):
+    out = ""
+    for ch in text:
+        if ch == '"':
+            out += '""'
+        elif ch == "\\":
+            out += "\\\\"
+        elif ch == "\r":
+            out += "\\r"
+        else:
+            out += ch
+    return '"' + out + '"'
+
+
+def main():
+    folder = sys.argv[1]
+    os.makedirs(folder, exist_ok=True)
+    files = {}
+    files["RZCOMMON_RADIOBUTTON_UNCHECKED"] = bmp(glyph4(radio_button(False)), 4, PALETTE16)
+    files["RZCOMMON_RADIOBUTTON_CHECKED"] = bmp(glyph4(radio_button(True)), 4, PALETTE16)
+    for state in ("unchecked", "checked", "grayed"):
+        files["RZCOMMON_CHECKBOX_" + state.upper()] = bmp(glyph4(check_box(state)), 4, PALETTE16)
+    for kind in ("OK", "CANCEL", "HELP", "YES", "NO", "CLOSE", "ABORT", "RETRY", "IGNORE", "ALL"):
+        files["RZCOMMON_" + kind] = bmp(kind_glyph(kind), 8, KIND_PALETTE)
+    lines = ["// Made by tools/make_framed_resources.py: the framed controls' resources.",
+             "LANGUAGE 9, 1"]
+    for name, data in files.items():
+        path = os.path.join(folder, name.lower() + ".bmp")
+        with open(path, "wb") as f:
+            f.write(data)
+        lines.append('%s BITMAP "%s"' % (name, path.replace("\\", "/")))
+    cursor = os.path.join(folder, "rzcommon_handcursor.cur")
+    with open(cursor, "wb") as f:
+        f.write(hand_cursor())
+    lines.append('RZCOMMON_HANDCURSOR CURSOR "%s"' % cursor.replace("\\", "/"))
+    table = dict(STRINGS)
+    for i, name in enumerate(COLOR_NAMES):
+        table[65408 + i] = name
+    for i, text in enumerate(CUSTOMIZE_CAPTIONS):
+        table[65408 + len(COLOR_NAMES) + i] = text
+    for i, text in enumerate(MESSAGES):
+        table[65487 + i] = text
+    assert len(COLOR_NAMES) == 70 and max(table) <= 65503
+    lines.append("STRINGTABLE")
+    lines.append("BEGIN")
+    for key in sorted(table):
+        lines.append("  %d, %s" % (key, rc_string(table[key])))
+    lines.append("END")
+    script = os.path.join(folder, "framed.rc")
+    with open(script, "w") as f:
+        f.write("\n".join(lines) + "\n")
+
+
+if __name__ == "__main__":
+    main()
