@@ -1,5 +1,7 @@
 #include "platform/IniFiles.h"
 
+#include <cstdio>
+
 #include "platform/FileUtils.h"
 #include "platform/Streams.h"
 #include "platform/SysUtils.h"
@@ -28,6 +30,101 @@ void TCustomIniFile::WriteBool(const String& section, const String& key, bool va
 
 void TCustomIniFile::WriteFloat(const String& section, const String& key, double value) {
   WriteString(section, key, FloatToStr(value));
+}
+
+namespace {
+
+// "m/d/yyyy" into a date; false when the text is not one.
+bool ParseDate(const String& text, TDateTime& date) {
+  int month = 0, day = 0, year = 0, used = 0;
+  if (std::sscanf(text.c_str(), "%d/%d/%d%n", &month, &day, &year, &used) != 3 || used != int(text.size()))
+    return false;
+  if (month < 1 || month > 12 || day < 1 || day > 31 || year < 1 || year > 9999) return false;
+  try {
+    date = EncodeDate(year, month, day);
+  } catch (const Exception&) {
+    return false;
+  }
+  return true;
+}
+
+// "h:nn:ss AM" (or a 24-hour "h:nn:ss") into a time; false when it is not one.
+bool ParseTime(const String& text, TDateTime& time) {
+  int hour = 0, minute = 0, second = 0, used = 0;
+  if (std::sscanf(text.c_str(), "%d:%d:%d%n", &hour, &minute, &second, &used) != 3) return false;
+  String rest = text.substr(used);
+  if (rest == " AM" || rest == " PM") {
+    if (hour < 1 || hour > 12) return false;
+    hour = hour % 12 + (rest == " PM" ? 12 : 0);
+  } else if (!rest.empty()) {
+    return false;
+  }
+  if (hour > 23 || minute > 59 || second > 59 || hour < 0 || minute < 0 || second < 0) return false;
+  time = EncodeTime(hour, minute, second, 0);
+  return true;
+}
+
+bool ParseDateTime(const String& text, TDateTime& value) {
+  size_t blank = text.find(' ');
+  TDateTime date = 0, time = 0;
+  if (blank == String::npos) return ParseDate(text, value);
+  if (!ParseDate(text.substr(0, blank), date) || !ParseTime(text.substr(blank + 1), time)) return false;
+  value = date < 0 ? date - time : date + time;
+  return true;
+}
+
+}  // namespace
+
+TDateTime TCustomIniFile::ReadDate(const String& section, const String& key, TDateTime defaultValue) {
+  TDateTime value;
+  return ParseDate(ReadString(section, key, String()), value) ? value : defaultValue;
+}
+
+TDateTime TCustomIniFile::ReadTime(const String& section, const String& key, TDateTime defaultValue) {
+  TDateTime value;
+  return ParseTime(ReadString(section, key, String()), value) ? value : defaultValue;
+}
+
+TDateTime TCustomIniFile::ReadDateTime(const String& section, const String& key, TDateTime defaultValue) {
+  TDateTime value;
+  return ParseDateTime(ReadString(section, key, String()), value) ? value : defaultValue;
+}
+
+void TCustomIniFile::WriteDate(const String& section, const String& key, TDateTime value) {
+  WriteString(section, key, DateToStr(value));
+}
+
+void TCustomIniFile::WriteTime(const String& section, const String& key, TDateTime value) {
+  WriteString(section, key, TimeToStr(value));
+}
+
+void TCustomIniFile::WriteDateTime(const String& section, const String& key, TDateTime value) {
+  WriteString(section, key, DateToStr(value) + " " + TimeToStr(value));
+}
+
+int TCustomIniFile::ReadBinaryStream(const String& section, const String& key, TStream& stream) {
+  String text = ReadString(section, key, String());
+  if (text.size() % 2 != 0) return 0;
+  String bytes;
+  for (size_t i = 0; i < text.size(); i += 2) {
+    int value = 0;
+    for (size_t j = i; j < i + 2; ++j) {
+      char c = text[j];
+      int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+      if (digit < 0) return 0;
+      value = value * 16 + digit;
+    }
+    bytes += static_cast<char>(value);
+  }
+  stream.Write(bytes.data(), static_cast<Int64>(bytes.size()));
+  return static_cast<int>(bytes.size());
+}
+
+void TCustomIniFile::WriteBinaryStream(const String& section, const String& key, TStream& stream) {
+  String text;
+  char byte;
+  while (stream.Read(&byte, 1) == 1) text += IntToHex(static_cast<unsigned char>(byte), 2);
+  WriteString(section, key, text);
 }
 
 bool TCustomIniFile::SectionExists(const String& section) {

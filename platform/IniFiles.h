@@ -5,8 +5,11 @@
 // through a temporary one, and raise EIniFileException when it cannot be written.
 #pragma once
 
+#include "platform/DateUtils.h"
 #include "platform/IniDocument.h"
 #include "platform/Strings.h"
+
+class TStream;
 
 class TCustomIniFile : public TObject {
 public:
@@ -22,15 +25,28 @@ public:
   virtual void DeleteKey(const String& section, const String& key) = 0;
   virtual void UpdateFile() = 0;
 
-  // A value that does not parse gives the default.
-  Integer ReadInteger(const String& section, const String& key, Integer defaultValue);
-  bool ReadBool(const String& section, const String& key, bool defaultValue);
-  double ReadFloat(const String& section, const String& key, double defaultValue);
-  void WriteInteger(const String& section, const String& key, Integer value);
-  void WriteBool(const String& section, const String& key, bool value);  // "1" or "0"
-  void WriteFloat(const String& section, const String& key, double value);  // 15 significant digits, '.'
-  bool SectionExists(const String& section);
-  bool ValueExists(const String& section, const String& key);
+  // A value that does not parse gives the default. A store with typed values
+  // (the registry) replaces them.
+  virtual Integer ReadInteger(const String& section, const String& key, Integer defaultValue);
+  virtual bool ReadBool(const String& section, const String& key, bool defaultValue);
+  virtual double ReadFloat(const String& section, const String& key, double defaultValue);
+  virtual void WriteInteger(const String& section, const String& key, Integer value);
+  virtual void WriteBool(const String& section, const String& key, bool value);  // "1" or "0"
+  virtual void WriteFloat(const String& section, const String& key, double value);  // 15 significant digits, '.'
+  // Dates as DateToStr writes them ("m/d/yyyy"), times as TimeToStr ("h:nn:ss AM"),
+  // date-times as both with a blank between.
+  virtual TDateTime ReadDate(const String& section, const String& key, TDateTime defaultValue);
+  virtual TDateTime ReadTime(const String& section, const String& key, TDateTime defaultValue);
+  virtual TDateTime ReadDateTime(const String& section, const String& key, TDateTime defaultValue);
+  virtual void WriteDate(const String& section, const String& key, TDateTime value);
+  virtual void WriteTime(const String& section, const String& key, TDateTime value);
+  virtual void WriteDateTime(const String& section, const String& key, TDateTime value);
+  // Bytes as two hexadecimal digits each; the read appends them to `stream` and
+  // answers their number (0 for a missing or malformed value).
+  virtual int ReadBinaryStream(const String& section, const String& key, TStream& stream);
+  virtual void WriteBinaryStream(const String& section, const String& key, TStream& stream);
+  virtual bool SectionExists(const String& section);
+  virtual bool ValueExists(const String& section, const String& key);
 
 private:
   String fileName_;
