@@ -1,4 +1,5 @@
 // The program's entry: for now a plain main window with the program's caption.
+#include "framed/startup/FramedStartup.h"
 #include "platform/WinApi.h"
 
 namespace {
@@ -16,6 +17,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+  FramedStartup();
   WNDCLASSA windowClass = {};
   windowClass.lpfnWndProc = MainWindowProc;
   windowClass.hInstance = instance;
@@ -31,5 +33,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     ::TranslateMessage(&msg);
     ::DispatchMessageA(&msg);
   }
+  FramedShutdown();
   return 0;
 }

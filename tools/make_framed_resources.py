@@ -172,9 +172,14 @@ def kind_icon(kind):
             plot(img, [(x, y) for x in range(4, 12)], ORG)
         plot(img, [(9, 8), (9, 9)], DRK)
     elif kind == "RETRY":
-        ring(img, 7.5, 8, 5.5, BL, 2)
-        plot(img, [(x, y) for x in range(8, 16) for y in range(0, 8) if x - 8 > y - 1], T)
-        plot(img, [(10, 1), (11, 1), (12, 1), (13, 1), (13, 2), (13, 3), (13, 4), (12, 2), (11, 3)], BL)
+        # A circular arrow: a ring open at the upper right, its head pointing down there.
+        for y in range(16):
+            for x in range(16):
+                d = math.hypot(x - 7.5, y - 8.5)
+                angle = math.degrees(math.atan2(8.5 - y, x - 7.5)) % 360
+                if 3.6 < d <= 5.8 and not (5 < angle < 75):
+                    img[y][x] = BL
+        plot(img, [(x, y) for y in range(4, 8) for x in range(9 + (y - 4), 16 - (y - 4))], BL)
     elif kind == "IGNORE":
         thick_line(img, 3, 12, 12, 3, GRY)
         disc(img, 7.5, 7.5, 1.5, GRY)

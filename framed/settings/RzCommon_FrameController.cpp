@@ -109,13 +109,31 @@ void TRzFrameController::PushProperty(TComponent* control, TRzFrameProperty prop
   for (const TPushedProperty& pushed : kPushOrder)
     if (pushed.Property == property) name = pushed.Name;
   const TPublishedClass* controlClass = PublishedClassOf(control);
-  const TPublishedClass* ownClass = PublishedClassOf(this);
-  const TPropInfo* target = controlClass ? controlClass->Find(name) : nullptr;
-  const TPropInfo* source = ownClass ? ownClass->Find(name) : nullptr;
-  if (!name || !target || !source || !target->SetOrdinal) return;
-  Int64 value = source->GetOrdinal(const_cast<TRzFrameController*>(this));
-  if (property == fpSides && target->Names && source->Names) value = TranslateSet(value, *source->Names, *target->Names);
-  target->SetOrdinal(control, value);
+  const TPropInfo* target = name && controlClass ? controlClass->Find(name) : nullptr;
+  if (!target || !target->SetOrdinal) return;
+  target->SetOrdinal(control, SettingValue(property, target));
+}
+
+Int64 TRzFrameController::SettingValue(TRzFrameProperty property, const TPropInfo* target) const {
+  switch (property) {
+    case fpColor: return color_;
+    case fpFocusColor: return focusColor_;
+    case fpDisabledColor: return disabledColor_;
+    case fpParentColor: return parentColor_;
+    case fpFlatButtonColor: return flatButtonColor_;
+    case fpFlatButtons: return flatButtons_;
+    case fpFrameColor: return frameColor_;
+    case fpHotColor: return frameHotColor_;
+    case fpHotTrack: return frameHotTrack_;
+    case fpHotStyle: return frameHotStyle_;
+    case fpSides:  // carried by the sides' names into the control's own set
+      return target->Names ? TranslateSet(frameSides_, SideNames(), *target->Names) : frameSides_;
+    case fpStyle: return frameStyle_;
+    case fpVisible: return frameVisible_;
+    case fpPreference: return framingPreference_;
+    case fpAll: break;
+  }
+  return 0;
 }
 
 void TRzFrameController::SetColor(TColor value) {

@@ -12,6 +12,7 @@
 class TRzRegIniFile;
 class TFiler;
 struct TEnumNames;
+struct TPropInfo;
 
 // {64B1C9EA-C954-428A-95C4-4EA2EB0F1E16}
 class IRzCustomFramingNotification {
@@ -83,6 +84,8 @@ protected:
 private:
   // Writes one setting into a control's published property of that name.
   void PushProperty(TComponent* control, TRzFrameProperty property);
+  // The value of one setting as the control's property `target` takes it.
+  Int64 SettingValue(TRzFrameProperty property, const TPropInfo* target) const;
 
   int updating_ = 0;
   TList* controls_ = nullptr;  // owned; the controls in it are borrowed
