@@ -4,6 +4,7 @@
 
 #include "framed/graphics/RzGrafx.h"
 #include "platform/Controls.h"
+#include "platform/Forms.h"
 #include "tests/framed/FramedPixels.h"
 
 namespace {
@@ -194,6 +195,26 @@ TEST(BitmapRoutines, ParentImageWithoutParentDoesNothing) {
   TGraphicControl orphan(nullptr);
   DrawParentImage(&orphan, sheet.Canvas());
   EXPECT_EQ(sheet.ChangedOutside(Rect(0, 0, 0, 0)), 0);
+}
+
+TEST(BitmapRoutines, ParentImageShowsTheParentsBackground) {
+  TForm form(nullptr);
+  form.SetBorderStyle(bsNone);
+  form.SetBounds(0, 0, 60, 40);
+  form.SetColor(clLime);
+  auto* child = new TGraphicControl(&form);
+  child->SetParent(&form);
+  child->SetBounds(50, 10, 20, 20);  // reaches past the parent's right edge
+  form.HandleNeeded();
+  TPixelSheet sheet;
+  DrawParentImage(child, sheet.Canvas());
+  EXPECT_EQ(sheet.At(0, 0), clLime);
+  EXPECT_EQ(sheet.At(9, 19), clLime);
+  EXPECT_EQ(sheet.At(10, 5), kBackground);  // clipped to the parent's client area
+  EXPECT_EQ(sheet.Canvas()->Pixels(19, 19), kBackground);
+  POINT origin;
+  ::GetViewportOrgEx(sheet.Canvas()->Handle(), &origin);
+  EXPECT_EQ(origin.x, 0);  // the device context is restored
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "framed/common/RzCommon_Routines.h"
 #include "platform/Controls.h"
 #include "platform/FormDefinition.h"
+#include "platform/Forms.h"
 #include "platform/ImageList.h"
 #include "platform/Published.h"
 
@@ -149,6 +150,25 @@ TEST(CommonRoutines, DesktopClientRectLosesTheTaskBar) {
   });
   EXPECT_EQ(GetDesktopClientRect(), Rect(screen.left, screen.top, screen.right, screen.bottom - 40));
   SetTrayWindowLookup(nullptr);
+}
+
+TEST(CommonRoutines, CentringOverAFormStaysOnTheWorkArea) {
+  TForm form(nullptr);
+  form.SetBorderStyle(bsNone);
+  form.SetBounds(0, 0, 300, 200);
+  form.HandleNeeded();
+  TGraphicControl small(nullptr), wide(nullptr);
+  small.SetBounds(0, 0, 100, 50);
+  int left = -1, top = -1;
+  CenterToForm(&small, &form, left, top);
+  EXPECT_EQ(left, 100);
+  EXPECT_EQ(top, 75);
+  TRect area = GetActiveWorkArea(&form);
+  EXPECT_GT(area.Width(), 0);
+  EXPECT_EQ(GetActiveWorkAreaWidth(&form), area.Width());
+  wide.SetBounds(0, 0, area.Right + 500, 10);  // wider than the screen: kept at its right edge
+  CenterToForm(&wide, &form, left, top);
+  EXPECT_EQ(left, area.Right - wide.Width());
 }
 
 TEST(CommonRoutines, Strings) {
