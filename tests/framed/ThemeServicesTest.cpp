@@ -7,7 +7,9 @@
 #include <map>
 
 #include "framed/theme/RzThemeSrv.h"
+#include "framed/common/RzCommon_Bars.h"
 #include "platform/Timer.h"
+#include "tests/framed/FramedPixels.h"
 
 namespace {
 
@@ -18,6 +20,7 @@ struct FakeTheme {
   DWORD AppProperties = STAP_ALLOW_CONTROLS;
   int Opened = 0;
   int Closed = 0;
+  int LastPart = 0;
 };
 FakeTheme fake;
 
@@ -30,6 +33,17 @@ BOOL WINAPI FakeIsAppThemed() { return fake.AppThemed; }
 BOOL WINAPI FakeIsThemeActive() { return fake.Active; }
 DWORD WINAPI FakeAppProperties() { return fake.AppProperties; }
 COLORREF WINAPI FakeSysColor(HTHEME, int index) { return 0x010000 + index; }
+// Paints the part's rectangle red, its top row blue (to see which way it lands).
+HRESULT WINAPI FakeDrawBackground(HTHEME, HDC dc, int part, int, const RECT* rect, const RECT*) {
+  HBRUSH red = ::CreateSolidBrush(RGB(255, 0, 0)), blue = ::CreateSolidBrush(RGB(0, 0, 255));
+  ::FillRect(dc, rect, red);
+  RECT top = {rect->left, rect->top, rect->right, rect->top + 1};
+  ::FillRect(dc, &top, blue);
+  ::DeleteObject(red);
+  ::DeleteObject(blue);
+  fake.LastPart = part;
+  return S_OK;
+}
 
 class FakeLibrary : public TRzThemeLibrarySource {
 public:
@@ -48,6 +62,7 @@ public:
         {"IsThemeActive", reinterpret_cast<void*>(&FakeIsThemeActive)},
         {"GetThemeAppProperties", reinterpret_cast<void*>(&FakeAppProperties)},
         {"GetThemeSysColor", reinterpret_cast<void*>(&FakeSysColor)},
+        {"DrawThemeBackground", reinterpret_cast<void*>(&FakeDrawBackground)},
     };
     auto found = entries.find(name);
     return found == entries.end() ? nullptr : found->second;
@@ -65,6 +80,7 @@ protected:
     SetCommonControlsVersion(0x60000);
   }
   void TearDown() override {
+    FreeThemeServices();
     while (ThemeLibraryUsers() > 0) FreeThemeLibrary();
     SetThemeLibrarySource(nullptr);
     SetCommonControlsVersion(0);
@@ -77,7 +93,7 @@ TEST_F(ThemeServicesTest, TwoInitsNeedTwoFrees) {
   EXPECT_TRUE(InitThemeLibrary());
   EXPECT_EQ(library.Loads, 1);
   EXPECT_NE(ThemeApi.OpenThemeData, nullptr);
-  EXPECT_EQ(ThemeApi.DrawThemeBackground, nullptr);  // missing from the library: stays empty
+  EXPECT_EQ(ThemeApi.DrawThemeText, nullptr);  // missing from the library: stays empty
   FreeThemeLibrary();
   EXPECT_TRUE(ThemeLibraryLoaded());
   EXPECT_EQ(library.Frees, 0);
@@ -156,6 +172,27 @@ TEST_F(ThemeServicesTest, LetsGoOfADestroyedWindow) {
   EXPECT_TRUE(services.Hooked());
   delete window;
   EXPECT_FALSE(services.Hooked());
+}
+
+TEST_F(ThemeServicesTest, ThemedBarsDrawTheProgressElements) {
+  ASSERT_TRUE(ThemeServices()->ThemesEnabled());
+  TPixelSheet horizontal(40, 12);
+  DrawLEDBar(horizontal.Canvas(), Rect(0, 0, 40, 12), orHorizontal, clLime, clBlack, 10, 50, true);
+  EXPECT_EQ(fake.LastPart, 3);  // the chunk
+  EXPECT_EQ(horizontal.At(1, 6), clRed);
+  EXPECT_EQ(horizontal.At(19, 6), clRed);  // 38 x 50 % = 19 pixels from x 1
+  EXPECT_EQ(horizontal.At(20, 6), kBackground);
+
+  TPixelSheet vertical(12, 40);
+  DrawLEDBar(vertical.Canvas(), Rect(0, 0, 12, 40), orVertical, clLime, clBlack, 10, 50, true);
+  EXPECT_EQ(fake.LastPart, 4);  // the vertical chunk, drawn upside down at the bottom
+  EXPECT_EQ(vertical.At(5, 38), clBlue);
+  EXPECT_EQ(vertical.At(5, 20), clRed);
+  EXPECT_EQ(vertical.At(5, 19), kBackground);
+
+  TPixelSheet bar(40, 40);
+  DrawGroupBarBackground(bar.Canvas(), Rect(0, 0, 40, 40), true, gpTopToBottom, clBlue, 50);
+  EXPECT_EQ(bar.At(20, 20), clRed);
 }
 
 struct DetailsCase {
