@@ -1,5 +1,5 @@
 // The program's entry: for now a plain main window with the program's caption.
-#include "platform/WinApi.h"
+#include "platform/core/WinApi.h"
 
 namespace {
 

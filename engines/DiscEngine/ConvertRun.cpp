@@ -7,7 +7,7 @@
 #include <deque>
 #include <limits>
 
-#include "platform/WinApi.h"
+#include "platform/core/WinApi.h"
 #include "engines/DiscEngine/EngineState.h"
 
 namespace disc {

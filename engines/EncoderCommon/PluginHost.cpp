@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/WinApi.h"
+#include "platform/core/WinApi.h"
 
 EncoderParams::EncoderParams(const EncoderParameter* pairs, std::int32_t count) {
   if (!pairs || count <= 0) return;

@@ -1,0 +1,35 @@
+// The published properties of the component layer's controls, forms, menus,
+// actions and timers, and the reading of a form's definition when it is made.
+//
+// A form declares its fields and handlers in its constructor; AfterConstruction
+// (Application.CreateForm, NewForm) then reads the definition named after its
+// class with them, and OnCreate runs:
+//
+//   TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
+//     DeclareFormBindings(this)
+//         .Field("btnOpen", btnOpen)
+//         .Handler("btnOpenClick", this, &TMainForm::btnOpenClick);
+//   }
+#pragma once
+
+#include "platform/published/FormDefinition.h"
+
+class TCustomForm;
+
+// Publishes the classes of the component layer and makes every form read its
+// definition in AfterConstruction: a form that declared bindings must have one
+// (EResNotFound otherwise), a form without bindings reads one when there is one.
+// The program calls it once at start-up; calling it again does no harm.
+void UseFormDefinitions();
+
+// The bindings of a form, made on first call and kept until the form is destroyed.
+// Also calls UseFormDefinitions.
+TFormBindings& DeclareFormBindings(TCustomForm* form);
+// The bindings declared for a form (for writing its definition); nullptr when none.
+const TFormBindings* DeclaredFormBindings(const TCustomForm* form);
+
+// The registrations UseFormDefinitions makes, one per unit of the layer.
+void PublishControlClasses();
+void PublishMenuClasses();
+void PublishActionClasses();
+void PublishTimerClass();
