@@ -2,8 +2,8 @@
 
 #include "app/Myshelllib.h"
 #include "platform/core/FileUtils.h"
-#include "platform/io/IniFiles.h"
 #include "platform/core/WinApi.h"
+#include "platform/io/IniFiles.h"
 
 namespace {
 

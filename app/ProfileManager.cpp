@@ -4,9 +4,9 @@
 #include "app/Myshelllib.h"
 #include "app/VideoProfiles.h"
 #include "platform/core/FileUtils.h"
+#include "platform/core/SysUtils.h"
 #include "platform/io/IniFiles.h"
 #include "platform/io/Streams.h"
-#include "platform/core/SysUtils.h"
 
 int CompareProfiles(const TVideoProfile* first, const TVideoProfile* second) {
   if (second->Kind < first->Kind) return 1;

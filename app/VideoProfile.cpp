@@ -2,9 +2,9 @@
 
 #include "app/OutputFileName.h"
 #include "platform/core/FileUtils.h"
+#include "platform/core/SysUtils.h"
 #include "platform/io/IniFiles.h"
 #include "platform/io/Streams.h"
-#include "platform/core/SysUtils.h"
 
 namespace {
 

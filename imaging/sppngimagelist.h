@@ -5,8 +5,8 @@
 #pragma once
 
 #include "imaging/sppngimage.h"
-#include "platform/core/Collection.h"
 #include "platform/controls/Controls.h"
+#include "platform/core/Collection.h"
 #include "platform/graphics/ImageList.h"
 
 class TspPngImageList;

@@ -2,7 +2,8 @@
 // page and tab controls, the header control and the track bar.
 #pragma once
 
+#include "platform/comctrls/HeaderControl.h"
 #include "platform/comctrls/ListView.h"
 #include "platform/comctrls/PageControl.h"
-#include "platform/comctrls/HeaderControl.h"
 #include "platform/comctrls/TrackBar.h"
+#include "platform/controls/Forms.h"

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "platform/comctrls/ListView.h"
+#include "platform/comctrls/CommonControls.h"
 
 // ---------------------------------------------------------------------------
 // Sections

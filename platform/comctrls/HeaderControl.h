@@ -7,8 +7,9 @@
 #include <memory>
 
 #include "platform/controls/Alignments.h"
+#include "platform/controls/ControlCanvas.h"
+#include "platform/controls/WinControl.h"
 #include "platform/core/Collection.h"
-#include "platform/controls/Controls.h"
 #include "platform/graphics/ImageList.h"
 
 class THeaderControl;

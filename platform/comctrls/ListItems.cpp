@@ -1,5 +1,7 @@
 // The list view's columns and items: what they hold, and how a change reaches
 // the window when there is one.
+#include "platform/comctrls/ListItems.h"
+
 #include <algorithm>
 
 #include "platform/comctrls/ListView.h"

@@ -6,14 +6,8 @@
 #include <cstring>
 #include <string>
 
+#include "platform/comctrls/CommonControls.h"
 #include "platform/graphics/Colors.h"
-
-void InitCommonControlClasses(DWORD classes) {
-  static DWORD registered = 0;
-  if ((registered & classes) == classes) return;
-  INITCOMMONCONTROLSEX init = {sizeof(init), classes};
-  if (::InitCommonControlsEx(&init)) registered |= classes;
-}
 
 TCustomListView::TCustomListView(TComponent* owner)
     : TWinControl(owner),

@@ -1,9 +1,10 @@
 // The tab control base: the tabs, the window that shows them, the display
 // rectangle, and the selection notifications; and TTabControl's tab strings.
+#include "platform/comctrls/TabControl.h"
+
 #include <algorithm>
 
-#include "platform/comctrls/ListView.h"
-#include "platform/comctrls/PageControl.h"
+#include "platform/comctrls/CommonControls.h"
 #include "platform/core/SysUtils.h"
 
 TCustomTabControl::TCustomTabControl(TComponent* owner) : TWinControl(owner) {

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "platform/comctrls/ListView.h"
+#include "platform/comctrls/CommonControls.h"
 
 TTrackBar::TTrackBar(TComponent* owner) : TWinControl(owner) {
   InitCommonControlClasses(ICC_BAR_CLASSES);

@@ -3,7 +3,7 @@
 // reporting every change of the position (by the user or by code) in OnChange.
 #pragma once
 
-#include "platform/controls/Controls.h"
+#include "platform/controls/WinControl.h"
 
 enum TTrackBarOrientation { trHorizontal, trVertical };
 enum TTickStyle { tsNone, tsAuto, tsManual };

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/graphics/ImageList.h"
 #include "platform/core/SysUtils.h"
+#include "platform/graphics/ImageList.h"
 
 // ---- TBasicActionLink ----
 

@@ -1,6 +1,6 @@
 // TControl: geometry, parent, visibility, text, font and colour, and the mouse
 // messages every control handles.
-#include "platform/controls/Controls.h"
+#include "platform/controls/Control.h"
 
 #include <algorithm>
 

@@ -1,10 +1,11 @@
-// The canvas of a control and the two painting bases: TGraphicControl, painted on
-// its parent's window through the parent's WM_PAINT, and TCustomControl, which
-// paints its own window.
-#include "platform/controls/Controls.h"
+// The canvas of a control: its device context taken on first drawing and given
+// back when the message queue runs empty or the control paints.
+#include "platform/controls/ControlCanvas.h"
 
 #include <algorithm>
 #include <vector>
+
+#include "platform/controls/WinControl.h"
 
 namespace {
 
@@ -16,8 +17,6 @@ std::vector<TControlCanvas*>& CanvasesWithDC() {
 }
 
 }  // namespace
-
-// ---- TControlCanvas ----
 
 TControlCanvas::~TControlCanvas() { FreeHandle(); }
 
@@ -68,57 +67,6 @@ void TControlCanvas::CreateHandle() {
   SetHandle(ownDC_);
 }
 
-// ---- TGraphicControl ----
-
-TGraphicControl::TGraphicControl(TComponent* owner)
-    : TControl(owner), canvas_(std::make_unique<TControlCanvas>()) {
-  canvas_->SetControl(this);
-}
-
-TGraphicControl::~TGraphicControl() { canvas_->FreeHandle(); }
-
-void TGraphicControl::Dispatch(TMessage& message) {
-  if (message.Msg == WM_PAINT) return WMPaint(message);
-  TControl::Dispatch(message);
-}
-
-void TGraphicControl::WMPaint(TMessage& message) {
-  HDC dc = MessageDC(message);
-  if (!dc) return;
-  canvas_->Lock();
-  canvas_->BindPaintDC(dc);
-  try {
-    canvas_->Font()->Assign(Font());
-    Paint();
-  } catch (...) {
-    canvas_->FreeHandle();
-    canvas_->Unlock();
-    throw;
-  }
-  canvas_->FreeHandle();
-  canvas_->Unlock();
-}
-
-// ---- TCustomControl ----
-
-TCustomControl::TCustomControl(TComponent* owner)
-    : TWinControl(owner), canvas_(std::make_unique<TControlCanvas>()) {
-  canvas_->SetControl(this);
-}
-
-TCustomControl::~TCustomControl() { canvas_->FreeHandle(); }
-
-void TCustomControl::WMPaint(TMessage& message) {
-  ControlState |= csCustomPaint;
-  try {
-    TWinControl::WMPaint(message);
-  } catch (...) {
-    ControlState &= ~csCustomPaint;
-    throw;
-  }
-  ControlState &= ~csCustomPaint;
-}
-
 void TControlCanvas::PaintOn(HDC dc, const std::function<void()>& paint) {
   const int saved = ::SaveDC(dc);
   Lock();
@@ -138,6 +86,3 @@ void TControlCanvas::PaintOn(HDC dc, const std::function<void()>& paint) {
   ::RestoreDC(dc, saved);
 }
 
-void TCustomControl::PaintWindow(HDC dc) {
-  canvas_->PaintOn(dc, [this] { Paint(); });
-}

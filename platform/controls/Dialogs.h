@@ -5,9 +5,9 @@
 
 #include <memory>
 
-#include "platform/graphics/Colors.h"
 #include "platform/core/Component.h"
 #include "platform/core/Strings.h"
+#include "platform/graphics/Colors.h"
 
 enum TOpenOption : unsigned {
   ofReadOnly,

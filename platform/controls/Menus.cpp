@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <set>
 
+#include "platform/core/SysUtils.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/ImageList.h"
-#include "platform/core/SysUtils.h"
 
 namespace {
 

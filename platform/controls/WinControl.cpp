@@ -3,8 +3,8 @@
 // dispatch of windowed controls (mouse routing, reflection, colours and fonts).
 #include <algorithm>
 
-#include "platform/controls/Controls.h"
 #include "platform/controls/Forms.h"
+#include "platform/controls/WinControl.h"
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 

@@ -4,8 +4,8 @@
 // form.
 #include <algorithm>
 
-#include "platform/controls/Controls.h"
 #include "platform/controls/Forms.h"
+#include "platform/controls/WinControl.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 // and mouse-over that windowless controls share with windowed ones.
 #include <algorithm>
 
-#include "platform/controls/Controls.h"
 #include "platform/controls/Forms.h"
+#include "platform/controls/WinControl.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 // window chain in the order they were attached and may be restored in any order.
 #pragma once
 
-#include "platform/controls/Controls.h"
+#include "platform/controls/WinControl.h"
 
 class TWindowSubclass {
 public:

@@ -1,4 +1,6 @@
 // Format: the printf-like formatter with the component library's specifiers.
+#include "platform/core/Format.h"
+
 #include <cctype>
 #include <cstdint>
 #include <cstdio>

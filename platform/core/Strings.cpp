@@ -1,8 +1,8 @@
 #include "platform/core/Strings.h"
 
 #include "platform/core/Lists.h"
-#include "platform/io/Streams.h"
 #include "platform/core/SysUtils.h"
+#include "platform/io/Streams.h"
 
 // ---- TStrings ----
 

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "platform/io/Streams.h"
 #include "platform/core/WinApi.h"
+#include "platform/io/Streams.h"
 
 struct BmpPixels {
   int Width = 0;

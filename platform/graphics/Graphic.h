@@ -3,11 +3,11 @@
 #pragma once
 
 #include "platform/core/ClassRegistry.h"
-#include "platform/core/Geometry.h"
 #include "platform/core/Events.h"
+#include "platform/core/Geometry.h"
 #include "platform/core/Persistent.h"
-#include "platform/io/Streams.h"
 #include "platform/core/WinApi.h"
+#include "platform/io/Streams.h"
 
 class TCanvas;
 

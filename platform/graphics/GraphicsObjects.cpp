@@ -1,7 +1,7 @@
 #include "platform/graphics/GraphicsObjects.h"
 
-#include "platform/graphics/Bitmap.h"
 #include "platform/core/SysUtils.h"
+#include "platform/graphics/Bitmap.h"
 
 TSharedGdiObject ShareGdiObject(HGDIOBJ handle, bool owned) {
   if (!owned) return TSharedGdiObject(handle, [](void*) {});

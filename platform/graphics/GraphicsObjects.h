@@ -6,10 +6,10 @@
 
 #include <memory>
 
-#include "platform/graphics/Colors.h"
 #include "platform/core/Events.h"
 #include "platform/core/Persistent.h"
 #include "platform/core/WinApi.h"
+#include "platform/graphics/Colors.h"
 
 class TBitmap;
 

@@ -3,8 +3,8 @@
 // override DoDraw.
 #pragma once
 
-#include "platform/graphics/Bitmap.h"
 #include "platform/core/Component.h"
+#include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Icon.h"
 
 #include <commctrl.h>

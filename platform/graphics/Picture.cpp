@@ -1,10 +1,10 @@
 #include "platform/graphics/Picture.h"
 
+#include "platform/core/SysUtils.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Icon.h"
 #include "platform/graphics/JpegImage.h"
 #include "platform/graphics/Metafile.h"
-#include "platform/core/SysUtils.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "platform/io/IniFiles.h"
 
 #include "platform/core/FileUtils.h"
-#include "platform/io/Streams.h"
 #include "platform/core/SysUtils.h"
+#include "platform/io/Streams.h"
 
 // ---- TCustomIniFile ----
 

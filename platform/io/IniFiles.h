@@ -5,8 +5,8 @@
 // through a temporary one, and raise EIniFileException when it cannot be written.
 #pragma once
 
-#include "platform/io/IniDocument.h"
 #include "platform/core/Strings.h"
+#include "platform/io/IniDocument.h"
 
 class TCustomIniFile : public TObject {
 public:

@@ -1,9 +1,11 @@
 // The published properties of controls and forms, and the rule that nests a
 // control in the windowed control around it.
 #include "platform/controls/Forms.h"
-#include "platform/published/FormsPublished.h"
-#include "platform/graphics/Icon.h"
 #include "platform/controls/Menus.h"
+#include "platform/graphics/Icon.h"
+#include "platform/published/ControlsPublished.h"
+#include "platform/published/CorePublished.h"
+#include "platform/published/FormsPublished.h"
 
 namespace {
 

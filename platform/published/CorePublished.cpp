@@ -4,9 +4,10 @@
 
 #include "platform/core/Collection.h"
 #include "platform/core/FileUtils.h"
-#include "platform/graphics/Graphics.h"
-#include "platform/published/Published.h"
 #include "platform/core/Strings.h"
+#include "platform/graphics/Graphics.h"
+#include "platform/published/CorePublished.h"
+#include "platform/published/Published.h"
 
 namespace {
 

@@ -1,11 +1,12 @@
 // The published properties of the bevel, panel, image, splitter, mask edit,
 // speed button, scroll box and gauge.
-#include "platform/stdctrls/SpeedButton.h"
+#include "platform/published/ExtCtrlsPublished.h"
+#include "platform/published/Published.h"
 #include "platform/stdctrls/CGauge.h"
 #include "platform/stdctrls/ExtCtrls.h"
 #include "platform/stdctrls/MaskEdit.h"
-#include "platform/published/Published.h"
 #include "platform/stdctrls/ScrollBox.h"
+#include "platform/stdctrls/SpeedButton.h"
 
 const TEnumNames& ControlBorderStyleNames();
 const TEnumNames& AlignmentNames();

@@ -1,7 +1,7 @@
 #include "platform/published/FormBindings.h"
 
-#include "platform/io/Streams.h"
 #include "platform/core/SysUtils.h"
+#include "platform/io/Streams.h"
 
 TFormBindings& TFormBindings::Handler(const String& name, const TMethodValue& handler) {
   for (THandlerBinding& known : handlers_)

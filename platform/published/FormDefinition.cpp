@@ -2,6 +2,9 @@
 
 #include "platform/core/SysUtils.h"
 #include "platform/core/WinApi.h"
+#include "platform/published/CorePublished.h"
+#include "platform/published/Reader.h"
+#include "platform/published/Writer.h"
 
 namespace {
 

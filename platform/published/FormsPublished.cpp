@@ -3,8 +3,11 @@
 #include <map>
 #include <memory>
 
-#include "platform/published/ComCtrlsPublished.h"
 #include "platform/controls/Forms.h"
+#include "platform/published/ComCtrlsPublished.h"
+#include "platform/published/ControlsPublished.h"
+#include "platform/published/CorePublished.h"
+#include "platform/published/MenusPublished.h"
 #include "platform/published/StdCtrlsPublished.h"
 
 namespace {

@@ -1,5 +1,5 @@
-// The published properties of the component layer's controls, forms, menus,
-// actions and timers, and the reading of a form's definition when it is made.
+// The reading of a form's definition when it is made, and the registrations of the
+// component layer's published classes it starts.
 //
 // A form declares its fields and handlers in its constructor; AfterConstruction
 // (Application.CreateForm, NewForm) then reads the definition named after its
@@ -27,9 +27,3 @@ void UseFormDefinitions();
 TFormBindings& DeclareFormBindings(TCustomForm* form);
 // The bindings declared for a form (for writing its definition); nullptr when none.
 const TFormBindings* DeclaredFormBindings(const TCustomForm* form);
-
-// The registrations UseFormDefinitions makes, one per unit of the layer.
-void PublishControlClasses();
-void PublishMenuClasses();
-void PublishActionClasses();
-void PublishTimerClass();

@@ -1,10 +1,12 @@
 // The published properties of menus, actions, timers and image lists, and the
 // rules that nest a menu item in its menu or item and an action in its list.
 #include "platform/controls/ActnList.h"
-#include "platform/published/FormsPublished.h"
-#include "platform/graphics/ImageList.h"
 #include "platform/controls/Menus.h"
 #include "platform/core/Timer.h"
+#include "platform/graphics/ImageList.h"
+#include "platform/published/CorePublished.h"
+#include "platform/published/FormsPublished.h"
+#include "platform/published/MenusPublished.h"
 
 namespace {
 

@@ -21,9 +21,9 @@
 #include <vector>
 
 #include "platform/core/ClassRegistry.h"
-#include "platform/graphics/Colors.h"
 #include "platform/core/Component.h"
 #include "platform/core/Events.h"
+#include "platform/graphics/Colors.h"
 #include "platform/io/Streams.h"
 
 enum TPropKind {
@@ -436,11 +436,6 @@ TPublishedBuilder<T> PublishClass() {
     ComponentClasses().template Add<T>(DemangledTypeName(typeid(T)));
   return TPublishedBuilder<T>(published);
 }
-
-// Publishes the classes of the component layer's core that definitions use:
-// TComponent (Name, Tag), TFont, TStrings, TPicture and the graphics, TCollection.
-// Safe to call more than once.
-void PublishCoreClasses();
 
 // Shortcut texts: "Ctrl+D", "Alt+P", "Shift+F1", "F1", "Del". 0 for none;
 // TextToShortCutValue answers -1 for a text that is no shortcut.

@@ -1,6 +1,7 @@
 // The published properties of the edits, buttons, lists and labels.
 #include "platform/published/StdCtrlsPublished.h"
 
+#include "platform/published/ExtCtrlsPublished.h"
 #include "platform/published/FormsPublished.h"
 #include "platform/published/Published.h"
 #include "platform/stdctrls/StdCtrls.h"
@@ -115,8 +116,6 @@ void PublishLabels() {
 }
 
 }  // namespace
-
-void PublishExtControlClasses();
 
 void PublishStdControlClasses() {
   static bool published = false;

@@ -1,7 +1,8 @@
 // TButton: the push button over the system's "BUTTON" class. A click gives the
 // parent form the button's ModalResult (ending ShowModal) and runs OnClick; Enter
 // clicks the default button and Escape the cancel button of the form.
-#include "platform/stdctrls/StdCtrls.h"
+#include "platform/controls/CustomForm.h"
+#include "platform/stdctrls/Button.h"
 
 TButton::TButton(TComponent* owner) : TWinControl(owner) {
   // Clicks come from the window's BN_CLICKED, not from the mouse messages.

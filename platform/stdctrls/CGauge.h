@@ -2,7 +2,8 @@
 // MaxValue as text only, a horizontal or vertical bar, a pie or a needle.
 #pragma once
 
-#include "platform/stdctrls/StdCtrls.h"
+#include "platform/controls/BorderStyle.h"
+#include "platform/controls/GraphicControl.h"
 
 enum TGaugeKind { gkText, gkHorizontalBar, gkVerticalBar, gkPie, gkNeedle };
 

@@ -3,7 +3,7 @@
 // runs no handler; the user's choice (CBN_SELCHANGE) runs OnClick, then OnChange.
 #include <algorithm>
 
-#include "platform/stdctrls/StdCtrls.h"
+#include "platform/stdctrls/ComboBox.h"
 #include "platform/stdctrls/WindowItems.h"
 
 TCustomComboBox::TCustomComboBox(TComponent* owner)

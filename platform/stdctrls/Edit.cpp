@@ -3,8 +3,8 @@
 // settings and gives them to each new window.
 #include <algorithm>
 
-#include "platform/stdctrls/StdCtrls.h"
 #include "platform/core/SysUtils.h"
+#include "platform/stdctrls/Edit.h"
 
 TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
   ControlStyle = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks | csFixedHeight;

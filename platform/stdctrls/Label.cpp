@@ -2,7 +2,8 @@
 // rectangle; the same drawing routine measures the text for AutoSize. An
 // accelerator ("&Name") gives the focus to FocusControl.
 #include "platform/controls/Menus.h"
-#include "platform/stdctrls/StdCtrls.h"
+#include "platform/controls/WinControl.h"
+#include "platform/stdctrls/Label.h"
 
 TCustomLabel::TCustomLabel(TComponent* owner) : TGraphicControl(owner) {
   ControlStyle |= csOpaque | csReplicatable;

@@ -3,7 +3,7 @@
 // user's selection (LBN_SELCHANGE) runs OnClick.
 #include <algorithm>
 
-#include "platform/stdctrls/StdCtrls.h"
+#include "platform/stdctrls/ListBox.h"
 #include "platform/stdctrls/WindowItems.h"
 
 TCustomListBox::TCustomListBox(TComponent* owner)

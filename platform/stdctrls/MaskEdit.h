@@ -14,7 +14,7 @@
 
 #include <vector>
 
-#include "platform/stdctrls/StdCtrls.h"
+#include "platform/stdctrls/Edit.h"
 
 VARNEL_EXCEPTION(EDBEditError, Exception);
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/stdctrls/StdCtrls.h"
+#include "platform/stdctrls/Memo.h"
 
 namespace {
 

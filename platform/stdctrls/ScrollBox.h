@@ -2,7 +2,8 @@
 // area; the box then shows scroll bars, and scrolling moves the children.
 #pragma once
 
-#include "platform/stdctrls/StdCtrls.h"
+#include "platform/controls/BorderStyle.h"
+#include "platform/controls/ScrollingWinControl.h"
 
 class TScrollBox : public TScrollingWinControl {
 public:

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/controls/Menus.h"
+#include "platform/controls/WinControl.h"
 
 TSpeedButton::TSpeedButton(TComponent* owner) : TGraphicControl(owner), glyph_(std::make_unique<TBitmap>()) {
   ControlStyle = csCaptureMouse | csDoubleClicks | csSetCaption | csOpaque;

@@ -5,8 +5,8 @@
 
 #include <memory>
 
+#include "platform/controls/GraphicControl.h"
 #include "platform/graphics/Bitmap.h"
-#include "platform/stdctrls/StdCtrls.h"
 
 enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 enum TButtonState { bsUp, bsDisabled, bsDown, bsExclusive };

@@ -3,7 +3,7 @@
 // re-creation of the window. An item's object is stored as its item data.
 #pragma once
 
-#include "platform/controls/Controls.h"
+#include "platform/controls/WinControl.h"
 #include "platform/core/Strings.h"
 
 // The message numbers of one kind of list window.

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "imaging/GR32.h"
+#include "platform/core/WinApi.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Icon.h"
 #include "platform/graphics/Picture.h"
 #include "platform/io/Streams.h"
-#include "platform/core/WinApi.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/comctrls/ComCtrls.h"
+#include "platform/core/SysUtils.h"
 #include "platform/published/ComCtrlsPublished.h"
 #include "platform/published/FormDefinition.h"
-#include "platform/core/SysUtils.h"
 #include "tests/harness/WindowCapture.h"
 #include "tests/harness/WindowPump.h"
 

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "platform/graphics/Canvas.h"
 #include "platform/controls/Menus.h"
+#include "platform/graphics/Canvas.h"
 
 namespace {
 

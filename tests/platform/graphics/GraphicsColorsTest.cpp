@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/graphics/Colors.h"
 #include "platform/core/WinApi.h"
+#include "platform/graphics/Colors.h"
 
 TEST(GraphicsColors, ColorToRgbResolvesSystemColoursInBothForms) {
   struct Case {

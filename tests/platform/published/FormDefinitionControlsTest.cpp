@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/controls/Forms.h"
-#include "platform/published/FormsPublished.h"
 #include "platform/controls/Menus.h"
 #include "platform/core/Timer.h"
+#include "platform/published/FormsPublished.h"
 #include "tests/harness/WindowCapture.h"
 
 namespace {

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "platform/graphics/Bitmap.h"
 #include "platform/core/SysUtils.h"
+#include "platform/graphics/Bitmap.h"
 #include "tests/harness/TempProgramFolder.h"
 #include "tests/platform/published/FormTestClasses.h"
 

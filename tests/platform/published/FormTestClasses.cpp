@@ -1,3 +1,5 @@
+#include "platform/published/Reader.h"
+#include "platform/published/Writer.h"
 #include "tests/platform/published/FormTestClasses.h"
 
 namespace {

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "platform/core/Collection.h"
-#include "platform/published/FormDefinition.h"
-#include "platform/graphics/Graphics.h"
 #include "platform/core/Strings.h"
+#include "platform/graphics/Graphics.h"
+#include "platform/published/FormDefinition.h"
 
 enum TDemoAlign { daNone, daTop, daBottom, daClient };
 enum TDemoSide { dsLeft, dsTop, dsRight, dsBottom };

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/published/Published.h"
 #include "platform/core/WinApi.h"
+#include "platform/published/Published.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 // the mouse as the user does it.
 #include <gtest/gtest.h>
 
-#include "platform/stdctrls/SpeedButton.h"
 #include "platform/stdctrls/ExtCtrls.h"
 #include "platform/stdctrls/ScrollBox.h"
+#include "platform/stdctrls/SpeedButton.h"
 #include "tests/harness/WindowCapture.h"
 #include "tests/platform/stdctrls/StdCtrlsTestSupport.h"
 

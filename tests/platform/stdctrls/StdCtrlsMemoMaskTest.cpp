@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/stdctrls/MaskEdit.h"
+#include "platform/stdctrls/Memo.h"
 #include "tests/platform/stdctrls/StdCtrlsTestSupport.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <memory>
 #include <vector>
 
-#include "platform/published/FormDefinition.h"
 #include "platform/controls/Forms.h"
+#include "platform/published/FormDefinition.h"
 #include "platform/published/StdCtrlsPublished.h"
 #include "tests/harness/WindowPump.h"
 

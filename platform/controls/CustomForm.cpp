@@ -1,12 +1,14 @@
 // TCustomForm: the window of a form with its border, its position on first
 // showing, the focus it keeps for its controls, dialog keys, closing and the
 // modal loop.
-#include "platform/controls/Forms.h"
+#include "platform/controls/CustomForm.h"
 
 #include <algorithm>
 
-#include "platform/graphics/Icon.h"
+#include "platform/controls/Application.h"
 #include "platform/controls/Menus.h"
+#include "platform/controls/Screen.h"
+#include "platform/graphics/Icon.h"
 
 TFormLoader FormDefinitionLoader;
 
@@ -471,55 +473,10 @@ void TCustomForm::CMDialogKey(TMessage& message) {
   TScrollingWinControl::CMDialogKey(message);
 }
 
-// ---- TFrame and THintWindow ----
+// ---- TFrame ----
 
 TFrame::TFrame(TComponent* owner) : TScrollingWinControl(owner) {
   ControlStyle = csAcceptsControls | csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
   SetParentColor(true);
   SetBounds(0, 0, 320, 240);
-}
-
-THintWindow::THintWindow(TComponent* owner) : TCustomControl(owner) {
-  SetVisible(false);
-  SetColor(clInfoBk);
-  Font()->SetColor(clInfoText);
-}
-
-void THintWindow::CreateParams(TCreateParams& params) {
-  TCustomControl::CreateParams(params);
-  params.Style = WS_POPUP | WS_BORDER;
-  params.ExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
-  params.WndParent = Application.Handle();
-  params.WindowClass.style |= CS_SAVEBITS;
-}
-
-TRect THintWindow::CalcHintRect(int maxWidth, const String& hint) {
-  HDC dc = ::GetDC(nullptr);
-  HGDIOBJ old = ::SelectObject(dc, Font()->Handle());
-  RECT r = {0, 0, maxWidth, 0};
-  ::DrawTextA(dc, hint.c_str(), -1, &r, DT_CALCRECT | DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
-  ::SelectObject(dc, old);
-  ::ReleaseDC(nullptr, dc);
-  return Rect(0, 0, r.right + 6, r.bottom + 2);
-}
-
-void THintWindow::ActivateHint(const TRect& rect, const String& hint) {
-  SetCaption(hint);
-  SetBounds(rect.Left, rect.Top, rect.Width(), rect.Height());
-  HandleNeeded();
-  ::SetWindowPos(Handle(), HWND_TOPMOST, rect.Left, rect.Top, rect.Width(), rect.Height(),
-                 SWP_SHOWWINDOW | SWP_NOACTIVATE);
-  Invalidate();
-}
-
-void THintWindow::Paint() {
-  TRect r = ClientRect();
-  Canvas()->Brush()->SetColor(Color());
-  Canvas()->FillRect(r);
-  r.Left += 2;
-  r.Top += 1;
-  Canvas()->Font()->SetColor(clInfoText);
-  Canvas()->Brush()->SetStyle(bsClear);
-  String text = Caption();
-  Canvas()->TextRect(r, text, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
 }
