@@ -1,7 +1,7 @@
 // The program's name and version as its windows and message boxes show them.
 #pragma once
 
-#include "platform/System.h"
+#include "platform/core/System.h"
 
 constexpr char kProductName[] = "Varnel Revo";
 constexpr char kVersionText[] = "4.0.0";

@@ -1,7 +1,7 @@
 #include "app/AudioPresets.h"
 
 #include "app/MultiLang.h"
-#include "platform/FileUtils.h"
+#include "platform/core/FileUtils.h"
 
 const char kWMAFormatListFile[] = "WMAFormats.txt";
 const char kRealAudienceListFile[] = "RAAudiences.txt";

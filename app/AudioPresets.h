@@ -4,7 +4,7 @@
 #pragma once
 
 #include "app/DVDConvertTask.h"
-#include "platform/Strings.h"
+#include "platform/core/Strings.h"
 
 class TSettingBaseForm;  // the encoder setting dialogs' base, declared by its unit
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "engines/include/EngineRecords.h"
-#include "platform/System.h"
+#include "platform/core/System.h"
 
 class TVideoProfile;
 

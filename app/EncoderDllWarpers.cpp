@@ -1,7 +1,7 @@
 #include "app/EncoderDllWarpers.h"
 
 #include "engines/EncoderCommon/EncoderPluginInterface.h"
-#include "platform/WinApi.h"
+#include "platform/core/WinApi.h"
 
 namespace {
 

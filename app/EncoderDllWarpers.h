@@ -7,7 +7,7 @@
 
 #include "engines/EncRA/RealPluginInterface.h"
 #include "engines/EncWMA/WMVPluginInterface.h"
-#include "platform/System.h"
+#include "platform/core/System.h"
 
 // Finds an entry by its exported name; null when the module lacks it.
 using PluginEntryResolver = std::function<void*(const char* name)>;

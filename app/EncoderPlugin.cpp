@@ -1,6 +1,6 @@
 #include "app/EncoderPlugin.h"
 
-#include "platform/WinApi.h"
+#include "platform/core/WinApi.h"
 
 EncoderPlugin::EncoderPlugin(const String& modulePath) {
   HMODULE module = modulePath.empty() ? nullptr : ::LoadLibraryA(modulePath.c_str());

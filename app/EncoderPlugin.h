@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "engines/EncoderCommon/EncoderPluginInterface.h"
-#include "platform/System.h"
+#include "platform/core/System.h"
 
 class MyID3TagImp : public MyID3Tag {
 public:

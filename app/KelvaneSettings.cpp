@@ -1,9 +1,9 @@
 #include "app/KelvaneSettings.h"
 
 #include "app/Myshelllib.h"
-#include "platform/FileUtils.h"
-#include "platform/IniFiles.h"
-#include "platform/WinApi.h"
+#include "platform/core/FileUtils.h"
+#include "platform/core/WinApi.h"
+#include "platform/io/IniFiles.h"
 
 namespace {
 

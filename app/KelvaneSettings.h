@@ -4,7 +4,7 @@
 // are never touched here.
 #pragma once
 
-#include "platform/System.h"
+#include "platform/core/System.h"
 
 // The values that depend on the machine: the defaults of the output folder, the two
 // languages and the skin. SystemSettingsDefaults() asks the system; tests pin them.

@@ -1,7 +1,7 @@
 #include "app/LangFile.h"
 
-#include "platform/Streams.h"
-#include "platform/SysUtils.h"
+#include "platform/core/SysUtils.h"
+#include "platform/io/Streams.h"
 
 namespace {
 

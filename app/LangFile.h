@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/System.h"
+#include "platform/core/System.h"
 
 class LangFile {
 public:

@@ -1,6 +1,6 @@
 #include "app/MediaEngineLib.h"
 
-#include "platform/WinApi.h"
+#include "platform/core/WinApi.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include "app/KelvaneSettings.h"
 #include "app/LangFile.h"
-#include "platform/FileUtils.h"
-#include "platform/IniFiles.h"
+#include "platform/core/FileUtils.h"
+#include "platform/io/IniFiles.h"
 
 namespace {
 

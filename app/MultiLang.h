@@ -7,7 +7,7 @@
 #include <map>
 #include <vector>
 
-#include "platform/System.h"
+#include "platform/core/System.h"
 
 struct LangFileInfo {
   String Path;

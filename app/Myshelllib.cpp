@@ -1,8 +1,8 @@
 #include "app/Myshelllib.h"
 
-#include "platform/FileUtils.h"
-#include "platform/SystemCalls.h"
-#include "platform/WinApi.h"
+#include "platform/core/FileUtils.h"
+#include "platform/core/SystemCalls.h"
+#include "platform/core/WinApi.h"
 
 #include <shlobj.h>
 

@@ -2,7 +2,7 @@
 // scoped wait cursor, the help file's path and the user's documents folder.
 #pragma once
 
-#include "platform/System.h"
+#include "platform/core/System.h"
 
 // Shows a message box with the given text, caption and Windows message-box flags
 // (64 information/OK, 68 information/Yes-No, 16 error/OK) over the active window

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "engines/include/EngineRecords.h"
-#include "platform/System.h"
+#include "platform/core/System.h"
 
 // `text` with the first occurrence of `token` (case-sensitive) replaced by `value`;
 // unchanged when the token is absent or empty.

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "app/WMVRealEncoder.h"
-#include "platform/SysUtils.h"
+#include "platform/core/SysUtils.h"
 
 WM9EncoderDllWarper* StartWMVWrapper(const String& modulePath) {
   auto* wrapper = new WM9EncoderDllWarper(modulePath);

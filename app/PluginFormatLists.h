@@ -4,7 +4,7 @@
 #pragma once
 
 #include "app/EncoderDllWarpers.h"
-#include "platform/Strings.h"
+#include "platform/core/Strings.h"
 
 // A started Windows Media wrapper, or null when the module is missing, incomplete
 // or its WMV_Init fails (then WMV_Uninit has run and the module is freed).

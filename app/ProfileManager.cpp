@@ -3,10 +3,10 @@
 #include "app/AppInfo.h"
 #include "app/Myshelllib.h"
 #include "app/VideoProfiles.h"
-#include "platform/FileUtils.h"
-#include "platform/IniFiles.h"
-#include "platform/Streams.h"
-#include "platform/SysUtils.h"
+#include "platform/core/FileUtils.h"
+#include "platform/core/SysUtils.h"
+#include "platform/io/IniFiles.h"
+#include "platform/io/Streams.h"
 
 int CompareProfiles(const TVideoProfile* first, const TVideoProfile* second) {
   if (second->Kind < first->Kind) return 1;

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/VideoProfile.h"
-#include "platform/Lists.h"
+#include "platform/core/Lists.h"
 
 // Kind first (signed), then the names byte by byte; -1, 0 or 1.
 int CompareProfiles(const TVideoProfile* first, const TVideoProfile* second);

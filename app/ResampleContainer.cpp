@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "engines/RateConverter/RateConverterApi.h"
-#include "platform/FileUtils.h"
-#include "platform/WinApi.h"
+#include "platform/core/FileUtils.h"
+#include "platform/core/WinApi.h"
 
 namespace {
 

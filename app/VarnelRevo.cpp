@@ -1,6 +1,6 @@
 // The program's entry: for now a plain main window with the program's caption.
 #include "framed/startup/FramedStartup.h"
-#include "platform/WinApi.h"
+#include "platform/core/WinApi.h"
 
 namespace {
 

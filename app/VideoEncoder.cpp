@@ -4,7 +4,7 @@
 
 #include "app/VideoProfiles.h"
 #include "app/WMVRealEncoder.h"
-#include "platform/Exceptions.h"
+#include "platform/core/Exceptions.h"
 
 // ---------------------------------------------------------------------------
 // TEncoderObject

@@ -8,7 +8,7 @@
 
 #include "app/MediaEngineLib.h"
 #include "app/VideoProfile.h"
-#include "platform/System.h"
+#include "platform/core/System.h"
 
 class TEncoderObject {
 public:

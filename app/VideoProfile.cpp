@@ -1,10 +1,10 @@
 #include "app/VideoProfile.h"
 
 #include "app/OutputFileName.h"
-#include "platform/FileUtils.h"
-#include "platform/IniFiles.h"
-#include "platform/Streams.h"
-#include "platform/SysUtils.h"
+#include "platform/core/FileUtils.h"
+#include "platform/core/SysUtils.h"
+#include "platform/io/IniFiles.h"
+#include "platform/io/Streams.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "platform/Strings.h"
+#include "platform/core/Strings.h"
 
 enum VideoFormatKind : std::int8_t {
   vfk3GP = 0,

@@ -4,8 +4,8 @@
 
 #include "app/OutputFileName.h"
 #include "app/VideoProfiles.h"
-#include "platform/Exceptions.h"
-#include "platform/SysUtils.h"
+#include "platform/core/Exceptions.h"
+#include "platform/core/SysUtils.h"
 
 namespace {
 

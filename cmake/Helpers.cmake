@@ -1,6 +1,6 @@
 # varnel_library(<name> [DEPS ...]): a static library of every .cpp in the calling
 # folder and its subfolders; the folder's parent is the include root, so units
-# include each other as "platform/Classes.h".
+# include each other as "platform/core/Classes.h".
 function(varnel_library name)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.c)

@@ -5,8 +5,8 @@
 #include <cmath>
 
 #include "imaging/GR32_Math.h"
-#include "platform/Math.h"
-#include "platform/WinApi.h"
+#include "platform/core/Math.h"
+#include "platform/core/WinApi.h"
 
 Byte GAMMA_TABLE[256];
 

@@ -9,10 +9,10 @@
 #include <mutex>
 #include <vector>
 
-#include "platform/Events.h"
-#include "platform/Geometry.h"  // TPoint, TRect (Right and Bottom exclusive), Point(X, Y)
-#include "platform/Persistent.h"
-#include "platform/Streams.h"
+#include "platform/core/Events.h"
+#include "platform/core/Geometry.h"  // TPoint, TRect (Right and Bottom exclusive), Point(X, Y)
+#include "platform/core/Persistent.h"
+#include "platform/io/Streams.h"
 
 class TCanvas;
 class TFont;

@@ -9,9 +9,9 @@
 #include "imaging/GR32_Math.h"
 #include "imaging/GR32_Resamplers.h"
 #include "imaging/GR32_System.h"
-#include "platform/GraphicsObjects.h"
-#include "platform/Math.h"
-#include "platform/WinApi.h"
+#include "platform/core/Math.h"
+#include "platform/core/WinApi.h"
+#include "platform/graphics/GraphicsObjects.h"
 
 // ---------------------------------------------------------------------------
 // Persistent bases

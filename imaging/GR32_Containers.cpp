@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/SysUtils.h"
+#include "platform/core/SysUtils.h"
 
 // ---------------------------------------------------------------------------
 // TPointerMap

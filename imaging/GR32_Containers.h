@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "imaging/GR32.h"
-#include "platform/ClassRegistry.h"
-#include "platform/Strings.h"
+#include "platform/core/ClassRegistry.h"
+#include "platform/core/Strings.h"
 
 class TPointerMap : public TObject {
 public:

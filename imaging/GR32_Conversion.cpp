@@ -4,13 +4,13 @@
 #include <memory>
 
 #include "imaging/GR32.h"
-#include "platform/Bitmap.h"
-#include "platform/Canvas.h"
-#include "platform/GraphicsObjects.h"
-#include "platform/Icon.h"
-#include "platform/Metafile.h"
-#include "platform/Picture.h"
-#include "platform/WinApi.h"
+#include "platform/core/WinApi.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/GraphicsObjects.h"
+#include "platform/graphics/Icon.h"
+#include "platform/graphics/Metafile.h"
+#include "platform/graphics/Picture.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // resampler) and onto a platform device context.
 #include "imaging/GR32.h"
 #include "imaging/GR32_Resamplers.h"
-#include "platform/WinApi.h"
+#include "platform/core/WinApi.h"
 
 void TBitmap32::Draw(Integer dstX, Integer dstY, TBitmap32* src) {
   if (src) src->DrawTo(this, dstX, dstY);

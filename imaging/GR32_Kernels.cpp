@@ -9,7 +9,7 @@
 #include "imaging/GR32_LowLevel.h"
 #include "imaging/GR32_Resamplers.h"
 #include "imaging/GR32_System.h"
-#include "platform/Math.h"
+#include "platform/core/Math.h"
 
 namespace {
 

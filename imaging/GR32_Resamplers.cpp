@@ -10,7 +10,7 @@
 #include "imaging/GR32_LowLevel.h"
 #include "imaging/GR32_Math.h"
 #include "imaging/GR32_System.h"
-#include "platform/Math.h"
+#include "platform/core/Math.h"
 
 bool FullEdge = true;
 TResamplerClassList* ResamplerList = nullptr;

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "imaging/GR32.h"
-#include "platform/ClassRegistry.h"
+#include "platform/core/ClassRegistry.h"
 
 // ---------------------------------------------------------------------------
 // Transfers

@@ -2,9 +2,9 @@
 
 #include <cpuid.h>
 
-#include "platform/Math.h"
-#include "platform/SysUtils.h"
-#include "platform/WinApi.h"
+#include "platform/core/Math.h"
+#include "platform/core/SysUtils.h"
+#include "platform/core/WinApi.h"
 
 const Cardinal CPUISChecks[6] = {0x800000, 0x400000, 0x2000000, 0x4000000, 0x80000000, 0x40000000};
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "imaging/GR32.h"
-#include "platform/WinApi.h"
+#include "platform/core/WinApi.h"
 
 enum TCPUInstructionSet { ciMMX, ciEMMX, ciSSE, ciSSE2, ci3DNow, ci3DNowExt };
 extern const Cardinal CPUISChecks[6];

@@ -7,8 +7,8 @@
 #include "imaging/png/ChunkIO.h"
 #include "imaging/png/Messages.h"
 #include "imaging/png/PictureImpl.h"
-#if __has_include("platform/Picture.h")
-#include "platform/Picture.h"
+#if __has_include("platform/graphics/Picture.h")
+#include "platform/graphics/Picture.h"
 #define VARNEL_HAS_PICTURE 1
 #endif
 

@@ -6,8 +6,8 @@
 
 #include "imaging/png/ChunkModel.h"
 #include "imaging/png/Picture.h"
-#include "platform/Bitmap.h"
-#include "platform/Exceptions.h"
+#include "platform/core/Exceptions.h"
+#include "platform/graphics/Bitmap.h"
 
 // One exception class per failure, each with its message text.
 VARNEL_EXCEPTION(EPNGNoImageData, Exception);

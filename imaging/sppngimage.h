@@ -9,8 +9,8 @@
 #include "imaging/png/ChunkModel.h"
 #include "imaging/png/Messages.h"
 #include "imaging/png/Picture.h"
-#include "platform/Bitmap.h"
-#include "platform/Exceptions.h"
+#include "platform/core/Exceptions.h"
+#include "platform/graphics/Bitmap.h"
 
 class TspPngImage;
 class TspPngLayer;

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "imaging/png/Format.h"
-#include "platform/SysUtils.h"
+#include "platform/core/SysUtils.h"
 
 // ---------------------------------------------------------------------------
 // Items

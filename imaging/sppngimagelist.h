@@ -5,9 +5,9 @@
 #pragma once
 
 #include "imaging/sppngimage.h"
-#include "platform/Collection.h"
-#include "platform/Controls.h"
-#include "platform/ImageList.h"
+#include "platform/controls/Controls.h"
+#include "platform/core/Collection.h"
+#include "platform/graphics/ImageList.h"
 
 class TspPngImageList;
 

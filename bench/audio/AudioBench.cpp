@@ -11,7 +11,7 @@
 #include "app/EncoderPlugin.h"
 #include "app/ResampleContainer.h"
 #include "engines/RateConverter/RateConverterApi.h"
-#include "platform/WinApi.h"
+#include "platform/core/WinApi.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "DiscEngine.h"
-#include "platform/WinApi.h"
+#include "platform/core/WinApi.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "imaging/GR32_Blend.h"
 #include "imaging/GR32_Resamplers.h"
 #include "imaging/GR32_System.h"
-#include "platform/WinApi.h"
+#include "platform/core/WinApi.h"
 
 namespace {
 

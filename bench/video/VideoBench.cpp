@@ -13,7 +13,7 @@
 #include "app/VideoEncoder.h"
 #include "app/VideoProfiles.h"
 #include "app/WMVRealEncoder.h"
-#include "platform/WinApi.h"
+#include "platform/core/WinApi.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <deque>
 #include <limits>
 
-#include "platform/WinApi.h"
 #include "engines/DiscEngine/EngineState.h"
+#include "platform/core/WinApi.h"
 
 namespace disc {
 namespace {

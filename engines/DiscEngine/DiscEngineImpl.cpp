@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "DiscEngine.h"
+#include "ModuleBoundary.h"
 #include "engines/DiscEngine/EngineState.h"
 #include "engines/DiscEngine/Languages.h"
 #include "engines/DiscEngine/VobScan.h"
@@ -120,6 +121,7 @@ public:
     try {
       return RunConversion(s_);
     } catch (...) {
+      TraceCaughtException("DiscEngine conversion");
       return crDecodingError;
     }
   }
@@ -147,6 +149,7 @@ public:
       // At the very end of the title the last frame stands in.
       if (!last.Data.empty() && !decoder.Scrambled()) DeliverPreview(last);
     } catch (...) {
+      TraceCaughtException("DiscEngine preview frame");
     }
   }
   std::int32_t GetLanguageCount() override { return LanguageCount(); }
@@ -169,6 +172,7 @@ private:
     try {
       return f();
     } catch (...) {
+      TraceCaughtException("DiscEngine call");
       return false;
     }
   }
@@ -260,6 +264,7 @@ private:
         }
       }
     } catch (...) {
+      TraceCaughtException("DiscEngine preview");
     }
     playing_ = false;
   }
@@ -278,6 +283,7 @@ extern "C" DiscEngine* VARNEL_STDCALL CreateDiscEngine() {
   try {
     return new disc::Engine();
   } catch (...) {
+    TraceCaughtException("CreateDiscEngine");
     return nullptr;
   }
 }

@@ -6,7 +6,7 @@
 #include <list>
 #include <vector>
 
-#include "platform/WinApi.h"
+#include "platform/core/WinApi.h"
 
 #include <mmsystem.h>
 

@@ -15,7 +15,7 @@
 #include "engines/EncMPC/MpcFrontEnd.h"
 #include "engines/EncMPC/WaveSpool.h"
 #include "engines/EncoderCommon/PluginExport.h"
-#include "platform/WinApi.h"
+#include "platform/core/WinApi.h"
 
 namespace {
 

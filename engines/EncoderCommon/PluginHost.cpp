@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/WinApi.h"
+#include "ModuleBoundary.h"
+#include "platform/core/WinApi.h"
 
 EncoderParams::EncoderParams(const EncoderParameter* pairs, std::int32_t count) {
   if (!pairs || count <= 0) return;
@@ -104,6 +105,7 @@ void CloseCurrent() {
   try {
     current->End();
   } catch (...) {
+    TraceCaughtException("Encoder plug-in end");
   }
   current.reset();
 }
@@ -120,6 +122,7 @@ std::int32_t VARNEL_STDCALL BeginEntry(const char* path, MyID3Tag* tag, AudioFor
     current = std::move(encoder);
     return 0;
   } catch (...) {
+    TraceCaughtException("Encoder plug-in begin");
     current.reset();
     return -1;
   }
@@ -130,6 +133,7 @@ std::int32_t VARNEL_STDCALL EncodeEntry(AudioFormatRecord* format) {
     if (!current || !format) return -1;
     return current->Encode(*format) ? 0 : -1;
   } catch (...) {
+    TraceCaughtException("Encoder plug-in encode");
     return -1;
   }
 }

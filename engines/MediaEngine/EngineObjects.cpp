@@ -31,13 +31,7 @@ public:
                            keepAspect != 0)) {
       return 0;
     }
-    av_frame_free(&frame_);
-    frame_ = av_frame_alloc();
-    if (!frame_) return 0;
-    frame_->width = width;
-    frame_->height = height;
-    frame_->format = AV_PIX_FMT_YUV420P;
-    if (av_frame_get_buffer(frame_, 0) < 0) return 0;
+    if (!AllocatePicture(frame_, width, height, AV_PIX_FMT_YUV420P)) return 0;
     output_.assign(YUV420PFrameSize(width, height), 0);
     configured_ = true;
     return 1;
@@ -82,13 +76,7 @@ public:
     if (!scaler_.Configure(width, height, fromFormat, CropMargins{}, width, height, AV_PIX_FMT_BGR0, false)) {
       return 0;
     }
-    av_frame_free(&frame_);
-    frame_ = av_frame_alloc();
-    if (!frame_) return 0;
-    frame_->width = width;
-    frame_->height = height;
-    frame_->format = AV_PIX_FMT_BGR0;
-    if (av_frame_get_buffer(frame_, 0) < 0) return 0;
+    if (!AllocatePicture(frame_, width, height, AV_PIX_FMT_BGR0)) return 0;
     size_ = width * height * 4;
     return 1;
   }

@@ -125,3 +125,13 @@ bool CroppedScaler::Scale(const void* frame, AVFrame* out) {
   int rows = sws_scale(sws_, planes, strides, 0, visibleHeight, target, targetStrides);
   return rows > 0;
 }
+
+bool AllocatePicture(AVFrame*& frame, int width, int height, AVPixelFormat format) {
+  av_frame_free(&frame);
+  frame = av_frame_alloc();
+  if (!frame) return false;
+  frame->width = width;
+  frame->height = height;
+  frame->format = format;
+  return av_frame_get_buffer(frame, 0) >= 0;
+}

@@ -44,3 +44,7 @@ private:
 
 // Whether a frame of this engine format and size can be read (sizes in range, even for pfYUV420P).
 bool SourceFormatFits(int format, int width, int height);
+
+// Makes `frame` (freeing the one it held) a picture of the size and format with
+// its buffers allocated; false when FFmpeg refuses (the frame may then have no buffers).
+bool AllocatePicture(AVFrame*& frame, int width, int height, AVPixelFormat format);

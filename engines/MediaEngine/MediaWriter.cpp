@@ -299,12 +299,7 @@ std::uint8_t MediaWriter::Begin() {
                             keepAspect_)) {
       return 1;
     }
-    s.picture = av_frame_alloc();
-    if (!s.picture) return 1;
-    s.picture->width = width_;
-    s.picture->height = height_;
-    s.picture->format = s.video->pix_fmt;
-    if (av_frame_get_buffer(s.picture, 0) < 0) return 1;
+    if (!AllocatePicture(s.picture, width_, height_, s.video->pix_fmt)) return 1;
   }
 
   if (!audioEncoder_.empty()) {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/Timer.h"
-#include "platform/WinApi.h"
+#include "platform/core/Timer.h"
+#include "platform/core/WinApi.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <memory>
 #include <vector>
 
-#include "platform/Events.h"
-#include "platform/System.h"
+#include "platform/core/Events.h"
+#include "platform/core/System.h"
 
 // A repeating timer: OnTimer runs every Interval milliseconds while Enabled.
 class TRzTimer {

@@ -6,8 +6,8 @@
 #include "framed/common/RzCommon_Colors.h"
 #include "framed/graphics/RzGrafx.h"
 #include "framed/theme/RzThemeSrv.h"
-#include "platform/Bitmap.h"
-#include "platform/Math.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/core/Math.h"
 
 namespace {
 

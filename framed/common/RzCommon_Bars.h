@@ -4,7 +4,7 @@
 #pragma once
 
 #include "framed/common/RzCommon_Types.h"
-#include "platform/Canvas.h"
+#include "platform/graphics/Canvas.h"
 
 void DrawDropShadow(TCanvas* canvas, const TRect& bounds, int depth, TColor shadowColor);
 // Adjustment: lighter above 0, darker below, its size clamped to 255.

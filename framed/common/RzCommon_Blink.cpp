@@ -1,6 +1,6 @@
 #include "framed/common/RzCommon_Blink.h"
 
-#include "platform/Controls.h"
+#include "platform/controls/Controls.h"
 
 TRzBlinkingControlsList* BlinkingControls = nullptr;
 

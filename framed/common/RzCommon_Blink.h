@@ -7,7 +7,7 @@
 
 #include "framed/common/RzClock.h"
 #include "framed/common/RzCommon_Types.h"
-#include "platform/Lists.h"
+#include "platform/core/Lists.h"
 
 class TControl;
 

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "framed/common/RzCommon_Types.h"
-#include "platform/Canvas.h"
+#include "platform/graphics/Canvas.h"
 
 TRect DrawSides(TCanvas* canvas, const TRect& bounds, TColor ulColor, TColor lrColor, TSides sides);
 TRect DrawBevel(TCanvas* canvas, const TRect& bounds, TColor ulColor, TColor lrColor, int width, TSides sides);

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "platform/Math.h"
+#include "platform/core/Math.h"
 
 const TColor ULFrameColor[kFrameStyleCount] = {
     clWindow,       cl3DDkShadow, clBtnShadow, clBtnHighlight, clBtnShadow, clNone,

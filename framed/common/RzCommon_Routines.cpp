@@ -1,10 +1,10 @@
 #include "framed/common/RzCommon_Routines.h"
 
-#include "platform/Bitmap.h"
-#include "platform/Controls.h"
-#include "platform/Forms.h"
-#include "platform/ImageList.h"
-#include "platform/Math.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/controls/Controls.h"
+#include "platform/controls/Forms.h"
+#include "platform/graphics/ImageList.h"
+#include "platform/core/Math.h"
 
 namespace {
 

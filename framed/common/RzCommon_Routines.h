@@ -7,9 +7,9 @@
 #include <functional>
 
 #include "framed/common/RzCommon_Types.h"
-#include "platform/Filer.h"
-#include "platform/Geometry.h"
-#include "platform/GraphicsObjects.h"
+#include "platform/published/Reader.h"
+#include "platform/core/Geometry.h"
+#include "platform/graphics/GraphicsObjects.h"
 
 class TComponent;
 class TControl;

@@ -3,10 +3,10 @@
 // window messages.
 #pragma once
 
-#include "platform/Alignments.h"
-#include "platform/Colors.h"
-#include "platform/Events.h"
-#include "platform/WinApi.h"
+#include "platform/controls/Alignments.h"
+#include "platform/graphics/Colors.h"
+#include "platform/core/Events.h"
+#include "platform/core/WinApi.h"
 
 enum TFrameStyleEx : Byte {
   fsNone, fsFlat, fsGroove, fsBump, fsLowered, fsButtonDown, fsRaised, fsButtonUp, fsStatus, fsPopup,

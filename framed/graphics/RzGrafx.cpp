@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-#include "platform/Controls.h"
-#include "platform/Forms.h"
-#include "platform/Math.h"
+#include "platform/controls/Controls.h"
+#include "platform/controls/Forms.h"
+#include "platform/core/Math.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #pragma once
 
 #include "framed/common/RzCommon_Types.h"
-#include "platform/Bitmap.h"
-#include "platform/Canvas.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
 
 class TControl;
 

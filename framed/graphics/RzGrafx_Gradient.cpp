@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "framed/graphics/RzGrafx.h"
-#include "platform/Math.h"
+#include "platform/core/Math.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include "framed/common/RzResourceIds.h"
 #include "framed/settings/RzCommon_RegIniFile.h"
 #include "framed/startup/RzStrings.h"
-#include "platform/Controls.h"
-#include "platform/Filer.h"
-#include "platform/Published.h"
+#include "platform/controls/Controls.h"
+#include "platform/published/Reader.h"
+#include "platform/published/Published.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #pragma once
 
 #include "framed/common/RzCommon_Types.h"
-#include "platform/Component.h"
-#include "platform/Lists.h"
+#include "platform/core/Component.h"
+#include "platform/core/Lists.h"
 
 class TRzRegIniFile;
 class TFiler;

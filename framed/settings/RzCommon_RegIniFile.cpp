@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <vector>
 
-#include "platform/FileUtils.h"
-#include "platform/Forms.h"
-#include "platform/Published.h"
-#include "platform/SysUtils.h"
+#include "platform/core/FileUtils.h"
+#include "platform/controls/Forms.h"
+#include "platform/published/Published.h"
+#include "platform/core/SysUtils.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 
 #include <memory>
 
-#include "platform/Component.h"
-#include "platform/DateUtils.h"
-#include "platform/IniFiles.h"
-#include "platform/Registry.h"
+#include "platform/core/Component.h"
+#include "platform/core/DateUtils.h"
+#include "platform/io/IniFiles.h"
+#include "platform/io/Registry.h"
 
 class TStream;
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "framed/common/RzResourceIds.h"
-#include "platform/Colors.h"
+#include "platform/graphics/Colors.h"
 
 struct TRzColorEntry {
   TColor Color;

@@ -1,7 +1,7 @@
 #include "framed/startup/RzButton_Kinds.h"
 
-#include "platform/Bitmap.h"
-#include "platform/ButtonCaptions.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/controls/ButtonCaptions.h"
 
 TBitmap* KindGlyphs[kBitBtnKindCount] = {};
 String KindCaptions[kBitBtnKindCount];

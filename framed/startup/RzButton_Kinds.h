@@ -2,7 +2,7 @@
 // bit-button kind (loaded on first request) and each kind's caption.
 #pragma once
 
-#include "platform/System.h"
+#include "platform/core/System.h"
 
 class TBitmap;
 

@@ -4,7 +4,7 @@
 // Also COM's initialisation for the thread that starts the family.
 #pragma once
 
-#include "platform/WinApi.h"
+#include "platform/core/WinApi.h"
 
 class IUnknown_NRC {
 public:

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "framed/startup/RzShellIntf.h"
-#include "platform/System.h"
-#include "platform/WinApi.h"
+#include "platform/core/System.h"
+#include "platform/core/WinApi.h"
 
 // A file version: LS holds the third part (high word) and fourth (low word), MS
 // the major (high word) and minor (low word) version.

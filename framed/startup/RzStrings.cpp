@@ -1,6 +1,6 @@
 #include "framed/startup/RzStrings.h"
 
-#include "platform/WinApi.h"
+#include "platform/core/WinApi.h"
 
 String LoadRzString(unsigned id) {
   char buffer[1024];

@@ -5,7 +5,7 @@
 // their further values by number.
 #pragma once
 
-#include "platform/System.h"
+#include "platform/core/System.h"
 
 enum TThemedElement : Byte {
   teButton, teClock, teComboBox, teEdit, teExplorerBar, teHeader, teListView, teMenu, tePage, teProgress, teRebar, teScrollBar, teSpin, teStartPanel, teStatus, teTab, teTaskBand, teTaskBar, teToolBar, teToolTip, teTrackBar, teTrayNotify, teTreeview, teWindow

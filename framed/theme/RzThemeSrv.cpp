@@ -3,8 +3,8 @@
 #include <string>
 
 #include "framed/startup/RzShellUtils.h"
-#include "platform/Controls.h"
-#include "platform/Forms.h"
+#include "platform/controls/Controls.h"
+#include "platform/controls/Forms.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 
 #include "framed/theme/RzThemeElements.h"
 #include "framed/theme/RzUxTheme.h"
-#include "platform/Colors.h"
-#include "platform/Events.h"
-#include "platform/Geometry.h"
-#include "platform/WindowSubclass.h"
+#include "platform/graphics/Colors.h"
+#include "platform/core/Events.h"
+#include "platform/core/Geometry.h"
+#include "platform/controls/WindowSubclass.h"
 
 class TWinControl;
 

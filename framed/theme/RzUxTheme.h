@@ -3,7 +3,7 @@
 // the library comes from is replaceable, so tests bind a fake theme API.
 #pragma once
 
-#include "platform/WinApi.h"
+#include "platform/core/WinApi.h"
 
 #include <uxtheme.h>
 

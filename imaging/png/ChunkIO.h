@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/Streams.h"
+#include "platform/io/Streams.h"
 
 namespace png {
 

@@ -24,9 +24,9 @@
 
 #include "imaging/png/Format.h"
 #include "imaging/png/ImageStore.h"
-#include "platform/Colors.h"
-#include "platform/Streams.h"
-#include "platform/System.h"
+#include "platform/core/System.h"
+#include "platform/graphics/Colors.h"
+#include "platform/io/Streams.h"
 
 enum TUnitType { utUnknown, utMeter };
 

@@ -6,7 +6,7 @@
 
 #include "imaging/png/Format.h"
 #include "imaging/png/ImageStore.h"
-#include "platform/WinApi.h"
+#include "platform/core/WinApi.h"
 
 namespace png {
 

@@ -7,7 +7,7 @@
 #include "imaging/png/Filters.h"
 #include "imaging/png/Format.h"
 #include "imaging/png/ImageStore.h"
-#include "platform/Streams.h"
+#include "platform/io/Streams.h"
 
 namespace png {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "imaging/png/Format.h"
-#include "platform/WinApi.h"
+#include "platform/core/WinApi.h"
 
 namespace png {
 

@@ -2,7 +2,7 @@
 // the shared code throws, which each picture class turns into its own report.
 #pragma once
 
-#include "platform/System.h"
+#include "platform/core/System.h"
 
 namespace png {
 

@@ -19,8 +19,8 @@
 
 #include "imaging/png/ChunkModel.h"
 #include "imaging/png/Gamma.h"
-#include "platform/Canvas.h"
-#include "platform/Graphic.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/Graphic.h"
 
 namespace png {
 

@@ -9,7 +9,7 @@
 #include "imaging/png/ChunkModelImpl.h"
 #include "imaging/png/Draw.h"
 #include "imaging/png/Picture.h"
-#include "platform/Bitmap.h"
+#include "platform/graphics/Bitmap.h"
 
 namespace png {
 

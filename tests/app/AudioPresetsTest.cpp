@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "app/MultiLang.h"
-#include "platform/SysUtils.h"
+#include "platform/core/SysUtils.h"
 #include "tests/harness/TempProgramFolder.h"
 
 namespace {

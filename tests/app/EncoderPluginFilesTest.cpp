@@ -9,9 +9,9 @@
 
 #include "app/EncoderPlugin.h"
 #include "app/ResampleContainer.h"
-#include "platform/FileUtils.h"
-#include "platform/Streams.h"
-#include "platform/WinApi.h"
+#include "platform/core/FileUtils.h"
+#include "platform/core/WinApi.h"
+#include "platform/io/Streams.h"
 #include "tests/app/EncoderPluginDecode.h"
 #include "tests/harness/BuildFolders.h"
 #include "tests/harness/TempProgramFolder.h"

@@ -17,7 +17,7 @@
 #include "app/PluginFormatLists.h"
 #include "app/VideoProfiles.h"
 #include "app/WMVRealEncoder.h"
-#include "platform/WinApi.h"
+#include "platform/core/WinApi.h"
 #include "tests/harness/BuildFolders.h"
 
 namespace {

@@ -6,9 +6,9 @@
 
 #include "app/Myshelllib.h"
 #include "app/VideoProfiles.h"
-#include "platform/FileUtils.h"
-#include "platform/SysUtils.h"
-#include "platform/WinApi.h"
+#include "platform/core/FileUtils.h"
+#include "platform/core/SysUtils.h"
+#include "platform/core/WinApi.h"
 #include "tests/harness/SystemCallsGuard.h"
 #include "tests/harness/TempProgramFolder.h"
 

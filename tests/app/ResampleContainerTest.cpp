@@ -9,7 +9,7 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/WinApi.h"
+#include "platform/core/WinApi.h"
 #include "tests/harness/BuildFolders.h"
 
 namespace {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/FileUtils.h"
-#include "platform/WinApi.h"
+#include "platform/core/FileUtils.h"
+#include "platform/core/WinApi.h"
 #include "tests/harness/TempProgramFolder.h"
 
 namespace {

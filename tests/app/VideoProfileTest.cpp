@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/FileUtils.h"
+#include "platform/core/FileUtils.h"
 #include "tests/harness/TempProgramFolder.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "engines/RateConverter/RateConverterApi.h"
-#include "platform/WinApi.h"
+#include "platform/core/WinApi.h"
 #include "tests/harness/BuildFolders.h"
 
 namespace {

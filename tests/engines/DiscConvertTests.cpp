@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "platform/WinApi.h"
+#include "platform/core/WinApi.h"
 #include "tests/engines/DiscTestSupport.h"
 
 using namespace disctest;

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "platform/WinApi.h"
+#include "platform/core/WinApi.h"
 #include "tests/engines/DiscTestSupport.h"
 
 using namespace disctest;

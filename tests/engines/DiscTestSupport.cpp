@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "platform/WinApi.h"
+#include "platform/core/WinApi.h"
 #include "tests/harness/BuildFolders.h"
 
 namespace disctest {

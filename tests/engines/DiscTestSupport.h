@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "DiscEngine.h"
-#include "platform/System.h"
+#include "platform/core/System.h"
 
 namespace disctest {
 

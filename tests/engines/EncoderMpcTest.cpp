@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "engines/EncoderCommon/EncoderPluginInterface.h"
-#include "platform/WinApi.h"
+#include "platform/core/WinApi.h"
 #include "tests/harness/BuildFolders.h"
 #include "tests/harness/TempProgramFolder.h"
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "MediaEngine.h"
-#include "platform/WinApi.h"
+#include "platform/core/WinApi.h"
 #include "tests/harness/BuildFolders.h"
 
 namespace {

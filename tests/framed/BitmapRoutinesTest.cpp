@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "framed/graphics/RzGrafx.h"
-#include "platform/Controls.h"
-#include "platform/Forms.h"
+#include "platform/controls/Controls.h"
+#include "platform/controls/Forms.h"
 #include "tests/framed/FramedPixels.h"
 
 namespace {

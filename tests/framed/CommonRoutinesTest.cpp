@@ -4,11 +4,11 @@
 
 #include "framed/common/RzCommon_Blink.h"
 #include "framed/common/RzCommon_Routines.h"
-#include "platform/Controls.h"
-#include "platform/FormDefinition.h"
-#include "platform/Forms.h"
-#include "platform/ImageList.h"
-#include "platform/Published.h"
+#include "platform/controls/Controls.h"
+#include "platform/published/FormDefinition.h"
+#include "platform/controls/Forms.h"
+#include "platform/graphics/ImageList.h"
+#include "platform/published/Published.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 
 #include "framed/settings/RzCommon_FrameController.h"
 #include "framed/settings/RzCommon_RegIniFile.h"
-#include "platform/Controls.h"
-#include "platform/FileUtils.h"
-#include "platform/FormDefinition.h"
-#include "platform/FormsPublished.h"
-#include "platform/Published.h"
+#include "platform/controls/Controls.h"
+#include "platform/core/FileUtils.h"
+#include "platform/published/FormDefinition.h"
+#include "platform/published/FormsPublished.h"
+#include "platform/published/Published.h"
 #include "tests/harness/TempProgramFolder.h"
 
 namespace {

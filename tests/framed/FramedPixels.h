@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "platform/Bitmap.h"
+#include "platform/graphics/Bitmap.h"
 
 constexpr TColor kBackground = 0x123456;
 

@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "framed/settings/RzCommon_RegIniFile.h"
-#include "platform/FileUtils.h"
-#include "platform/Forms.h"
-#include "platform/Streams.h"
-#include "platform/Strings.h"
+#include "platform/core/FileUtils.h"
+#include "platform/controls/Forms.h"
+#include "platform/io/Streams.h"
+#include "platform/core/Strings.h"
 #include "tests/harness/TempProgramFolder.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include "framed/startup/RzShellIntf.h"
 #include "framed/startup/RzShellUtils.h"
 #include "framed/startup/RzStrings.h"
-#include "platform/Bitmap.h"
+#include "platform/graphics/Bitmap.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "framed/theme/RzThemeSrv.h"
 #include "framed/common/RzCommon_Bars.h"
-#include "platform/Timer.h"
+#include "platform/core/Timer.h"
 #include "tests/framed/FramedPixels.h"
 
 namespace {

@@ -2,6 +2,6 @@
 // as a Windows path, for tests that load the built modules.
 #pragma once
 
-#include "platform/System.h"
+#include "platform/core/System.h"
 
 String BuiltProgramFolder();  // with its trailing backslash

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "platform/SystemCalls.h"
+#include "platform/core/SystemCalls.h"
 
 class SystemCallsGuard {
 public:

@@ -4,8 +4,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/FileUtils.h"
-#include "platform/WinApi.h"
+#include "platform/core/FileUtils.h"
+#include "platform/core/WinApi.h"
 
 namespace fs = std::filesystem;
 

@@ -3,7 +3,7 @@
 // from files the test wrote. The folder and everything in it go away afterwards.
 #pragma once
 
-#include "platform/System.h"
+#include "platform/core/System.h"
 
 class TempProgramFolder {
 public:

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/System.h"
-#include "platform/WinApi.h"
+#include "platform/core/System.h"
+#include "platform/core/WinApi.h"
 
 struct CapturedPixels {
   int Width = 0;

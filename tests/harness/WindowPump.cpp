@@ -1,6 +1,6 @@
 #include "tests/harness/WindowPump.h"
 
-#include "platform/Forms.h"
+#include "platform/controls/Forms.h"
 
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
   const DWORD start = ::GetTickCount();

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "platform/Controls.h"
+#include "platform/controls/Controls.h"
 
 // Handles messages until `done` answers true or `timeoutMs` passed; answers
 // whether `done` came true.

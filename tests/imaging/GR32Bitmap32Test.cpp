@@ -3,7 +3,7 @@
 
 #include "GR32BindingFixture.h"
 #include "imaging/GR32_Math.h"
-#include "platform/Streams.h"
+#include "platform/io/Streams.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "imaging/GR32.h"
-#include "platform/WinApi.h"
+#include "platform/core/WinApi.h"
 
 namespace {
 

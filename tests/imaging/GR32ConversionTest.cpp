@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "imaging/GR32.h"
-#include "platform/Bitmap.h"
-#include "platform/Canvas.h"
-#include "platform/Icon.h"
-#include "platform/Picture.h"
-#include "platform/Streams.h"
-#include "platform/WinApi.h"
+#include "platform/core/WinApi.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/Icon.h"
+#include "platform/graphics/Picture.h"
+#include "platform/io/Streams.h"
 
 namespace {
 

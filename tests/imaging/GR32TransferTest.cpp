@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "GR32BindingFixture.h"
-#include "platform/WinApi.h"
+#include "platform/core/WinApi.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <functional>
 #include <vector>
 
-#include "platform/Colors.h"
-#include "platform/Streams.h"
+#include "platform/graphics/Colors.h"
+#include "platform/io/Streams.h"
 
 namespace pngtest {
 

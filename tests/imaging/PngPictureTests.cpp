@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "imaging/pngimage.h"
-#include "platform/Picture.h"
+#include "platform/graphics/Picture.h"
 #include "tests/harness/TempProgramFolder.h"
 #include "tests/imaging/PngFixtures.h"
 

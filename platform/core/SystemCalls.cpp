@@ -1,0 +1,31 @@
+#include "platform/core/SystemCalls.h"
+
+namespace {
+
+TSystemCalls RealSystemCalls() {
+  TSystemCalls calls;
+  calls.MessageBox = [](HWND owner, const String& text, const String& caption, UINT flags) {
+    return ::MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
+  };
+  calls.ShellExecute = [](HWND owner, const String& verb, const String& file, const String& parameters,
+                          const String& folder, int show) {
+    return ::ShellExecuteA(owner, verb.empty() ? nullptr : verb.c_str(), file.c_str(),
+                           parameters.empty() ? nullptr : parameters.c_str(),
+                           folder.empty() ? nullptr : folder.c_str(), show);
+  };
+  calls.ExitWindowsEx = [](UINT flags, DWORD reason) { return ::ExitWindowsEx(flags, reason); };
+  calls.GetOpenFileName = [](OPENFILENAMEA* request) { return ::GetOpenFileNameA(request); };
+  calls.GetSaveFileName = [](OPENFILENAMEA* request) { return ::GetSaveFileNameA(request); };
+  calls.BrowseForFolder = [](BROWSEINFOA* request) { return ::SHBrowseForFolderA(request); };
+  calls.ChooseColor = [](CHOOSECOLORA* request) { return ::ChooseColorA(request); };
+  return calls;
+}
+
+}  // namespace
+
+TSystemCalls& SystemCalls() {
+  static TSystemCalls calls = RealSystemCalls();
+  return calls;
+}
+
+void RestoreSystemCalls() { SystemCalls() = RealSystemCalls(); }

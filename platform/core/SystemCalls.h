@@ -1,0 +1,29 @@
+// The system calls that show a modal box, leave the program or touch the user's
+// machine go through these replaceable hooks, so a test can answer or record them
+// instead of making them for real. Each hook starts bound to the real call.
+#pragma once
+
+#include <functional>
+
+#include "platform/core/System.h"
+#include "platform/core/WinApi.h"
+
+#include <commdlg.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+struct TSystemCalls {
+  std::function<int(HWND owner, const String& text, const String& caption, UINT flags)> MessageBox;
+  std::function<HINSTANCE(HWND owner, const String& verb, const String& file, const String& parameters,
+                          const String& folder, int show)>
+      ShellExecute;
+  std::function<BOOL(UINT flags, DWORD reason)> ExitWindowsEx;
+  std::function<BOOL(OPENFILENAMEA* request)> GetOpenFileName;
+  std::function<BOOL(OPENFILENAMEA* request)> GetSaveFileName;
+  std::function<LPITEMIDLIST(BROWSEINFOA* request)> BrowseForFolder;
+  std::function<BOOL(CHOOSECOLORA* request)> ChooseColor;
+};
+
+// The hooks in force; replace members to intercept, RestoreSystemCalls to undo.
+TSystemCalls& SystemCalls();
+void RestoreSystemCalls();

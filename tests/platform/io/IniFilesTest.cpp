@@ -1,0 +1,147 @@
+#include "platform/io/IniFiles.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/core/FileUtils.h"
+#include "tests/harness/TempProgramFolder.h"
+
+namespace {
+
+const char kSettings[] =
+    "; settings written by hand\r\n"
+    "[Settings]\r\n"
+    "  OutputPath = C:\\Out  \r\n"
+    "Quoted=\"  spaced  \"\r\n"
+    "Single='x'\r\n"
+    "Count=12\r\n"
+    "Count=99\r\n"
+    "Broken=12abc\r\n"
+    "Hex=$1F\r\n"
+    "Ratio=23.97\r\n"
+    "\r\n"
+    "[settings]\r\n"
+    "Count=7\r\n"
+    "Extra=1\r\n"
+    "\r\n"
+    "[LastSettings]\r\n"
+    "Format=MP3\r\n";
+
+class IniFileTest : public testing::Test {
+protected:
+  String Path() { return folder.Path() + "DUZORERAVE.ini"; }
+  TempProgramFolder folder;
+};
+
+}  // namespace
+
+TEST_F(IniFileTest, ReadsAsTheProfileFunctionsDo) {
+  folder.Write("DUZORERAVE.ini", kSettings);
+  TIniFile ini(Path());
+  struct Case {
+    const char* section;
+    const char* key;
+    const char* expected;
+  } cases[] = {
+      {"Settings", "OutputPath", "C:\\Out"},    // blanks around name and value dropped
+      {"SETTINGS", "outputpath", "C:\\Out"},    // names compare without case
+      {"Settings", "Quoted", "  spaced  "},     // matching quotes removed, inner blanks kept
+      {"Settings", "Single", "x"},
+      {"Settings", "Count", "12"},              // first occurrence wins
+      {"Settings", "Extra", "<default>"},       // a repeated section is not searched
+      {"LastSettings", "Format", "MP3"},
+      {"Nowhere", "Format", "<default>"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ini.ReadString(c.section, c.key, "<default>"), c.expected) << c.key;
+}
+
+TEST_F(IniFileTest, TypedReadsFallBackToTheDefault) {
+  folder.Write("DUZORERAVE.ini", kSettings);
+  TIniFile ini(Path());
+  EXPECT_EQ(ini.ReadInteger("Settings", "Count", -1), 12);
+  EXPECT_EQ(ini.ReadInteger("Settings", "Broken", -1), -1);
+  EXPECT_EQ(ini.ReadInteger("Settings", "Hex", -1), 31);
+  EXPECT_EQ(ini.ReadInteger("Settings", "Missing", 5), 5);
+  EXPECT_DOUBLE_EQ(ini.ReadFloat("Settings", "Ratio", 0), 23.97);
+  EXPECT_DOUBLE_EQ(ini.ReadFloat("Settings", "Broken", 1.5), 1.5);
+  EXPECT_TRUE(ini.ReadBool("Settings", "Count", false));
+  EXPECT_FALSE(ini.ReadBool("Settings", "Missing", false));
+  EXPECT_TRUE(ini.ValueExists("Settings", "Ratio"));
+  EXPECT_FALSE(ini.ValueExists("Settings", "Missing"));
+  EXPECT_TRUE(ini.SectionExists("lastsettings"));
+}
+
+TEST_F(IniFileTest, ListsSectionsAndKeysInFileOrder) {
+  folder.Write("DUZORERAVE.ini", kSettings);
+  TIniFile ini(Path());
+  TStringList list;
+  ini.ReadSections(&list);
+  EXPECT_EQ(list.Text(), "Settings\r\nLastSettings\r\n");
+  ini.ReadSection("Settings", &list);
+  EXPECT_EQ(list.Text(), "OutputPath\r\nQuoted\r\nSingle\r\nCount\r\nBroken\r\nHex\r\nRatio\r\n");
+  ini.ReadSectionValues("LastSettings", &list);
+  EXPECT_EQ(list.Text(), "Format=MP3\r\n");
+}
+
+TEST_F(IniFileTest, WritingOneKeyLeavesEveryOtherByteAlone) {
+  folder.Write("DUZORERAVE.ini", kSettings);
+  TIniFile ini(Path());
+  ini.WriteString("Settings", "Ratio", "4");
+  String expected = kSettings;
+  expected.replace(expected.find("Ratio=23.97"), 11, "Ratio=4");
+  EXPECT_EQ(folder.Read("DUZORERAVE.ini"), expected);
+
+  ini.WriteInteger("LastSettings", "Index", 3);  // new key: after the section's last line
+  expected += "Index=3\r\n";
+  EXPECT_EQ(folder.Read("DUZORERAVE.ini"), expected);
+
+  ini.WriteBool("New", "Flag", true);  // new section at the end
+  expected += "[New]\r\nFlag=1\r\n";
+  EXPECT_EQ(folder.Read("DUZORERAVE.ini"), expected);
+}
+
+TEST_F(IniFileTest, NewKeyGoesBeforeTheBlankLineThatEndsItsSection) {
+  folder.Write("a.ini", "[A]\r\nx=1\r\n\r\n[B]\r\ny=2");
+  TIniFile ini(folder.Path() + "a.ini");
+  ini.WriteString("A", "z", "3");
+  ini.WriteString("B", "w", "4");
+  EXPECT_EQ(folder.Read("a.ini"), "[A]\r\nx=1\r\nz=3\r\n\r\n[B]\r\ny=2\r\nw=4\r\n");
+}
+
+TEST_F(IniFileTest, FloatsAreWrittenWithFifteenDigitsAndAPoint) {
+  TIniFile ini(Path());
+  ini.WriteFloat("S", "a", 23.97);
+  ini.WriteFloat("S", "b", 4);
+  ini.WriteFloat("S", "c", 1.0 / 3);
+  EXPECT_EQ(folder.Read("DUZORERAVE.ini"), "[S]\r\na=23.97\r\nb=4\r\nc=0.333333333333333\r\n");
+}
+
+TEST_F(IniFileTest, EraseSectionAndDeleteKey) {
+  folder.Write("a.ini", "[A]\r\nx=1\r\ny=2\r\n[B]\r\nz=3\r\n");
+  TIniFile ini(folder.Path() + "a.ini");
+  ini.DeleteKey("A", "x");
+  EXPECT_EQ(folder.Read("a.ini"), "[A]\r\ny=2\r\n[B]\r\nz=3\r\n");
+  ini.EraseSection("A");
+  EXPECT_EQ(folder.Read("a.ini"), "[B]\r\nz=3\r\n");
+  ini.DeleteKey("Missing", "x");
+  EXPECT_EQ(folder.Read("a.ini"), "[B]\r\nz=3\r\n");
+}
+
+TEST_F(IniFileTest, AFailedWriteIsReportedAndLosesNothing) {
+  folder.Write("a.ini", "[A]\r\nx=1\r\n");
+  // A folder in the way of the temporary file makes the write fail.
+  ASSERT_TRUE(ForceDirectories(folder.Path() + "a.ini.tmp~"));
+  TIniFile ini(folder.Path() + "a.ini");
+  EXPECT_THROW(ini.WriteString("A", "x", "2"), EIniFileException);
+  EXPECT_EQ(folder.Read("a.ini"), "[A]\r\nx=1\r\n");
+  EXPECT_THROW(TIniFile(folder.Path() + "no\\such\\folder.ini").WriteString("A", "x", "1"), EIniFileException);
+}
+
+TEST_F(IniFileTest, MemIniFileWritesOnlyOnUpdate) {
+  folder.Write("a.ini", "[A]\r\nx='1'\r\n");
+  TMemIniFile ini(folder.Path() + "a.ini");
+  EXPECT_EQ(ini.ReadString("A", "x", ""), "'1'");  // quotes are kept in memory files
+  ini.WriteString("A", "y", "2");
+  EXPECT_EQ(folder.Read("a.ini"), "[A]\r\nx='1'\r\n");
+  ini.UpdateFile();
+  EXPECT_EQ(folder.Read("a.ini"), "[A]\r\nx='1'\r\ny=2\r\n");
+}
