@@ -6,6 +6,7 @@
 
 #include "platform/core/FileUtils.h"
 #include "platform/controls/Forms.h"
+#include "platform/published/CorePublished.h"
 #include "platform/published/Published.h"
 #include "platform/core/SysUtils.h"
 

@@ -8,6 +8,7 @@
 #include "platform/published/FormDefinition.h"
 #include "platform/controls/Forms.h"
 #include "platform/graphics/ImageList.h"
+#include "platform/published/CorePublished.h"
 #include "platform/published/Published.h"
 
 namespace {

@@ -9,6 +9,7 @@
 #include "platform/controls/Controls.h"
 #include "platform/core/FileUtils.h"
 #include "platform/published/FormDefinition.h"
+#include "platform/published/ControlsPublished.h"
 #include "platform/published/FormsPublished.h"
 #include "platform/published/Published.h"
 #include "tests/harness/TempProgramFolder.h"
