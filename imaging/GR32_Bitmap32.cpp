@@ -9,6 +9,7 @@
 #include "imaging/GR32_Math.h"
 #include "imaging/GR32_Resamplers.h"
 #include "imaging/GR32_System.h"
+#include "platform/Filer.h"
 #include "platform/GraphicsObjects.h"
 #include "platform/Math.h"
 #include "platform/WinApi.h"
@@ -556,3 +557,9 @@ struct BitmapStartup {
   }
 } bitmapStartup;
 }  // namespace
+
+void TBitmap32::DefineProperties(TFiler* filer) {
+  filer->DefineBinaryProperty(
+      "Data", [this](TStream& stream) { ReadData(&stream); }, [this](TStream& stream) { WriteData(&stream); },
+      !Empty());
+}
