@@ -158,6 +158,8 @@ void TCustomPaintBox32::SetBounds(int left, int top, int width, int height) {
 void TCustomPaintBox32::Loaded() {
   bufferValid_ = false;
   TCustomControl::Loaded();
+  // A size read from a definition reaches no Resize: the buffer follows it here.
+  ResizeBuffer();
 }
 
 void TCustomPaintBox32::Resize() {
