@@ -164,7 +164,9 @@ void TCustomPaintBox32::Loaded() {
 
 void TCustomPaintBox32::Resize() {
   ResizeBuffer();
-  bufferValid_ = false;
+  // A new viewport is painted whole, also when the buffer kept its size: the
+  // uncovered part holds nothing yet.
+  ForceFullInvalidate();
   TCustomControl::Resize();
 }
 

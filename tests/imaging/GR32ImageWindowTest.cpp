@@ -149,6 +149,27 @@ TEST(GR32ImageWindow, AChangedAreaIsRepaintedAlone) {
   }
 }
 
+// A resized buffer holds nothing yet: the first paint after it covers the whole
+// view even when a changed area is listed.
+TEST(GR32ImageWindow, AfterAResizeTheWholeViewIsRepainted) {
+  PreviewForm f;
+  std::vector<TRect> clips;
+  f.image->PaintStages()->Add()->StageKind = PaintStageCustom;
+  f.image->OnPaintStage =
+      TPaintStageEvent::Function([&clips](TObject*, TBitmap32* dest, Cardinal) { clips.push_back(dest->ClipRect()); });
+  f.image->SetScaleMode(smNormal);
+  f.image->SetRepaintMode(rmDirect);
+  f.Shown();
+  f.image->SetBounds(0, 0, 300, 220);  // beyond the buffer's slack: a new buffer
+  clips.clear();
+  f.image->Bitmap()->FillRect(20, 20, 30, 30, 0xFF000000u | kRed);
+  ASSERT_TRUE(PumpUntil([&clips] { return !clips.empty(); }));
+  EXPECT_EQ(clips.front(), TRect(0, 0, 300, 220));
+  const CapturedPixels shown = f.Shown();
+  EXPECT_EQ(shown.At(299, 219), kBackground);
+  EXPECT_EQ(shown.At(100 + 25, 80 + 25), kRed);
+}
+
 struct MouseRecord {
   const char* what;
   TCustomLayer* layer;
@@ -216,6 +237,70 @@ TEST(GR32ImageWindow, TheTopmostLayerKeepsTheMouseUntilItsButtonIsUp) {
   EXPECT_EQ(f.image->Layers()->MouseListener(), nullptr);
   EXPECT_FALSE(f.image->MouseCapture());
   Screen.SetCursor(crDefault);
+}
+
+// The paint box, which no window of the program creates: read from a definition,
+// painted by its OnPaintBuffer handler, and flushed by hand.
+const char* const kPaintBoxForm = R"(object BoxForm: TForm
+  Left = 0
+  Top = 0
+  Width = 200
+  Height = 160
+  object Box: TPaintBox32
+    Left = 0
+    Top = 0
+    Width = 120
+    Height = 90
+    Options = [pboWantArrowKeys]
+    RepaintMode = rmFull
+    OnPaintBuffer = BoxPaintBuffer
+  end
+end
+)";
+
+struct BoxPainter {
+  TColor32 colour = 0xFF0000FF;
+  int paints = 0;
+  void BoxPaintBuffer(TObject* sender) {
+    ++paints;
+    auto* box = static_cast<TPaintBox32*>(sender);
+    box->Buffer()->BeginUpdate();
+    box->Buffer()->Clear(colour);
+    box->Buffer()->EndUpdate();
+  }
+};
+
+TEST(GR32ImageWindow, APaintBoxFromADefinitionPaintsAndFlushes) {
+  PublishImagingClasses();
+  BoxPainter painter;
+  TFormBindings bindings;
+  bindings.Handler("BoxPaintBuffer", &painter, &BoxPainter::BoxPaintBuffer);
+  TForm form(nullptr);
+  ReadComponentText(&form, kPaintBoxForm, bindings);
+  auto* box = dynamic_cast<TPaintBox32*>(form.FindComponent("Box"));
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->Options(), TPaintBoxOptions(pboWantArrowKeys));
+  EXPECT_EQ(box->Perform(WM_GETDLGCODE) & DLGC_WANTARROWS, DLGC_WANTARROWS);
+  form.Show();
+  form.Update();
+  PumpMessages();
+  EXPECT_GE(painter.paints, 1);
+  EXPECT_EQ(CaptureClient(box->Handle()).At(119, 89), 0x0000FFu);
+
+  painter.colour = 0xFF00FF00;
+  box->Invalidate();
+  box->Update();
+  EXPECT_EQ(CaptureClient(box->Handle()).At(60, 45), 0x00FF00u);
+
+  // Drawn into the buffer and copied by hand: no paint runs.
+  const int paints = painter.paints;
+  box->Buffer()->FillRect(10, 10, 20, 20, 0xFFFF0000);
+  box->Flush(TRect{10, 10, 20, 20});
+  ::GdiFlush();
+  const CapturedPixels shown = CaptureClient(box->Handle());
+  EXPECT_EQ(shown.At(15, 15), 0xFF0000u);
+  EXPECT_EQ(shown.At(25, 25), 0x00FF00u);
+  EXPECT_EQ(painter.paints, paints);
 }
 
 }  // namespace
