@@ -261,7 +261,10 @@ private:
   void BitmapAreaChangeHandler(TObject* sender, const TRect& area, Cardinal info);
   void BitmapDirectAreaChangeHandler(TObject* sender, const TRect& area, Cardinal info);
   void LayerCollectionChangeHandler(TObject* sender) { Changed(); }
-  void LayerCollectionGDIUpdateHandler(TObject* sender) { Paint(); }
+  // Paints at once; a control without a window has nothing to paint on.
+  void LayerCollectionGDIUpdateHandler(TObject* sender) {
+    if (HandleAllocated()) Paint();
+  }
   void LayerCollectionGetViewportScaleHandler(TObject* sender, float& scaleX, float& scaleY);
   void LayerCollectionGetViewportShiftHandler(TObject* sender, float& shiftX, float& shiftY);
 
