@@ -3,7 +3,10 @@
 // list, OnBitmapResize, PaintTo; and the paint box's back buffer.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <memory>
+#include <thread>
 
 #include "imaging/GR32_Image.h"
 #include "platform/WinApi.h"
@@ -184,6 +187,30 @@ TEST(GR32Image, PaintToRunsTheRunTimeStagesOnly) {
   EXPECT_EQ(target.GetPixel(5, 5), 0xFF0000FFu) << "the background in the control's colour";
   EXPECT_EQ(image->RepaintMode(), rmDirect);
   EXPECT_FALSE(image->PaintingToTarget());
+}
+
+// A frame filled under the bitmap's lock on another thread is drawn whole: the
+// draw-bitmap stage waits for the lock.
+TEST(GR32Image, AFrameFilledUnderTheLockIsNeverDrawnHalfWritten) {
+  auto image = MakeImage(16, 16, 16, 16);
+  image->Bitmap()->Clear(0xFF000000);
+  std::atomic<bool> halfWritten{false};
+  std::thread writer([&] {
+    image->Bitmap()->Lock();
+    TColor32* bits = image->Bitmap()->Bits();  // written without notifications: no control is touched here
+    std::fill(bits, bits + 16 * 8, 0xFFFFFFFFu);
+    halfWritten = true;
+    ::Sleep(100);
+    std::fill(bits + 16 * 8, bits + 16 * 16, 0xFFFFFFFFu);
+    image->Bitmap()->Unlock();
+  });
+  while (!halfWritten) ::Sleep(1);
+  TBitmap32 target;
+  target.SetSize(16, 16);
+  image->PaintTo(&target, TRect{0, 0, 16, 16});
+  writer.join();
+  EXPECT_EQ(target.GetPixel(0, 0), 0xFFFFFFFFu);
+  EXPECT_EQ(target.GetPixel(15, 15), 0xFFFFFFFFu) << "the lower half was written before the picture was drawn";
 }
 
 // ---------------------------------------------------------------------------
