@@ -54,6 +54,7 @@ String PreviewFormText() {
     ParentColor = False
     Scale = 1.000000000000000000
     ScaleMode = smStretch
+    OnInitStages = ImageInitStages
   end
 end
 )";
@@ -62,16 +63,20 @@ end
 struct PreviewForm {
   std::unique_ptr<TForm> form;
   TImage32* image = nullptr;
+  int initStages = 0;
 
   PreviewForm() {
     PublishImagingClasses();
     form = std::make_unique<TForm>(nullptr);
-    ReadComponentText(form.get(), PreviewFormText());
+    TFormBindings bindings;
+    bindings.Handler("ImageInitStages", this, &PreviewForm::ImageInitStages);
+    ReadComponentText(form.get(), PreviewFormText(), bindings);
     image = dynamic_cast<TImage32*>(form->FindComponent("PreviewImage"));
     form->Show();
     form->Update();
     PumpMessages();
   }
+  void ImageInitStages(TObject*) { ++initStages; }
   CapturedPixels Shown() {
     image->Update();
     PumpMessages();
@@ -88,6 +93,7 @@ TEST(GR32ImageWindow, TheDefinitionGivesThePreviewsSettings) {
   EXPECT_EQ(f.image->Bitmap()->Width(), 100);
   EXPECT_EQ(f.image->Bitmap()->Height(), 60);
   EXPECT_EQ(f.image->Bitmap()->ResamplerClassName(), "TNearestResampler");
+  EXPECT_EQ(f.initStages, 1) << "once, after the definition was read";
   EXPECT_GE(f.image->Buffer()->Width(), 285) << "the back buffer follows the size read";
   EXPECT_GE(f.image->Buffer()->Height(), 204);
   const String written = WriteComponentText(f.form.get());
