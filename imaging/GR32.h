@@ -346,6 +346,8 @@ protected:
   virtual void HandleChanged();
   void CanvasChanged(TObject*) { Changed(); }
   void AssignTo(TPersistent* dest) const override;
+  // Streams the pixels as the binary property "Data" (ReadData / WriteData).
+  void DefineProperties(TFiler* filer) override;
 
 private:
   // From a platform bitmap, graphic or picture holder; false for other sources.

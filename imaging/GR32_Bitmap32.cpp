@@ -12,6 +12,7 @@
 #include "platform/core/Math.h"
 #include "platform/core/WinApi.h"
 #include "platform/graphics/GraphicsObjects.h"
+#include "platform/published/Filer.h"
 
 // ---------------------------------------------------------------------------
 // Persistent bases
@@ -556,3 +557,9 @@ struct BitmapStartup {
   }
 } bitmapStartup;
 }  // namespace
+
+void TBitmap32::DefineProperties(TFiler* filer) {
+  filer->DefineBinaryProperty(
+      "Data", [this](TStream& stream) { ReadData(&stream); }, [this](TStream& stream) { WriteData(&stream); },
+      !Empty());
+}

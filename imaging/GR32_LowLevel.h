@@ -39,6 +39,8 @@ extern TFillLongword FillLongword;
 void FillLongwordPlain(void* dest, Integer count, Cardinal value);
 void FillLongwordPacked(void* dest, Integer count, Cardinal value);
 void FillWord(void* dest, Integer count, Word value);
+// Overlapping blocks are copied as by memmove, in either direction: a first-word-first
+// copy would smear the first word forward when dest lies above source.
 void MoveLongword(const void* source, void* dest, Integer count);
 void MoveWord(const void* source, void* dest, Integer count);
 

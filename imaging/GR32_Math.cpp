@@ -19,10 +19,13 @@ TFixed OneOver(TFixed value) {
   return TFixed(q);
 }
 
+// Signed: a negative value has no root and answers 0. rest, bit and root stay
+// non-negative, so rest >= bit + root is tested without overflow.
 TFixed FixedSqrtLP(TFixed value) {
+  if (value < 0) return 0;
   Integer root = 0, rest = value, bit = 0x40000000;
   for (int i = 0; i < 16; ++i) {
-    if (rest - bit >= 0 && rest - bit - root >= 0) {
+    if (rest >= bit && rest - bit >= root) {
       rest = rest - bit - root;
       root = Integer(Cardinal(root) >> 1) | bit;
     } else {
@@ -78,8 +81,9 @@ Integer GR32MulDiv(Integer multiplicand, Integer multiplier, Integer divisor) {
   if (2 * (p >> 32) >= d) return -1;
   std::uint64_t q = p / d, r = p % d;
   if (d - r <= r) ++q;
-  if (q > 0x7FFFFFFFu) return -1;
-  return negative ? -Integer(q) : Integer(q);
+  // A negative quotient may reach -2^31, one more than the largest positive one.
+  if (q > (negative ? 0x80000000u : 0x7FFFFFFFu)) return -1;
+  return negative ? Integer(-Int64(q)) : Integer(q);
 }
 
 Integer PrevPowerOf2(Integer value) {

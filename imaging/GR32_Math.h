@@ -12,13 +12,14 @@ TFixed FixedDiv(TFixed a, TFixed b);
 // 1 / value in 16.16; 0 answers the largest positive value.
 TFixed OneOver(TFixed value);
 inline TFixed FixedSqr(TFixed value) { return FixedMul(value, value); }
+// Square root by bits, low precision (8 fraction bits); a negative value gives 0.
 TFixed FixedSqrtLP(TFixed value);
 TFixed FixedSqrtHP(TFixed value);
 inline TFixed FixedCombine(TFixed w, TFixed x, TFixed y) { return y + FixedMul(x - y, w); }
 void SinCos(float theta, float& sin, float& cos);
 void SinCos(float theta, float radius, float& sin, float& cos);
 // |a * b| / |c| rounded half away from zero with the sign of the three; -1 when the
-// quotient does not fit or c is 0. Named apart from the platform's MulDiv.
+// quotient does not fit or c is 0. A negative quotient of exactly -2^31 fits. Named apart from the platform's MulDiv.
 Integer GR32MulDiv(Integer multiplicand, Integer multiplier, Integer divisor);
 inline bool IsPowerOf2(Integer value) { return (value & (value - 1)) == 0; }
 // The highest set bit alone; 0 for 0.

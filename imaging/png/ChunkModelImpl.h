@@ -314,7 +314,10 @@ bool ChunktRNS<S>::LoadFromStream(TStream& stream, const String& chunkName, Card
   if (colorType == kGray || colorType == kRgb) {
     BitTransparency = true;
   } else if (colorType == kPalette) {
-    // One colour key: exactly one entry fully transparent and the rest opaque.
+    // One colour key: exactly one entry fully transparent and the rest opaque. Any
+    // other table (a value between 0 and 255, or no 0 at all) is drawn with partial
+    // alpha: counted as a colour key it would draw those entries opaque, and with no
+    // 0 entry make black vanish.
     Cardinal clear = 0, opaque = 0;
     for (Cardinal i = 0; i < size; ++i) {
       if (PaletteValues[i] == 0) ++clear;

@@ -6,6 +6,7 @@
 
 #include "imaging/GR32.h"
 #include "imaging/GR32_Blend.h"
+#include "imaging/GR32_MicroTiles.h"
 #include "imaging/GR32_Resamplers.h"
 #include "imaging/GR32_System.h"
 
@@ -13,12 +14,16 @@ inline void BindAll(bool packed) {
   BindBlendFunctions(packed, packed);
   BindInterpolator(packed);
   BindResamplerFunctions(packed);
+  BindMicroTilesFunctions(packed);
 }
 
 class GR32Binding : public ::testing::TestWithParam<bool> {
 protected:
   void SetUp() override { BindAll(GetParam()); }
-  void TearDown() override { BindAll(HasMMX()); }
+  void TearDown() override {
+    BindAll(HasMMX());
+    BindMicroTilesFunctions(HasEMMX());
+  }
   bool Packed() const { return GetParam(); }
 };
 

@@ -71,6 +71,10 @@ TEST(GR32LowLevel, FillAndMove) {
   MoveLongword(cells.data() + 1, cells.data(), 4);
   EXPECT_EQ(cells, (std::vector<Cardinal>{2, 3, 4, 5, 5}));
   MoveLongword(cells.data(), cells.data(), 5);
+  // Dest above source: copied like memmove, not smeared from the first word.
+  cells = {1, 2, 3, 4, 5};
+  MoveLongword(cells.data(), cells.data() + 1, 4);
+  EXPECT_EQ(cells, (std::vector<Cardinal>{1, 1, 2, 3, 4}));
   std::vector<Word> words(3, 0);
   FillWord(words.data(), 2, 0xABCD);
   EXPECT_EQ(words, (std::vector<Word>{0xABCD, 0xABCD, 0}));
@@ -97,6 +101,10 @@ TEST(GR32Math, FixedPoint) {
       {"FixedSqr(1.5)", FixedSqr(98304), 147456},
       {"FixedSqrtLP(4)", FixedSqrtLP(4 << 16), 2 << 16},
       {"FixedSqrtHP(2)", FixedSqrtHP(2 << 16), 92681},  // floor(sqrt(2) * 65536)
+      {"FixedSqrtLP(32767.99)", FixedSqrtLP(INT_MAX), 11863040},
+      // The low-precision root compares signed: a negative value has none.
+      {"FixedSqrtLP(0x80000005)", FixedSqrtLP(TFixed(0x80000005u)), 0},
+      {"FixedSqrtLP(-1)", FixedSqrtLP(-1), 0},
       {"FixedCombine(0.25, 4, 0)", FixedCombine(16384, 4 << 16, 0), 1 << 16},
       // Division by zero is guarded: the largest value of the dividend's sign.
       {"FixedDiv(1, 0)", FixedDiv(65536, 0), INT_MAX},
@@ -115,6 +123,12 @@ TEST(GR32Math, IntegerRoutines) {
       {"MulDiv(5, 3, 2)", GR32MulDiv(5, 3, 2), 8},       {"MulDiv(-5, 3, 2)", GR32MulDiv(-5, 3, 2), -8},
       {"MulDiv(1, 1, 0)", GR32MulDiv(1, 1, 0), -1},      {"MulDiv(7, 1, 3)", GR32MulDiv(7, 1, 3), 2},
       {"MulDiv(big)", GR32MulDiv(INT_MAX, INT_MAX, 1), -1},
+      // -2^31 fits a negative quotient; +2^31 does not fit a positive one.
+      {"MulDiv(-2^31, 1, 1)", GR32MulDiv(INT_MIN, 1, 1), INT_MIN},
+      {"MulDiv(-2^31, 3, 3)", GR32MulDiv(INT_MIN, 3, 3), INT_MIN},
+      {"MulDiv(65536, -32768, 1)", GR32MulDiv(65536, -32768, 1), INT_MIN},
+      {"MulDiv(65536, 32768, 1)", GR32MulDiv(65536, 32768, 1), -1},
+      {"MulDiv(-2^31, -1, 1)", GR32MulDiv(INT_MIN, -1, 1), -1},
       {"NextPowerOf2(5)", NextPowerOf2(5), 8},           {"NextPowerOf2(8)", NextPowerOf2(8), 8},
       {"NextPowerOf2(0)", NextPowerOf2(0), 1},           {"PrevPowerOf2(5)", PrevPowerOf2(5), 4},
       {"PrevPowerOf2(0)", PrevPowerOf2(0), 0},           {"IsPowerOf2(0)", IsPowerOf2(0), 1},

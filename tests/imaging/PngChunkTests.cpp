@@ -4,6 +4,7 @@
 
 #include "imaging/png/Crc.h"
 #include "imaging/pngimage.h"
+#include "imaging/sppngimage.h"
 #include "tests/imaging/PngFixtures.h"
 
 using namespace pngtest;
@@ -154,6 +155,43 @@ TEST(PngChunks, ImageDataAfterTheFirstRunIsSkipped) {
   png.LoadFromStream(stream);
   EXPECT_EQ(png.GetPixels(0, 1), TColor(0x090909));
   EXPECT_EQ(png.Chunks().Count(), 4u);
+}
+
+// Transparency mode of a 2 x 2 four-entry palette picture with the given tRNS
+// values: 0 none, 1 bit (colour key), 2 partial.
+template <class Png>
+int PaletteTransparency(const Bytes& trns) {
+  Png png;
+  TMemoryStream stream;
+  Fill(stream, PngBuilder()
+                   .Ihdr(2, 2, 8, 3)
+                   .Chunk("PLTE", PlteData(4))
+                   .Chunk("tRNS", trns)
+                   .Idat(Compress({0, 0, 1, 0, 2, 3}))
+                   .End()
+                   .Data());
+  png.LoadFromStream(stream);
+  return int(png.TransparencyMode());
+}
+
+TEST(PngChunks, PaletteTransparencyIsAColourKeyOnlyForOneClearEntryAmongOpaqueOnes) {
+  struct Case {
+    const char* table;
+    Bytes trns;
+    int mode;
+  } cases[] = {
+      {"0,255,255,255", {0, 255, 255, 255}, 1},
+      {"255,0 (the rest opaque by default)", {255, 0}, 1},
+      // A half-transparent entry must blend, not be drawn opaque; with no 0 entry
+      // a colour key would make black vanish.
+      {"255,128,255", {255, 128, 255}, 2},
+      {"128", {128}, 2},
+      {"0,0,255", {0, 0, 255}, 2},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(PaletteTransparency<TPNGObject>(c.trns), c.mode) << "picture class " << c.table;
+    EXPECT_EQ(PaletteTransparency<TspPngImage>(c.trns), c.mode) << "skin class " << c.table;
+  }
 }
 
 TEST(PngChunks, ListAddPlacesChunksInPngOrder) {
