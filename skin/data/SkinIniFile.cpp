@@ -1,0 +1,55 @@
+#include "skin/data/SkinIniFile.h"
+
+#include "platform/Streams.h"
+#include "platform/SysUtils.h"
+
+namespace {
+
+String IndexKey(const String& section, const String& key) { return LowerCase(section) + "\n" + LowerCase(key); }
+
+String ReadText(const String& fileName) {
+  String text;
+  if (!ReadFileToString(fileName, text)) text.clear();
+  return text;
+}
+
+}  // namespace
+
+TSkinIniFile::TSkinIniFile(const String& fileName) : TSkinIniFile(ReadText(fileName), true) {}
+
+TSkinIniFile::TSkinIniFile(const String& text, bool stripQuotes) : TDocumentIniFile(String()), stripQuotes_(stripQuotes) {
+  document_.Parse(text);
+}
+
+// The first occurrence of a section and of a key wins, as in the document.
+void TSkinIniFile::BuildIndex() {
+  index_.clear();
+  for (const String& section : document_.Sections())
+    for (const auto& [key, value] : document_.Values(section)) index_.emplace(IndexKey(section, key), value);
+  indexed_ = true;
+}
+
+String TSkinIniFile::ReadString(const String& section, const String& key, const String& defaultValue) {
+  if (!indexed_) BuildIndex();
+  auto found = index_.find(IndexKey(section, key));
+  if (found == index_.end()) return defaultValue;
+  String value = found->second;
+  if (stripQuotes_ && value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0])
+    value = value.substr(1, value.size() - 2);
+  return value;
+}
+
+void TSkinIniFile::WriteString(const String& section, const String& key, const String& value) {
+  indexed_ = false;
+  TDocumentIniFile::WriteString(section, key, value);
+}
+
+void TSkinIniFile::EraseSection(const String& section) {
+  indexed_ = false;
+  TDocumentIniFile::EraseSection(section);
+}
+
+void TSkinIniFile::DeleteKey(const String& section, const String& key) {
+  indexed_ = false;
+  TDocumentIniFile::DeleteKey(section, key);
+}
