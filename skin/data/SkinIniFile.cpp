@@ -5,8 +5,6 @@
 
 namespace {
 
-String IndexKey(const String& section, const String& key) { return LowerCase(section) + "\n" + LowerCase(key); }
-
 String ReadText(const String& fileName) {
   String text;
   if (!ReadFileToString(fileName, text)) text.clear();
@@ -24,15 +22,30 @@ TSkinIniFile::TSkinIniFile(const String& text, bool stripQuotes) : TDocumentIniF
 // The first occurrence of a section and of a key wins, as in the document.
 void TSkinIniFile::BuildIndex() {
   index_.clear();
-  for (const String& section : document_.Sections())
-    for (const auto& [key, value] : document_.Values(section)) index_.emplace(IndexKey(section, key), value);
+  for (const String& section : document_.Sections()) {
+    auto [entry, added] = index_.try_emplace(LowerCase(section));
+    if (!added) continue;
+    for (const auto& [key, value] : document_.Values(section)) entry->second.emplace(LowerCase(key), value);
+  }
   indexed_ = true;
+  last_ = nullptr;
+}
+
+// Records read many keys of one section in a row: the last section is kept.
+const TSkinIniFile::Section* TSkinIniFile::FindSection(const String& section) {
+  if (!indexed_) BuildIndex();
+  if (last_ && section == lastName_) return last_;
+  auto found = index_.find(LowerCase(section));
+  lastName_ = section;
+  last_ = found == index_.end() ? nullptr : &found->second;
+  return last_;
 }
 
 String TSkinIniFile::ReadString(const String& section, const String& key, const String& defaultValue) {
-  if (!indexed_) BuildIndex();
-  auto found = index_.find(IndexKey(section, key));
-  if (found == index_.end()) return defaultValue;
+  const Section* entries = FindSection(section);
+  if (!entries) return defaultValue;
+  auto found = entries->find(LowerCase(key));
+  if (found == entries->end()) return defaultValue;
   String value = found->second;
   if (stripQuotes_ && value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0])
     value = value.substr(1, value.size() - 2);

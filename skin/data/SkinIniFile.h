@@ -27,11 +27,15 @@ protected:
   bool StripsQuotes() const override { return stripQuotes_; }
 
 private:
+  using Section = std::unordered_map<String, String>;  // key in lower case -> raw value
   void BuildIndex();
+  const Section* FindSection(const String& section);
   IniDocument document_;
   bool stripQuotes_;
   bool indexed_ = false;
-  std::unordered_map<String, String> index_;  // "section\nkey" in lower case -> raw value
+  std::unordered_map<String, Section> index_;  // section name in lower case
+  String lastName_;                            // the section asked for last, as asked
+  const Section* last_ = nullptr;
 };
 
 class TSkinTextIniFile : public TSkinIniFile {

@@ -9,6 +9,7 @@ import os
 import re
 import sys
 
+sys.dont_write_bytecode = True  # the source tree stays clean
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from stress_skin import StressSkin  # noqa: E402
