@@ -128,7 +128,28 @@ def glyph_piece(width, height, glyph, color, fill=BG, border=None):
     return canvas
 
 
+def radio_circle(checked, state):
+    """A 14-px circle: white with a grey ring, or accent with a white dot when chosen."""
+    border = ACCENT if state == 'hover' else (SEPARATOR if state == 'disabled' else BORDER)
+    fill = SURFACE if state != 'disabled' else BG
+    if checked:
+        fill = border = ACCENT if state != 'disabled' else TEXT_DISABLED
+    canvas = Canvas(16, 16, BG)
+    for y in range(16):
+        for x in range(16):
+            d = ((x - 7.5) ** 2 + (y - 7.5) ** 2) ** 0.5
+            if d <= 6.0:
+                canvas.pixel(x, y, fill)
+            elif d <= 7.0:
+                canvas.pixel(x, y, border)
+            if checked and d <= 2.6:
+                canvas.pixel(x, y, WHITE)
+    return canvas
+
+
 def check_box(checked, state, radio=False):
+    if radio and checked != 'grayed':
+        return radio_circle(checked, state)
     border = ACCENT if state == 'hover' else (SEPARATOR if state == 'disabled' else BORDER)
     fill = SURFACE if state != 'disabled' else BG
     canvas = Canvas(16, 16, BG)
