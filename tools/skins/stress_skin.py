@@ -10,7 +10,9 @@ import subprocess
 import tempfile
 
 from bitmaps import Canvas
-from varnel_skin import ACCENT, BG, BORDER, FRAME_H, FRAME_W, SURFACE, TEXT, VarnelSkin, font_keys, rect_text, tcolor
+from bitmaps import tcolor
+from varnel_look import ACCENT, BG, BORDER, FRAME_H, FRAME_W, SURFACE, TEXT
+from varnel_skin import VarnelSkin, font_keys
 
 BLACK, WHITE = (0, 0, 0), (255, 255, 255)
 
