@@ -19,16 +19,33 @@ TSkinIniFile::TSkinIniFile(const String& text, bool stripQuotes) : TDocumentIniF
   document_.Parse(text);
 }
 
-// The first occurrence of a section and of a key wins, as in the document.
+// One pass over the lines with the document's rules: names and values trimmed,
+// ';' starts a comment, a line without '=' is a key with an empty value, and the
+// first occurrence of a section and of a key wins.
 void TSkinIniFile::BuildIndex() {
   index_.clear();
-  for (const String& section : document_.Sections()) {
-    auto [entry, added] = index_.try_emplace(LowerCase(section));
-    if (!added) continue;
-    for (const auto& [key, value] : document_.Values(section)) entry->second.emplace(LowerCase(key), value);
+  last_ = nullptr;
+  String text = document_.Serialize();
+  Section* current = nullptr;  // nullptr before the first section and in repeated ones
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find_first_of("\r\n", start);
+    if (end == String::npos) end = text.size();
+    String line = Trim(text.substr(start, end - start));
+    start = end + 1;
+    if (line.empty() || line[0] == ';') continue;
+    if (line[0] == '[') {
+      size_t close = line.find(']');
+      auto [entry, added] = index_.try_emplace(LowerCase(Trim(line.substr(1, close == String::npos ? String::npos : close - 1))));
+      current = added ? &entry->second : nullptr;
+      continue;
+    }
+    if (!current) continue;
+    size_t equals = line.find('=');
+    if (equals == String::npos) current->emplace(LowerCase(line), String());
+    else current->emplace(LowerCase(Trim(line.substr(0, equals))), Trim(line.substr(equals + 1)));
   }
   indexed_ = true;
-  last_ = nullptr;
 }
 
 // Records read many keys of one section in a row: the last section is kept.
