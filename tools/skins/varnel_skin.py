@@ -102,7 +102,7 @@ class VarnelSkin:
                     ('morphing', 0), ('morphkind', 'mkdefault'),
                     ('downrect', self.add(caption_button(kind, 'down'))), ('disableskinrsect', '0,0,0,0'),
                     ('groupindex', -1), ('command', command)]
-            if kind == 'max':
+            if kind in ('max', 'min'):  # the restore look of a maximized or minimized window
                 keys += [('restorerect', self.add(caption_button('restore', 'normal'))),
                          ('restoreactiverect', self.add(caption_button('restore', 'hover'))),
                          ('restoredownrect', self.add(caption_button('restore', 'down'))),

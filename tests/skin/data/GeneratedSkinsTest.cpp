@@ -3,6 +3,7 @@
 // record that the table of required records lacks.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <regex>
 #include <set>
 
@@ -10,6 +11,7 @@
 #include "platform/Streams.h"
 #include "skin/data/RequiredSkinRecords.h"
 #include "skin/data/SkinData.h"
+#include "skin/data/SkinTypeWords.h"
 #include "tests/skin/data/SkinFixtures.h"
 #include "tools/skins/SkinValidation.h"
 
@@ -33,6 +35,42 @@ String BrokenCopy(TempProgramFolder& folder, const String& from, const String& t
   return folder.Write("Skin.ini", text);
 }
 
+// A field of a record's table chain by key, or nullptr.
+const SkinField* FieldOf(const SkinRecordTable& table, const char* key) {
+  for (const SkinRecordTable* t = &table; t; t = t->base)
+    if (const SkinField* field = t->Find(key)) return field;
+  return nullptr;
+}
+
+double Luminance(TColor color) {
+  auto channel = [](int c) {
+    double v = c / 255.0;
+    return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * channel(color & 255) + 0.7152 * channel((color >> 8) & 255) + 0.0722 * channel((color >> 16) & 255);
+}
+
+double Contrast(TColor a, TColor b) {
+  double la = Luminance(a), lb = Luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The text colour of a record on the middle pixel of its piece, for the normal
+// and the active look.
+void ExpectReadableText(const String& name, const SkinRecordTable& table, TObject* record, TBitmap* picture) {
+  const char* looks[][2] = {{"fontcolor", "skinrect"}, {"activefontcolor", "activeskinrect"}};
+  for (auto& [colorKey, rectKey] : looks) {
+    const SkinField* color = FieldOf(table, colorKey);
+    const SkinField* rect = FieldOf(table, rectKey);
+    if (!color || !picture) continue;
+    TRect piece = rect ? rect->Of<TRect>(record) : TRect{};
+    if (piece.IsEmpty()) piece = FieldOf(table, "skinrect")->Of<TRect>(record);
+    if (piece.IsEmpty()) continue;
+    TColor back = picture->Canvas()->Pixels((piece.Left + piece.Right) / 2, (piece.Top + piece.Bottom) / 2);
+    EXPECT_GE(Contrast(color->Of<Integer>(record), back), 4.5) << name << " " << colorKey;
+  }
+}
+
 }  // namespace
 
 TEST(GeneratedSkins, BothLoadAndPassTheValidator) {
@@ -52,6 +90,23 @@ TEST(GeneratedSkins, BothLoadAndPassTheValidator) {
   EXPECT_FALSE(stress.InActivePicture->Empty());
   EXPECT_GE(stress.PopupWindow->maskpictureindex, 0);
   EXPECT_GE(stress.HintWindow->maskpictureindex, 0);
+}
+
+TEST(GeneratedSkins, VarnelTextIsReadableAndStressHasEveryObjectWord) {
+  TspSkinData skin(nullptr);
+  ASSERT_TRUE(skin.LoadFromFile(VarnelSkinIni()));
+  for (auto& record : skin.CtrlList)
+    ExpectReadableText(record->RecordName, record->Table(), record.get(), skin.ActivePicture(record->pictureindex));
+  for (auto& record : skin.ObjectList) {
+    TBitmap* picture = record->skinrectinapicture ? skin.ActivePicture(record->activepictureindex) : skin.Picture.get();
+    ExpectReadableText(record->IDName, record->Table(), record.get(), picture);
+  }
+
+  TspSkinData stress(nullptr);
+  ASSERT_TRUE(stress.LoadFromFile(StressSkinIni()));
+  std::set<String> words;
+  for (auto& record : stress.ObjectList) words.insert(TypeWordOf(SkinObjectWords(), record.get()));
+  for (const SkinObjectWord& row : SkinObjectWords()) EXPECT_TRUE(words.count(row.word)) << row.word;
 }
 
 TEST(GeneratedSkins, TheValidatorRejectsBrokenCopies) {
