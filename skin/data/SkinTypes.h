@@ -20,3 +20,8 @@ constexpr UINT SkinMsgAfterChange = WM_USER + 203;
 constexpr UINT SkinMsgResourceStrChanged = WM_USER + 250;
 constexpr UINT SkinMsgSkinnableFormChanged = WM_USER + 270;
 constexpr LPARAM SkinMsgLParam = 1000;
+
+static_assert(sizeof(TspStretchType) == 1 && sizeof(TMorphKind) == 1 && sizeof(TspInActiveEffect) == 1 &&
+                  sizeof(TGaugeKind) == 1 && sizeof(TFramesPlacement) == 1 && sizeof(TRegulatorKind) == 1 &&
+                  sizeof(TStdCommand) == 1,
+              "skin enumerations are stored in one byte");
