@@ -1,5 +1,6 @@
 #include "skin/data/SkinDataPublished.h"
 
+#include "platform/published/CorePublished.h"
 #include "platform/published/Published.h"
 #include "skin/data/CompressedSkin.h"
 #include "skin/data/ResourceStrData.h"

@@ -5,6 +5,7 @@
 
 #include "platform/published/FormDefinition.h"
 #include "platform/controls/Forms.h"
+#include "platform/published/ControlsPublished.h"
 #include "platform/published/FormsPublished.h"
 #include "platform/core/SysUtils.h"
 #include "skin/data/CompressedSkin.h"
