@@ -1,53 +1,37 @@
 #include "app/KelvaneSettings.h"
 
+#include <vector>
+
 #include "app/Myshelllib.h"
 #include "platform/core/FileUtils.h"
 #include "platform/core/WinApi.h"
 #include "platform/io/IniFiles.h"
+#include "platform/io/RecordTable.h"
 
 namespace {
 
 const char kSection[] = "Settings";
 
-enum class DefaultKind { kEmpty, kText, kTrue, kFalse, kOutputFolder, kLanguage, kSkin };
-
-// One key of the file: its name, the member it fills and its default, in file order.
-struct SettingRow {
-  const char* key;
-  String KelvaneSettings::*text;
-  bool KelvaneSettings::*flag;
-  DefaultKind kind;
-  const char* text_default;
-};
-
-const SettingRow kRows[] = {
-    {"DefaultDVDRom", &KelvaneSettings::DefaultDVDRom, nullptr, DefaultKind::kEmpty, ""},
-    {"DefaultOutputFolder", &KelvaneSettings::DefaultOutputFolder, nullptr, DefaultKind::kOutputFolder, ""},
-    {"SingleFileSymbols", &KelvaneSettings::SingleFileSymbols, nullptr, DefaultKind::kText,
-     "<volumelabel>_T<title_index>[angle_index][clips_number]"},
-    {"MultiFilesSymbols", &KelvaneSettings::MultiFilesSymbols, nullptr, DefaultKind::kText,
-     "<volumelabel>_T<title_index>[angle_index]_<clips_number>"},
-    {"ByChapterMultiFilesSymbols", &KelvaneSettings::ByChapterMultiFilesSymbols, nullptr, DefaultKind::kText,
-     "<volumelabel>_T<title_index>[angle_index]_C<chapter_index>"},
-    {"Shutdown", nullptr, &KelvaneSettings::Shutdown, DefaultKind::kFalse, ""},
-    {"PreviewMovie", nullptr, &KelvaneSettings::PreviewMovie, DefaultKind::kTrue, ""},
-    {"OnlySelectMainMovie", nullptr, &KelvaneSettings::OnlySelectMainMovie, DefaultKind::kTrue, ""},
-    {"DontShowNotAvailableTitles", nullptr, &KelvaneSettings::DontShowNotAvailableTitles, DefaultKind::kTrue, ""},
-    {"DefaultAudioLang", &KelvaneSettings::DefaultAudioLang, nullptr, DefaultKind::kLanguage, ""},
-    {"DefaultSubtitleLang", &KelvaneSettings::DefaultSubtitleLang, nullptr, DefaultKind::kLanguage, ""},
-    {"ClearExistsTasks", nullptr, &KelvaneSettings::ClearExistsTasks, DefaultKind::kTrue, ""},
-    {"OpenOutputFolder", nullptr, &KelvaneSettings::OpenOutputFolder, DefaultKind::kTrue, ""},
-    {"Skin", &KelvaneSettings::Skin, nullptr, DefaultKind::kSkin, ""},
-};
-static_assert(sizeof kRows / sizeof kRows[0] == 14, "the settings file holds fourteen keys");
-
-String TextDefault(const SettingRow& row, const SettingsDefaults& defaults) {
-  switch (row.kind) {
-    case DefaultKind::kOutputFolder: return defaults.OutputFolder;
-    case DefaultKind::kLanguage: return defaults.Language;
-    case DefaultKind::kSkin: return defaults.Skin;
-    default: return row.text_default;
-  }
+// The fourteen keys in file order, with the defaults of this machine.
+std::vector<TRecordField<KelvaneSettings>> SettingsFields(const SettingsDefaults& defaults) {
+  using S = KelvaneSettings;
+  return {
+      RecordText<S>("DefaultDVDRom", &S::DefaultDVDRom, ""),
+      RecordText<S>("DefaultOutputFolder", &S::DefaultOutputFolder, defaults.OutputFolder),
+      RecordText<S>("SingleFileSymbols", &S::SingleFileSymbols, "<volumelabel>_T<title_index>[angle_index][clips_number]"),
+      RecordText<S>("MultiFilesSymbols", &S::MultiFilesSymbols, "<volumelabel>_T<title_index>[angle_index]_<clips_number>"),
+      RecordText<S>("ByChapterMultiFilesSymbols", &S::ByChapterMultiFilesSymbols,
+                    "<volumelabel>_T<title_index>[angle_index]_C<chapter_index>"),
+      RecordFlag<S>("Shutdown", &S::Shutdown, false),
+      RecordFlag<S>("PreviewMovie", &S::PreviewMovie, true),
+      RecordFlag<S>("OnlySelectMainMovie", &S::OnlySelectMainMovie, true),
+      RecordFlag<S>("DontShowNotAvailableTitles", &S::DontShowNotAvailableTitles, true),
+      RecordText<S>("DefaultAudioLang", &S::DefaultAudioLang, defaults.Language),
+      RecordText<S>("DefaultSubtitleLang", &S::DefaultSubtitleLang, defaults.Language),
+      RecordFlag<S>("ClearExistsTasks", &S::ClearExistsTasks, true),
+      RecordFlag<S>("OpenOutputFolder", &S::OpenOutputFolder, true),
+      RecordText<S>("Skin", &S::Skin, defaults.Skin),
+  };
 }
 
 String LocaleLanguageName() {
@@ -75,25 +59,16 @@ void KelvaneSettings::Load() { Load(SystemSettingsDefaults()); }
 
 void KelvaneSettings::Load(const SettingsDefaults& defaults) {
   TIniFile ini(SettingsFileName());
-  for (const SettingRow& row : kRows) {
-    if (row.text) {
-      this->*row.text = ini.ReadString(kSection, row.key, TextDefault(row, defaults));
-    } else {
-      this->*row.flag = ini.ReadBool(kSection, row.key, row.kind == DefaultKind::kTrue);
-    }
-  }
+  const auto fields = SettingsFields(defaults);
+  ReadRecord<KelvaneSettings>(ini, kSection, *this, fields);
 }
 
 void KelvaneSettings::Save() const {
   try {
     TMemIniFile ini(SettingsFileName());
-    for (const SettingRow& row : kRows) {
-      if (row.text) {
-        ini.WriteString(kSection, row.key, this->*row.text);
-      } else {
-        ini.WriteBool(kSection, row.key, this->*row.flag);
-      }
-    }
+    // Writing needs no machine defaults: every field is written as it stands.
+    const auto fields = SettingsFields(SettingsDefaults());
+    WriteRecord<KelvaneSettings>(ini, kSection, *this, fields);
     ini.UpdateFile();
   } catch (const Exception&) {
     // Settings are written at exit, where nobody could act on a report; the old

@@ -1,16 +1,9 @@
 #include "app/LangFile.h"
 
-#include "platform/core/SysUtils.h"
+#include "platform/io/IniDocument.h"
 #include "platform/io/Streams.h"
 
 namespace {
-
-String Unquoted(const String& text) {
-  if (text.size() >= 2 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front()) {
-    return text.substr(1, text.size() - 2);
-  }
-  return text;
-}
 
 bool HasKey(const LangFile::Entries& entries, const String& key) {
   for (const auto& entry : entries) {
@@ -28,26 +21,27 @@ void LangFile::Parse(const String& text) {
   while (begin < text.size()) {
     size_t end = text.find_first_of("\r\n", begin);
     if (end == String::npos) end = text.size();
-    String line = Trim(text.substr(begin, end - begin));
+    const String line = text.substr(begin, end - begin);
     begin = end + 1;
-    if (line.empty() || line[0] == ';') continue;
-    if (line[0] == '[') {
-      size_t close = line.find(']');
-      String name = Trim(line.substr(1, close == String::npos ? String::npos : close - 1));
-      current = nullptr;
-      bool repeated = false;
-      for (const auto& section : sections_) repeated = repeated || section.first == name;
-      if (!repeated) {
-        sections_.emplace_back(name, Entries());
-        current = &sections_.back().second;
+    String name, value;
+    switch (IniDocument::Classify(line, name, value)) {
+      case IniDocument::kSection: {
+        // A repeated section is skipped as a whole: the first occurrence wins.
+        current = nullptr;
+        bool repeated = false;
+        for (const auto& section : sections_) repeated = repeated || section.first == name;
+        if (!repeated) {
+          sections_.emplace_back(name, Entries());
+          current = &sections_.back().second;
+        }
+        break;
       }
-      continue;
+      case IniDocument::kKey:
+        if (current && !name.empty() && !HasKey(*current, name))
+          current->emplace_back(name, IniDocument::Unquoted(value));
+        break;
+      default: break;  // blank lines, comments and lines without '='
     }
-    size_t equals = line.find('=');
-    if (!current || equals == String::npos) continue;
-    String key = Trim(line.substr(0, equals));
-    if (key.empty() || HasKey(*current, key)) continue;
-    current->emplace_back(key, Unquoted(Trim(line.substr(equals + 1))));
   }
 }
 

@@ -9,27 +9,8 @@
 // ---------------------------------------------------------------------------
 // TEncoderObject
 
-TEncoderObject::TEncoderObject(const String& outputPath, std::int32_t sourceWidth, std::int32_t sourceHeight,
-                               std::int32_t pixelFormat, std::int32_t frameRate1, std::int32_t frameRate2,
-                               std::int32_t audioSampleRate, std::int32_t audioChannels, bool keepAspect,
-                               bool secondFlag, std::int32_t cropLeft, std::int32_t cropRight, std::int32_t cropTop,
-                               std::int32_t cropBottom, std::int32_t reserved1, std::int32_t reserved2,
-                               std::int32_t reserved3, std::int32_t reserved4)
-    : outputPath_(outputPath),
-      sourceWidth_(sourceWidth),
-      sourceHeight_(sourceHeight),
-      pixelFormat_(pixelFormat),
-      frameRate1_(frameRate1),
-      frameRate2_(frameRate2),
-      audioSampleRate_(audioSampleRate),
-      audioChannels_(audioChannels),
-      keepAspect_(keepAspect),
-      secondFlag_(secondFlag),
-      cropLeft_(cropLeft),
-      cropTop_(cropTop),
-      cropRight_(cropRight),
-      cropBottom_(cropBottom),
-      reserved_{reserved1, reserved2, reserved3, reserved4} {}
+TEncoderObject::TEncoderObject(const String& outputPath, const EncoderObjectValues& values)
+    : outputPath_(outputPath), values_(values) {}
 
 void TEncoderObject::SetTagTexts(const String& title, const String& author, const String& copyright,
                                  const String& comment, const String& recTimestamp) {
@@ -41,18 +22,19 @@ void TEncoderObject::SetTagTexts(const String& title, const String& author, cons
 }
 
 std::int32_t TEncoderObject::OutputWidth(const TVideoProfile& profile) const {
-  return profile.Width == 0 ? sourceWidth_ : profile.Width;
+  return profile.Width == 0 ? values_.SourceWidth : profile.Width;
 }
 
 std::int32_t TEncoderObject::OutputHeight(const TVideoProfile& profile) const {
-  return profile.Height == 0 ? sourceHeight_ : profile.Height;
+  return profile.Height == 0 ? values_.SourceHeight : profile.Height;
 }
 
 bool TEncoderObject::GeometryUsable(const TVideoProfile& profile) const {
-  if (profile.Width < 0 || profile.Height < 0 || sourceWidth_ <= 0 || sourceHeight_ <= 0) return false;
-  if (cropLeft_ < 0 || cropRight_ < 0 || cropTop_ < 0 || cropBottom_ < 0) return false;
-  return static_cast<std::int64_t>(cropLeft_) + cropRight_ < sourceWidth_ &&
-         static_cast<std::int64_t>(cropTop_) + cropBottom_ < sourceHeight_;
+  const EncoderObjectValues& v = values_;
+  if (profile.Width < 0 || profile.Height < 0 || v.SourceWidth <= 0 || v.SourceHeight <= 0) return false;
+  if (v.CropLeft < 0 || v.CropRight < 0 || v.CropTop < 0 || v.CropBottom < 0) return false;
+  return static_cast<std::int64_t>(v.CropLeft) + v.CropRight < v.SourceWidth &&
+         static_cast<std::int64_t>(v.CropTop) + v.CropBottom < v.SourceHeight;
 }
 
 // ---------------------------------------------------------------------------
@@ -71,11 +53,11 @@ public:
   }
   Sequence& Option(const char* name, std::int64_t value) { return Option(name, String(std::to_string(value))); }
   Sequence& VideoParams(std::int32_t width, std::int32_t height, std::int32_t bitRate, double frameRate,
-                        const TEncoderObject& o, std::int32_t sw, std::int32_t sh, std::int32_t pf,
-                        const std::int32_t crop[4], const std::int32_t reserved[4]) {
+                        const EncoderObjectValues& v) {
     return Step([&] {
-      return encoder_->SetVideoParams(width, height, bitRate, frameRate, sw, sh, pf, crop[0], crop[1], crop[2],
-                                      crop[3], reserved[0], reserved[1], reserved[2], reserved[3]);
+      return encoder_->SetVideoParams(width, height, bitRate, frameRate, v.SourceWidth, v.SourceHeight,
+                                      v.PixelFormat, v.CropLeft, v.CropRight, v.CropTop, v.CropBottom,
+                                      v.Reserved[0], v.Reserved[1], v.Reserved[2], v.Reserved[3]);
     });
   }
   Sequence& AudioParams(std::int32_t rate, std::int32_t channels, std::int32_t bitRate, std::int32_t inRate,
@@ -97,16 +79,8 @@ private:
 // ---------------------------------------------------------------------------
 // TMediaEncoderObject
 
-TMediaEncoderObject::TMediaEncoderObject(const String& outputPath, std::int32_t sourceWidth,
-                                         std::int32_t sourceHeight, std::int32_t pixelFormat,
-                                         std::int32_t frameRate1, std::int32_t frameRate2,
-                                         std::int32_t audioSampleRate, std::int32_t audioChannels, bool keepAspect,
-                                         bool secondFlag, std::int32_t cropLeft, std::int32_t cropRight,
-                                         std::int32_t cropTop, std::int32_t cropBottom, std::int32_t reserved1,
-                                         std::int32_t reserved2, std::int32_t reserved3, std::int32_t reserved4)
-    : TEncoderObject(outputPath, sourceWidth, sourceHeight, pixelFormat, frameRate1, frameRate2, audioSampleRate,
-                     audioChannels, keepAspect, secondFlag, cropLeft, cropRight, cropTop, cropBottom, reserved1,
-                     reserved2, reserved3, reserved4) {
+TMediaEncoderObject::TMediaEncoderObject(const String& outputPath, const EncoderObjectValues& values)
+    : TEncoderObject(outputPath, values) {
   encoder_ = CreateMediaEncoder(outputPath_.c_str());
 }
 
@@ -262,103 +236,105 @@ void RateControlStep(Calls& calls, bool useVBR, std::int32_t bitRate, std::int32
 
 }  // namespace
 
-// The shared prologue of every Configure: values the engine would divide by are
-// refused here, before any call.
-#define VARNEL_CHECK_VALUES(p)                                                                      \
-  if (!GeometryUsable(p) || !FrameRateUsable((p).FrameRate) || !AdditionalParamsUsable(p)) return false; \
-  const std::int32_t crop[4] = {cropLeft_, cropRight_, cropTop_, cropBottom_};
+// What sets one format's configuration apart; the order of the calls is the same
+// for every format.
+template <class P>
+struct TMediaEncoderObject::FormatRow {
+  const char* (*format)(const P&);
+  bool bitExact;         // "bitexact" after the format
+  bool codecWithFormat;  // the video codec right after the format, not after the video parameters
+  SizeRule (*size)(const P&);
+  const char* (*videoCodec)(const P&);
+  void (*videoExtra)(Sequence&, const P&);  // after the video codec; nullptr for none
+  const char* (*audioCodec)(const P&);
+};
 
-bool TAVIEncoderObject::Configure(const TVideoProfile& profile, Sequence& calls) {
-  const auto& p = static_cast<const TAVIProfile&>(profile);
-  VARNEL_CHECK_VALUES(p)
-  SizeRule rule = p.AVIVideoCodec == 7 ? SizeRule::kMultipleOf16 : SizeRule::kEven;
-  calls.Format("avi").Option("bitexact", String("1"));
-  if (keepAspect_) calls.Option("fix_aspect_ratio", String("1"));
-  calls.VideoParams(Adjust(OutputWidth(p), rule), Adjust(OutputHeight(p), rule), p.VideoBitrate, p.FrameRate, *this,
-                    sourceWidth_, sourceHeight_, pixelFormat_, crop, reserved_);
-  VideoCodecStep(calls, Pick(kAVIVideo, p.AVIVideoCodec, "mpeg4"));
-  RateControlStep(calls, p.UseVBR, p.VideoBitrate, p.VideoVBRMaxBitrate, p.VideoVBRMinBitrate);
-  calls.AudioCodec(Pick(kAVIAudio, p.AVIAudioCodec, "mp3"))
-      .AudioParams(p.AudioFrequency, p.AudioChannels, p.AudioBitrate, audioSampleRate_, audioChannels_);
+template <class P>
+bool TMediaEncoderObject::ConfigureFormat(const FormatRow<P>& row, const P& p, Sequence& calls) {
+  // Values the engine would divide by are refused before any call.
+  if (!GeometryUsable(p) || !FrameRateUsable(p.FrameRate) || !AdditionalParamsUsable(p)) return false;
+  calls.Format(row.format(p));
+  if (row.codecWithFormat) VideoCodecStep(calls, row.videoCodec(p));
+  if (row.bitExact) calls.Option("bitexact", String("1"));
+  if (values_.KeepAspect) calls.Option("fix_aspect_ratio", String("1"));
+  const SizeRule rule = row.size(p);
+  calls.VideoParams(Adjust(OutputWidth(p), rule), Adjust(OutputHeight(p), rule), p.VideoBitrate, p.FrameRate,
+                    values_);
+  if (!row.codecWithFormat) VideoCodecStep(calls, row.videoCodec(p));
+  if (row.videoExtra) row.videoExtra(calls, p);
+  calls.AudioCodec(row.audioCodec(p))
+      .AudioParams(p.AudioFrequency, p.AudioChannels, p.AudioBitrate, values_.AudioSampleRate,
+                   values_.AudioChannels);
   AdditionalStep(calls, p);
   return calls.Ok();
+}
+
+namespace {
+
+template <class P>
+SizeRule Even(const P&) {
+  return SizeRule::kEven;
+}
+
+}  // namespace
+
+// The rate control options, for the formats that take them.
+#define VARNEL_RATE_CONTROL(P) \
+  [](Sequence& calls, const P& p) { RateControlStep(calls, p.UseVBR, p.VideoBitrate, p.VideoVBRMaxBitrate, p.VideoVBRMinBitrate); }
+
+bool TAVIEncoderObject::Configure(const TVideoProfile& profile, Sequence& calls) {
+  static const FormatRow<TAVIProfile> row{
+      [](const TAVIProfile&) { return "avi"; }, true, false,
+      [](const TAVIProfile& p) { return p.AVIVideoCodec == 7 ? SizeRule::kMultipleOf16 : SizeRule::kEven; },
+      [](const TAVIProfile& p) { return Pick(kAVIVideo, p.AVIVideoCodec, "mpeg4"); }, VARNEL_RATE_CONTROL(TAVIProfile),
+      [](const TAVIProfile& p) { return Pick(kAVIAudio, p.AVIAudioCodec, "mp3"); }};
+  return ConfigureFormat(row, static_cast<const TAVIProfile&>(profile), calls);
 }
 
 bool TMPEGEncoderObject::Configure(const TVideoProfile& profile, Sequence& calls) {
-  const auto& p = static_cast<const TMPEGProfile&>(profile);
-  VARNEL_CHECK_VALUES(p)
-  if (p.MPEGVersion != 0) calls.Format("dvd").VideoCodec("mpeg2video");
-  else calls.Format("mpeg").VideoCodec("mpeg1video");
-  if (keepAspect_) calls.Option("fix_aspect_ratio", String("1"));
-  calls.VideoParams(Adjust(OutputWidth(p), SizeRule::kEven), Adjust(OutputHeight(p), SizeRule::kEven),
-                    p.VideoBitrate, p.FrameRate, *this, sourceWidth_, sourceHeight_, pixelFormat_, crop, reserved_);
-  RateControlStep(calls, p.UseVBR, p.VideoBitrate, p.VideoVBRMaxBitrate, p.VideoVBRMinBitrate);
-  calls.AudioCodec(Pick(kMPEGAudio, p.MPEGAudioType, "mp2"))
-      .AudioParams(p.AudioFrequency, p.AudioChannels, p.AudioBitrate, audioSampleRate_, audioChannels_);
-  AdditionalStep(calls, p);
-  return calls.Ok();
+  static const FormatRow<TMPEGProfile> row{
+      [](const TMPEGProfile& p) { return p.MPEGVersion != 0 ? "dvd" : "mpeg"; }, false, true, Even<TMPEGProfile>,
+      [](const TMPEGProfile& p) { return p.MPEGVersion != 0 ? "mpeg2video" : "mpeg1video"; },
+      VARNEL_RATE_CONTROL(TMPEGProfile), [](const TMPEGProfile& p) { return Pick(kMPEGAudio, p.MPEGAudioType, "mp2"); }};
+  return ConfigureFormat(row, static_cast<const TMPEGProfile&>(profile), calls);
 }
 
 bool T3GPEncoderObject::Configure(const TVideoProfile& profile, Sequence& calls) {
-  const auto& p = static_cast<const T3GPProfile&>(profile);
-  VARNEL_CHECK_VALUES(p)
-  calls.Format(p.Format3GP != 0 ? "3g2" : "3gp").Option("bitexact", String("1"));
-  if (keepAspect_) calls.Option("fix_aspect_ratio", String("1"));
-  calls.VideoParams(OutputWidth(p), OutputHeight(p), p.VideoBitrate, p.FrameRate, *this, sourceWidth_,
-                    sourceHeight_, pixelFormat_, crop, reserved_);
-  VideoCodecStep(calls, Pick(k3GPVideo, p.VideoCodec, "mpeg4"));
-  calls.Option("video_bit_rate_tolerance", p.VideoBitrateTolerance)
-      .AudioCodec(Pick(k3GPAudio, p.AudioCodec, "aac"))
-      .AudioParams(p.AudioFrequency, p.AudioChannels, p.AudioBitrate, audioSampleRate_, audioChannels_);
-  AdditionalStep(calls, p);
-  return calls.Ok();
+  static const FormatRow<T3GPProfile> row{
+      [](const T3GPProfile& p) { return p.Format3GP != 0 ? "3g2" : "3gp"; }, true, false,
+      [](const T3GPProfile&) { return SizeRule::kAsIs; },
+      [](const T3GPProfile& p) { return Pick(k3GPVideo, p.VideoCodec, "mpeg4"); },
+      [](Sequence& calls, const T3GPProfile& p) { calls.Option("video_bit_rate_tolerance", p.VideoBitrateTolerance); },
+      [](const T3GPProfile& p) { return Pick(k3GPAudio, p.AudioCodec, "aac"); }};
+  return ConfigureFormat(row, static_cast<const T3GPProfile&>(profile), calls);
 }
 
 bool TMP4EncoderObject::Configure(const TVideoProfile& profile, Sequence& calls) {
-  const auto& p = static_cast<const TMP4Profile&>(profile);
-  VARNEL_CHECK_VALUES(p)
-  SizeRule rule = p.MP4VideoCodec == 3 ? SizeRule::kMultipleOf16 : SizeRule::kEven;
-  calls.Format("mp4").Option("bitexact", String("1"));
-  if (keepAspect_) calls.Option("fix_aspect_ratio", String("1"));
-  calls.VideoParams(Adjust(OutputWidth(p), rule), Adjust(OutputHeight(p), rule), p.VideoBitrate, p.FrameRate, *this,
-                    sourceWidth_, sourceHeight_, pixelFormat_, crop, reserved_);
-  VideoCodecStep(calls, Pick(kMP4Video, p.MP4VideoCodec, "mpeg4"));
-  RateControlStep(calls, p.UseVBR, p.VideoBitrate, p.VideoVBRMaxBitrate, p.VideoVBRMinBitrate);
-  calls.AudioCodec("aac").AudioParams(p.AudioFrequency, p.AudioChannels, p.AudioBitrate, audioSampleRate_,
-                                      audioChannels_);
-  AdditionalStep(calls, p);
-  return calls.Ok();
+  static const FormatRow<TMP4Profile> row{
+      [](const TMP4Profile&) { return "mp4"; }, true, false,
+      [](const TMP4Profile& p) { return p.MP4VideoCodec == 3 ? SizeRule::kMultipleOf16 : SizeRule::kEven; },
+      [](const TMP4Profile& p) { return Pick(kMP4Video, p.MP4VideoCodec, "mpeg4"); }, VARNEL_RATE_CONTROL(TMP4Profile),
+      [](const TMP4Profile&) { return "aac"; }};
+  return ConfigureFormat(row, static_cast<const TMP4Profile&>(profile), calls);
 }
 
 bool TMOVEncoderObject::Configure(const TVideoProfile& profile, Sequence& calls) {
-  const auto& p = static_cast<const TMOVProfile&>(profile);
-  VARNEL_CHECK_VALUES(p)
-  SizeRule rule = p.MOVVideoCodec == 3 ? SizeRule::kMultipleOf16 : SizeRule::kEven;
-  calls.Format("mov").Option("bitexact", String("1"));
-  if (keepAspect_) calls.Option("fix_aspect_ratio", String("1"));
-  calls.VideoParams(Adjust(OutputWidth(p), rule), Adjust(OutputHeight(p), rule), p.VideoBitrate, p.FrameRate, *this,
-                    sourceWidth_, sourceHeight_, pixelFormat_, crop, reserved_);
-  VideoCodecStep(calls, Pick(kMP4Video, p.MOVVideoCodec, "mpeg4"));
-  calls.AudioCodec("aac").AudioParams(p.AudioFrequency, p.AudioChannels, p.AudioBitrate, audioSampleRate_,
-                                      audioChannels_);
-  AdditionalStep(calls, p);
-  return calls.Ok();
+  static const FormatRow<TMOVProfile> row{
+      [](const TMOVProfile&) { return "mov"; }, true, false,
+      [](const TMOVProfile& p) { return p.MOVVideoCodec == 3 ? SizeRule::kMultipleOf16 : SizeRule::kEven; },
+      [](const TMOVProfile& p) { return Pick(kMP4Video, p.MOVVideoCodec, "mpeg4"); }, nullptr,
+      [](const TMOVProfile&) { return "aac"; }};
+  return ConfigureFormat(row, static_cast<const TMOVProfile&>(profile), calls);
 }
 
 bool TFLVEncoderObject::Configure(const TVideoProfile& profile, Sequence& calls) {
-  const auto& p = static_cast<const TFLVProfile&>(profile);
-  VARNEL_CHECK_VALUES(p)
-  calls.Format("flv").Option("bitexact", String("1"));
-  if (keepAspect_) calls.Option("fix_aspect_ratio", String("1"));
-  calls.VideoParams(Adjust(OutputWidth(p), SizeRule::kEven), Adjust(OutputHeight(p), SizeRule::kEven),
-                    p.VideoBitrate, p.FrameRate, *this, sourceWidth_, sourceHeight_, pixelFormat_, crop, reserved_);
-  calls.VideoCodec("flv").AudioCodec("mp3").AudioParams(p.AudioFrequency, p.AudioChannels, p.AudioBitrate,
-                                                        audioSampleRate_, audioChannels_);
-  AdditionalStep(calls, p);
-  return calls.Ok();
+  static const FormatRow<TFLVProfile> row{[](const TFLVProfile&) { return "flv"; }, true, false, Even<TFLVProfile>,
+                                          [](const TFLVProfile&) { return "flv"; }, nullptr,
+                                          [](const TFLVProfile&) { return "mp3"; }};
+  return ConfigureFormat(row, static_cast<const TFLVProfile&>(profile), calls);
 }
 
-#undef VARNEL_CHECK_VALUES
+#undef VARNEL_RATE_CONTROL
 
 // ---------------------------------------------------------------------------
 // Registration
@@ -367,9 +343,7 @@ namespace {
 
 template <class Object>
 TEncoderObject* Make(const TVideoProfile& profile, const String& path, const EncoderObjectValues& v) {
-  auto* object = new Object(path, v.SourceWidth, v.SourceHeight, v.PixelFormat, v.FrameRate1, v.FrameRate2,
-                            v.AudioSampleRate, v.AudioChannels, v.KeepAspect, v.SecondFlag, v.CropLeft, v.CropRight,
-                            v.CropTop, v.CropBottom, v.Reserved[0], v.Reserved[1], v.Reserved[2], v.Reserved[3]);
+  auto* object = new Object(path, v);
   object->ConfigureEncoder(profile);
   return object;
 }

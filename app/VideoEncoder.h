@@ -12,12 +12,7 @@
 
 class TEncoderObject {
 public:
-  // Note the order of the crop margins: left, right, top, bottom.
-  TEncoderObject(const String& outputPath, std::int32_t sourceWidth, std::int32_t sourceHeight,
-                 std::int32_t pixelFormat, std::int32_t frameRate1, std::int32_t frameRate2,
-                 std::int32_t audioSampleRate, std::int32_t audioChannels, bool keepAspect, bool secondFlag,
-                 std::int32_t cropLeft, std::int32_t cropRight, std::int32_t cropTop, std::int32_t cropBottom,
-                 std::int32_t reserved1, std::int32_t reserved2, std::int32_t reserved3, std::int32_t reserved4);
+  TEncoderObject(const String& outputPath, const EncoderObjectValues& values);
   virtual ~TEncoderObject() = default;
   TEncoderObject(const TEncoderObject&) = delete;
   TEncoderObject& operator=(const TEncoderObject&) = delete;
@@ -45,24 +40,14 @@ protected:
   bool GeometryUsable(const TVideoProfile& profile) const;
 
   String outputPath_;
-  std::int32_t sourceWidth_, sourceHeight_, pixelFormat_;
-  std::int32_t frameRate1_, frameRate2_;
-  std::int32_t audioSampleRate_, audioChannels_;
-  bool keepAspect_, secondFlag_;
-  std::int32_t cropLeft_, cropTop_, cropRight_, cropBottom_;
-  std::int32_t reserved_[4];
+  const EncoderObjectValues values_;  // the source, its crop margins and the flags
   String title_, author_, copyright_, comment_, recTimestamp_;
 };
 
 // The six formats written by the media engine.
 class TMediaEncoderObject : public TEncoderObject {
 public:
-  TMediaEncoderObject(const String& outputPath, std::int32_t sourceWidth, std::int32_t sourceHeight,
-                      std::int32_t pixelFormat, std::int32_t frameRate1, std::int32_t frameRate2,
-                      std::int32_t audioSampleRate, std::int32_t audioChannels, bool keepAspect, bool secondFlag,
-                      std::int32_t cropLeft, std::int32_t cropRight, std::int32_t cropTop,
-                      std::int32_t cropBottom, std::int32_t reserved1, std::int32_t reserved2,
-                      std::int32_t reserved3, std::int32_t reserved4);
+  TMediaEncoderObject(const String& outputPath, const EncoderObjectValues& values);
   ~TMediaEncoderObject() override;
 
   bool BeginEncode() override;
@@ -78,8 +63,14 @@ public:
 
 protected:
   class Sequence;
+  template <class P>
+  struct FormatRow;
   // The class's engine calls, in order; false at the first refusal.
   virtual bool Configure(const TVideoProfile& profile, Sequence& calls) = 0;
+  // The one configuration routine: the engine calls a format's row asks for, in the
+  // order every format shares.
+  template <class P>
+  bool ConfigureFormat(const FormatRow<P>& row, const P& profile, Sequence& calls);
   void Release();
 
   MediaEncoder* encoder_ = nullptr;  // owned; null when its creation or a step failed

@@ -3,6 +3,7 @@
 #include "app/OutputFileName.h"
 #include "platform/core/FileUtils.h"
 #include "platform/core/SysUtils.h"
+#include "platform/io/IniDocument.h"
 #include "platform/io/IniFiles.h"
 #include "platform/io/Streams.h"
 
@@ -21,67 +22,9 @@ String FileValue(const String& value) {
   for (char& c : text) {
     if (static_cast<unsigned char>(c) < 32) c = ' ';
   }
-  bool needsQuotes = !text.empty() && (text.front() == ' ' || text.back() == ' ' ||
-                                       ((text.front() == '"' || text.front() == '\'') && text.size() >= 2 &&
-                                        text.back() == text.front()));
+  bool needsQuotes =
+      !text.empty() && (text.front() == ' ' || text.back() == ' ' || IniDocument::Unquoted(text) != text);
   return needsQuotes ? "\"" + text + "\"" : text;
-}
-
-String FieldText(const TVideoProfile& profile, const ProfileField& field) {
-  switch (field.Type) {
-    case ProfileFieldType::kIndex: return IntToStr(profile.*field.Index);
-    case ProfileFieldType::kFlag: return profile.*field.Flag ? "1" : "0";
-    case ProfileFieldType::kInt: return IntToStr(profile.*field.Int);
-    case ProfileFieldType::kDouble: return FloatToStr(profile.*field.Real);
-    case ProfileFieldType::kText: return FileValue(profile.*field.Text);
-  }
-  return String();
-}
-
-void ReadField(TIniFile& ini, const char* section, TVideoProfile& profile, const ProfileField& field) {
-  const auto number = static_cast<Integer>(field.NumberDefault);
-  switch (field.Type) {
-    case ProfileFieldType::kIndex:
-      profile.*field.Index = static_cast<std::uint8_t>(ini.ReadInteger(section, field.Key, number));
-      break;
-    case ProfileFieldType::kFlag: profile.*field.Flag = ini.ReadInteger(section, field.Key, number) != 0; break;
-    case ProfileFieldType::kInt: profile.*field.Int = ini.ReadInteger(section, field.Key, number); break;
-    case ProfileFieldType::kDouble:
-      profile.*field.Real = ini.ReadFloat(section, field.Key, field.NumberDefault);
-      break;
-    case ProfileFieldType::kText: profile.*field.Text = ini.ReadString(section, field.Key, field.TextDefault); break;
-  }
-}
-
-void SetDefault(TVideoProfile& profile, const ProfileField& field) {
-  switch (field.Type) {
-    case ProfileFieldType::kIndex: profile.*field.Index = static_cast<std::uint8_t>(field.NumberDefault); break;
-    case ProfileFieldType::kFlag: profile.*field.Flag = field.NumberDefault != 0; break;
-    case ProfileFieldType::kInt: profile.*field.Int = static_cast<std::int32_t>(field.NumberDefault); break;
-    case ProfileFieldType::kDouble: profile.*field.Real = field.NumberDefault; break;
-    case ProfileFieldType::kText: profile.*field.Text = field.TextDefault; break;
-  }
-}
-
-void CopyField(TVideoProfile& target, const TVideoProfile& source, const ProfileField& field) {
-  switch (field.Type) {
-    case ProfileFieldType::kIndex: target.*field.Index = source.*field.Index; break;
-    case ProfileFieldType::kFlag: target.*field.Flag = source.*field.Flag; break;
-    case ProfileFieldType::kInt: target.*field.Int = source.*field.Int; break;
-    case ProfileFieldType::kDouble: target.*field.Real = source.*field.Real; break;
-    case ProfileFieldType::kText: target.*field.Text = source.*field.Text; break;
-  }
-}
-
-bool SameField(const TVideoProfile& a, const TVideoProfile& b, const ProfileField& field) {
-  switch (field.Type) {
-    case ProfileFieldType::kIndex: return a.*field.Index == b.*field.Index;
-    case ProfileFieldType::kFlag: return a.*field.Flag == b.*field.Flag;
-    case ProfileFieldType::kInt: return a.*field.Int == b.*field.Int;
-    case ProfileFieldType::kDouble: return a.*field.Real == b.*field.Real;
-    case ProfileFieldType::kText: return a.*field.Text == b.*field.Text;
-  }
-  return false;
 }
 
 // The default file name, or, when that file exists and is not the profile's own,
@@ -122,7 +65,7 @@ void TVideoProfile::ApplyDefaults() {
   const ProfileLayout& layout = Layout();
   Kind = layout.Kind;
   Extension = layout.Extension;
-  for (const ProfileField& field : layout.Fields) SetDefault(*this, field);
+  ResetRecord<TVideoProfile>(*this, layout.Fields);
 }
 
 void TVideoProfile::UpdateExtension() { Extension = Layout().Extension; }
@@ -133,7 +76,7 @@ bool TVideoProfile::Load() {
     TIniFile ini(FilePath);
     ProfileName = ini.ReadString(kCommon, "ProfileName", kUnknown);
     if (UpperCase(ini.ReadString(kCommon, "VideoFormat", String())) != layout.FormatWord) return false;
-    for (const ProfileField& field : layout.Fields) ReadField(ini, layout.Section, *this, field);
+    ReadRecord<TVideoProfile>(ini, layout.Section, *this, layout.Fields);
     ini.ReadSection(kAdditional, AdditionalParamKeys);
     AdditionalParamValues->Clear();
     for (int i = 0; i < AdditionalParamKeys->Count(); ++i) {
@@ -154,7 +97,8 @@ String TVideoProfile::FileText() const {
   text += "ProfileName=" + FileValue(ProfileName) + "\r\n";
   text += String("VideoFormat=") + layout.FormatWord + "\r\n";
   text += String("\r\n[") + layout.Section + "]\r\n";
-  for (const ProfileField& field : layout.Fields) text += String(field.Key) + "=" + FieldText(*this, field) + "\r\n";
+  WriteRecord<TVideoProfile>(*this, layout.Fields,
+                             [&](const char* key, const String& value) { text += String(key) + "=" + FileValue(value) + "\r\n"; });
   if (AdditionalParamKeys->Count() > 0) {
     text += String("\r\n[") + kAdditional + "]\r\n";
     for (int i = 0; i < AdditionalParamKeys->Count(); ++i) {
@@ -185,10 +129,7 @@ bool TVideoProfile::IsEqual(const TVideoProfile* other) const {
   const ProfileLayout& layout = Layout();
   if (&other->Layout() != &layout) return false;  // a Kind that does not match the class
   if (ProfileName != other->ProfileName) return false;
-  for (const ProfileField& field : layout.Fields) {
-    if (field.Compared && !SameField(*this, *other, field)) return false;
-  }
-  return true;
+  return SameRecord<TVideoProfile>(*this, *other, layout.Fields);
 }
 
 void TVideoProfile::CopyFrom(const TVideoProfile& source) {
@@ -198,7 +139,7 @@ void TVideoProfile::CopyFrom(const TVideoProfile& source) {
   Width = source.Width;
   Height = source.Height;
   Extension = source.Extension;
-  for (const ProfileField& field : Layout().Fields) CopyField(*this, source, field);
+  CopyRecord<TVideoProfile>(*this, source, Layout().Fields);
   AdditionalParamKeys->Clear();
   AdditionalParamValues->Clear();
   for (int i = 0; i < source.AdditionalParamKeys->Count(); ++i) AdditionalParamKeys->Add(source.AdditionalParamKeys->Get(i));

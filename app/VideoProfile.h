@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/core/Strings.h"
+#include "platform/io/RecordTable.h"
 
 enum VideoFormatKind : std::int8_t {
   vfk3GP = 0,
@@ -22,24 +23,12 @@ constexpr int kVideoFormatKindCount = 8;
 
 class TEncoderObject;  // the video encoder objects' base, declared by their unit
 
-enum class ProfileFieldType { kIndex, kFlag, kInt, kDouble, kText };
-
 class TVideoProfile;
 
 // One key of a class's section: its name, the field it fills, its default and
 // whether IsEqual compares it.
-struct ProfileField {
-  const char* Key;
-  ProfileFieldType Type;
-  std::uint8_t TVideoProfile::*Index = nullptr;
-  bool TVideoProfile::*Flag = nullptr;
-  std::int32_t TVideoProfile::*Int = nullptr;
-  double TVideoProfile::*Real = nullptr;
-  String TVideoProfile::*Text = nullptr;
-  double NumberDefault = 0;
-  const char* TextDefault = "";
-  bool Compared = true;
-};
+using ProfileField = TRecordField<TVideoProfile>;
+using ProfileFieldType = TRecordFieldType;
 
 // What tells one class's files apart: kind, VideoFormat word, section, extension and fields.
 struct ProfileLayout {
@@ -49,47 +38,6 @@ struct ProfileLayout {
   const char* Extension;
   std::vector<ProfileField> Fields;
 };
-
-template <class P>
-ProfileField IndexField(const char* key, std::uint8_t P::*field, int defaultValue, bool compared = true) {
-  ProfileField row{key, ProfileFieldType::kIndex};
-  row.Index = static_cast<std::uint8_t TVideoProfile::*>(field);
-  row.NumberDefault = defaultValue;
-  row.Compared = compared;
-  return row;
-}
-template <class P>
-ProfileField FlagField(const char* key, bool P::*field, bool defaultValue, bool compared = true) {
-  ProfileField row{key, ProfileFieldType::kFlag};
-  row.Flag = static_cast<bool TVideoProfile::*>(field);
-  row.NumberDefault = defaultValue ? 1 : 0;
-  row.Compared = compared;
-  return row;
-}
-template <class P>
-ProfileField IntField(const char* key, std::int32_t P::*field, std::int32_t defaultValue, bool compared = true) {
-  ProfileField row{key, ProfileFieldType::kInt};
-  row.Int = static_cast<std::int32_t TVideoProfile::*>(field);
-  row.NumberDefault = defaultValue;
-  row.Compared = compared;
-  return row;
-}
-template <class P>
-ProfileField DoubleField(const char* key, double P::*field, double defaultValue, bool compared = true) {
-  ProfileField row{key, ProfileFieldType::kDouble};
-  row.Real = static_cast<double TVideoProfile::*>(field);
-  row.NumberDefault = defaultValue;
-  row.Compared = compared;
-  return row;
-}
-template <class P>
-ProfileField TextField(const char* key, String P::*field, const char* defaultValue, bool compared = true) {
-  ProfileField row{key, ProfileFieldType::kText};
-  row.Text = static_cast<String TVideoProfile::*>(field);
-  row.TextDefault = defaultValue;
-  row.Compared = compared;
-  return row;
-}
 
 // The seventeen values an encoder object is made with, after the output path, in
 // the order of the encoder object's constructor.

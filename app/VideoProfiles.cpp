@@ -7,17 +7,17 @@ T3GPProfile::T3GPProfile(const String& name, const String& path) : TVideoProfile
 const ProfileLayout& T3GPProfile::Layout() const {
   using C = T3GPProfile;
   static const ProfileLayout layout{vfk3GP, "3GPP", "3GPProfile", ".3gp",
-                                    {IntField("Width", &P::Width, 176),
-                                     IntField("Height", &P::Height, 144),
-                                     IndexField("3GPFormat", &C::Format3GP, 0),
-                                     DoubleField("FrameRate", &C::FrameRate, 15.0),
-                                     IndexField("VideoCodec", &C::VideoCodec, 1),
-                                     IntField("VideoBitrate", &C::VideoBitrate, 120000),
-                                     IntField("VideoBitrateTolerance", &C::VideoBitrateTolerance, 60000),
-                                     IndexField("AudioCodec", &C::AudioCodec, 2),
-                                     IntField("AudioFrequency", &C::AudioFrequency, 16000),
-                                     IntField("AudioChannels", &C::AudioChannels, 1),
-                                     IntField("AudioBitrate", &C::AudioBitrate, 48000)}};
+                                    {RecordInt<P>("Width", &P::Width, 176),
+                                     RecordInt<P>("Height", &P::Height, 144),
+                                     RecordIndex<P>("3GPFormat", &C::Format3GP, 0),
+                                     RecordDouble<P>("FrameRate", &C::FrameRate, 15.0),
+                                     RecordIndex<P>("VideoCodec", &C::VideoCodec, 1),
+                                     RecordInt<P>("VideoBitrate", &C::VideoBitrate, 120000),
+                                     RecordInt<P>("VideoBitrateTolerance", &C::VideoBitrateTolerance, 60000),
+                                     RecordIndex<P>("AudioCodec", &C::AudioCodec, 2),
+                                     RecordInt<P>("AudioFrequency", &C::AudioFrequency, 16000),
+                                     RecordInt<P>("AudioChannels", &C::AudioChannels, 1),
+                                     RecordInt<P>("AudioBitrate", &C::AudioBitrate, 48000)}};
   return layout;
 }
 
@@ -28,18 +28,18 @@ TAVIProfile::TAVIProfile(const String& name, const String& path) : TVideoProfile
 const ProfileLayout& TAVIProfile::Layout() const {
   using C = TAVIProfile;
   static const ProfileLayout layout{vfkAVI, "AVI", "AVIProfile", ".avi",
-                                    {IntField("Width", &P::Width, 320),
-                                     IntField("Height", &P::Height, 240),
-                                     IndexField("AVIVideoCodec", &C::AVIVideoCodec, 0),
-                                     DoubleField("FrameRate", &C::FrameRate, 23.97),
-                                     IntField("VideoBitrate", &C::VideoBitrate, 768000),
-                                     FlagField("UseVBR", &C::UseVBR, false),
-                                     IntField("VideoVBRMaxBitrate", &C::VideoVBRMaxBitrate, 768000),
-                                     IntField("VideoVBRMinBitrate", &C::VideoVBRMinBitrate, 0),
-                                     IndexField("AVIAudioCodec", &C::AVIAudioCodec, 0),
-                                     IntField("AudioFrequency", &C::AudioFrequency, 44100),
-                                     IntField("AudioChannels", &C::AudioChannels, 2),
-                                     IntField("AudioBitrate", &C::AudioBitrate, 96000)}};
+                                    {RecordInt<P>("Width", &P::Width, 320),
+                                     RecordInt<P>("Height", &P::Height, 240),
+                                     RecordIndex<P>("AVIVideoCodec", &C::AVIVideoCodec, 0),
+                                     RecordDouble<P>("FrameRate", &C::FrameRate, 23.97),
+                                     RecordInt<P>("VideoBitrate", &C::VideoBitrate, 768000),
+                                     RecordFlag<P>("UseVBR", &C::UseVBR, false),
+                                     RecordInt<P>("VideoVBRMaxBitrate", &C::VideoVBRMaxBitrate, 768000),
+                                     RecordInt<P>("VideoVBRMinBitrate", &C::VideoVBRMinBitrate, 0),
+                                     RecordIndex<P>("AVIAudioCodec", &C::AVIAudioCodec, 0),
+                                     RecordInt<P>("AudioFrequency", &C::AudioFrequency, 44100),
+                                     RecordInt<P>("AudioChannels", &C::AudioChannels, 2),
+                                     RecordInt<P>("AudioBitrate", &C::AudioBitrate, 96000)}};
   return layout;
 }
 
@@ -50,18 +50,18 @@ TMPEGProfile::TMPEGProfile(const String& name, const String& path) : TVideoProfi
 const ProfileLayout& TMPEGProfile::Layout() const {
   using C = TMPEGProfile;
   static const ProfileLayout layout{vfkMPEG, "MPEG", "MPEGProfile", ".mpg",
-                                    {IndexField("MPEGVersion", &C::MPEGVersion, 1),
-                                     IntField("Width", &P::Width, 320),
-                                     IntField("Height", &P::Height, 240),
-                                     DoubleField("FrameRate", &C::FrameRate, 23.97),
-                                     IntField("VideoBitrate", &C::VideoBitrate, 1150000),
-                                     FlagField("UseVBR", &C::UseVBR, false),
-                                     IntField("VideoVBRMaxBitrate", &C::VideoVBRMaxBitrate, 1150000),
-                                     IntField("VideoVBRMinBitrate", &C::VideoVBRMinBitrate, 0),
-                                     IndexField("MPEGAudioType", &C::MPEGAudioType, 0),
-                                     IntField("AudioFrequency", &C::AudioFrequency, 48000),
-                                     IntField("AudioChannels", &C::AudioChannels, 2),
-                                     IntField("AudioBitrate", &C::AudioBitrate, 224000)}};
+                                    {RecordIndex<P>("MPEGVersion", &C::MPEGVersion, 1),
+                                     RecordInt<P>("Width", &P::Width, 320),
+                                     RecordInt<P>("Height", &P::Height, 240),
+                                     RecordDouble<P>("FrameRate", &C::FrameRate, 23.97),
+                                     RecordInt<P>("VideoBitrate", &C::VideoBitrate, 1150000),
+                                     RecordFlag<P>("UseVBR", &C::UseVBR, false),
+                                     RecordInt<P>("VideoVBRMaxBitrate", &C::VideoVBRMaxBitrate, 1150000),
+                                     RecordInt<P>("VideoVBRMinBitrate", &C::VideoVBRMinBitrate, 0),
+                                     RecordIndex<P>("MPEGAudioType", &C::MPEGAudioType, 0),
+                                     RecordInt<P>("AudioFrequency", &C::AudioFrequency, 48000),
+                                     RecordInt<P>("AudioChannels", &C::AudioChannels, 2),
+                                     RecordInt<P>("AudioBitrate", &C::AudioBitrate, 224000)}};
   return layout;
 }
 
@@ -70,17 +70,17 @@ TMP4Profile::TMP4Profile(const String& name, const String& path) : TVideoProfile
 const ProfileLayout& TMP4Profile::Layout() const {
   using C = TMP4Profile;
   static const ProfileLayout layout{vfkMP4, "MP4", "MP4Profile", ".mp4",
-                                    {IntField("Width", &P::Width, 320),
-                                     IntField("Height", &P::Height, 240),
-                                     IndexField("MP4VideoCodec", &C::MP4VideoCodec, 0),
-                                     DoubleField("FrameRate", &C::FrameRate, 23.97),
-                                     IntField("VideoBitrate", &C::VideoBitrate, 768000),
-                                     FlagField("UseVBR", &C::UseVBR, false),
-                                     IntField("VideoVBRMaxBitrate", &C::VideoVBRMaxBitrate, 768000),
-                                     IntField("VideoVBRMinBitrate", &C::VideoVBRMinBitrate, 0),
-                                     IntField("AudioFrequency", &C::AudioFrequency, 48000),
-                                     IntField("AudioChannels", &C::AudioChannels, 2),
-                                     IntField("AudioBitrate", &C::AudioBitrate, 96000)}};
+                                    {RecordInt<P>("Width", &P::Width, 320),
+                                     RecordInt<P>("Height", &P::Height, 240),
+                                     RecordIndex<P>("MP4VideoCodec", &C::MP4VideoCodec, 0),
+                                     RecordDouble<P>("FrameRate", &C::FrameRate, 23.97),
+                                     RecordInt<P>("VideoBitrate", &C::VideoBitrate, 768000),
+                                     RecordFlag<P>("UseVBR", &C::UseVBR, false),
+                                     RecordInt<P>("VideoVBRMaxBitrate", &C::VideoVBRMaxBitrate, 768000),
+                                     RecordInt<P>("VideoVBRMinBitrate", &C::VideoVBRMinBitrate, 0),
+                                     RecordInt<P>("AudioFrequency", &C::AudioFrequency, 48000),
+                                     RecordInt<P>("AudioChannels", &C::AudioChannels, 2),
+                                     RecordInt<P>("AudioBitrate", &C::AudioBitrate, 96000)}};
   return layout;
 }
 
@@ -89,16 +89,16 @@ TWMVProfile::TWMVProfile(const String& name, const String& path) : TVideoProfile
 const ProfileLayout& TWMVProfile::Layout() const {
   using C = TWMVProfile;
   static const ProfileLayout layout{vfkWMV, "WMV", "WMVProfile", ".wmv",
-                                    {FlagField("UseSystemProfile", &C::UseSystemProfile, false),
-                                     TextField("SystemProfileName", &C::SystemProfileName, "", false),
-                                     IntField("Width", &P::Width, 320),
-                                     IntField("Height", &P::Height, 240),
-                                     IndexField("WMV_Version", &C::WMV_Version, 1),
-                                     DoubleField("FrameRate", &C::FrameRate, 23.97),
-                                     IntField("VideoBitrate", &C::VideoBitrate, 768000),
-                                     FlagField("UseVBR", &C::UseVBR, false),
-                                     IntField("VBRVideoQuality", &C::VBRVideoQuality, 90),
-                                     TextField("AudioFormatName", &C::AudioFormatName, "64 kbps, 44 kHz, stereo CBR")}};
+                                    {RecordFlag<P>("UseSystemProfile", &C::UseSystemProfile, false),
+                                     RecordText<P>("SystemProfileName", &C::SystemProfileName, "", false),
+                                     RecordInt<P>("Width", &P::Width, 320),
+                                     RecordInt<P>("Height", &P::Height, 240),
+                                     RecordIndex<P>("WMV_Version", &C::WMV_Version, 1),
+                                     RecordDouble<P>("FrameRate", &C::FrameRate, 23.97),
+                                     RecordInt<P>("VideoBitrate", &C::VideoBitrate, 768000),
+                                     RecordFlag<P>("UseVBR", &C::UseVBR, false),
+                                     RecordInt<P>("VBRVideoQuality", &C::VBRVideoQuality, 90),
+                                     RecordText<P>("AudioFormatName", &C::AudioFormatName, "64 kbps, 44 kHz, stereo CBR")}};
   return layout;
 }
 
@@ -117,15 +117,15 @@ TRealProfile::TRealProfile(const String& name, const String& path) : TVideoProfi
 const ProfileLayout& TRealProfile::Layout() const {
   using C = TRealProfile;
   static const ProfileLayout layout{vfkReal, "REAL", "RealProfile", ".rm",
-                                    {IntField("Width", &P::Width, 176),
-                                     IntField("Height", &P::Height, 144),
-                                     IndexField("RealVersion", &C::RealVersion, 0),
-                                     DoubleField("FrameRate", &C::FrameRate, 15.0),
-                                     IntField("VideoBitrate", &C::VideoBitrate, 120000),
-                                     FlagField("UseVBR", &C::UseVBR, false),
-                                     IntField("VideoVBRMaxBitrate", &C::VideoVBRMaxBitrate, 120000),
-                                     FlagField("VideoNoiseReduction", &C::VideoNoiseReduction, false),
-                                     TextField("AudioFormatName", &C::AudioFormatName, "44 Kbps Music - RealAudio")}};
+                                    {RecordInt<P>("Width", &P::Width, 176),
+                                     RecordInt<P>("Height", &P::Height, 144),
+                                     RecordIndex<P>("RealVersion", &C::RealVersion, 0),
+                                     RecordDouble<P>("FrameRate", &C::FrameRate, 15.0),
+                                     RecordInt<P>("VideoBitrate", &C::VideoBitrate, 120000),
+                                     RecordFlag<P>("UseVBR", &C::UseVBR, false),
+                                     RecordInt<P>("VideoVBRMaxBitrate", &C::VideoVBRMaxBitrate, 120000),
+                                     RecordFlag<P>("VideoNoiseReduction", &C::VideoNoiseReduction, false),
+                                     RecordText<P>("AudioFormatName", &C::AudioFormatName, "44 Kbps Music - RealAudio")}};
   return layout;
 }
 
@@ -134,17 +134,17 @@ TMOVProfile::TMOVProfile(const String& name, const String& path) : TVideoProfile
 const ProfileLayout& TMOVProfile::Layout() const {
   using C = TMOVProfile;
   static const ProfileLayout layout{vfkMOV, "MOV", "MOVProfile", ".mov",
-                                    {IntField("Width", &P::Width, 320),
-                                     IntField("Height", &P::Height, 240),
-                                     IndexField("MOVVideoCodec", &C::MOVVideoCodec, 0),
-                                     DoubleField("FrameRate", &C::FrameRate, 23.97),
-                                     IntField("VideoBitrate", &C::VideoBitrate, 768000),
-                                     FlagField("UseVBR", &C::UseVBR, false, false),
-                                     IntField("VideoVBRMaxBitrate", &C::VideoVBRMaxBitrate, 768000, false),
-                                     IntField("VideoVBRMinBitrate", &C::VideoVBRMinBitrate, 0, false),
-                                     IntField("AudioFrequency", &C::AudioFrequency, 48000),
-                                     IntField("AudioChannels", &C::AudioChannels, 2),
-                                     IntField("AudioBitrate", &C::AudioBitrate, 96000)}};
+                                    {RecordInt<P>("Width", &P::Width, 320),
+                                     RecordInt<P>("Height", &P::Height, 240),
+                                     RecordIndex<P>("MOVVideoCodec", &C::MOVVideoCodec, 0),
+                                     RecordDouble<P>("FrameRate", &C::FrameRate, 23.97),
+                                     RecordInt<P>("VideoBitrate", &C::VideoBitrate, 768000),
+                                     RecordFlag<P>("UseVBR", &C::UseVBR, false, false),
+                                     RecordInt<P>("VideoVBRMaxBitrate", &C::VideoVBRMaxBitrate, 768000, false),
+                                     RecordInt<P>("VideoVBRMinBitrate", &C::VideoVBRMinBitrate, 0, false),
+                                     RecordInt<P>("AudioFrequency", &C::AudioFrequency, 48000),
+                                     RecordInt<P>("AudioChannels", &C::AudioChannels, 2),
+                                     RecordInt<P>("AudioBitrate", &C::AudioBitrate, 96000)}};
   return layout;
 }
 
@@ -153,13 +153,13 @@ TFLVProfile::TFLVProfile(const String& name, const String& path) : TVideoProfile
 const ProfileLayout& TFLVProfile::Layout() const {
   using C = TFLVProfile;
   static const ProfileLayout layout{vfkFLV, "FLV", "FLVProfile", ".flv",
-                                    {IntField("Width", &P::Width, 320),
-                                     IntField("Height", &P::Height, 240),
-                                     DoubleField("FrameRate", &C::FrameRate, 24.0),
-                                     IntField("VideoBitrate", &C::VideoBitrate, 768000),
-                                     IntField("AudioFrequency", &C::AudioFrequency, 44100),
-                                     IntField("AudioChannels", &C::AudioChannels, 2),
-                                     IntField("AudioBitrate", &C::AudioBitrate, 96000)}};
+                                    {RecordInt<P>("Width", &P::Width, 320),
+                                     RecordInt<P>("Height", &P::Height, 240),
+                                     RecordDouble<P>("FrameRate", &C::FrameRate, 24.0),
+                                     RecordInt<P>("VideoBitrate", &C::VideoBitrate, 768000),
+                                     RecordInt<P>("AudioFrequency", &C::AudioFrequency, 44100),
+                                     RecordInt<P>("AudioChannels", &C::AudioChannels, 2),
+                                     RecordInt<P>("AudioBitrate", &C::AudioBitrate, 96000)}};
   return layout;
 }
 

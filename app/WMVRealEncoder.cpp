@@ -91,17 +91,8 @@ RealManualSettings RealSettingsFor(const TRealProfile& p, std::int32_t audioCode
 // ---------------------------------------------------------------------------
 // TPluginEncoderObject
 
-TPluginEncoderObject::TPluginEncoderObject(const String& outputPath, std::int32_t sourceWidth,
-                                           std::int32_t sourceHeight, std::int32_t pixelFormat,
-                                           std::int32_t frameRate1, std::int32_t frameRate2,
-                                           std::int32_t audioSampleRate, std::int32_t audioChannels,
-                                           bool keepAspect, bool secondFlag, std::int32_t cropLeft,
-                                           std::int32_t cropRight, std::int32_t cropTop, std::int32_t cropBottom,
-                                           std::int32_t reserved1, std::int32_t reserved2, std::int32_t reserved3,
-                                           std::int32_t reserved4)
-    : TEncoderObject(outputPath, sourceWidth, sourceHeight, pixelFormat, frameRate1, frameRate2, audioSampleRate,
-                     audioChannels, keepAspect, secondFlag, cropLeft, cropRight, cropTop, cropBottom, reserved1,
-                     reserved2, reserved3, reserved4) {
+TPluginEncoderObject::TPluginEncoderObject(const String& outputPath, const EncoderObjectValues& values)
+    : TEncoderObject(outputPath, values) {
   scaler_ = CreateFrameScaler();
 }
 
@@ -111,10 +102,86 @@ bool TPluginEncoderObject::ConfigureScaler(const TVideoProfile& profile, std::in
                                            double frameRate) {
   // Values that make no picture, or that the plug-in would divide by, are refused here.
   if (!GeometryUsable(profile) || width <= 0 || height <= 0 || !FrameRateUsable(frameRate)) return false;
-  return scaler_->Configure(width, height, sourceWidth_, sourceHeight_, pixelFormat_, keepAspect_ ? 1 : 0,
-                            cropLeft_, cropRight_, cropTop_, cropBottom_, reserved_[0], reserved_[1],
-                            reserved_[2], reserved_[3]) != 0;
+  const EncoderObjectValues& v = values_;
+  return scaler_->Configure(width, height, v.SourceWidth, v.SourceHeight, v.PixelFormat, v.KeepAspect ? 1 : 0,
+                            v.CropLeft, v.CropRight, v.CropTop, v.CropBottom, v.Reserved[0], v.Reserved[1],
+                            v.Reserved[2], v.Reserved[3]) != 0;
 }
+
+// ---------------------------------------------------------------------------
+// TPluginWriterObject: what tells the two wrappers apart
+
+namespace {
+
+template <class Wrapper>
+Wrapper* KeptWrapper();
+template <>
+WM9EncoderDllWarper* KeptWrapper<WM9EncoderDllWarper>() {
+  return KeptWMVWrapper();
+}
+template <>
+RealEncoderDllWarper* KeptWrapper<RealEncoderDllWarper>() {
+  return KeptRealWrapper();
+}
+
+// The Windows Media plug-in takes two of the four sample values.
+bool EncodeVideoSample(WM9EncoderDllWarper& w, const void* frame, std::int32_t value1, std::int32_t value2,
+                       std::int32_t, std::int32_t) {
+  return w.EncodeVideoSample(frame, value1, value2);
+}
+bool EncodeVideoSample(RealEncoderDllWarper& w, const void* frame, std::int32_t value1, std::int32_t value2,
+                       std::int32_t value3, std::int32_t value4) {
+  return w.EncodeVideoSample(frame, value1, value2, value3, value4);
+}
+bool EncodeAudioSample(WM9EncoderDllWarper& w, const std::int16_t* samples, std::int32_t byteCount,
+                       std::int32_t value1, std::int32_t value2, std::int32_t, std::int32_t) {
+  return w.EncodeAudioSample(samples, byteCount, value1, value2);
+}
+bool EncodeAudioSample(RealEncoderDllWarper& w, const std::int16_t* samples, std::int32_t byteCount,
+                       std::int32_t value1, std::int32_t value2, std::int32_t value3, std::int32_t value4) {
+  return w.EncodeAudioSample(samples, byteCount, value1, value2, value3, value4);
+}
+
+// The unit of the plug-in's output size: bytes, or megabytes for RealMedia.
+constexpr std::int64_t OutputSizeUnit(const WM9EncoderDllWarper*) { return 1; }
+constexpr std::int64_t OutputSizeUnit(const RealEncoderDllWarper*) { return 1048576; }
+
+}  // namespace
+
+template <class Wrapper>
+bool TPluginWriterObject<Wrapper>::EncodeVideo(const void* frame, std::int32_t value1, std::int32_t value2,
+                                               std::int32_t value3, std::int32_t value4) {
+  Wrapper* w = KeptWrapper<Wrapper>();
+  if (!Writing() || !w) return false;
+  try {
+    if (!scaler_->Process(frame)) return false;
+    return EncodeVideoSample(*w, scaler_->GetOutput(), value1, value2, value3, value4);
+  } catch (const Exception&) {
+    return false;
+  }
+}
+
+template <class Wrapper>
+bool TPluginWriterObject<Wrapper>::EncodeAudio(const std::int16_t* samples, std::int32_t byteCount,
+                                               std::int32_t value1, std::int32_t value2, std::int32_t value3,
+                                               std::int32_t value4) {
+  Wrapper* w = KeptWrapper<Wrapper>();
+  if (!Writing() || !w) return false;
+  try {
+    return EncodeAudioSample(*w, samples, byteCount, value1, value2, value3, value4);
+  } catch (const Exception&) {
+    return false;
+  }
+}
+
+template <class Wrapper>
+std::int64_t TPluginWriterObject<Wrapper>::GetEncodedSize() {
+  Wrapper* w = KeptWrapper<Wrapper>();
+  return w ? static_cast<std::int64_t>(w->GetOutputSize()) * OutputSizeUnit(w) : 0;
+}
+
+template class TPluginWriterObject<WM9EncoderDllWarper>;
+template class TPluginWriterObject<RealEncoderDllWarper>;
 
 // ---------------------------------------------------------------------------
 // TWMVEncoderObject
@@ -186,8 +253,8 @@ bool TWMVEncoderObject::ConfigureEncoder(const TVideoProfile& profile) {
   w->SetUseSystemProfile(p.UseSystemProfile ? 1 : 0, systemProfile);
   w->SetVideoWidth(width);
   w->SetVideoHeight(height);
-  w->SetInputParms(1, secondFlag_ ? 0 : 1, width, height, frameRate1_, frameRate2_, pfYUV420P, audioSampleRate_,
-                   audioChannels_);
+  w->SetInputParms(1, values_.SecondFlag ? 0 : 1, width, height, values_.FrameRate1, values_.FrameRate2, pfYUV420P,
+                   values_.AudioSampleRate, values_.AudioChannels);
   w->SetupDestinationFile(outputPath_);
   configured_ = true;
   return true;
@@ -205,34 +272,6 @@ bool TWMVEncoderObject::EndEncode() {
   return w && w->EndEncoding();
 }
 
-bool TWMVEncoderObject::EncodeVideo(const void* frame, std::int32_t value1, std::int32_t value2, std::int32_t,
-                                    std::int32_t) {
-  WM9EncoderDllWarper* w = KeptWMVWrapper();
-  if (!configured_ || !w) return false;
-  try {
-    if (!scaler_->Process(frame)) return false;
-    return w->EncodeVideoSample(scaler_->GetOutput(), value1, value2);
-  } catch (const Exception&) {
-    return false;
-  }
-}
-
-bool TWMVEncoderObject::EncodeAudio(const std::int16_t* samples, std::int32_t byteCount, std::int32_t value1,
-                                    std::int32_t value2, std::int32_t, std::int32_t) {
-  WM9EncoderDllWarper* w = KeptWMVWrapper();
-  if (!configured_ || !w) return false;
-  try {
-    return w->EncodeAudioSample(samples, byteCount, value1, value2);
-  } catch (const Exception&) {
-    return false;
-  }
-}
-
-std::int64_t TWMVEncoderObject::GetEncodedSize() {
-  WM9EncoderDllWarper* w = KeptWMVWrapper();
-  return w ? static_cast<std::int64_t>(w->GetOutputSize()) : 0;
-}
-
 // ---------------------------------------------------------------------------
 // TRealEncoderObject
 
@@ -247,8 +286,8 @@ bool TRealEncoderObject::ConfigureEncoder(const TVideoProfile& profile) {
 
   w->RecreateEncoderHandle();
   configured_ = true;
-  w->SetInputParms(1, secondFlag_ ? 0 : 1, width, height, frameRate1_, frameRate2_, pfYUV420P, audioSampleRate_,
-                   audioChannels_);
+  w->SetInputParms(1, values_.SecondFlag ? 0 : 1, width, height, values_.FrameRate1, values_.FrameRate2, pfYUV420P,
+                   values_.AudioSampleRate, values_.AudioChannels);
   if (!w->SetupDestinationFile(outputPath_)) return false;
   if (!w->SetupMediaProfile(0, 0)) return false;
   w->SetParamsMode(1);
@@ -272,32 +311,4 @@ bool TRealEncoderObject::EndEncode() {
   ended_ = true;
   RealEncoderDllWarper* w = KeptRealWrapper();
   return w && w->EndEncoding();
-}
-
-bool TRealEncoderObject::EncodeVideo(const void* frame, std::int32_t value1, std::int32_t value2,
-                                     std::int32_t value3, std::int32_t value4) {
-  RealEncoderDllWarper* w = KeptRealWrapper();
-  if (ended_ || !w) return false;
-  try {
-    if (!scaler_->Process(frame)) return false;
-    return w->EncodeVideoSample(scaler_->GetOutput(), value1, value2, value3, value4);
-  } catch (const Exception&) {
-    return false;
-  }
-}
-
-bool TRealEncoderObject::EncodeAudio(const std::int16_t* samples, std::int32_t byteCount, std::int32_t value1,
-                                     std::int32_t value2, std::int32_t value3, std::int32_t value4) {
-  RealEncoderDllWarper* w = KeptRealWrapper();
-  if (ended_ || !w) return false;
-  try {
-    return w->EncodeAudioSample(samples, byteCount, value1, value2, value3, value4);
-  } catch (const Exception&) {
-    return false;
-  }
-}
-
-std::int64_t TRealEncoderObject::GetEncodedSize() {
-  RealEncoderDllWarper* w = KeptRealWrapper();
-  return w ? static_cast<std::int64_t>(w->GetOutputSize()) * 1048576 : 0;
 }

@@ -9,12 +9,7 @@
 
 class TPluginEncoderObject : public TEncoderObject {
 public:
-  TPluginEncoderObject(const String& outputPath, std::int32_t sourceWidth, std::int32_t sourceHeight,
-                       std::int32_t pixelFormat, std::int32_t frameRate1, std::int32_t frameRate2,
-                       std::int32_t audioSampleRate, std::int32_t audioChannels, bool keepAspect, bool secondFlag,
-                       std::int32_t cropLeft, std::int32_t cropRight, std::int32_t cropTop,
-                       std::int32_t cropBottom, std::int32_t reserved1, std::int32_t reserved2,
-                       std::int32_t reserved3, std::int32_t reserved4);
+  TPluginEncoderObject(const String& outputPath, const EncoderObjectValues& values);
   ~TPluginEncoderObject() override;
 
 protected:
@@ -25,34 +20,48 @@ protected:
   bool configured_ = false;        // the plug-in was configured for this object
 };
 
-class TWMVEncoderObject : public TPluginEncoderObject {
+// Samples go through the plug-in wrapper `Wrapper` (the kept one of its kind),
+// video frames through the scaler first; a failure of either ends in false.
+template <class Wrapper>
+class TPluginWriterObject : public TPluginEncoderObject {
 public:
   using TPluginEncoderObject::TPluginEncoderObject;
+
+  bool EncodeVideo(const void* frame, std::int32_t value1, std::int32_t value2, std::int32_t value3,
+                   std::int32_t value4) override;
+  bool EncodeAudio(const std::int16_t* samples, std::int32_t byteCount, std::int32_t value1, std::int32_t value2,
+                   std::int32_t value3, std::int32_t value4) override;
+  std::int64_t GetEncodedSize() override;
+
+protected:
+  // Whether the plug-in takes samples for this object now.
+  virtual bool Writing() const = 0;
+};
+
+class TWMVEncoderObject : public TPluginWriterObject<WM9EncoderDllWarper> {
+public:
+  using TPluginWriterObject::TPluginWriterObject;
   ~TWMVEncoderObject() override;
 
   bool ConfigureEncoder(const TVideoProfile& profile) override;
   bool BeginEncode() override;
   bool EndEncode() override;
-  bool EncodeVideo(const void* frame, std::int32_t value1, std::int32_t value2, std::int32_t value3,
-                   std::int32_t value4) override;
-  bool EncodeAudio(const std::int16_t* samples, std::int32_t byteCount, std::int32_t value1, std::int32_t value2,
-                   std::int32_t value3, std::int32_t value4) override;
-  std::int64_t GetEncodedSize() override;
+
+protected:
+  bool Writing() const override { return configured_; }
 };
 
-class TRealEncoderObject : public TPluginEncoderObject {
+class TRealEncoderObject : public TPluginWriterObject<RealEncoderDllWarper> {
 public:
-  using TPluginEncoderObject::TPluginEncoderObject;
+  using TPluginWriterObject::TPluginWriterObject;
   ~TRealEncoderObject() override;
 
   bool ConfigureEncoder(const TVideoProfile& profile) override;
   bool BeginEncode() override;
   bool EndEncode() override;
-  bool EncodeVideo(const void* frame, std::int32_t value1, std::int32_t value2, std::int32_t value3,
-                   std::int32_t value4) override;
-  bool EncodeAudio(const std::int16_t* samples, std::int32_t byteCount, std::int32_t value1, std::int32_t value2,
-                   std::int32_t value3, std::int32_t value4) override;
-  std::int64_t GetEncodedSize() override;
+
+protected:
+  bool Writing() const override { return !ended_; }
 
 private:
   bool ended_ = true;  // no RealMedia encoding is open

@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "engines/EncoderCommon/PluginHost.h"
 #include "engines/MediaEngine/CodecNames.h"
 #include "engines/MediaEngine/FrameScaling.h"
-#include "engines/EncoderCommon/PluginHost.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>

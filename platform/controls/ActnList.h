@@ -7,31 +7,13 @@
 #include <memory>
 #include <vector>
 
+#include "platform/controls/ShortCuts.h"
 #include "platform/core/Component.h"
 #include "platform/core/Events.h"
 
 class TCustomImageList;
 class TBasicAction;
 class TCustomActionList;
-
-// A keyboard shortcut: the virtual-key code in the low byte plus the modifier bits.
-using TShortCut = Word;
-constexpr TShortCut scShift = 0x2000;
-constexpr TShortCut scCtrl = 0x4000;
-constexpr TShortCut scAlt = 0x8000;
-constexpr TShortCut scNone = 0;
-
-// The modifier keys and mouse buttons held during an input event.
-enum TShiftStateFlag : unsigned {
-  ssShift = 1u << 0,
-  ssAlt = 1u << 1,
-  ssCtrl = 1u << 2,
-  ssLeft = 1u << 3,
-  ssRight = 1u << 4,
-  ssMiddle = 1u << 5,
-  ssDouble = 1u << 6,
-};
-using TShiftState = unsigned;
 
 // The link between an action and one client. The client owns the link; the
 // action only keeps it in its list of links to tell of changes.

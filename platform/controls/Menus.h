@@ -18,18 +18,6 @@ class TCustomImageList;
 class TMenu;
 class TMenuItem;
 
-// ---- Shortcuts ----
-
-// The shortcut of a virtual key with modifiers; scNone for a key above 0xFF.
-TShortCut ShortCut(Word key, TShiftState shift);
-void ShortCutToKey(TShortCut shortCut, Word& key, TShiftState& shift);
-// "Shift+", "Ctrl+", "Alt+" (in this order) and the key's name: "Ctrl+D", "F1",
-// "Shift+Del"; empty for scNone.
-String ShortCutToText(TShortCut shortCut);
-// The reverse, case-insensitive, modifiers in any order; scNone for text that
-// names no key.
-TShortCut TextToShortCut(const String& text);
-
 // The caption without its "&" accelerator marks ("&&" stays one "&").
 String StripHotkey(const String& caption);
 // The accelerator character of a caption (upper case), or 0.

@@ -44,6 +44,12 @@ IniDocument::Kind IniDocument::Classify(const String& text, String& name, String
   return kKey;
 }
 
+String IniDocument::Unquoted(const String& value) {
+  if (value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0])
+    return value.substr(1, value.size() - 2);
+  return value;
+}
+
 int IniDocument::FindSection(const String& section, int& end) const {
   String name, value;
   int header = -1;

@@ -23,13 +23,18 @@ public:
   std::vector<String> Keys(const String& section) const;  // in file order, each once
   std::vector<std::pair<String, String>> Values(const String& section) const;
 
+  // What one line of INI text is: blank, a comment (';'), a section header ("[name]"),
+  // a key ("name=value", both trimmed) or other text (`name` is then the trimmed line).
+  enum Kind { kBlank, kComment, kSection, kKey, kOther };
+  static Kind Classify(const String& text, String& name, String& value);
+  // A value in matching quotes ("..." or '...') without them; any other as it is.
+  static String Unquoted(const String& value);
+
 private:
   struct Line {
     String text;
     String eol;
   };
-  enum Kind { kBlank, kComment, kSection, kKey, kOther };
-  static Kind Classify(const String& text, String& name, String& value);
   // The first line of the named section's header, or -1; `end` is one past its last line.
   int FindSection(const String& section, int& end) const;
   int FindKey(int begin, int end, const String& key) const;

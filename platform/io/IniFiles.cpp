@@ -158,9 +158,7 @@ void TDocumentIniFile::Save(const IniDocument& document) {
 String TDocumentIniFile::ReadString(const String& section, const String& key, const String& defaultValue) {
   String value;
   if (!Document().Find(section, key, value)) return defaultValue;
-  if (StripsQuotes() && value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0])
-    value = value.substr(1, value.size() - 2);
-  return value;
+  return StripsQuotes() ? IniDocument::Unquoted(value) : value;
 }
 
 void TDocumentIniFile::WriteString(const String& section, const String& key, const String& value) {

@@ -436,11 +436,3 @@ TPublishedBuilder<T> PublishClass() {
     ComponentClasses().template Add<T>(DemangledTypeName(typeid(T)));
   return TPublishedBuilder<T>(published);
 }
-
-// Shortcut texts: "Ctrl+D", "Alt+P", "Shift+F1", "F1", "Del". 0 for none;
-// TextToShortCutValue answers -1 for a text that is no shortcut.
-constexpr int kShortCutShift = 0x2000;
-constexpr int kShortCutCtrl = 0x4000;
-constexpr int kShortCutAlt = 0x8000;
-String ShortCutValueToText(int shortCut);
-int TextToShortCutValue(const String& text);

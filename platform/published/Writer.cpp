@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "platform/controls/ShortCuts.h"
 #include "platform/core/Collection.h"
 #include "platform/core/Strings.h"
 #include "platform/core/SysUtils.h"

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "platform/controls/ShortCuts.h"
 #include "platform/core/SysUtils.h"
 #include "platform/graphics/Bitmap.h"
 #include "tests/harness/TempProgramFolder.h"

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/controls/ShortCuts.h"
 #include "platform/core/WinApi.h"
 #include "platform/published/Published.h"
 
