@@ -1,0 +1,142 @@
+#include "skin/draw/SkinMask.h"
+
+#include <cstring>
+
+#include "platform/Regions.h"
+#include "skin/draw/Dib24.h"
+#include "skin/draw/PieceCopier.h"
+#include "skin/draw/SkinRects.h"
+
+namespace {
+
+bool IsBlack(const Byte* pixel) { return (pixel[0] | pixel[1] | pixel[2]) == 0; }
+
+void ScanRow(const Byte* row, Integer width, Integer y, TPoint offset, std::vector<TRect>& runs) {
+  Integer x = 0;
+  while (x < width) {
+    if (!IsBlack(row + 3 * x)) {
+      ++x;
+      continue;
+    }
+    Integer end = x + 1;
+    while (end < width && IsBlack(row + 3 * end)) ++end;
+    runs.push_back(TRect{x + offset.X, y + offset.Y, end + offset.X, y + offset.Y + 1});
+    x = end;
+  }
+}
+
+}  // namespace
+
+std::vector<TRect> MaskRuns(TBitmap* mask, Integer xOffset, Integer yOffset) {
+  std::vector<TRect> runs;
+  if (!mask || mask->Empty()) return runs;
+  TspDib24 pixels(mask->Handle());  // the scanner's private 24-bit copy
+  runs.reserve(10000);
+  for (Integer y = 0; y < pixels.Height(); ++y) ScanRow(pixels.Row(y), pixels.Width(), y, {xOffset, yOffset}, runs);
+  return runs;
+}
+
+Integer CreateRgnFromBmp(TBitmap* Mask, Integer XOffset, Integer YOffset, std::vector<Byte>& Data) {
+  if (!Mask || Mask->Empty()) return 0;
+  std::vector<TRect> runs = MaskRuns(Mask, XOffset, YOffset);
+  size_t size = sizeof(RGNDATAHEADER) + runs.size() * sizeof(RECT);
+  Data.assign(size, 0);
+  auto* data = reinterpret_cast<RGNDATA*>(Data.data());
+  data->rdh.dwSize = sizeof(RGNDATAHEADER);
+  data->rdh.iType = RDH_RECTANGLES;
+  data->rdh.nCount = static_cast<DWORD>(runs.size());
+  data->rdh.nRgnSize = 0;
+  data->rdh.rcBound = RECT{XOffset, YOffset, XOffset + Mask->Width(), YOffset + Mask->Height()};
+  if (!runs.empty()) std::memcpy(data->Buffer, runs.data(), runs.size() * sizeof(RECT));
+  return static_cast<Integer>(size);
+}
+
+void CreateSkinSimplyRegion(HRGN& Rgn, TBitmap* Mask) {
+  Rgn = nullptr;
+  if (!Mask || Mask->Empty()) return;
+  Rgn = CreateRegionFromRects(MaskRuns(Mask, 0, 0));
+}
+
+namespace {
+
+struct MaskPiece {
+  TPoint LT, RT, LB, RB;
+  TRect Cl;
+  TPoint NLT, NRT, NLB, NRB;
+  TRect NCl;
+  Integer MW, MH, AWidth;
+};
+
+// A side mask ch high: the strip from startY to endY of columns left..right tiled
+// down, the fixed parts above and below it copied over.
+void SideMask(const MaskPiece& m, TBitmap* mask, TBitmap* side, Integer left, Integer right, Integer startY,
+              Integer endY) {
+  Integer width = right - left, ch = m.NCl.Height();
+  side->SetSize(width, ch);
+  TspPieceCopier copier(side, mask, TRect{0, 0, m.MW, m.MH});
+  if (endY != startY) copier.TileY(TRect{left, startY, right, endY}, TRect{0, 0, width, ch});
+  if (startY - m.Cl.Top > 0) copier.Copy({left, m.Cl.Top, right, startY}, {0, 0, width, startY - m.Cl.Top});
+  if (m.Cl.Bottom - endY > 0) copier.Copy({left, endY, right, m.Cl.Bottom}, {0, ch - (m.Cl.Bottom - endY), width, ch});
+}
+
+// A top or bottom mask: tiles of the strip laid from `start` with their overhang
+// measured against `end`, AWidth div step + 1 of them, then the two corners.
+void RowMask(const MaskPiece& m, TBitmap* mask, TBitmap* row, Integer top, Integer bottom, Integer leftX,
+             Integer rightX, Integer start, Integer end) {
+  Integer height = bottom - top;
+  row->SetSize(m.AWidth, height);
+  TspPieceCopier copier(row, mask, TRect{0, 0, m.MW, m.MH});
+  Integer step = rightX - leftX;
+  if (step > 0) copier.TileXTimes(TRect{leftX, top, rightX, bottom}, TRect{start, 0, end, height}, m.AWidth / step);
+  copier.Copy({0, top, leftX, bottom}, {0, 0, leftX, height});
+  copier.Copy({rightX, top, m.MW, bottom}, {end, 0, m.AWidth, height});
+}
+
+HRGN MaskRegion(TBitmap* mask, Integer xOffset, Integer yOffset) {
+  if (mask->Width() <= 0 || mask->Height() <= 0) return nullptr;
+  return CreateRegionFromRects(MaskRuns(mask, xOffset, yOffset));
+}
+
+// Adds `part` to `into` (nullptr parts add nothing) and deletes it.
+void AddRegion(HRGN& into, HRGN part) {
+  if (!part) return;
+  if (!into) {
+    into = part;
+    return;
+  }
+  ::CombineRgn(into, into, part, RGN_OR);
+  ::DeleteObject(part);
+}
+
+}  // namespace
+
+void CreateSkinMask(TPoint LTPoint, TPoint RTPoint, TPoint LBPoint, TPoint RBPoint, TRect ClRect,
+                    TPoint NewLTPoint, TPoint NewRTPoint, TPoint NewLBPoint, TPoint NewRBPoint, TRect NewClRect,
+                    TBitmap* Mask, TBitmap* TopMask, TBitmap* LeftMask, TBitmap* RightMask, TBitmap* BottomMask,
+                    Integer AWidth, Integer) {
+  if (!Mask || Mask->Empty() || !TopMask || !LeftMask || !RightMask || !BottomMask) return;
+  MaskPiece m{LTPoint, RTPoint, LBPoint, RBPoint, ClRect, NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint,
+              NewClRect, Mask->Width(), Mask->Height(), AWidth};
+  Integer lw = ClRect.Left, th = ClRect.Top, rw = m.MW - ClRect.Right, bh = m.MH - ClRect.Bottom;
+  Integer ch = NewClRect.Height();
+  if (lw > 0 && ch > 0) SideMask(m, Mask, LeftMask, 0, lw, LTPoint.Y, LBPoint.Y);
+  if (rw > 0 && ch > 0) SideMask(m, Mask, RightMask, m.MW - rw, m.MW, RTPoint.Y, RBPoint.Y);
+  if (AWidth > 0 && th > 0) RowMask(m, Mask, TopMask, 0, th, LTPoint.X, RTPoint.X, NewLTPoint.X, NewRTPoint.X);
+  if (AWidth >= 1 && bh >= 1)
+    RowMask(m, Mask, BottomMask, ClRect.Bottom, m.MH, LBPoint.X, RBPoint.X, NewLBPoint.X, NewRBPoint.X);
+}
+
+void CreateSkinRegion(HRGN& Rgn, TPoint LTPoint, TPoint RTPoint, TPoint LBPoint, TPoint RBPoint, TRect ClRect,
+                      TPoint NewLTPoint, TPoint NewRTPoint, TPoint NewLBPoint, TPoint NewRBPoint, TRect NewClRect,
+                      TBitmap* Mask, Integer AWidth, Integer AHeight) {
+  Rgn = nullptr;
+  if (NewRTPoint.X < NewLTPoint.X || NewLBPoint.Y < NewLTPoint.Y || IsNullRect(NewClRect)) return;
+  TBitmap top, left, right, bottom;
+  CreateSkinMask(LTPoint, RTPoint, LBPoint, RBPoint, ClRect, NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint,
+                 NewClRect, Mask, &top, &left, &right, &bottom, AWidth, AHeight);
+  Rgn = CreateRectRegion(NewClRect);
+  AddRegion(Rgn, MaskRegion(&top, 0, 0));
+  AddRegion(Rgn, MaskRegion(&bottom, 0, NewClRect.Bottom));
+  AddRegion(Rgn, MaskRegion(&left, 0, NewClRect.Top));
+  AddRegion(Rgn, MaskRegion(&right, NewClRect.Right, NewClRect.Top));
+}
