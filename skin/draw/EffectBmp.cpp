@@ -33,8 +33,6 @@ Cardinal TspEffectBmp::GetPixel(Integer x, Integer y) const {
   return Cardinal(p[0]) | Cardinal(p[1]) << 8 | Cardinal(p[2]) << 16;
 }
 
-Byte* TspEffectBmp::GetLine(Integer y) const { return y >= 0 && y < Height() ? dib_.Row(y) : nullptr; }
-
 void TspEffectBmp::SetLine(Integer y, const Byte* buffer) {
   if (Byte* row = GetLine(y)) std::memcpy(row, buffer, static_cast<size_t>(Width()) * 3);
 }
@@ -55,12 +53,5 @@ void TspEffectBmp::Stretch(HDC dc, Integer x, Integer y, Integer w, Integer h) c
 }
 
 void TspEffectBmp::DrawRect(HDC dc, Integer x, Integer y, Integer srcX, Integer srcY, Integer w, Integer h) const {
-  if (dib_.Empty()) return;
-  // Through a memory DC: the source rectangle then reads the same for a top-down
-  // picture on every system.
-  HDC memory = ::CreateCompatibleDC(dc);
-  HGDIOBJ old = ::SelectObject(memory, dib_.Section());
-  ::BitBlt(dc, x, y, w, h, memory, srcX, srcY, SRCCOPY);
-  ::SelectObject(memory, old);
-  ::DeleteDC(memory);
+  dib_.DrawPart(dc, x, y, srcX, srcY, w, h);
 }

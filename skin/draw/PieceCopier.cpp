@@ -16,18 +16,16 @@ void TspPieceCopier::Copy(const TRect& s, const TRect& t) {
   dest_->Canvas()->CopyRect(t, source_->Canvas(), InPicture(s));
 }
 
-TBitmap* TspPieceCopier::PieceBitmap(const TRect& s) {
-  auto* piece = new TBitmap;
-  if (s.Width() > 0 && s.Height() > 0 && s.Width() <= source_->Width() && s.Height() <= source_->Height()) {
-    piece->SetSize(s.Width(), s.Height());
-    piece->Canvas()->CopyRect(TRect{0, 0, s.Width(), s.Height()}, source_->Canvas(), InPicture(s));
-  }
-  return piece;
-}
-
+// Stretches straight from the picture with the mode a bitmap's own stretched
+// drawing uses, which gives the pixels of drawing a copy of the piece.
 void TspPieceCopier::Stretch(const TRect& s, const TRect& t) {
-  std::unique_ptr<TBitmap> piece(PieceBitmap(s));
-  dest_->Canvas()->StretchDraw(t, piece.get());
+  if (s.Width() <= 0 || s.Height() <= 0 || s.Width() > source_->Width() || s.Height() > source_->Height()) return;
+  HDC dest = dest_->Canvas()->Handle();
+  TRect from = InPicture(s);
+  int oldMode = ::SetStretchBltMode(dest, COLORONCOLOR);
+  ::StretchBlt(dest, t.Left, t.Top, t.Width(), t.Height(), source_->Canvas()->Handle(), from.Left, from.Top,
+               from.Width(), from.Height(), SRCCOPY);
+  ::SetStretchBltMode(dest, oldMode);
 }
 
 void TspPieceCopier::TileX(const TRect& s, const TRect& t) {
@@ -80,24 +78,24 @@ private:
 }  // namespace
 
 void TspPieceCopier::StretchClient(const TRect& s, const TRect& t, TspStretchType type, bool clip) {
-  std::unique_ptr<TBitmap> piece(PieceBitmap(s));
-  if (t.Width() <= 0 || t.Height() <= 0) return;
-  if (type == spstFull) return dest_->Canvas()->StretchDraw(t, piece.get());
-  if ((type != spstHorz && type != spstVert) || piece->Empty()) return;
-  bool horizontal = type == spstHorz;
-  TBitmap strip(horizontal ? piece->Width() : t.Width(), horizontal ? t.Height() : piece->Height());
-  strip.Canvas()->StretchDraw(TRect{0, 0, strip.Width(), strip.Height()}, piece.get());
+  if (t.Width() <= 0 || t.Height() <= 0 || s.Width() <= 0 || s.Height() <= 0) return;
+  if (type == spstFull) return Stretch(s, t);
+  if (type != spstHorz && type != spstVert) return;
   HDC dc = dest_->Canvas()->Handle();
   std::unique_ptr<SavedDC> saved;
   if (clip) {
     saved = std::make_unique<SavedDC>(dc);
     ::IntersectClipRect(dc, t.Left, t.Top, t.Right, t.Bottom);
   }
-  if (horizontal) {
-    TileSpan(t.Left, t.Right, piece->Width(), dest_->Width(),
-             [&](Int64 x, Int64) { dest_->Canvas()->Draw(ClampToInteger(x), t.Top, &strip); });
+  // Each strip is the piece stretched one way to the client's size, repeated the other way.
+  if (type == spstHorz) {
+    TileSpan(t.Left, t.Right, s.Width(), dest_->Width(), [&](Int64 x, Int64) {
+      Integer left = ClampToInteger(x);
+      Stretch(s, TRect{left, t.Top, ClampToInteger(x + s.Width()), t.Bottom});
+    });
   } else {
-    TileSpan(t.Top, t.Bottom, piece->Height(), dest_->Height(),
-             [&](Int64 y, Int64) { dest_->Canvas()->Draw(t.Left, ClampToInteger(y), &strip); });
+    TileSpan(t.Top, t.Bottom, s.Height(), dest_->Height(), [&](Int64 y, Int64) {
+      Stretch(s, TRect{t.Left, ClampToInteger(y), t.Right, ClampToInteger(y + s.Height())});
+    });
   }
 }

@@ -41,7 +41,8 @@ public:
       : dest_(dest), source_(source), origin_{skinrect.Left, skinrect.Top} {}
 
   void Copy(const TRect& s, const TRect& t);
-  // Through a temporary bitmap of s's size; nothing for a piece larger than the picture.
+  // Stretched as drawing a copy of the piece would; nothing for a piece larger
+  // than the picture.
   void Stretch(const TRect& s, const TRect& t);
   void CopyOrStretch(bool stretch, const TRect& s, const TRect& t) { stretch ? Stretch(s, t) : Copy(s, t); }
   // Tiles the strip s (step: its width) over t.Left..t.Right, rows t.Top..t.Bottom.
@@ -58,8 +59,6 @@ public:
   // way into a strip repeated the other way (spstHorz, spstVert), the strips cut
   // at t's edges when `clip`. Nothing unless t has an area.
   void StretchClient(const TRect& s, const TRect& t, TspStretchType type, bool clip);
-  // The piece s in a new bitmap of its size (owned by the caller).
-  TBitmap* PieceBitmap(const TRect& s);
 
   TBitmap* Dest() const { return dest_; }
 

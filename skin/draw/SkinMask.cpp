@@ -9,30 +9,51 @@
 
 namespace {
 
-bool IsBlack(const Byte* pixel) { return (pixel[0] | pixel[1] | pixel[2]) == 0; }
-
-void ScanRow(const Byte* row, Integer width, Integer y, TPoint offset, std::vector<TRect>& runs) {
+// Appends the runs of one row; `black(x)` tells whether pixel x is black.
+template <class IsBlack>
+void ScanRow(Integer width, Integer y, TPoint offset, std::vector<TRect>& runs, IsBlack black) {
   Integer x = 0;
   while (x < width) {
-    if (!IsBlack(row + 3 * x)) {
+    if (!black(x)) {
       ++x;
       continue;
     }
     Integer end = x + 1;
-    while (end < width && IsBlack(row + 3 * end)) ++end;
+    while (end < width && black(end)) ++end;
     runs.push_back(TRect{x + offset.X, y + offset.Y, end + offset.X, y + offset.Y + 1});
     x = end;
   }
 }
 
+// A 32-bit mask is scanned in its own memory; any other format through a 24-bit copy.
+void ScanDirect(TBitmap* mask, TPoint offset, std::vector<TRect>& runs) {
+  const Byte* top = static_cast<const Byte*>(mask->ScanLine(0));  // rows run downwards in memory
+  for (Integer y = 0; y < mask->Height(); ++y) {
+    const auto* row = reinterpret_cast<const Cardinal*>(top - Int64(y) * mask->ScanLineSize());
+    ScanRow(mask->Width(), y, offset, runs, [row](Integer x) { return (row[x] & 0xFFFFFF) == 0; });
+  }
+}
+
+void ScanCopy(TBitmap* mask, TPoint offset, std::vector<TRect>& runs) {
+  // The scanner's private 24-bit copy, kept between scans so that its memory is reused.
+  thread_local TspDib24 pixels(0, 0);
+  if (!pixels.Read(mask->Handle())) return;
+  for (Integer y = 0; y < pixels.Height(); ++y) {
+    const Byte* row = pixels.Row(y);
+    ScanRow(pixels.Width(), y, offset, runs, [row](Integer x) { return (row[3 * x] | row[3 * x + 1] | row[3 * x + 2]) == 0; });
+  }
+}
+
 }  // namespace
+
+bool SP_DirectMaskScan = true;
 
 std::vector<TRect> MaskRuns(TBitmap* mask, Integer xOffset, Integer yOffset) {
   std::vector<TRect> runs;
   if (!mask || mask->Empty()) return runs;
-  TspDib24 pixels(mask->Handle());  // the scanner's private 24-bit copy
   runs.reserve(10000);
-  for (Integer y = 0; y < pixels.Height(); ++y) ScanRow(pixels.Row(y), pixels.Width(), y, {xOffset, yOffset}, runs);
+  if (SP_DirectMaskScan && mask->BitsPerPixel() == 32) ScanDirect(mask, {xOffset, yOffset}, runs);
+  else ScanCopy(mask, {xOffset, yOffset}, runs);
   return runs;
 }
 

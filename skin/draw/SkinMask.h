@@ -11,6 +11,9 @@
 // The runs of black pixels of the mask, offset by (xOffset, yOffset), in row
 // order, left to right; as many as the mask holds.
 std::vector<TRect> MaskRuns(TBitmap* mask, Integer xOffset, Integer yOffset);
+// A 32-bit mask is scanned in its own pixel memory (true) or, like every other
+// format, through a 24-bit copy (false: the reference path tests compare with).
+extern bool SP_DirectMaskScan;
 // Region data (RGNDATA, for ExtCreateRegion) of the mask's runs; returns its size
 // in bytes, or 0 for an empty mask (data is then left as it was).
 Integer CreateRgnFromBmp(TBitmap* Mask, Integer XOffset, Integer YOffset, std::vector<Byte>& Data);

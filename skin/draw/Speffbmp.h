@@ -1,4 +1,4 @@
-// TspEffectBmp: the skin engine's 24-bit working picture for pixel effects:
+// TspEffectBmp: the skin engine's 24-bit top-down working picture for pixel effects:
 // alpha blending over a parent's background, morph transitions between two
 // states, the inactive-frame looks, turned tab pictures and shaded label masks.
 // Every effect works in place; the partner picture is only read. Operations
@@ -24,14 +24,15 @@ public:
   Integer Width() const { return dib_.Width(); }
   Integer Height() const { return dib_.Height(); }
   Int64 Size() const { return dib_.Size(); }
-  Byte* Bits() const { return dib_.Bits(); }
-  HBITMAP Handle() const { return dib_.Section(); }
+  Byte* Bits() { return dib_.Bits(); }
+  const Byte* Bits() const { return dib_.Bits(); }
 
   // A pixel as 0x00RRGGBB (blue in the lowest byte); nothing outside the picture.
   void SetPixel(Integer x, Integer y, Cardinal pixel);
   Cardinal GetPixel(Integer x, Integer y) const;
   // Row y; nullptr outside the picture.
-  Byte* GetLine(Integer y) const;
+  Byte* GetLine(Integer y) { return y >= 0 && y < Height() ? dib_.Row(y) : nullptr; }
+  const Byte* GetLine(Integer y) const { return y >= 0 && y < Height() ? dib_.Row(y) : nullptr; }
   // Copy width * 3 bytes into or out of row y.
   void SetLine(Integer y, const Byte* buffer);
   void GetScanLine(Integer y, Byte* buffer) const;
@@ -79,8 +80,9 @@ public:
 
 private:
   bool SameSize(const TspEffectBmp& other) const { return Width() == other.Width() && Height() == other.Height(); }
-  Byte* Pixel(Integer x, Integer y) const { return dib_.Row(y) + 3 * x; }
+  Byte* Pixel(Integer x, Integer y) { return dib_.Row(y) + 3 * x; }
+  const Byte* Pixel(Integer x, Integer y) const { return dib_.Row(y) + 3 * x; }
   void DiagonalAverage(const TspEffectBmp* mask, Integer n, bool edgeOnly);
 
-  TspDib24 dib_;  // owns the DIB section
+  TspDib24 dib_;  // the pixels (owned)
 };

@@ -46,6 +46,24 @@ TEST(MaskScan, OnlyPureBlackBelongsToTheShape) {
   }
 }
 
+TEST(MaskScan, EveryPixelFormatAndBothPathsGiveTheSameRuns) {
+  TBitmap mask;
+  PaintZones(mask, 37, 9, {{{0, 0, 37, 9}, clBlack}, {{3, 1, 9, 4}, clWhite}, {{30, 0, 37, 2}, 0x0000FE},
+                           {{12, 6, 13, 9}, clWhite}, {{36, 8, 37, 9}, clWhite}});
+  std::vector<TRect> direct = MaskRuns(&mask, 4, 5);
+  SP_DirectMaskScan = false;
+  std::vector<TRect> copied = MaskRuns(&mask, 4, 5);
+  SP_DirectMaskScan = true;
+  EXPECT_EQ(direct, copied);
+  EXPECT_EQ(direct.size(), 15u);
+  for (TPixelFormat format : {pf8bit, pf24bit}) {
+    TBitmap converted;
+    converted.Assign(&mask);
+    converted.SetPixelFormat(format);
+    EXPECT_EQ(MaskRuns(&converted, 4, 5), direct) << format;
+  }
+}
+
 TEST(MaskScan, EmptyMaskGivesNothing) {
   TBitmap empty;
   std::vector<Byte> data{1, 2, 3};
