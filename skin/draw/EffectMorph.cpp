@@ -21,15 +21,27 @@ long double Advance(long double t, long double step) {
 
 }  // namespace
 
-void TspEffectBmp::Morph(const TspEffectBmp& other, double kf) {
-  if (!SameSize(other)) return;
-  BlendTables blend(ClampedFactor(kf));
-  size_t rowBytes = static_cast<size_t>(Width()) * 3;
-  for (Integer y = 0; y < Height(); ++y) {
-    Byte* own = GetLine(y);
+bool TspEffectBmp::FastMorph = true;
+
+namespace {
+
+template <class Blend>
+void BlendRows(TspEffectBmp& picture, const TspEffectBmp& other, const Blend& blend) {
+  size_t rowBytes = static_cast<size_t>(picture.Width()) * 3;
+  for (Integer y = 0; y < picture.Height(); ++y) {
+    Byte* own = picture.GetLine(y);
     const Byte* partner = other.GetLine(y);
     for (size_t i = 0; i < rowBytes; ++i) own[i] = blend(own[i], partner[i]);
   }
+}
+
+}  // namespace
+
+void TspEffectBmp::Morph(const TspEffectBmp& other, double kf) {
+  if (!SameSize(other)) return;
+  long double k = ClampedFactor(kf);
+  if (FastMorph) BlendRows(*this, other, FastBlendTables(k));
+  else BlendRows(*this, other, BlendTables(k));
 }
 
 void TspEffectBmp::MorphRect(const TspEffectBmp& other, double kf, const TRect& r, Integer x, Integer y) {

@@ -1,5 +1,6 @@
 #include "skin/draw/SkinMask.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/Regions.h"
@@ -72,10 +73,35 @@ Integer CreateRgnFromBmp(TBitmap* Mask, Integer XOffset, Integer YOffset, std::v
   return static_cast<Integer>(size);
 }
 
+HRGN RegionFromRuns(const std::vector<TRect>& runs) {
+  // Some systems add the rectangles of one ExtCreateRegion call one by one, in
+  // time that grows with the square of their count: regions of a few rows'
+  // worth of runs are made apart and joined in pairs, each join of two
+  // neighbouring bands costing only their size.
+  constexpr size_t chunk = 128;
+  if (runs.size() <= chunk) return CreateRegionFromRects(runs);
+  std::vector<HRGN> parts;
+  for (size_t first = 0; first < runs.size(); first += chunk) {
+    size_t last = std::min(runs.size(), first + chunk);
+    parts.push_back(CreateRegionFromRects(std::vector<TRect>(runs.begin() + first, runs.begin() + last)));
+  }
+  while (parts.size() > 1) {
+    std::vector<HRGN> joined;
+    for (size_t i = 0; i + 1 < parts.size(); i += 2) {
+      ::CombineRgn(parts[i], parts[i], parts[i + 1], RGN_OR);
+      ::DeleteObject(parts[i + 1]);
+      joined.push_back(parts[i]);
+    }
+    if (parts.size() % 2) joined.push_back(parts.back());
+    parts.swap(joined);
+  }
+  return parts.front();
+}
+
 void CreateSkinSimplyRegion(HRGN& Rgn, TBitmap* Mask) {
   Rgn = nullptr;
   if (!Mask || Mask->Empty()) return;
-  Rgn = CreateRegionFromRects(MaskRuns(Mask, 0, 0));
+  Rgn = RegionFromRuns(MaskRuns(Mask, 0, 0));
 }
 
 namespace {
@@ -115,7 +141,7 @@ void RowMask(const MaskPiece& m, TBitmap* mask, TBitmap* row, Integer top, Integ
 
 HRGN MaskRegion(TBitmap* mask, Integer xOffset, Integer yOffset) {
   if (mask->Width() <= 0 || mask->Height() <= 0) return nullptr;
-  return CreateRegionFromRects(MaskRuns(mask, xOffset, yOffset));
+  return RegionFromRuns(MaskRuns(mask, xOffset, yOffset));
 }
 
 // Adds `part` to `into` (nullptr parts add nothing) and deletes it.

@@ -14,6 +14,8 @@ std::vector<TRect> MaskRuns(TBitmap* mask, Integer xOffset, Integer yOffset);
 // A 32-bit mask is scanned in its own pixel memory (true) or, like every other
 // format, through a 24-bit copy (false: the reference path tests compare with).
 extern bool SP_DirectMaskScan;
+// The region of the runs (owned by the caller).
+HRGN RegionFromRuns(const std::vector<TRect>& runs);
 // Region data (RGNDATA, for ExtCreateRegion) of the mask's runs; returns its size
 // in bytes, or 0 for an empty mask (data is then left as it was).
 Integer CreateRgnFromBmp(TBitmap* Mask, Integer XOffset, Integer YOffset, std::vector<Byte>& Data);

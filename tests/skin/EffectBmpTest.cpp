@@ -257,3 +257,23 @@ TEST(EffectBitmap, EmptyAndHugeSizesMakeAnEmptyPicture) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(EffectMorph, FastCrossFadeMatchesTheReferenceForEveryChannelPair) {
+  // Row y holds own = y and other = 0..255 along the row.
+  TspEffectBmp own(256, 256), other(256, 256);
+  for (int y = 0; y < 256; ++y)
+    for (int x = 0; x < 256; ++x) own.SetPixel(x, y, Grey(static_cast<Byte>(y))), other.SetPixel(x, y, Grey(static_cast<Byte>(x)));
+  for (double kf : {0.0, 0.1, 0.2, 0.25, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9, 1.0, 1 - 200 / 255.0, 1 - 100 / 255.0,
+                    1 - 1 / 255.0, 1 / 3.0}) {
+    TspEffectBmp fast(own), reference(own);
+    fast.Morph(other, kf);
+    TspEffectBmp::FastMorph = false;
+    reference.Morph(other, kf);
+    TspEffectBmp::FastMorph = true;
+    EXPECT_EQ(std::memcmp(fast.Bits(), reference.Bits(), static_cast<size_t>(fast.Size())), 0) << kf;
+  }
+}
+
+}  // namespace
