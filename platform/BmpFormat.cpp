@@ -163,6 +163,7 @@ BmpPixels DecodeBmp(TStream& stream, Int64 maxBytes) {
 
   if (rle) {
     if (h.imageSize == 0 || h.imageSize > static_cast<Cardinal>(maxBytes)) Invalid("bad compressed size");
+    if (Int64(h.imageSize) > stream.Size() - stream.Position()) Invalid("the compressed pixels are truncated");
     std::vector<Byte> data(h.imageSize);
     ReadExact(stream, data.data(), static_cast<Int64>(data.size()));
     out.BitsPerPixel = h.bits;
@@ -172,6 +173,8 @@ BmpPixels DecodeBmp(TStream& stream, Int64 maxBytes) {
     return out;
   }
 
+  // A header may promise more rows than the file holds: check before allocating.
+  if (static_cast<Int64>(fileStride) * height > stream.Size() - stream.Position()) Invalid("the file is truncated");
   std::vector<Byte> rows(static_cast<size_t>(fileStride) * height);
   ReadExact(stream, rows.data(), static_cast<Int64>(rows.size()));
   if (h.height < 0) {  // top-down: turn the rows around

@@ -7,8 +7,7 @@
 #pragma once
 
 #include "platform/Bitmap.h"
-
-enum TspStretchType { spstFull, spstHorz, spstVert };
+#include "skin/data/SkinTypes.h"
 
 void CreateSkinImage(TPoint LTPoint, TPoint RTPoint, TPoint LBPoint, TPoint RBPoint, TRect ClRect,
                      TPoint NewLTPoint, TPoint NewRTPoint, TPoint NewLBPoint, TPoint NewRBPoint, TRect NewClRect,
