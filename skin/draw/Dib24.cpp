@@ -18,31 +18,68 @@ BITMAPINFO Header24(Integer width, Integer height) {
   return info;
 }
 
+// Pixel stores of pictures that went, for the next pictures to take. Never
+// destroyed: pictures kept by other thread-local objects still return their
+// stores while the thread ends.
+std::vector<std::vector<Byte>>& SparePixels() {
+  thread_local auto* spare = new std::vector<std::vector<Byte>>;
+  return *spare;
+}
+
+constexpr size_t kSpareCount = 4;
+constexpr size_t kLargestSpare = size_t(16) << 20;
+
+std::vector<Byte> TakePixels(size_t size) {
+  auto& spare = SparePixels();
+  for (size_t i = 0; i < spare.size(); ++i) {
+    if (spare[i].capacity() < size) continue;
+    std::vector<Byte> taken = std::move(spare[i]);
+    spare.erase(spare.begin() + static_cast<std::ptrdiff_t>(i));
+    return taken;
+  }
+  return {};
+}
+
 }  // namespace
 
-TspDib24::TspDib24(Integer width, Integer height) { Create(width, height); }
+TspDib24::TspDib24(Integer width, Integer height) { Create(width, height, true); }
+
+TspDib24::TspDib24(const TspDib24& other) {
+  if (!Create(other.width_, other.height_, false)) return;
+  std::copy(other.pixels_.begin(), other.pixels_.end(), pixels_.begin());
+}
+
+TspDib24::~TspDib24() {
+  auto& spare = SparePixels();
+  if (pixels_.capacity() == 0 || pixels_.capacity() > kLargestSpare) return;
+  if (spare.size() >= kSpareCount) spare.erase(spare.begin());
+  spare.push_back(std::move(pixels_));
+}
 
 TspDib24::TspDib24(HBITMAP source) { Read(source); }
 
 bool TspDib24::Read(HBITMAP source) {
   BITMAP header = {};
   if (!source || !::GetObjectA(source, sizeof(header), &header) ||
-      !Create(header.bmWidth, header.bmHeight < 0 ? -header.bmHeight : header.bmHeight)) {
+      !Create(header.bmWidth, header.bmHeight < 0 ? -header.bmHeight : header.bmHeight, false)) {
     pixels_.clear();
     width_ = height_ = rowLength_ = 0;
     return false;
   }
-  HDC dc = ::CreateCompatibleDC(nullptr);
+  // One memory DC serves every read of the thread; it lives as long as the thread.
+  thread_local HDC dc = ::CreateCompatibleDC(nullptr);
   ::GetDIBits(dc, source, 0, static_cast<UINT>(height_), pixels_.data(), &info_, DIB_RGB_COLORS);
-  ::DeleteDC(dc);
   return true;
 }
 
-bool TspDib24::Create(Integer width, Integer height) {
+bool TspDib24::Create(Integer width, Integer height, bool zeroed) {
   if (width <= 0 || height <= 0) return false;
   Int64 rowLength = Dib24RowLength(width);
   if (rowLength * height > MaxBitmapBytes) return false;
-  pixels_.resize(static_cast<size_t>(rowLength * height));
+  size_t size = static_cast<size_t>(rowLength * height);
+  if (pixels_.capacity() < size) pixels_ = TakePixels(size);
+  if (zeroed) pixels_.assign(size, 0);
+  else pixels_.resize(size);
   width_ = width;
   height_ = height;
   rowLength_ = static_cast<Integer>(rowLength);

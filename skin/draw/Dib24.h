@@ -1,8 +1,9 @@
 // A 24-bit top-down device-independent picture with direct row access: the
 // working picture of the mask scanner and of the effect bitmap. Pixel x of a row
 // is three bytes at 3 * x: blue, green, red; rows are padded to 4 bytes. The
-// pixels live in ordinary memory (GDI reads and writes them through Info), so a
-// picture made per paint reuses memory instead of mapping fresh pages.
+// pixels live in ordinary memory (GDI reads and writes them through Info), and
+// the memory of pictures that went is reused, so a picture made per paint or
+// animation step does not wait for fresh pages from the system.
 #pragma once
 
 #include <vector>
@@ -17,8 +18,9 @@ public:
   TspDib24(Integer width, Integer height);
   // A copy of the bitmap's pixels (GetDIBits); empty when the handle is not a bitmap.
   explicit TspDib24(HBITMAP source);
-  TspDib24(const TspDib24& other) = default;
+  TspDib24(const TspDib24& other);
   TspDib24& operator=(const TspDib24&) = delete;
+  ~TspDib24();
 
   Integer Width() const { return width_; }
   Integer Height() const { return height_; }
@@ -40,7 +42,7 @@ public:
   bool Read(HBITMAP source);
 
 private:
-  bool Create(Integer width, Integer height);
+  bool Create(Integer width, Integer height, bool zeroed);
 
   std::vector<Byte> pixels_;
   Integer width_ = 0;

@@ -1,5 +1,6 @@
 // The transitions of the effect bitmap: cross-fades, gradients, push and slides.
 #include <cstring>
+#include <vector>
 
 #include "skin/draw/EffectMath.h"
 #include "skin/draw/Speffbmp.h"
@@ -37,10 +38,41 @@ void BlendRows(TspEffectBmp& picture, const TspEffectBmp& other, const Blend& bl
 
 }  // namespace
 
+// Every result of a cross-fade by one factor, by own * 256 + other. The last few
+// factors are kept: animations step through a handful of them and alpha
+// blending uses one.
+class BlendLookup {
+public:
+  static const BlendLookup& For(long double kf) {
+    thread_local BlendLookup cache[4];
+    thread_local int next = 0;
+    for (const BlendLookup& entry : cache)
+      if (entry.ready_ && entry.kf_ == kf) return entry;
+    BlendLookup& entry = cache[next];
+    next = (next + 1) % 4;
+    entry.Fill(kf);
+    return entry;
+  }
+  Byte operator()(Byte own, Byte other) const { return results_[own << 8 | other]; }
+
+private:
+  void Fill(long double kf) {
+    FastBlendTables blend(kf);
+    results_.resize(65536);
+    for (int own = 0; own < 256; ++own)
+      for (int other = 0; other < 256; ++other) results_[own << 8 | other] = blend(Byte(own), Byte(other));
+    kf_ = kf;
+    ready_ = true;
+  }
+  std::vector<Byte> results_;
+  long double kf_ = 0;
+  bool ready_ = false;
+};
+
 void TspEffectBmp::Morph(const TspEffectBmp& other, double kf) {
   if (!SameSize(other)) return;
   long double k = ClampedFactor(kf);
-  if (FastMorph) BlendRows(*this, other, FastBlendTables(k));
+  if (FastMorph) BlendRows(*this, other, BlendLookup::For(k));
   else BlendRows(*this, other, BlendTables(k));
 }
 

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/Regions.h"
+#include "skin/draw/ByteMask.h"
 #include "skin/draw/Dib24.h"
 #include "skin/draw/PieceCopier.h"
 #include "skin/draw/SkinRects.h"
@@ -106,6 +107,9 @@ void CreateSkinSimplyRegion(HRGN& Rgn, TBitmap* Mask) {
 
 namespace {
 
+bool Exact(const TspPieceCopier&) { return true; }
+bool Exact(const TspByteMaskCopier& copier) { return copier.Exact(); }
+
 struct MaskPiece {
   TPoint LT, RT, LB, RB;
   TRect Cl;
@@ -115,28 +119,48 @@ struct MaskPiece {
 };
 
 // A side mask ch high: the strip from startY to endY of columns left..right tiled
-// down, the fixed parts above and below it copied over.
-void SideMask(const MaskPiece& m, TBitmap* mask, TBitmap* side, Integer left, Integer right, Integer startY,
+// down, the fixed parts above and below it copied over. Answers whether every
+// copy was made alike (always so for bitmaps).
+template <class Picture, class Copier>
+bool SideMask(const MaskPiece& m, Picture* mask, Picture* side, Integer left, Integer right, Integer startY,
               Integer endY) {
   Integer width = right - left, ch = m.NCl.Height();
   side->SetSize(width, ch);
-  TspPieceCopier copier(side, mask, TRect{0, 0, m.MW, m.MH});
+  Copier copier(side, mask, TRect{0, 0, m.MW, m.MH});
   if (endY != startY) copier.TileY(TRect{left, startY, right, endY}, TRect{0, 0, width, ch});
   if (startY - m.Cl.Top > 0) copier.Copy({left, m.Cl.Top, right, startY}, {0, 0, width, startY - m.Cl.Top});
   if (m.Cl.Bottom - endY > 0) copier.Copy({left, endY, right, m.Cl.Bottom}, {0, ch - (m.Cl.Bottom - endY), width, ch});
+  return Exact(copier);
 }
 
 // A top or bottom mask: tiles of the strip laid from `start` with their overhang
 // measured against `end`, AWidth div step + 1 of them, then the two corners.
-void RowMask(const MaskPiece& m, TBitmap* mask, TBitmap* row, Integer top, Integer bottom, Integer leftX,
+template <class Picture, class Copier>
+bool RowMask(const MaskPiece& m, Picture* mask, Picture* row, Integer top, Integer bottom, Integer leftX,
              Integer rightX, Integer start, Integer end) {
   Integer height = bottom - top;
   row->SetSize(m.AWidth, height);
-  TspPieceCopier copier(row, mask, TRect{0, 0, m.MW, m.MH});
+  Copier copier(row, mask, TRect{0, 0, m.MW, m.MH});
   Integer step = rightX - leftX;
   if (step > 0) copier.TileXTimes(TRect{leftX, top, rightX, bottom}, TRect{start, 0, end, height}, m.AWidth / step);
   copier.Copy({0, top, leftX, bottom}, {0, 0, leftX, height});
   copier.Copy({rightX, top, m.MW, bottom}, {end, 0, m.AWidth, height});
+  return Exact(copier);
+}
+
+// The four border masks of a piece's mask; false when a copy could not be made alike.
+template <class Picture, class Copier>
+bool ComposeMasks(const MaskPiece& m, Picture* mask, Picture* top, Picture* left, Picture* right,
+                  Picture* bottom) {
+  Integer lw = m.Cl.Left, th = m.Cl.Top, rw = m.MW - m.Cl.Right, bh = m.MH - m.Cl.Bottom;
+  Integer ch = m.NCl.Height();
+  bool exact = true;
+  if (lw > 0 && ch > 0) exact &= SideMask<Picture, Copier>(m, mask, left, 0, lw, m.LT.Y, m.LB.Y);
+  if (rw > 0 && ch > 0) exact &= SideMask<Picture, Copier>(m, mask, right, m.MW - rw, m.MW, m.RT.Y, m.RB.Y);
+  if (m.AWidth > 0 && th > 0) exact &= RowMask<Picture, Copier>(m, mask, top, 0, th, m.LT.X, m.RT.X, m.NLT.X, m.NRT.X);
+  if (m.AWidth >= 1 && bh >= 1)
+    exact &= RowMask<Picture, Copier>(m, mask, bottom, m.Cl.Bottom, m.MH, m.LB.X, m.RB.X, m.NLB.X, m.NRB.X);
+  return exact;
 }
 
 HRGN MaskRegion(TBitmap* mask, Integer xOffset, Integer yOffset) {
@@ -164,20 +188,44 @@ void CreateSkinMask(TPoint LTPoint, TPoint RTPoint, TPoint LBPoint, TPoint RBPoi
   if (!Mask || Mask->Empty() || !TopMask || !LeftMask || !RightMask || !BottomMask) return;
   MaskPiece m{LTPoint, RTPoint, LBPoint, RBPoint, ClRect, NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint,
               NewClRect, Mask->Width(), Mask->Height(), AWidth};
-  Integer lw = ClRect.Left, th = ClRect.Top, rw = m.MW - ClRect.Right, bh = m.MH - ClRect.Bottom;
-  Integer ch = NewClRect.Height();
-  if (lw > 0 && ch > 0) SideMask(m, Mask, LeftMask, 0, lw, LTPoint.Y, LBPoint.Y);
-  if (rw > 0 && ch > 0) SideMask(m, Mask, RightMask, m.MW - rw, m.MW, RTPoint.Y, RBPoint.Y);
-  if (AWidth > 0 && th > 0) RowMask(m, Mask, TopMask, 0, th, LTPoint.X, RTPoint.X, NewLTPoint.X, NewRTPoint.X);
-  if (AWidth >= 1 && bh >= 1)
-    RowMask(m, Mask, BottomMask, ClRect.Bottom, m.MH, LBPoint.X, RBPoint.X, NewLBPoint.X, NewRBPoint.X);
+  ComposeMasks<TBitmap, TspPieceCopier>(m, Mask, TopMask, LeftMask, RightMask, BottomMask);
 }
+
+bool SP_ByteMaskRegions = true;
+
+namespace {
+
+// The region through byte masks; nullptr with `composed` false when a part could
+// not be composed alike.
+HRGN ByteMaskRegion(const MaskPiece& m, TBitmap* mask, bool& composed) {
+  thread_local TspByteMask source, top, left, right, bottom;
+  composed = false;
+  if (!source.Read(mask)) return nullptr;
+  for (TspByteMask* part : {&top, &left, &right, &bottom}) part->SetSize(0, 0);
+  if (!ComposeMasks<TspByteMask, TspByteMaskCopier>(m, &source, &top, &left, &right, &bottom)) return nullptr;
+  composed = true;
+  std::vector<TRect> rects{m.NCl};
+  top.AddRuns(0, 0, rects);
+  bottom.AddRuns(0, m.NCl.Bottom, rects);
+  left.AddRuns(0, m.NCl.Top, rects);
+  right.AddRuns(m.NCl.Right, m.NCl.Top, rects);
+  return RegionFromRuns(rects);
+}
+
+}  // namespace
 
 void CreateSkinRegion(HRGN& Rgn, TPoint LTPoint, TPoint RTPoint, TPoint LBPoint, TPoint RBPoint, TRect ClRect,
                       TPoint NewLTPoint, TPoint NewRTPoint, TPoint NewLBPoint, TPoint NewRBPoint, TRect NewClRect,
                       TBitmap* Mask, Integer AWidth, Integer AHeight) {
   Rgn = nullptr;
   if (NewRTPoint.X < NewLTPoint.X || NewLBPoint.Y < NewLTPoint.Y || IsNullRect(NewClRect)) return;
+  if (SP_ByteMaskRegions && Mask && !Mask->Empty()) {
+    MaskPiece m{LTPoint, RTPoint, LBPoint, RBPoint, ClRect, NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint,
+                NewClRect, Mask->Width(), Mask->Height(), AWidth};
+    bool composed = false;
+    Rgn = ByteMaskRegion(m, Mask, composed);
+    if (composed) return;
+  }
   TBitmap top, left, right, bottom;
   CreateSkinMask(LTPoint, RTPoint, LBPoint, RBPoint, ClRect, NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint,
                  NewClRect, Mask, &top, &left, &right, &bottom, AWidth, AHeight);

@@ -27,6 +27,9 @@ void CreateSkinMask(TPoint LTPoint, TPoint RTPoint, TPoint LBPoint, TPoint RBPoi
                     TPoint NewLTPoint, TPoint NewRTPoint, TPoint NewLBPoint, TPoint NewRBPoint, TRect NewClRect,
                     TBitmap* Mask, TBitmap* TopMask, TBitmap* LeftMask, TBitmap* RightMask, TBitmap* BottomMask,
                     Integer AWidth, Integer AHeight);
+// CreateSkinRegion composes the border masks one byte per pixel (true) or, like
+// CreateSkinMask, as bitmaps (false: the reference path tests compare with).
+extern bool SP_ByteMaskRegions;
 // The region of a window of AWidth x AHeight: its border masks' black pixels and
 // the target client rectangle. nullptr when the target is smaller than its
 // corners or the client rectangle has no area.

@@ -75,8 +75,9 @@ public:
   void MaskBlur(const TspEffectBmp& mask, Integer n);
   void MaskFillColor(const TspEffectBmp& mask, TColor color, double kf);
 
-  // Morph blends in double precision (true) or in extended precision (false: the
-  // reference the tests compare the fast path with).
+  // Morph looks its results up in a table made by a double-precision blend (true)
+  // or blends each channel in extended precision (false: the reference the tests
+  // compare the fast path with).
   static bool FastMorph;
   // The noise source: a uniform value in 0..n-1 (replaceable so tests repeat).
   static std::function<Integer(Integer n)> Random;

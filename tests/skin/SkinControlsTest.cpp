@@ -357,3 +357,63 @@ TEST(SkinControlsCapture, VarnelPanelAndButton) {
 }
 
 }  // namespace
+
+#include "platform/FormDefinition.h"
+#include "platform/FormsPublished.h"
+
+namespace {
+
+TEST(SkinControlsPublished, BasesAreReadFromADefinition) {
+  PublishControlClasses();
+  PublishSkinControlClasses();
+  String text = "object Form: TForm\r\n"
+                "  object Skin: TspSkinData\r\n"
+                "  end\r\n"
+                "  object Panel: TspSkinCustomControl\r\n"
+                "    Left = 4\r\n"
+                "    Top = 5\r\n"
+                "    Width = 90\r\n"
+                "    Height = 40\r\n"
+                "    HintTitle = 'Title'\r\n"
+                "    HintImageIndex = 2\r\n"
+                "    DrawDefault = False\r\n"
+                "    SkinData = Skin\r\n"
+                "    AreaName = 'area'\r\n"
+                "    SkinDataName = 'panel'\r\n"
+                "    AlphaBlend = True\r\n"
+                "    AlphaBlendValue = 120\r\n"
+                "    UseSkinCursor = True\r\n"
+                "    DefaultFont.Name = 'Tahoma'\r\n"
+                "    UseSkinFont = False\r\n"
+                "    DefaultWidth = 70\r\n"
+                "    DefaultHeight = 0\r\n"
+                "  end\r\n"
+                "  object Button: TspGraphicSkinCustomControl\r\n"
+                "    SkinData = Skin\r\n"
+                "    SkinDataName = 'resizebutton'\r\n"
+                "    DefaultHeight = 21\r\n"
+                "  end\r\n"
+                "end\r\n";
+  TForm form(nullptr);
+  ReadComponentText(&form, text);
+  auto* skin = dynamic_cast<TspSkinData*>(form.FindComponent("Skin"));
+  auto* panel = dynamic_cast<TspSkinCustomControl*>(form.FindComponent("Panel"));
+  auto* button = dynamic_cast<TspGraphicSkinCustomControl*>(form.FindComponent("Button"));
+  ASSERT_TRUE(skin && panel && button);
+  EXPECT_EQ(panel->SkinData(), skin);
+  EXPECT_EQ(panel->SkinDataName, "panel");
+  EXPECT_EQ(panel->HintTitle, "Title");
+  EXPECT_EQ(panel->HintImageIndex, 2);
+  EXPECT_FALSE(panel->DrawDefault);
+  EXPECT_EQ(panel->AreaName, "area");
+  EXPECT_TRUE(panel->AlphaBlend());
+  EXPECT_EQ(panel->AlphaBlendValue(), 120);
+  EXPECT_TRUE(panel->UseSkinCursor);
+  EXPECT_EQ(panel->DefaultFont()->Name(), "Tahoma");
+  EXPECT_FALSE(panel->UseSkinFont);
+  EXPECT_EQ(panel->Width(), 70) << "no record: the default width applies at once";
+  EXPECT_EQ(button->SkinDataName, "resizebutton");
+  EXPECT_EQ(button->Height(), 21);
+}
+
+}  // namespace

@@ -186,3 +186,33 @@ TEST_F(FrameMask, GdiObjectsStayFlatOverManyRegions) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(FrameMaskPaths, ByteMasksGiveTheRegionsOfBitmapMasks) {
+  // A 40 x 30 mask with notches in every border, composed for several targets,
+  // including one whose right column is narrower than the mask's (a stretched copy).
+  TBitmap mask;
+  PaintZones(mask, 40, 30, {{{0, 0, 40, 30}, clBlack}, {{0, 0, 3, 3}, clWhite}, {{12, 0, 13, 4}, clWhite},
+                            {{0, 14, 2, 15}, clWhite}, {{38, 12, 40, 13}, clWhite}, {{20, 28, 24, 30}, clWhite},
+                            {{37, 27, 40, 30}, clWhite}});
+  struct Case {
+    int width, height, rightColumn;
+  } cases[] = {{100, 70, 10}, {40, 30, 10}, {23, 25, 10}, {300, 31, 10}, {100, 70, 6}, {41, 200, 10}};
+  for (const Case& c : cases) {
+    int r = c.width - c.rightColumn, b = c.height - 10;
+    HRGN regions[2] = {};
+    for (bool bytes : {true, false}) {
+      SP_ByteMaskRegions = bytes;
+      CreateSkinRegion(regions[bytes], {10, 10}, {30, 10}, {10, 20}, {30, 20}, {10, 10, 30, 20}, {10, 10}, {r, 10},
+                       {10, b}, {r, b}, {10, 10, r, b}, &mask, c.width, c.height);
+    }
+    SP_ByteMaskRegions = true;
+    ASSERT_TRUE(regions[0] && regions[1]) << c.width << " x " << c.height;
+    EXPECT_TRUE(::EqualRgn(regions[0], regions[1])) << c.width << " x " << c.height << ", right " << c.rightColumn;
+    ::DeleteObject(regions[0]);
+    ::DeleteObject(regions[1]);
+  }
+}
+
+}  // namespace
