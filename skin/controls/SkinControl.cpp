@@ -71,11 +71,11 @@ void TspSkinnedControl<Base>::Paint() {
   TBitmap picture;
   try {
     picture.SetSize(width, height);
+    if (SkinRecordIndex != -1) CreateControlSkinImage(&picture);
+    else if (DrawDefault) CreateControlDefaultImage(&picture);
   } catch (const EInvalidGraphic&) {
-    return;  // a size no bitmap can hold paints nothing
+    return;  // a size no bitmap can hold (a record's piece included) paints nothing
   }
-  if (SkinRecordIndex != -1) CreateControlSkinImage(&picture);
-  else if (DrawDefault) CreateControlDefaultImage(&picture);
   TCanvas* canvas = this->Canvas();
   if (!alphaBlend_) {
     canvas->Draw(0, 0, &picture);

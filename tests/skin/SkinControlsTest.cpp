@@ -417,3 +417,33 @@ TEST(SkinControlsPublished, BasesAreReadFromADefinition) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Windowed, UntrustedRecordsPaintWithoutHarm) {
+  struct Case {
+    const char* name;
+    TRect skinrect;
+    TPoint rb;
+    TRect client;
+  } cases[] = {{"huge", {0, 0, 100000, 100000}, {0, 0}, {0, 0, 0, 0}},
+               {"outside", {5000, 5000, 5040, 5020}, {30, 15}, {10, 5, 30, 15}},
+               {"reversed", {40, 20, 0, 0}, {30, 15}, {10, 5, 30, 15}},
+               {"no client", {0, 0, 40, 20}, {30, 15}, {10, 5, 10, 5}},
+               {"negative points", {0, 0, 40, 20}, {-30, -15}, {-10, -5, 300, 150}}};
+  for (const Case& c : cases) {
+    skin.Add(c.name, c.skinrect, {10, 5}, {30, 5}, {10, 15}, c.rb, c.client)->maskpictureindex = 1;
+    auto* control = Make(c.name, {0, 0, 60, 30});
+    control->PaintByBorders = true;
+    control->HandleNeeded();
+    control->ChangeSkinData();
+    control->SetBounds(0, 0, 70, 35);
+    PaintedAt(control, 0, 0);
+    control->PaintByBorders = false;
+    control->SetAlphaBlend(true);
+    PaintedAt(control, 0, 0);
+    SUCCEED() << c.name;
+  }
+}
+
+}  // namespace

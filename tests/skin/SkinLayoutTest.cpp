@@ -205,3 +205,25 @@ TEST(SkinLayout, GlyphAndCaptionWithColourMarker) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SkinLayout, ImageListImageAndCaption) {
+  TImageList images(nullptr);
+  images.SetSize(8, 8);
+  TBitmap image;
+  PaintZones(image, 8, 8, {{{0, 0, 8, 8}, clRed}});
+  images.Add(&image, nullptr);
+  TBitmap b;
+  PaintZones(b, 60, 30, {});
+  DrawImageAndText(b.Canvas(), Rect(0, 0, 60, 30), 5, 0, blGlyphLeft, String(), 0, &images, true, true, true, clBlue);
+  // Margin 5, down: the image at (6, 12); marker lines at its rows 6..8 (18..20).
+  EXPECT_EQ(At(b, 6, 12), clRed);
+  EXPECT_EQ(At(b, 5, 12), clWhite);
+  EXPECT_EQ(At(b, 13, 20), clBlue);
+  PaintZones(b, 60, 30, {});
+  DrawImageAndText(b.Canvas(), Rect(0, 0, 60, 30), 5, 0, blGlyphLeft, "Go", 3, &images, false, true, false, clBlue);
+  EXPECT_EQ(At(b, 6, 12), clWhite) << "an index outside the list draws no image";
+}
+
+}  // namespace
