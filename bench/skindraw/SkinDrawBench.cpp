@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "platform/Bitmap.h"
+#include "platform/graphics/Bitmap.h"
 #include "skin/draw/SkinImage.h"
 #include "skin/draw/SkinMask.h"
 #include "skin/draw/Speffbmp.h"

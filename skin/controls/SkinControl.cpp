@@ -2,7 +2,7 @@
 // windowed base adds: the paint flag, background checks and the move repaint.
 #include "skin/controls/SkinCtrls.h"
 
-#include "platform/Bitmap.h"
+#include "platform/graphics/Bitmap.h"
 #include "skin/draw/ParentImage.h"
 #include "skin/draw/Speffbmp.h"
 

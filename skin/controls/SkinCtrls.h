@@ -10,8 +10,8 @@
 #include <functional>
 #include <memory>
 
-#include "platform/Controls.h"
-#include "platform/ImageList.h"
+#include "platform/controls/Controls.h"
+#include "platform/graphics/ImageList.h"
 #include "skin/controls/SkinPiece.h"
 #include "skin/data/SkinData.h"
 

@@ -1,5 +1,5 @@
-#include "platform/Published.h"
-#include "platform/StdCtrlsPublished.h"
+#include "platform/published/Published.h"
+#include "platform/published/StdCtrlsPublished.h"
 #include "skin/controls/SkinCtrls.h"
 #include "skin/data/SkinDataPublished.h"
 

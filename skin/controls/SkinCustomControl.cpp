@@ -2,7 +2,7 @@
 // the window region from the record's mask and the paint through border pictures.
 #include "skin/controls/SkinCtrls.h"
 
-#include "platform/Regions.h"
+#include "platform/graphics/Regions.h"
 #include "skin/draw/SkinImage.h"
 #include "skin/draw/SkinMask.h"
 #include "skin/draw/SkinRects.h"

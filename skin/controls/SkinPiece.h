@@ -3,7 +3,7 @@
 // resize mode they decide, and the same geometry mapped onto the control's size.
 #pragma once
 
-#include "platform/Bitmap.h"
+#include "platform/graphics/Bitmap.h"
 #include "skin/data/ControlRecords.h"
 
 class TspSkinPiece {

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "platform/Bitmap.h"
+#include "platform/graphics/Bitmap.h"
 
 class TspByteMask {
 public:

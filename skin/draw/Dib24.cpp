@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/Bitmap.h"
+#include "platform/graphics/Bitmap.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 
 #include <vector>
 
-#include "platform/System.h"
-#include "platform/WinApi.h"
+#include "platform/core/System.h"
+#include "platform/core/WinApi.h"
 
 class TspDib24 {
 public:

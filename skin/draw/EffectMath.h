@@ -7,7 +7,7 @@
 
 #include <emmintrin.h>
 
-#include "platform/System.h"
+#include "platform/core/System.h"
 
 inline Byte ClampedNearestEven(long double v) {
   if (!(v > -0.5L)) return 0;  // NaN too

@@ -1,6 +1,6 @@
 #include "skin/draw/ParentImage.h"
 
-#include "platform/Forms.h"
+#include "platform/controls/Forms.h"
 
 TspParentBackgroundPainter SP_PaintParentBackground;
 

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "platform/Controls.h"
+#include "platform/controls/Controls.h"
 
 void GetParentImage(TControl* control, TCanvas* dest);
 // The same for the part r of the control (r in the control's coordinates).

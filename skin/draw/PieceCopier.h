@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "platform/Bitmap.h"
+#include "platform/graphics/Bitmap.h"
 #include "skin/draw/SkinImage.h"
 
 // Tile i = 0..lastIndex of a span starting at `from` with step `step`, cut where it

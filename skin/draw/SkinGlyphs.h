@@ -3,7 +3,7 @@
 // point unpainted; rectangles exclude their right and bottom edges.
 #pragma once
 
-#include "platform/Canvas.h"
+#include "platform/graphics/Canvas.h"
 
 // Kind 1 left, 2 right, 3 up, 4 down; any other kind draws nothing.
 void DrawArrowImage(TCanvas* canvas, const TRect& r, TColor color, Integer kind);

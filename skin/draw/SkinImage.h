@@ -6,7 +6,7 @@
 // the target bitmap (target); pieces of zero length are skipped, never divided by.
 #pragma once
 
-#include "platform/Bitmap.h"
+#include "platform/graphics/Bitmap.h"
 #include "skin/data/SkinTypes.h"
 
 void CreateSkinImage(TPoint LTPoint, TPoint RTPoint, TPoint LBPoint, TPoint RBPoint, TRect ClRect,

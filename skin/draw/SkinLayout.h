@@ -2,8 +2,8 @@
 // a button rectangle, and drawing both.
 #pragma once
 
-#include "platform/Bitmap.h"
-#include "platform/ImageList.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/ImageList.h"
 
 enum TspButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 // Number of glyph cells in a glyph strip (1..4).

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/Regions.h"
+#include "platform/graphics/Regions.h"
 #include "skin/draw/ByteMask.h"
 #include "skin/draw/Dib24.h"
 #include "skin/draw/PieceCopier.h"

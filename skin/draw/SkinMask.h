@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "platform/Bitmap.h"
+#include "platform/graphics/Bitmap.h"
 
 // The runs of black pixels of the mask, offset by (xOffset, yOffset), in row
 // order, left to right; as many as the mask holds.

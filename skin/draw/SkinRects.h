@@ -2,9 +2,9 @@
 // skinned windows.
 #pragma once
 
-#include "platform/DateUtils.h"
-#include "platform/Geometry.h"
-#include "platform/Math.h"
+#include "platform/core/DateUtils.h"
+#include "platform/core/Geometry.h"
+#include "platform/core/Math.h"
 
 Integer RectWidth(const TRect& r);
 Integer RectHeight(const TRect& r);

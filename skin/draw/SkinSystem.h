@@ -3,8 +3,8 @@
 // opacity, screen capture and monitor work areas.
 #pragma once
 
-#include "platform/Bitmap.h"
-#include "platform/WinApi.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/core/WinApi.h"
 
 // The user32 entry points looked up by name at start-up; nullptr when absent.
 // One list serves the declaration and the binding.

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/Canvas.h"
+#include "platform/graphics/Canvas.h"
 
 using WideString = std::wstring;
 

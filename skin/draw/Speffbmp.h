@@ -8,8 +8,8 @@
 
 #include <functional>
 
-#include "platform/Colors.h"
-#include "platform/Geometry.h"
+#include "platform/graphics/Colors.h"
+#include "platform/core/Geometry.h"
 #include "skin/draw/Dib24.h"
 
 class TspEffectBmp {

@@ -2,7 +2,7 @@
 // the earlier windowless siblings that overlap the control, nothing later.
 #include <gtest/gtest.h>
 
-#include "platform/Forms.h"
+#include "platform/controls/Forms.h"
 #include "skin/draw/ParentImage.h"
 #include "tests/skin/SkinTestPictures.h"
 

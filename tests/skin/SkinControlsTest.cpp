@@ -3,7 +3,7 @@
 // changes, background checks, tool-bar centring and window regions.
 #include <gtest/gtest.h>
 
-#include "platform/Forms.h"
+#include "platform/controls/Forms.h"
 #include "skin/controls/SkinCtrls.h"
 #include "tests/harness/WindowCapture.h"
 #include "tests/skin/SkinTestPictures.h"
@@ -358,8 +358,9 @@ TEST(SkinControlsCapture, VarnelPanelAndButton) {
 
 }  // namespace
 
-#include "platform/FormDefinition.h"
-#include "platform/FormsPublished.h"
+#include "platform/published/FormDefinition.h"
+#include "platform/published/ControlsPublished.h"
+#include "platform/published/FormsPublished.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // masks composed for a size, and the GDI objects they leave behind (none).
 #include <gtest/gtest.h>
 
-#include "platform/Regions.h"
+#include "platform/graphics/Regions.h"
 #include "skin/draw/SkinMask.h"
 #include "tests/skin/SkinTestPictures.h"
 

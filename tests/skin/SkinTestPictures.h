@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "platform/Bitmap.h"
+#include "platform/graphics/Bitmap.h"
 
 struct Zone {
   TRect Area;
