@@ -349,7 +349,9 @@ TEST(SkinControlsCapture, VarnelPanelAndButton) {
   ASSERT_EQ(shot.Width, form->ClientWidth());
   // The panel's border and client come from the picture, not the default grey.
   TBitmap* picture = data.ActivePicture(0);
-  TColor border = picture->Canvas()->Pixels(0, 334), client = picture->Canvas()->Pixels(20, 354);
+  const TRect piece = data.CtrlList[data.GetControlIndex("panel")]->skinrect;
+  TColor border = picture->Canvas()->Pixels(piece.Left, piece.Top);
+  TColor client = picture->Canvas()->Pixels(piece.Left + 20, piece.Top + 20);
   auto rgb = [](TColor c) { return std::uint32_t((c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF)); };
   EXPECT_EQ(shot.At(10, 10), rgb(border));
   EXPECT_EQ(shot.At(150, 70), rgb(client));
