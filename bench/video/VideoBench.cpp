@@ -1,5 +1,5 @@
-// Video benchmark: frames per second encoded for each video format at 720 x 576 and
-// 25 frames a second, from the benchmark frames (720 x 576, pixel format 5) with
+// Video benchmark: frames per second encoded for each video format at 720 x 576 (the
+// RealMedia writer at 352 x 288) and 25 frames a second, from the benchmark frames (720 x 576, pixel format 5) with
 // 48 kHz stereo sound, through the program's encoder objects. The engine and the
 // plug-ins are found in the program folder beside the build's bench folder (or in
 // the folder given as the first argument). MPEG-2 (the MPEG profile) and MPEG-4 (the
@@ -61,12 +61,14 @@ bool Encode(TVideoProfile& profile, const std::string& path, const Input& input)
   return ok;
 }
 
-// One run per format; the compared figures take the median of three.
+// One run per format; the compared figures take the median of three. The output is
+// 720 x 576 unless a size is given.
 template <class Profile>
-void Run(const char* label, const char* figure, const std::string& path, const Input& input) {
+void Run(const char* label, const char* figure, const std::string& path, const Input& input, int width = kWidth,
+         int height = kHeight) {
   Profile profile("", "");
-  profile.Width = kWidth;
-  profile.Height = kHeight;
+  profile.Width = width;
+  profile.Height = height;
   profile.FrameRate = kFrameRate;
   bool ok = true;
   double seconds = bench::MedianSeconds(figure ? 3 : 1, [&] { ok &= Encode(profile, path, input); });
@@ -103,7 +105,9 @@ int main(int argc, char** argv) {
   Run<TMOVProfile>("MOV (MPEG-4, AAC)", nullptr, out + "bench.mov", input);
   Run<TFLVProfile>("FLV (Sorenson, MP3)", nullptr, out + "bench.flv", input);
   Run<TWMVProfile>("WMV (WMV8, WMA)", nullptr, out + "bench.wmv", input);
-  Run<TRealProfile>("RealMedia (RV20, AC-3)", nullptr, out + "bench.rm", input);
+  // FFmpeg's RealMedia writer takes no packet over 64 KB, which a 720 x 576 key frame of
+  // this noisy picture passes at RealMedia's bit rates: it encodes at 352 x 288.
+  Run<TRealProfile>("RealMedia (RV20, AC-3) 352x288", nullptr, out + "bench.rm", input, 352, 288);
   SetKeptWrappers(nullptr, nullptr);
   if (wmv) wmv->Uninit();
   return 0;
