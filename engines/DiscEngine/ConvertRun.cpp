@@ -108,9 +108,19 @@ private:
   int clip_ = 0;           // pieces begun so far
   bool open_ = false;
   DWORD started_ = 0, lastProgress_ = 0;
+  DWORD lastPump_ = 0;
+  bool pumped_ = false;    // messages were taken at least once
 };
 
+// Takes the thread's messages every few milliseconds, not at every packet: under
+// Wine each look into the queue is a call to its server, and a title has tens of
+// thousands of packets. Abort and pause are seen at every call.
 bool Conversion::PumpMessages() {
+  constexpr DWORD kPumpIntervalMs = 5;
+  const DWORD now = ::GetTickCount();
+  if (pumped_ && now - lastPump_ < kPumpIntervalMs && !s_.Paused) return !s_.AbortRequested;
+  pumped_ = true;
+  lastPump_ = now;
   MSG msg;
   for (;;) {
     while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
