@@ -1,5 +1,8 @@
 #!/usr/bin/env bash
-# Runs every benchmark program under Wine. Not part of the tests.
+# Runs every benchmark program under Wine, from any folder, then sets each engine
+# figure beside Debian's native ffmpeg or lame doing the same work on the same media
+# in the same run, and prints our time / native time. Every time is the median of
+# several rounds. Not part of the tests.
 # Where this machine runs no 32-bit programs, the 64-bit build's benchmarks run.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -13,10 +16,99 @@ if [ "$TEST_ARCH" != i686 ]; then
   bench_build=$build/x64
   "$root/scripts/build.sh" "$bench_build" "$TEST_ARCH"
 fi
+media=$bench_build/bench-media
+"$root/tools/make_bench_media.sh" "$media"
 WINE_PREFIX_DIR=$bench_build/wineprefix
 # shellcheck source=session.sh
 source "$root/scripts/session.sh"
+
+figures=$(mktemp)
+native_out=$(mktemp -d)
+# After session.sh's own clean-up (its EXIT trap stops Wine and the display).
+trap 'rm -rf "$figures" "$native_out"; stop_session' EXIT
 for bench in "$bench_build"/bench/*.exe; do
   echo "== $(basename "$bench")"
-  "$VARNEL_WINE" "$bench"
+  "$VARNEL_WINE" "$bench" | tr -d '\r' | tee -a "$figures" || echo "$(basename "$bench") failed"
 done
+
+# The median of five runs of a command, in seconds: `median_seconds wall|cpu command...`,
+# its wall time or the processor time it spent (user and system).
+median_seconds() {
+  local measure=$1 times=() start TIMEFORMAT='%3U %3S'
+  shift
+  for _ in 1 2 3 4 5; do
+    start=$(date +%s.%N)
+    local cpu
+    cpu=$( { time "$@" < /dev/null > /dev/null 2>&1; } 2>&1 ) || { echo "native run failed: $*" >&2; echo 0; return; }
+    if [ $measure = cpu ]; then
+      times+=("$(awk -v c="$cpu" 'BEGIN { split(c, t, " "); printf "%.4f", t[1] + t[2] }')")
+    else
+      times+=("$(awk -v s="$start" -v e="$(date +%s.%N)" 'BEGIN { printf "%.4f", e - s }')")
+    fi
+  done
+  printf '%s\n' "${times[@]}" | sort -g | sed -n 3p
+}
+
+ff=(ffmpeg -hide_banner -loglevel fatal -nostdin -y)
+vob=$media/dvd/VIDEO_TS/VTS_01_1.VOB
+# The video benchmark encodes its 100 frames and their sound three times over.
+raw_video=(-stream_loop 2 -f rawvideo -pix_fmt yuv420p -s 720x576 -r 25 -i "$media/frames.yuv"
+           -stream_loop 2 -f s16le -ar 48000 -ac 2 -i "$media/sound48k.raw")
+# The native side of each figure, with the engine's settings and thread count:
+# decoding uses FFmpeg's automatic thread count on both sides (slice threads for
+# MPEG-2), the encoders one thread.
+native() {
+  case $1 in
+    dvd_decode_av) "${ff[@]}" -i "$vob" -map 0:v:0 -map 0:a:0 -f null - ;;
+    dvd_decode_audio) "${ff[@]}" -i "$vob" -map 0:a:0 -f null - ;;
+    dvd_to_mp3) "${ff[@]}" -i "$vob" -map 0:a:0 -c:a libmp3lame -b:a 128k -compression_level 2 \
+                  -f mp3 "$native_out/title.mp3" ;;
+    mp3_encode) lame -r -s 44.1 --bitwidth 16 --signed --little-endian -m j -q 2 -b 128 --silent \
+                  "$media/music44k.raw" "$native_out/music.mp3" ;;
+    mpeg2_encode) "${ff[@]}" "${raw_video[@]}" -threads 1 -c:v mpeg2video -b:v 1150000 -maxrate 1150000 \
+                    -minrate 1150000 -bufsize 1150000 -g 12 -bf 0 -c:a mp2 -b:a 224k -f dvd "$native_out/v.mpg" ;;
+    mpeg4_encode) "${ff[@]}" "${raw_video[@]}" -threads 1 -c:v mpeg4 -b:v 768000 -maxrate 768000 \
+                    -minrate 768000 -bufsize 768000 -g 12 -bf 0 -c:a libmp3lame -b:a 96k -ar 44100 \
+                    -flags +bitexact -fflags +bitexact -f avi "$native_out/v.avi" ;;
+    *) return 1 ;;
+  esac
+}
+
+# What a native run spends outside the work our figure times, taken off its time:
+# starting the tool, and for the encoders reading the raw input, which ours has in
+# memory. The encoders run one thread, and are compared by the processor time the
+# native run spends: reading a raw file is mostly waiting, which would leave a
+# difference of wall times too small.
+native_outside() {
+  case $1 in
+    mp3_encode) lame --version ;;
+    mpeg2_encode | mpeg4_encode) "${ff[@]}" "${raw_video[@]}" -map 0 -map 1 -c copy -f null - ;;
+    *) "${ff[@]}" -version ;;
+  esac
+}
+native_measure() {
+  case $1 in
+    mpeg2_encode | mpeg4_encode) echo cpu ;;
+    *) echo wall ;;
+  esac
+}
+
+echo
+echo "== ratios: our time / the native tool's (its start taken off) or / the floor in the same program"
+echo "   (medians of several rounds; on a loaded machine single figures stay noisy)"
+printf '%-34s %10s %10s %7s\n' figure "ours (s)" "other (s)" ratio
+while read -r kind name ours floor; do
+  case $kind in
+    time)
+      command -v ffmpeg > /dev/null && command -v lame > /dev/null || continue
+      measure=$(native_measure "$name")
+      floor=$(awk -v t="$(median_seconds "$measure" native "$name")" \
+        -v o="$(median_seconds "$measure" native_outside "$name")" \
+        'BEGIN { printf "%.4f", t - o }')
+      name="$name (native)" ;;
+    floor) name="$name (floor)" ;;
+    *) continue ;;
+  esac
+  awk -v n="$name" -v o="$ours" -v f="$floor" \
+    'BEGIN { printf "%-34s %10.3f %10.3f %7s\n", n, o, f, (f > 0 ? sprintf("%.2f", o / f) : "-") }'
+done < "$figures"

@@ -13,7 +13,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 out_file=${1:?usage: deps.sh <output-cmake-file> [i686|x86_64]}
 export TARGET_ARCH=${2:-i686}
 cache=${VARNEL_DEPS_CACHE:-$HOME/.cache/varnel-revo-deps}
-jobs=$(nproc)
+jobs=${VARNEL_DEPS_JOBS:-$(nproc)}
 export CROSS=$TARGET_ARCH-w64-mingw32
 export CC=$CROSS-gcc-posix CXX=$CROSS-g++-posix AR=$CROSS-ar RANLIB=$CROSS-ranlib
 export TOOLCHAIN_FILE=$here/../cmake/toolchain-$TARGET_ARCH.cmake

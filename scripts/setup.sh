@@ -15,7 +15,7 @@ packages=(
   libxcomposite1:amd64 libfreetype6:amd64 libfontconfig1:amd64
   xvfb xauth x11-apps imagemagick
   googletest dpkg-dev libgcc-s1:i386
-  ffmpeg dvdauthor ccache python3
+  ffmpeg lame dvdauthor nasm ccache python3
 )
 
 sudo_cmd=()

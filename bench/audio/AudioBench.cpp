@@ -1,5 +1,7 @@
-// Audio benchmarks: run from the build's bench folder, the modules are found in
-// the program folder next to it (or in the folder given as the first argument).
+// Audio benchmarks; the modules are found in the program folder beside the build's
+// bench folder (or in the folder given as the first argument).
+//   MP3: the benchmark music (60 s, 44.1 kHz stereo) through EncMP3.dll at 128 kbit/s,
+//   quality 2, joint stereo, the median of three rounds;
 //   encoders: seconds of audio encoded per second of wall time, per plug-in;
 //   block path: 48 kHz -> 44.1 kHz in 4,096-frame blocks, with the converter kept
 //   between blocks (ResampleContainer) and made and released for every block.
@@ -10,6 +12,7 @@
 
 #include "app/EncoderPlugin.h"
 #include "app/ResampleContainer.h"
+#include "bench/BenchSupport.h"
 #include "engines/RateConverter/RateConverterApi.h"
 #include "platform/core/WinApi.h"
 
@@ -30,9 +33,22 @@ std::vector<std::int16_t> Signal(int rate, int frames) {
   return s;
 }
 
-void EncoderSpeed(const std::string& folder, const char* module, const char* file,
-                  std::vector<EncoderParameter> pairs, const std::vector<std::int16_t>& input,
-                  int rate) {
+// 16-bit stereo little-endian samples of a raw file; empty when it cannot be read.
+std::vector<std::int16_t> ReadSamples(const std::string& path) {
+  std::vector<std::int16_t> samples;
+  if (std::FILE* f = std::fopen(path.c_str(), "rb")) {
+    std::fseek(f, 0, SEEK_END);
+    samples.resize(static_cast<std::size_t>(std::ftell(f)) / 4 * 2);
+    std::fseek(f, 0, SEEK_SET);
+    if (std::fread(samples.data(), 4, samples.size() / 2, f) != samples.size() / 2) samples.clear();
+    std::fclose(f);
+  }
+  return samples;
+}
+
+// Seconds to encode `input` through the plug-in, or a negative time when it cannot.
+double EncodeSeconds(const std::string& folder, const char* module, const char* file,
+                     std::vector<EncoderParameter> pairs, const std::vector<std::int16_t>& input, int rate) {
   EncoderPlugin plugin(folder + module);
   AudioFormatRecord record;
   InitAudioFormatRecord(record);
@@ -40,10 +56,7 @@ void EncoderSpeed(const std::string& folder, const char* module, const char* fil
   MyID3TagImp tag;
   std::string path = folder + file;
   auto start = Clock::now();
-  if (plugin.BeginEncoding(path, &tag, &record, pairs.data(), static_cast<int>(pairs.size())) < 0) {
-    std::printf("%-12s cannot encode\n", module);
-    return;
-  }
+  if (plugin.BeginEncoding(path, &tag, &record, pairs.data(), static_cast<int>(pairs.size())) < 0) return -1;
   const int frames = static_cast<int>(input.size() / 2);
   for (int at = 0; at < frames; at += 4096) {
     ResampleContainer c(&record);
@@ -54,7 +67,34 @@ void EncoderSpeed(const std::string& folder, const char* module, const char* fil
   double seconds = Since(start);
   FreeAudioFormatBuffers(record);
   ::DeleteFileA(path.c_str());
-  std::printf("%-12s %8.1f audio seconds per second\n", module, frames / double(rate) / seconds);
+  return seconds;
+}
+
+void EncoderSpeed(const std::string& folder, const char* module, const char* file,
+                  std::vector<EncoderParameter> pairs, const std::vector<std::int16_t>& input, int rate) {
+  double seconds = EncodeSeconds(folder, module, file, pairs, input, rate);
+  if (seconds < 0) std::printf("%-12s cannot encode\n", module);
+  else std::printf("%-12s %8.1f audio seconds per second\n", module, input.size() / 2 / double(rate) / seconds);
+}
+
+// The figure set beside native `lame -q 2 -b 128 -m j` on the same music.
+void Mp3Speed(const std::string& folder) {
+  std::vector<std::int16_t> music = ReadSamples(bench::MediaFolder() + "music44k.raw");
+  if (music.empty()) {
+    std::printf("MP3: the benchmark music is missing: tools/make_bench_media.sh <build>/bench-media\n");
+    return;
+  }
+  bool ok = true;
+  double seconds = bench::MedianSeconds(3, [&] {
+    ok &= EncodeSeconds(folder, "EncMP3.dll", "bench.mp3", {{0, 0}, {1, 128}, {6, 1}, {7, 2}, {8, -1}}, music,
+                        44100) >= 0;
+  });
+  if (!ok) {
+    std::printf("MP3 (music)  cannot encode\n");
+    return;
+  }
+  std::printf("MP3 (music)  %8.1f audio seconds per second\n", music.size() / 2 / 44100.0 / seconds);
+  bench::ReportTime("mp3_encode", seconds);
 }
 
 void BlockPath(const std::vector<std::int16_t>& input) {
@@ -99,9 +139,9 @@ void BlockPath(const std::vector<std::int16_t>& input) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string folder = argc > 1 ? argv[1] : "..\\VarnelRevo\\";
-  if (folder.back() != '\\' && folder.back() != '/') folder += '\\';
+  const std::string folder = bench::ProgramFolder(argc, argv);
   ::SetDllDirectoryA(folder.c_str());
+  Mp3Speed(folder);
   const int rate = 44100;
   std::vector<std::int16_t> input = Signal(rate, rate * 10);
   EncoderSpeed(folder, "EncMP3.dll", "bench.mp3", {{0, 0}, {1, 128}, {6, 2}, {7, 2}, {8, -1}, {16, 1}}, input, rate);

@@ -1,17 +1,31 @@
-// Decoding speed of DiscEngine.dll: converts the fixture's first title repeatedly,
-// with video and audio and with audio alone, and reports frames per second and
-// audio seconds per second, each against real time.
+// Decoding speed of DiscEngine.dll over the benchmark DVD (a 60-second PAL title):
+// the title converted with video and audio, with audio alone, and the whole path to
+// an MP3 file (the engine's audio through the rate converter into EncMP3.dll at
+// 128 kbit/s, quality 2, joint stereo). Each prints the median time of a title.
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "DiscEngine.h"
-#include "platform/core/WinApi.h"
+#include "app/EncoderPlugin.h"
+#include "app/ResampleContainer.h"
+#include "bench/BenchSupport.h"
 
 namespace {
+
+constexpr int kRounds = 5;
 
 struct Counts {
   long long Frames = 0;
   long long SampleFrames = 0;
+};
+
+// The audio path of a conversion to MP3: the record the rate converter fills and the plug-in.
+struct Mp3Path {
+  EncoderPlugin* Plugin = nullptr;  // borrowed from the benchmark
+  std::string Path;
+  AudioFormatRecord Record{};
+  bool Failed = false;
 };
 
 bool VARNEL_STDCALL Begin(void*, VideoFrameInfo*, std::int32_t*, TitleBeginInfo*) { return true; }
@@ -28,60 +42,94 @@ bool VARNEL_STDCALL Audio(void* c, const std::int16_t*, std::int32_t bytes, std:
   return true;
 }
 
-std::string WinePath(const char* linuxPath) {
-  std::string path = std::string("Z:") + linuxPath;
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return path + "\\";
+bool VARNEL_STDCALL Mp3Begin(void* c, VideoFrameInfo*, std::int32_t* audio, TitleBeginInfo*) {
+  auto& mp3 = *static_cast<Mp3Path*>(c);
+  InitAudioFormatRecord(mp3.Record);
+  ResampleContainer(&mp3.Record).SetInputFormat(16, kLayoutInterleaved, audio[0], audio[1]);
+  const EncoderParameter pairs[] = {{0, 0}, {1, 128}, {6, 1}, {7, 2}, {8, -1}};
+  MyID3TagImp tag;
+  mp3.Failed = mp3.Plugin->BeginEncoding(mp3.Path, &tag, &mp3.Record, pairs, 5) < 0;
+  return !mp3.Failed;
+}
+bool VARNEL_STDCALL Mp3End(void* c) {
+  auto& mp3 = *static_cast<Mp3Path*>(c);
+  if (!mp3.Failed) mp3.Plugin->EndEncoding(1);
+  FreeAudioFormatBuffers(mp3.Record);
+  return true;
+}
+bool VARNEL_STDCALL Mp3Audio(void* c, const std::int16_t* samples, std::int32_t bytes, std::int32_t, std::int32_t,
+                             std::int32_t, std::int32_t) {
+  auto& mp3 = *static_cast<Mp3Path*>(c);
+  ResampleContainer(&mp3.Record).ConvertBlock(samples, bytes / 4);
+  return mp3.Plugin->EncodeBlock(&mp3.Record) >= 0;
 }
 
-double Seconds() {
-  LARGE_INTEGER now, frequency;
-  ::QueryPerformanceCounter(&now);
-  ::QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(now.QuadPart) / frequency.QuadPart;
+DiscEngineCallbacks Callbacks(void* context, bool mp3) {
+  DiscEngineCallbacks cb{};
+  cb.Context = context;
+  cb.OnTitleBegin = mp3 ? Mp3Begin : Begin;
+  cb.OnTitleEnd = mp3 ? Mp3End : End;
+  cb.OnGetOutputSize = Size;
+  cb.OnVideoFrame = Video;
+  cb.OnAudioSamples = mp3 ? Mp3Audio : Audio;
+  return cb;
+}
+
+// The median time of converting the selected title, or a negative time when it fails.
+double ConvertSeconds(DiscEngine* engine, DiscEngineCallbacks& cb, int streams) {
+  engine->SetCallbacks(&cb);
+  engine->SelectTitle(0);
+  engine->SetOutputStreams(streams);
+  bool ok = true;
+  double seconds = bench::MedianSeconds(kRounds, [&] { ok &= engine->Convert() == crCompleted; });
+  return ok ? seconds : -1;
 }
 
 }  // namespace
 
-int main() {
-  HMODULE module = ::LoadLibraryA((WinePath(DISC_PROGRAM_DIR) + "DiscEngine.dll").c_str());
+int main(int argc, char** argv) {
+  const std::string program = bench::ProgramFolder(argc, argv);
+  ::SetDllDirectoryA(program.c_str());
+  HMODULE module = ::LoadLibraryA((program + "DiscEngine.dll").c_str());
   auto create = module ? reinterpret_cast<CreateDiscEngineFunc>(::GetProcAddress(module, MAKEINTRESOURCEA(10))) : nullptr;
   DiscEngine* engine = create ? create() : nullptr;
   if (!engine) {
-    std::printf("DiscEngine.dll could not be loaded\n");
+    std::printf("DiscEngine.dll could not be loaded from %s\n", program.c_str());
     return 1;
   }
-  if (!engine->OpenDVD((WinePath(DISC_FIXTURE_DIR) + "dvd\\").c_str())) {
-    std::printf("the DVD fixture is missing: tools/make_dvd_fixtures.sh <build>/disc-fixtures\n");
+  const std::string media = bench::MediaFolder();
+  if (!engine->OpenDVD((media + "dvd\\").c_str())) {
+    std::printf("the benchmark DVD is missing: tools/make_bench_media.sh <build>/bench-media\n");
     return 1;
   }
   TitleInfo info{};
   engine->GetTitleInfo(0, &info);
-  const int rounds = 5;
-  for (int streams : {kOutputVideoAndAudio, kOutputAudioOnly}) {
-    Counts counts;
-    DiscEngineCallbacks cb{};
-    cb.Context = &counts;
-    cb.OnTitleBegin = Begin;
-    cb.OnTitleEnd = End;
-    cb.OnGetOutputSize = Size;
-    cb.OnVideoFrame = Video;
-    cb.OnAudioSamples = Audio;
-    engine->SetCallbacks(&cb);
-    engine->SelectTitle(0);
-    engine->SetOutputStreams(streams);
-    double start = Seconds();
-    for (int i = 0; i < rounds; ++i)
-      if (engine->Convert() != crCompleted) std::printf("conversion failed\n");
-    double elapsed = Seconds() - start;
-    double title = info.Duration * rounds;
-    if (streams == kOutputVideoAndAudio)
-      std::printf("video+audio: %.1f frames/s (real time 25), %.2fx real time; audio %.1f s/s\n",
-                  counts.Frames / elapsed, title / elapsed, counts.SampleFrames / 48000.0 / elapsed);
-    else
-      std::printf("audio only: %.1f audio s/s, %.2fx real time\n", counts.SampleFrames / 48000.0 / elapsed,
-                  title / elapsed);
+
+  Counts counts;
+  DiscEngineCallbacks cb = Callbacks(&counts, false);
+  double av = ConvertSeconds(engine, cb, kOutputVideoAndAudio);
+  double audio = ConvertSeconds(engine, cb, kOutputAudioOnly);
+  if (av < 0 || audio < 0) {
+    std::printf("conversion failed\n");
+    return 1;
+  }
+  std::printf("video+audio: %.1f frames/s, %.1fx real time\n", counts.Frames / kRounds / av, info.Duration / av);
+  bench::ReportTime("dvd_decode_av", av);
+  std::printf("audio only: %.1fx real time\n", info.Duration / audio);
+  bench::ReportTime("dvd_decode_audio", audio);
+
+  EncoderPlugin plugin(program + "EncMP3.dll");
+  Mp3Path mp3;
+  mp3.Plugin = &plugin;
+  mp3.Path = media + "title.mp3";
+  cb = Callbacks(&mp3, true);
+  double toMp3 = ConvertSeconds(engine, cb, kOutputAudioOnly);
+  ::DeleteFileA(mp3.Path.c_str());
+  if (toMp3 < 0 || mp3.Failed) {
+    std::printf("title to MP3: cannot encode\n");
+  } else {
+    std::printf("title to MP3: %.1fx real time\n", info.Duration / toMp3);
+    bench::ReportTime("dvd_to_mp3", toMp3);
   }
   engine->Release();
   return 0;

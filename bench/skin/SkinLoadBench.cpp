@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "bench/BenchSupport.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/core/FileUtils.h"
 #include "skin/data/CompressedSkin.h"
@@ -55,8 +56,8 @@ void Report(const char* what, double seconds, double floor) {
 
 }  // namespace
 
-int main() {
-  const String ini = VARNEL_SKIN_INI;
+int main(int argc, char** argv) {
+  const String ini = bench::ProgramFolder(argc, argv) + "Skins\\VARNEL\\Skin.ini";
   const int rounds = 20;
   TspSkinData skin(nullptr);
   double load = BestSeconds(rounds, [&] { skin.LoadFromFile(ini); });

@@ -82,7 +82,7 @@ public:
 
 private:
   bool PumpMessages();
-  std::uint8_t Emit(bool takeVideo);
+  std::uint8_t Emit(bool takeVideo, TitleDecoder& decoder);
   std::uint8_t EnterPiece(int index);
   std::uint8_t EndPiece();
   std::uint8_t DeliverAudio(const std::int16_t* samples, std::size_t frames);
@@ -108,9 +108,19 @@ private:
   int clip_ = 0;           // pieces begun so far
   bool open_ = false;
   DWORD started_ = 0, lastProgress_ = 0;
+  DWORD lastPump_ = 0;
+  bool pumped_ = false;    // messages were taken at least once
 };
 
+// Takes the thread's messages every few milliseconds, not at every packet: under
+// Wine each look into the queue is a call to its server, and a title has tens of
+// thousands of packets. Abort and pause are seen at every call.
 bool Conversion::PumpMessages() {
+  constexpr DWORD kPumpIntervalMs = 5;
+  const DWORD now = ::GetTickCount();
+  if (pumped_ && now - lastPump_ < kPumpIntervalMs && !s_.Paused) return !s_.AbortRequested;
+  pumped_ = true;
+  lastPump_ = now;
   MSG msg;
   for (;;) {
     while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -192,7 +202,7 @@ void Conversion::Progress(double position) {
 
 // Hands over the earlier of the next frame and the next block, opening and closing
 // pieces on the way. A block that crosses a piece boundary is cut there.
-std::uint8_t Conversion::Emit(bool takeVideo) {
+std::uint8_t Conversion::Emit(bool takeVideo, TitleDecoder& decoder) {
   std::uint8_t r = crCompleted;
   if (takeVideo) {
     VideoFrame frame = std::move(video_.front());
@@ -205,6 +215,7 @@ std::uint8_t Conversion::Emit(bool takeVideo) {
     if (r != crCompleted) return r;
     if (cb_.OnVideoFrame && !cb_.OnVideoFrame(cb_.Context, frame.Data.data(), frame.Width, frame.Height, 0, 0, 0, 0))
       return crEncodingError;
+    decoder.Recycle(std::move(frame));
     Progress(t);
     return crCompleted;
   }
@@ -284,7 +295,7 @@ std::uint8_t Conversion::Run() {
       if (decodeEnded_ || ((!wantVideo_ || VideoTime() >= lastEnd) && (!wantAudio_ || AudioTime() >= lastEnd))) break;
       continue;
     }
-    std::uint8_t r = Emit(takeVideo);
+    std::uint8_t r = Emit(takeVideo, decoder);
     if (r != crCompleted) {
       EndPiece();
       return r;

@@ -138,7 +138,10 @@ bool TitleDecoder::OpenDecoderFor(int streamIndex, AVCodecContext*& context) {
   context = avcodec_alloc_context3(codec);
   if (!context) return false;
   avcodec_parameters_to_context(context, st->codecpar);
-  context->thread_count = 1;
+  // Slice threads decode parts of one picture at once, so frames still come out of
+  // each call in order and with no added delay; frame threads would hold pictures back.
+  context->thread_count = codec->type == AVMEDIA_TYPE_VIDEO ? 0 : 1;
+  context->thread_type = FF_THREAD_SLICE;
   AVDictionary* opts = nullptr;
   if (codec->type == AVMEDIA_TYPE_SUBTITLE && options_.Palette) {
     char text[16 * 8];
@@ -162,6 +165,10 @@ void TitleDecoder::StoreFrame(const AVFrame* f) {
   VideoFrame out;
   out.Width = w;
   out.Height = h;
+  if (!spareBuffers_.empty()) {
+    out.Data = std::move(spareBuffers_.back());
+    spareBuffers_.pop_back();
+  }
   out.Data.resize(static_cast<std::size_t>(w) * h * 3 / 2);
   std::uint8_t* planes[3] = {out.Data.data(), out.Data.data() + w * h, out.Data.data() + w * h + (w / 2) * (h / 2)};
   int strides[3] = {w, w / 2, w / 2};
@@ -184,6 +191,11 @@ void TitleDecoder::StoreFrame(const AVFrame* f) {
   }
   Overlay(out, f->best_effort_timestamp);
   videoOut_.push_back(std::move(out));
+}
+
+void TitleDecoder::Recycle(VideoFrame&& frame) {
+  constexpr std::size_t kMostSpare = 4;
+  if (spareBuffers_.size() < kMostSpare) spareBuffers_.push_back(std::move(frame.Data));
 }
 
 void TitleDecoder::Overlay(VideoFrame& frame, std::int64_t pts) {

@@ -65,6 +65,9 @@ public:
   bool Restart(std::uint64_t position);
   void SetPicture(const PictureSettings& picture) { options_.Picture = picture; }
   void SetGain(double gain) { options_.Gain = gain; }
+  // Takes back a delivered frame, whose buffer the next picture reuses: a fresh
+  // buffer of a frame's size costs its allocation and clearing for every picture.
+  void Recycle(VideoFrame&& frame);
   bool Scrambled() const { return stream_ && stream_->ScrambledSeen(); }
   std::uint64_t StreamSize() const { return stream_ ? stream_->Size() : 0; }
 
@@ -102,6 +105,7 @@ private:
   bool ended_ = false;
   bool failed_ = false;
   std::deque<VideoFrame> videoOut_;
+  std::vector<std::vector<std::uint8_t>> spareBuffers_;  // recycled frame buffers
   std::deque<AudioBlock> audioOut_;
   // The subtitle on screen: a picture in the frame's coordinates, luma/chroma/alpha.
   struct SubtitlePicture {

@@ -59,15 +59,21 @@ void TitleStream::CheckScrambled(const std::uint8_t* b) {
   if (carriesMedia && (b[pes + 6] & 0xC0) == 0x80 && (b[pes + 6] & 0x30) != 0) scrambled_ = true;
 }
 
-bool TitleStream::ReadDvdBlock(std::uint64_t block) {
-  if (block == blockInBuffer_) return true;
+const std::uint8_t* TitleStream::ReadDvdBlock(std::uint64_t block) {
+  if (block >= runFirst_ && block < runFirst_ + runCount_) return run_ + (block - runFirst_) * kBlockSize;
   auto it = std::upper_bound(cellStarts_.begin(), cellStarts_.end(), block);
   std::size_t cell = static_cast<std::size_t>(it - cellStarts_.begin()) - 1;
   std::uint64_t sector = cells_[cell].First + (block - cellStarts_[cell]);
-  if (DVDReadBlocks(vobs_, static_cast<int>(sector), 1, block_) != 1) return false;
-  CheckScrambled(block_);
-  blockInBuffer_ = block;
-  return true;
+  int want = static_cast<int>(std::min<std::uint64_t>(kRunBlocks, cells_[cell].Last - sector + 1));
+  int got = DVDReadBlocks(vobs_, static_cast<int>(sector), want, run_);
+  if (got <= 0) {
+    runCount_ = 0;
+    return nullptr;
+  }
+  for (int i = 0; i < got; ++i) CheckScrambled(run_ + i * kBlockSize);
+  runFirst_ = block;
+  runCount_ = got;
+  return run_;
 }
 
 int TitleStream::ReadFiles(std::uint8_t* buffer, int size) {
@@ -98,10 +104,11 @@ int TitleStream::Read(std::uint8_t* buffer, int size) {
   if (!vobs_) return ReadFiles(buffer, size);
   int done = 0;
   while (done < size && position_ < size_) {
-    if (!ReadDvdBlock(position_ / kBlockSize)) return done > 0 ? done : -1;
+    const std::uint8_t* block = ReadDvdBlock(position_ / kBlockSize);
+    if (!block) return done > 0 ? done : -1;
     int offset = static_cast<int>(position_ % kBlockSize);
     int n = std::min(size - done, kBlockSize - offset);
-    std::memcpy(buffer + done, block_ + offset, n);
+    std::memcpy(buffer + done, block + offset, n);
     done += n;
     position_ += n;
   }

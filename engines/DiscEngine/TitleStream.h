@@ -34,7 +34,8 @@ public:
   bool ScrambledSeen() const { return scrambled_; }
 
 private:
-  bool ReadDvdBlock(std::uint64_t block);
+  // The block's bytes, read with the blocks after it in its cell; null on a read error.
+  const std::uint8_t* ReadDvdBlock(std::uint64_t block);
   int ReadFiles(std::uint8_t* buffer, int size);
   void CheckScrambled(const std::uint8_t* block);
 
@@ -46,8 +47,11 @@ private:
   dvd_file_s* vobs_ = nullptr;                 // owned
   std::vector<SectorRange> cells_;
   std::vector<std::uint64_t> cellStarts_;      // first block number of each cell in the stream
-  std::uint8_t block_[kBlockSize];
-  std::uint64_t blockInBuffer_ = UINT64_MAX;
+  // Blocks are read a run at a time: each read is a system call, costly under Wine.
+  static constexpr int kRunBlocks = 16;
+  std::uint8_t run_[kRunBlocks * kBlockSize];
+  std::uint64_t runFirst_ = UINT64_MAX;        // stream block number of run_'s first block
+  int runCount_ = 0;
   // Files.
   std::vector<std::string> files_;
   std::vector<std::uint64_t> fileStarts_;

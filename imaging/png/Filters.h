@@ -25,9 +25,14 @@ inline std::uint8_t PaethPredictor(int left, int up, int upperLeft) {
 }
 
 // Undoes `type` on `row` (rowBytes bytes) given the previous unfiltered row; an
-// unknown type leaves the row as read.
+// unknown type leaves the row as read. `offset` is the bytes per pixel (at least 1).
 void UnfilterRow(std::uint8_t type, std::uint8_t* row, const std::uint8_t* previous, std::uint32_t rowBytes,
                  std::uint32_t offset);
+// The plain version UnfilterRow's fast paths must match byte for byte.
+void UnfilterRowPlain(std::uint8_t type, std::uint8_t* row, const std::uint8_t* previous, std::uint32_t rowBytes,
+                      std::uint32_t offset);
+// Turns UnfilterRow's fast paths off (they are on), so it runs the plain version.
+void SetFastUnfilter(bool enabled);
 
 // Chooses and applies a filter for each row a writer produces.
 class RowFilterer {

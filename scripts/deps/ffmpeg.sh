@@ -3,6 +3,7 @@
 # engine and the plug-ins write, the decoders and demuxers of those formats (so the
 # tests can read back what was written), swscale and swresample. MP3 is encoded
 # through LAME (built first by its own recipe), the zlib codec through MinGW's zlib.
+# FFmpeg's x86 assembly is on (nasm) for both architectures, and its Windows threads.
 package=ffmpeg
 
 ffmpeg_decoders=mpeg1video,mpeg2video,ac3,dca,mp2,mp3,pcm_dvd,dvdsub,pcm_s16le,pcm_s16be,aac,flac,wmav1,wmav2,ra_144,mpeg4,h263,flv,wmv1,wmv2,rv10,rv20,vorbis,pcm_mulaw,pcm_alaw,adpcm_ima_wav,adpcm_ms,msmpeg4v2,msmpeg4v3,mjpeg,rawvideo,zlib
@@ -20,7 +21,7 @@ build_recipe() {
   ./configure --prefix="$prefix" --enable-cross-compile --arch=$TARGET_ARCH --target-os=mingw32 \
     --cross-prefix=$CROSS- --cc="$CC" --cxx="$CXX" \
     --disable-everything --disable-autodetect --disable-programs --disable-doc --disable-network \
-    --disable-x86asm --disable-debug --disable-avdevice --disable-avfilter --disable-postproc \
+    --enable-x86asm --enable-w32threads --disable-debug --disable-avdevice --disable-avfilter --disable-postproc \
     --enable-static --disable-shared --enable-swscale --enable-swresample --enable-protocol=file \
     --enable-decoder=$ffmpeg_decoders --enable-encoder=$ffmpeg_encoders \
     --enable-muxer=$ffmpeg_muxers --enable-demuxer=$ffmpeg_demuxers \

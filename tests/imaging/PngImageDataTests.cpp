@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "imaging/png/Filters.h"
 #include "imaging/pngimage.h"
 #include "tests/imaging/PngFixtures.h"
 
@@ -47,6 +48,7 @@ TEST_P(PngFormats, DecodesSamplesInOneAndInSplitImageData) {
   }
 }
 
+// Read back through the fast row unfiltering and through the plain one.
 TEST_P(PngFormats, SavesAndLoadsBackTheSamePixels) {
   const Format f = GetParam();
   TPNGObject png;
@@ -56,14 +58,37 @@ TEST_P(PngFormats, SavesAndLoadsBackTheSamePixels) {
   png.Filters = FilterSet({pfNone, pfSub, pfUp, pfAverage, pfPaeth});
   TMemoryStream saved;
   png.SaveToStream(saved);
-  saved.SetPosition(0);
-  TPNGObject again;
-  again.LoadFromStream(saved);
-  EXPECT_EQ(again.InterlaceMethod, f.interlace ? imAdam7 : imNone);
-  ExpectSamplePixels(again, f, 11, 9);
+  for (bool fast : {true, false}) {
+    png::SetFastUnfilter(fast);
+    saved.SetPosition(0);
+    TPNGObject again;
+    again.LoadFromStream(saved);
+    png::SetFastUnfilter(true);
+    EXPECT_EQ(again.InterlaceMethod, f.interlace ? imAdam7 : imNone);
+    ExpectSamplePixels(again, f, 11, 9);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryTypeDepthAndInterlace, PngFormats, testing::ValuesIn(AllFormats()), Name);
+
+// The fast unfiltering against the plain one, byte for byte, on rows of every pixel
+// size (shorter than a pixel too) whose bytes make every Paeth tie happen.
+TEST(PngImageData, FastUnfilteringMatchesThePlainOne) {
+  std::uint32_t seed = 1;
+  auto next = [&] { return std::uint8_t((seed = seed * 1103515245u + 12345u) >> 24 & 3) * 85; };
+  for (std::uint8_t type = 0; type <= 5; ++type)
+    for (std::uint32_t offset : {1u, 2u, 3u, 4u, 6u, 8u})
+      for (std::uint32_t length : {1u, offset, 3 * offset + 1, 64u}) {
+        std::vector<std::uint8_t> previous(length), row(length);
+        for (int round = 0; round < 20; ++round) {
+          for (std::uint32_t i = 0; i < length; ++i) previous[i] = next(), row[i] = next();
+          std::vector<std::uint8_t> fast = row, plain = row;
+          png::UnfilterRow(type, fast.data(), previous.data(), length, offset);
+          png::UnfilterRowPlain(type, plain.data(), previous.data(), length, offset);
+          ASSERT_EQ(fast, plain) << "type " << int(type) << " offset " << offset << " length " << length;
+        }
+      }
+}
 
 TEST(PngImageData, SixteenBitSavingKeepsTheLowBytes) {
   TPNGObject png;
