@@ -144,6 +144,12 @@ bool ChunkIHDR<S>::LoadFromStream(TStream& stream, const String& chunkName, Card
   if (h.InterlaceMethod > 1) owner->RaiseError(kUnknownInterlace);
   if (h.Width == 0 || h.Height == 0 || !IsValidPair(h.ColorType, h.BitDepth) || ImageBytes(h) > kMaxImageBytes)
     owner->RaiseError(kInvalidIhdr);
+  // zlib packs at most 1032 bytes into one: rows the rest of the file cannot hold
+  // are refused before the bitmap is made.
+  constexpr std::uint64_t kZlibBestRatio = 1032;
+  const std::uint64_t filtered = (std::uint64_t(RowBytes(h.ColorType, h.BitDepth, h.Width)) + 1) * h.Height;
+  if (filtered > std::uint64_t(std::max<std::int64_t>(Remaining(stream), 0) + 64) * kZlibBestRatio)
+    owner->RaiseError(kSizeExceeds);
   Header = h;
   owner->InterlaceMethod = decltype(owner->InterlaceMethod)(h.InterlaceMethod);
   PrepareImageData();
