@@ -1,9 +1,12 @@
 #include "tools/fuzz/Parsers.h"
 
+#include <windows.h>
+
 #include <cstdio>
 
 #include "app/LangFile.h"
 #include "app/VideoProfiles.h"
+#include "imaging/png/Crc.h"
 #include "imaging/pngimage.h"
 #include "imaging/sppngimage.h"
 #include "platform/core/FileUtils.h"
@@ -155,6 +158,25 @@ std::vector<std::string> FormSeeds() {
           "  object Button: TButton\r\n    Width = $40\r\n    Ratio = 1.5\r\n  end\r\nend\r\n"};
 }
 
+std::uint32_t Be32(const std::string& bytes, std::size_t at) {
+  std::uint32_t value = 0;
+  for (int i = 0; i < 4; ++i) value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
+  return value;
+}
+
+// Every whole chunk gets its right checksum, so a mutation reaches the chunk's reader.
+void RepairPngChecksums(std::string& bytes) {
+  std::size_t at = 8;
+  while (at + 12 <= bytes.size()) {
+    const std::uint64_t length = Be32(bytes, at);
+    if (at + 12 + length > bytes.size()) break;
+    const std::uint32_t crc =
+        ~update_crc(0xFFFFFFFFu, reinterpret_cast<const unsigned char*>(bytes.data() + at + 4), std::size_t(length + 4));
+    for (int i = 0; i < 4; ++i) bytes[at + 8 + length + i] = static_cast<char>(crc >> (24 - 8 * i));
+    at += 12 + length;
+  }
+}
+
 ParseOutcome ParseSkinPng(const std::string& input) {
   TspPngImage png;
   TStringStream stream(input);
@@ -180,20 +202,23 @@ ParseOutcome ParseLang(const std::string& input) {
 
 // Profiles are files: the input is written to one and loaded from it.
 ParseOutcome ParseProfile(const std::string& input) {
-  static const String path = IncludeTrailingBackslash(ProgramFolder()) + "fuzz-profile.pf";
+  static const String path = IncludeTrailingBackslash(ProgramFolder()) + "fuzz-profile-" +
+                             std::to_string(::GetCurrentProcessId()) + ".pf";
   if (!WriteFileAtomically(path, input)) return ParseOutcome::kRefused;
-  return Raising([&] {
+  const ParseOutcome outcome = Raising([&] {
     TMPEGProfile profile("", path);
     if (!profile.Load()) throw Exception("not an MPEG profile");
   });
+  DeleteFile(path);
+  return outcome;
 }
 
 }  // namespace
 
 const std::vector<FuzzParser>& FuzzParsers() {
   static const std::vector<FuzzParser> parsers = {
-      {"png", PngSeeds, LoadGraphic<TPNGObject>},
-      {"skin-png", PngSeeds, ParseSkinPng},
+      {"png", PngSeeds, LoadGraphic<TPNGObject>, RepairPngChecksums},
+      {"skin-png", PngSeeds, ParseSkinPng, RepairPngChecksums},
       {"bmp", BmpSeeds, LoadGraphic<TBitmap>},
       {"jpeg", JpegSeeds, LoadGraphic<TJPEGImage>},
       {"ico", IcoSeeds, LoadGraphic<TIcon>},

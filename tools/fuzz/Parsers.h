@@ -15,6 +15,9 @@ struct FuzzParser {
   // Accepted, or refused with the parser's own error (an Exception of the program,
   // or an empty result for a reader that never raises). Anything else propagates.
   std::function<ParseOutcome(const std::string& input)> Parse;
+  // Mends what a mutation broke that would hide the rest from the parser (the
+  // chunk checksums of a PNG); none for most formats.
+  std::function<void(std::string& input)> Repair = nullptr;
 };
 
 const std::vector<FuzzParser>& FuzzParsers();
