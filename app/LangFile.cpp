@@ -1,6 +1,7 @@
 #include "app/LangFile.h"
 
 #include <cstdint>
+#include <string_view>
 
 #include "platform/io/IniDocument.h"
 #include "platform/io/Streams.h"
@@ -18,7 +19,7 @@ void LangFile::Parse(const String& bytes) {
   while (begin < text.size()) {
     size_t end = text.find_first_of("\r\n", begin);
     if (end == String::npos) end = text.size();
-    const String line = text.substr(begin, end - begin);
+    const std::string_view line(text.data() + begin, end - begin);
     begin = end + 1;
     switch (IniDocument::Classify(line, name, value)) {
       case IniDocument::kSection:

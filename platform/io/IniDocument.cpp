@@ -33,23 +33,35 @@ String IniDocument::Serialize() const {
   return EncodeText(text, encoding_);
 }
 
-IniDocument::Kind IniDocument::Classify(const String& text, String& name, String& value) {
-  String trimmed = Trim(text);
+namespace {
+
+// Control characters and blanks dropped at both ends, without a copy.
+std::string_view Trimmed(std::string_view text) {
+  size_t begin = 0, end = text.size();
+  while (begin < end && static_cast<unsigned char>(text[begin]) <= ' ') ++begin;
+  while (end > begin && static_cast<unsigned char>(text[end - 1]) <= ' ') --end;
+  return text.substr(begin, end - begin);
+}
+
+}  // namespace
+
+IniDocument::Kind IniDocument::Classify(std::string_view text, String& name, String& value) {
+  const std::string_view trimmed = Trimmed(text);
   if (trimmed.empty()) return kBlank;
   if (trimmed[0] == ';') return kComment;
-  size_t close = trimmed[0] == '[' ? trimmed.find(']') : String::npos;
-  if (close != String::npos) {
-    name = Trim(trimmed.substr(1, close - 1));
+  size_t close = trimmed[0] == '[' ? trimmed.find(']') : std::string_view::npos;
+  if (close != std::string_view::npos) {
+    name = Trimmed(trimmed.substr(1, close - 1));
     return kSection;
   }
   size_t eq = trimmed.find('=');
-  if (eq == String::npos) {
+  if (eq == std::string_view::npos) {
     name = trimmed;
     value.clear();
     return kOther;
   }
-  name = Trim(trimmed.substr(0, eq));
-  value = Trim(trimmed.substr(eq + 1));
+  name = Trimmed(trimmed.substr(0, eq));
+  value = Trimmed(trimmed.substr(eq + 1));
   return kKey;
 }
 

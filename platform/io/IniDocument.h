@@ -6,6 +6,7 @@
 // and written back in its own encoding.
 #pragma once
 
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -36,7 +37,7 @@ public:
   // text after the ']' ignored), a key ("name=value", both trimmed) or other text
   // (`name` is then the trimmed line). A '[' without a ']' starts no section.
   enum Kind { kBlank, kComment, kSection, kKey, kOther };
-  static Kind Classify(const String& text, String& name, String& value);
+  static Kind Classify(std::string_view text, String& name, String& value);
   // A value in matching quotes ("..." or '...') without them; any other as it is.
   static String Unquoted(const String& value);
 
