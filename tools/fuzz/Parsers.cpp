@@ -66,6 +66,10 @@ std::vector<std::string> PngSeeds() {
     TPNGObject png;
     png.Assign(&bitmap);
     seeds.push_back(Saved(png));
+    if (format == pf24bit) {  // and with a colour key
+      png.SetTransparentColor(clWhite);
+      seeds.push_back(Saved(png));
+    }
   }
   return seeds;
 }
