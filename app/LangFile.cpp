@@ -1,44 +1,40 @@
 #include "app/LangFile.h"
 
+#include <cstdint>
+#include <string_view>
+
 #include "platform/io/IniDocument.h"
 #include "platform/io/Streams.h"
+#include "platform/io/TextEncoding.h"
 
-namespace {
-
-bool HasKey(const LangFile::Entries& entries, const String& key) {
-  for (const auto& entry : entries) {
-    if (entry.first == key) return true;
-  }
-  return false;
-}
-
-}  // namespace
-
-void LangFile::Parse(const String& text) {
+void LangFile::Parse(const String& bytes) {
   sections_.clear();
-  Entries* current = nullptr;  // null before the first section and in a repeated one
-  size_t begin = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;  // a UTF-8 byte order mark
+  sectionIndex_.clear();
+  keyIndex_.clear();
+  TextEncoding encoding;
+  const String text = DecodeText(bytes, encoding);
+  size_t current = SIZE_MAX;  // none before the first section and in a repeated one
+  size_t begin = 0;
+  String name, value;
   while (begin < text.size()) {
     size_t end = text.find_first_of("\r\n", begin);
     if (end == String::npos) end = text.size();
-    const String line = text.substr(begin, end - begin);
+    const std::string_view line(text.data() + begin, end - begin);
     begin = end + 1;
-    String name, value;
     switch (IniDocument::Classify(line, name, value)) {
-      case IniDocument::kSection: {
+      case IniDocument::kSection:
         // A repeated section is skipped as a whole: the first occurrence wins.
-        current = nullptr;
-        bool repeated = false;
-        for (const auto& section : sections_) repeated = repeated || section.first == name;
-        if (!repeated) {
+        current = SIZE_MAX;
+        if (sectionIndex_.try_emplace(name, sections_.size()).second) {
+          current = sections_.size();
           sections_.emplace_back(name, Entries());
-          current = &sections_.back().second;
+          keyIndex_.emplace_back();
         }
         break;
-      }
       case IniDocument::kKey:
-        if (current && !name.empty() && !HasKey(*current, name))
-          current->emplace_back(name, IniDocument::Unquoted(value));
+        if (current != SIZE_MAX && !name.empty() &&
+            keyIndex_[current].try_emplace(name, sections_[current].second.size()).second)
+          sections_[current].second.emplace_back(name, IniDocument::Unquoted(value));
         break;
       default: break;  // blank lines, comments and lines without '='
     }
@@ -48,7 +44,7 @@ void LangFile::Parse(const String& text) {
 bool LangFile::LoadFromFile(const String& fileName) {
   String text;
   if (!ReadFileToString(fileName, text)) {
-    sections_.clear();
+    Parse(String());
     return false;
   }
   Parse(text);
@@ -56,12 +52,9 @@ bool LangFile::LoadFromFile(const String& fileName) {
 }
 
 String LangFile::Value(const String& section, const String& key, const String& defaultText) const {
-  for (const auto& each : sections_) {
-    if (each.first != section) continue;
-    for (const auto& entry : each.second) {
-      if (entry.first == key) return entry.second;
-    }
-    break;
-  }
-  return defaultText;
+  auto found = sectionIndex_.find(section);
+  if (found == sectionIndex_.end()) return defaultText;
+  const auto& keys = keyIndex_[found->second];
+  auto entry = keys.find(key);
+  return entry == keys.end() ? defaultText : sections_[found->second].second[entry->second].second;
 }

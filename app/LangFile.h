@@ -2,8 +2,10 @@
 // compare byte by byte, and the first occurrence of a section or of a key in it wins.
 #pragma once
 
+#include <unordered_map>
 #include <utility>
 #include <vector>
+#include <cstdint>
 
 #include "platform/core/System.h"
 
@@ -14,7 +16,8 @@ public:
   // Parses INI text: "[name]" starts a section, "key=text" is an entry (blanks around
   // both dropped, a text in matching quotes read without them), lines starting with
   // ';' and lines without '=' are skipped, entries before the first section too; a
-  // UTF-8 byte order mark at the start is ignored.
+  // text after a byte order mark (UTF-8 or UTF-16LE) is read in the ANSI code page.
+  // Names are looked up in hash maps, so the parse is linear in the text.
   void Parse(const String& text);
   // False when the file cannot be read (it then holds nothing).
   bool LoadFromFile(const String& fileName);
@@ -25,4 +28,6 @@ public:
 
 private:
   std::vector<std::pair<String, Entries>> sections_;
+  std::unordered_map<String, size_t> sectionIndex_;  // name -> its place in sections_
+  std::vector<std::unordered_map<String, size_t>> keyIndex_;  // per section: key -> its entry
 };

@@ -144,6 +144,12 @@ bool ChunkIHDR<S>::LoadFromStream(TStream& stream, const String& chunkName, Card
   if (h.InterlaceMethod > 1) owner->RaiseError(kUnknownInterlace);
   if (h.Width == 0 || h.Height == 0 || !IsValidPair(h.ColorType, h.BitDepth) || ImageBytes(h) > kMaxImageBytes)
     owner->RaiseError(kInvalidIhdr);
+  // zlib packs at most 1032 bytes into one: rows the rest of the file cannot hold
+  // are refused before the bitmap is made.
+  constexpr std::uint64_t kZlibBestRatio = 1032;
+  const std::uint64_t filtered = (std::uint64_t(RowBytes(h.ColorType, h.BitDepth, h.Width)) + 1) * h.Height;
+  if (filtered > std::uint64_t(std::max<std::int64_t>(Remaining(stream), 0) + 64) * kZlibBestRatio)
+    owner->RaiseError(kSizeExceeds);
   Header = h;
   owner->InterlaceMethod = decltype(owner->InterlaceMethod)(h.InterlaceMethod);
   PrepareImageData();
@@ -191,7 +197,15 @@ bool ChunkIDAT<S>::LoadFromStream(TStream& stream, const String&, Cardinal size)
   if (header->HasPalette() && h.ColorType != kPalette)
     owner->DoSetPalette(CreateGrayscalePalette(1 << BitmapBitsPerPixel(h.ColorType, h.BitDepth), owner->GammaTable),
                         true);
-  this->Guarded([&] { DecodeImageData(stream, size, h, header->Store(), owner->GammaTable); });
+  // A grey or RGB key, as the samples are stored.
+  std::uint16_t key[3] = {};
+  const std::uint16_t* keyUsed = nullptr;
+  auto* trns = owner->Chunks().template ItemFromClass<typename S::tRNS>();
+  if (trns && trns->BitTransparency && (h.ColorType == kGray || h.ColorType == kRgb)) {
+    for (int c = 0; c < 3; ++c) key[c] = std::uint16_t(trns->PaletteValues[2 * c] << 8 | trns->PaletteValues[2 * c + 1]);
+    keyUsed = key;
+  }
+  this->Guarded([&] { DecodeImageData(stream, size, h, header->Store(), owner->GammaTable, keyUsed); });
   return true;
 }
 
@@ -349,6 +363,7 @@ void ChunktRNS<S>::SetTransparentColor(TColor color) {
   if (!header) return;
   std::memset(PaletteValues, 0, sizeof(PaletteValues));
   BitTransparency = true;
+  header->Store().FreeKeyPlane();  // a key set by colour is compared by colour
   const Byte r = Byte(color), g = Byte(color >> 8), b = Byte(color >> 16);
   switch (header->Header.ColorType) {
     case kGray:

@@ -21,10 +21,7 @@ std::uint32_t PixelColor(const Header& header, const ImageStore& store, std::uin
     const std::uint8_t* p = row + 3 * x;
     return (std::uint32_t(p[2]) << 16) | (std::uint32_t(p[1]) << 8) | p[0];
   }
-  if (header.ColorType == kGrayAlpha) {
-    const std::uint32_t g = row[x];
-    return (g << 16) | (g << 8) | g;
-  }
+  if (header.ColorType == kGrayAlpha) return store.ColorTableEntry(row[x]);  // the gamma-corrected greys
   const std::uint32_t bit = x * bpp;
   const unsigned i = (row[bit >> 3] >> (8 - bpp - (bit & 7))) & ((1u << bpp) - 1);
   if (index) *index = i;
@@ -78,6 +75,7 @@ void DrawBlended(HDC dc, RECT rect, const Header& header, const ImageStore& stor
   for (int j = 0; j < h; ++j) {
     const std::uint32_t sy = scaled ? std::uint32_t(j / factorY) : std::uint32_t(j);
     const std::uint8_t* alphaRow = store.AlphaRow(sy);
+    const std::uint8_t* keyRow = store.KeyRow(sy);
     std::uint8_t* d = work.bits + std::size_t(j) * w * 4;
     for (int i = 0; i < w; ++i, d += 4) {
       const std::uint32_t sx = columns[i];
@@ -85,7 +83,7 @@ void DrawBlended(HDC dc, RECT rect, const Header& header, const ImageStore& stor
       const std::uint32_t color = PixelColor(header, store, sx, sy, &index);
       unsigned a = 255;
       if (colorKey >= 0) {
-        a = color == std::uint32_t(colorKey) ? 0 : 255;
+        a = (keyRow ? keyRow[sx] != 0 : color == std::uint32_t(colorKey)) ? 0 : 255;
       } else if (alphaRow) {
         a = alphaRow[sx];
       } else if (entryAlpha) {

@@ -17,8 +17,10 @@ namespace png {
 // stream ends inside the data), kMissingMultipleIdat (the data continue into a
 // chunk not named IDAT), kZlibError, kUnexpectedEnd (the compressed stream ends or
 // stops making progress before the last row).
+// With a colour `key` (one sample for grey, three for RGB, at the image's bit depth)
+// the store's key plane marks the pixels whose stored samples equal it.
 void DecodeImageData(TStream& stream, std::uint32_t size, const Header& header, ImageStore& store,
-                     const std::uint8_t* gamma);
+                     const std::uint8_t* gamma, const std::uint16_t* key = nullptr);
 
 struct EncodeOptions {
   FilterSet filters;

@@ -93,8 +93,9 @@ private:
 // Decodes the rows of one pass (or of the whole image) into the store.
 class RowReader {
 public:
-  RowReader(IdatInflater& inflater, const Header& header, ImageStore& store, const std::uint8_t* gamma)
-      : inflater_(inflater), header_(header), store_(store), gamma_(gamma),
+  RowReader(IdatInflater& inflater, const Header& header, ImageStore& store, const std::uint8_t* gamma,
+            const std::uint16_t* key)
+      : inflater_(inflater), header_(header), store_(store), gamma_(gamma), key_(key),
         decode_(DecoderFor(header.ColorType, header.BitDepth)),
         offset_(PixelOffset(header.ColorType, header.BitDepth)) {
     const std::uint32_t full = RowBytes(header.ColorType, header.BitDepth, header.Width) + 1;
@@ -115,16 +116,36 @@ public:
       UnfilterRow(row[0], row + 1, previous + 1, rowBytes, offset_);
       const RowTarget target{store_.Row(y), store_.ExtraRow(y), store_.AlphaRow(y), column, columnStep, pixels};
       decode_(row + 1, target, gamma_);
+      if (key_) MarkKeyed(row + 1, y, column, columnStep, pixels);
       current_ = 1 - current_;
     }
     return true;
   }
 
 private:
+  // Compares each pixel's stored samples with the key, before any correction.
+  void MarkKeyed(const std::uint8_t* raw, std::uint32_t y, std::uint32_t column, std::uint32_t columnStep,
+                 std::uint32_t pixels) {
+    std::uint8_t* marks = store_.KeyRow(y);
+    const unsigned depth = header_.BitDepth, channels = header_.ColorType == kRgb ? 3 : 1;
+    for (std::uint32_t k = 0; k < pixels; ++k) {
+      bool keyed = true;
+      for (unsigned c = 0; c < channels; ++c) {
+        const std::uint32_t at = k * channels + c;
+        const unsigned sample = depth == 16  ? unsigned(raw[2 * at] << 8 | raw[2 * at + 1])
+                                : depth == 8 ? raw[at]
+                                             : (raw[at * depth / 8] >> (8 - depth - at * depth % 8)) & ((1u << depth) - 1);
+        keyed = keyed && sample == key_[c];
+      }
+      marks[column + k * columnStep] = keyed;
+    }
+  }
+
   IdatInflater& inflater_;
   const Header& header_;
   ImageStore& store_;
   const std::uint8_t* gamma_;
+  const std::uint16_t* key_;  // borrowed; null: no colour key
   RowDecoder decode_;
   std::uint32_t offset_;
   std::vector<std::uint8_t> rows_[2];
@@ -134,10 +155,11 @@ private:
 }  // namespace
 
 void DecodeImageData(TStream& stream, std::uint32_t size, const Header& header, ImageStore& store,
-                     const std::uint8_t* gamma) {
+                     const std::uint8_t* gamma, const std::uint16_t* key) {
   if (!store.Ready() || !DecoderFor(header.ColorType, header.BitDepth)) Fail(kHeaderNotPresent);
+  if (key) store.CreateKeyPlane();
   IdatInflater inflater(stream, size);
-  RowReader reader(inflater, header, store, gamma);
+  RowReader reader(inflater, header, store, gamma, key);
   if (header.InterlaceMethod == 1) {
     for (const Adam7Pass& pass : kAdam7)
       if (!reader.Pass(pass.row, pass.rowStep, pass.column, pass.columnStep, PassWidth(pass, header.Width))) break;

@@ -31,6 +31,7 @@ void ImageStore::Free() {
   bits_ = nullptr;
   std::vector<std::uint8_t>().swap(extra_);
   std::vector<std::uint8_t>().swap(alpha_);
+  FreeKeyPlane();
   stride_ = width_ = height_ = 0;
 }
 
@@ -111,6 +112,7 @@ void ImageStore::CopyPixelsFrom(const ImageStore& source) {
     std::memcpy(alpha_.data(), source.alpha_.data(), alpha_.size());
   if (!extra_.empty() && extra_.size() == source.extra_.size())
     std::memcpy(extra_.data(), source.extra_.data(), extra_.size());
+  key_ = source.key_.size() == std::size_t(width_) * height_ ? source.key_ : std::vector<std::uint8_t>();
   std::memcpy(info_.bmiColors, source.info_.bmiColors, sizeof(info_.bmiColors));
   if (source.info_.bmiHeader.biClrUsed) info_.bmiHeader.biClrUsed = source.info_.bmiHeader.biClrUsed;
   if (hasPalette_) ::SetDIBColorTable(dc_, 0, 256, info_.bmiColors);
@@ -151,6 +153,7 @@ void ImageStore::Resize(std::uint32_t width, std::uint32_t height) {
       std::memcpy(extra.data() + std::size_t(stride) * (height - 1 - y), ExtraRow(y), rowCopy);
     extra_.swap(extra);
   }
+  FreeKeyPlane();  // a resized picture compares the key by colour
   if (palette_) {
     ::SelectPalette(dc, palette_, FALSE);
     ::RealizePalette(dc);

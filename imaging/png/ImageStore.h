@@ -37,6 +37,14 @@ public:
   std::uint8_t* AlphaRow(std::uint32_t y) const {
     return alpha_.empty() ? nullptr : const_cast<std::uint8_t*>(alpha_.data()) + std::size_t(width_) * y;
   }
+  // Row `y` of the key plane: 1 where the stored samples equal the colour key (before
+  // any gamma correction); null when the key was not marked while decoding or the
+  // key or the size changed since.
+  std::uint8_t* KeyRow(std::uint32_t y) const {
+    return key_.empty() ? nullptr : const_cast<std::uint8_t*>(key_.data()) + std::size_t(width_) * y;
+  }
+  void CreateKeyPlane() { key_.assign(std::size_t(width_) * height_, 0); }
+  void FreeKeyPlane() { std::vector<std::uint8_t>().swap(key_); }
 
   // Replaces the palette (taking ownership); with `updateColors` the colour table is
   // rewritten from it. Nothing for a picture without a palette (the palette is freed).
@@ -77,6 +85,7 @@ private:
   std::vector<std::uint8_t> extra_;  // low bytes of 16-bit samples, bitmap layout
   std::uint8_t* bits_ = nullptr;     // owned by the DIB section
   std::vector<std::uint8_t> alpha_;  // Width x Height, top row first
+  std::vector<std::uint8_t> key_;    // Width x Height, top row first
   std::uint32_t stride_ = 0;
   std::uint32_t width_ = 0;
   std::uint32_t height_ = 0;

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "platform/graphics/ImageSize.h"
+
 namespace {
 
 [[noreturn]] void Invalid(const String& reason) { throw EInvalidGraphic("Bitmap image is not valid: " + reason); }
@@ -40,6 +42,9 @@ Byte MaskedChannel(Cardinal value, Cardinal mask) {
   Cardinal top = mask >> shift;
   return static_cast<Byte>(((value & mask) >> shift) * 255u / top);
 }
+
+// Run-length data holds at most 255 pixels in each pair of bytes.
+constexpr Int64 kRlePixelsPerByte = 128;
 
 // Run-length data (8 or 4 bits) into rows of `stride` bytes, bottom row first.
 void DecodeRle(const std::vector<Byte>& data, int bits, int width, int height, int stride, std::vector<Byte>& rows) {
@@ -83,7 +88,7 @@ void DecodeRle(const std::vector<Byte>& data, int bits, int width, int height, i
 
 Int64 DibStride(Int64 width, int bitsPerPixel) { return ((width * bitsPerPixel + 31) / 32) * 4; }
 
-BmpPixels DecodeBmp(TStream& stream, Int64 maxBytes) {
+BmpPixels DecodeBmp(TStream& stream, Int64 maxBytes, const ImageLimits& limits) {
   Int64 start = stream.Position();
   Byte fileHeader[14];
   ReadExact(stream, fileHeader, sizeof(fileHeader));
@@ -130,7 +135,8 @@ BmpPixels DecodeBmp(TStream& stream, Int64 maxBytes) {
   int height = static_cast<int>(h.height < 0 ? -h.height : h.height);
   int width = static_cast<int>(h.width);
   Int64 fileStride = DibStride(h.width, h.bits);
-  if (fileStride * height > maxBytes) Invalid("the image is too large");
+  Int64 rowBytes = CheckedProduct(fileStride, height);
+  if (rowBytes < 0 || rowBytes > maxBytes) Invalid("the image is too large");
 
   if (h.compression == BI_BITFIELDS && headerSize == 40) {
     Byte masks[12];
@@ -164,6 +170,8 @@ BmpPixels DecodeBmp(TStream& stream, Int64 maxBytes) {
   if (rle) {
     if (h.imageSize == 0 || h.imageSize > static_cast<Cardinal>(maxBytes)) Invalid("bad compressed size");
     if (Int64(h.imageSize) > stream.Size() - stream.Position()) Invalid("the compressed pixels are truncated");
+    String problem = ImageSizeProblem(width, height, h.imageSize, kRlePixelsPerByte, limits);
+    if (!problem.empty()) Invalid(problem);
     std::vector<Byte> data(h.imageSize);
     ReadExact(stream, data.data(), static_cast<Int64>(data.size()));
     out.BitsPerPixel = h.bits;
@@ -174,7 +182,9 @@ BmpPixels DecodeBmp(TStream& stream, Int64 maxBytes) {
   }
 
   // A header may promise more rows than the file holds: check before allocating.
-  if (static_cast<Int64>(fileStride) * height > stream.Size() - stream.Position()) Invalid("the file is truncated");
+  if (rowBytes > stream.Size() - stream.Position()) Invalid("the file is truncated");
+  String problem = ImageSizeProblem(width, height, rowBytes, 8, limits);  // 8 one-bit pixels a byte
+  if (!problem.empty()) Invalid(problem);
   std::vector<Byte> rows(static_cast<size_t>(fileStride) * height);
   ReadExact(stream, rows.data(), static_cast<Int64>(rows.size()));
   if (h.height < 0) {  // top-down: turn the rows around

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/core/WinApi.h"
+#include "platform/graphics/ImageSize.h"
 #include "platform/io/Streams.h"
 
 struct BmpPixels {
@@ -21,7 +22,8 @@ struct BmpPixels {
 Int64 DibStride(Int64 width, int bitsPerPixel);
 
 // Reads one BMP file from the stream's position and leaves the position after
-// its pixels. Anything malformed or truncated raises EInvalidGraphic.
-BmpPixels DecodeBmp(TStream& stream, Int64 maxBytes);
+// its pixels. Anything malformed or truncated raises EInvalidGraphic, before the
+// pixels are allocated when the header claims more than the bytes present hold.
+BmpPixels DecodeBmp(TStream& stream, Int64 maxBytes, const ImageLimits& limits = ImageLimits());
 
 void EncodeBmp(TStream& stream, const BmpPixels& pixels);

@@ -4,7 +4,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/graphics/BmpFormat.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/graphics/ImageSize.h"
 
 namespace {
 
@@ -14,6 +16,28 @@ Word Le16(const Byte* p) { return static_cast<Word>(p[0] | (p[1] << 8)); }
 Cardinal Le32(const Byte* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<Cardinal>(p[3]) << 24); }
 
 constexpr Cardinal kMaxIconBytes = 16u << 20;
+
+// Why the picture of an icon entry cannot be handed to the system, or nullptr: the
+// system reads the rows its header promises, so they must all be there. A PNG
+// entry is the system's own to check.
+const char* IconImageProblem(const Byte* data, Cardinal size) {
+  if (size >= 8 && std::memcmp(data, "\x89PNG\r\n\x1A\n", 8) == 0) return nullptr;
+  if (size < 40) return "the picture header is truncated";
+  const Cardinal headerSize = Le32(data);
+  const Int64 width = static_cast<Integer>(Le32(data + 4)), height = static_cast<Integer>(Le32(data + 8));
+  const int bits = Le16(data + 14);
+  const Cardinal compression = Le32(data + 16), colorsUsed = Le32(data + 32);
+  if (headerSize < 40 || headerSize > size) return "bad picture header";
+  if (width <= 0 || height <= 0 || height % 2 != 0) return "bad picture size";
+  if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) return "bad bit count";
+  if (compression != BI_RGB && compression != BI_BITFIELDS) return "unsupported compression";
+  const Int64 colours = bits <= 8 ? (colorsUsed ? colorsUsed : 1u << bits) : 0;
+  if (colours > (Int64(1) << bits) && bits <= 8) return "too many palette entries";
+  const Int64 masks = compression == BI_BITFIELDS && headerSize == 40 ? 12 : 0;
+  const Int64 rows = CheckedProduct(DibStride(width, bits) + DibStride(width, 1), height / 2);
+  if (rows < 0 || headerSize + masks + 4 * colours + rows > size) return "the picture is truncated";
+  return nullptr;
+}
 
 }  // namespace
 
@@ -79,6 +103,7 @@ void TIcon::LoadFromStream(TStream& stream) {
   if (stream.Read(file.data() + known, end - known) != static_cast<Int64>(end - known)) InvalidIcon("the file is truncated");
 
   const Byte* entry = file.data() + 6 + 16 * best;
+  if (const char* problem = IconImageProblem(file.data() + Le32(entry + 12), Le32(entry + 8))) InvalidIcon(problem);
   int width = entry[0] ? entry[0] : 256, height = entry[1] ? entry[1] : 256;
   HICON icon = ::CreateIconFromResourceEx(file.data() + Le32(entry + 12), Le32(entry + 8), TRUE, 0x00030000, width,
                                           height, LR_DEFAULTCOLOR);

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "platform/graphics/Bitmap.h"
+#include "platform/graphics/ImageSize.h"
 
 extern "C" {
 #include <jpeglib.h>
@@ -35,6 +36,21 @@ void EmitMessage(j_common_ptr info, int level) {
     (*info->err->error_exit)(info);
 }
 
+// At best each 8 x 8 block of a component costs two bits of entropy-coded data
+// (one of a progressive DC scan): no JPEG byte holds more than 512 pixels.
+constexpr Int64 kJpegPixelsPerByte = 512;
+
+// Before anything the size of the picture is allocated: what the header claims must
+// fit the limit and the bytes there are. False with `message` set when it does not.
+bool SizeAllowed(Int64 width, Int64 height, size_t size, char* message) {
+  ImageLimits limits;
+  limits.MaxPixels = MaxJpegPixels;
+  const String problem = ImageSizeProblem(width, height, static_cast<Int64>(size), kJpegPixelsPerByte, limits);
+  if (problem.empty()) return true;
+  std::snprintf(message, JMSG_LENGTH_MAX, "%s", problem.c_str());
+  return false;
+}
+
 struct DecodedJpeg {
   int width = 0;
   int height = 0;
@@ -59,9 +75,8 @@ bool Decode(const Byte* data, size_t size, DecodedJpeg& out, char* message) {
   jpeg_create_decompress(&info);
   jpeg_mem_src(&info, const_cast<unsigned char*>(data), static_cast<unsigned long>(size));
   jpeg_read_header(&info, TRUE);
-  if (static_cast<Int64>(info.image_width) * info.image_height > MaxJpegPixels) {
+  if (!SizeAllowed(info.image_width, info.image_height, size, message)) {
     jpeg_destroy_decompress(&info);
-    std::strcpy(message, "the image is too large");
     return false;
   }
   bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
@@ -71,12 +86,12 @@ bool Decode(const Byte* data, size_t size, DecodedJpeg& out, char* message) {
   out.width = static_cast<int>(info.output_width);
   out.height = static_cast<int>(info.output_height);
   TBitmap* bitmap = out.bitmap;
-  bitmap->SetSize(out.width, out.height);
   row = (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
                                    info.output_width * info.output_components, 1)[0];
   while (info.output_scanline < info.output_height) {
     int y = static_cast<int>(info.output_scanline);
     jpeg_read_scanlines(&info, &row, 1);
+    if (y == 0) bitmap->SetSize(out.width, out.height);  // once the first line decoded
     Byte* target = static_cast<Byte*>(bitmap->ScanLine(y));
     for (int x = 0; x < out.width; ++x) {
       Byte* pixel = target + 3 * x;

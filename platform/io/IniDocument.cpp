@@ -2,45 +2,66 @@
 
 #include "platform/core/SysUtils.h"
 
-void IniDocument::Parse(const String& text) {
-  lines_.clear();
+void IniDocument::Parse(const String& bytes) {
+  String text = DecodeText(bytes, encoding_);
+  sections_.assign(1, Section());
   size_t start = 0;
+  String name, value;
   while (start < text.size()) {
     size_t end = text.find_first_of("\r\n", start);
-    if (end == String::npos) {
-      lines_.push_back({text.substr(start), ""});
-      break;
-    }
-    size_t next = end + 1;
-    if (text[end] == '\r' && next < text.size() && text[next] == '\n') ++next;
-    lines_.push_back({text.substr(start, end - start), text.substr(end, next - end)});
+    size_t next = end == String::npos ? text.size() : end + 1;
+    if (end == String::npos) end = text.size();
+    else if (text[end] == '\r' && next < text.size() && text[next] == '\n') ++next;
+    Line line{text.substr(start, end - start), text.substr(end, next - end)};
     start = next;
+    if (Classify(line.text, name, value) == kSection) {
+      sections_.emplace_back();
+      sections_.back().name = name;
+      sections_.back().first = 1;
+    }
+    sections_.back().lines.push_back(std::move(line));
   }
+  for (Section& section : sections_) IndexKeys(section);
+  IndexSections();
 }
 
 String IniDocument::Serialize() const {
   String text;
-  for (const Line& line : lines_) text += line.text + line.eol;
-  return text;
+  for (const Section& section : sections_) {
+    for (const Line& line : section.lines) text += line.text + line.eol;
+  }
+  return EncodeText(text, encoding_);
 }
 
-IniDocument::Kind IniDocument::Classify(const String& text, String& name, String& value) {
-  String trimmed = Trim(text);
+namespace {
+
+// Control characters and blanks dropped at both ends, without a copy.
+std::string_view Trimmed(std::string_view text) {
+  size_t begin = 0, end = text.size();
+  while (begin < end && static_cast<unsigned char>(text[begin]) <= ' ') ++begin;
+  while (end > begin && static_cast<unsigned char>(text[end - 1]) <= ' ') --end;
+  return text.substr(begin, end - begin);
+}
+
+}  // namespace
+
+IniDocument::Kind IniDocument::Classify(std::string_view text, String& name, String& value) {
+  const std::string_view trimmed = Trimmed(text);
   if (trimmed.empty()) return kBlank;
   if (trimmed[0] == ';') return kComment;
-  if (trimmed[0] == '[') {
-    size_t close = trimmed.find(']');
-    name = Trim(trimmed.substr(1, close == String::npos ? String::npos : close - 1));
+  size_t close = trimmed[0] == '[' ? trimmed.find(']') : std::string_view::npos;
+  if (close != std::string_view::npos) {
+    name = Trimmed(trimmed.substr(1, close - 1));
     return kSection;
   }
   size_t eq = trimmed.find('=');
-  if (eq == String::npos) {
+  if (eq == std::string_view::npos) {
     name = trimmed;
     value.clear();
     return kOther;
   }
-  name = Trim(trimmed.substr(0, eq));
-  value = Trim(trimmed.substr(eq + 1));
+  name = Trimmed(trimmed.substr(0, eq));
+  value = Trimmed(trimmed.substr(eq + 1));
   return kKey;
 }
 
@@ -50,121 +71,136 @@ String IniDocument::Unquoted(const String& value) {
   return value;
 }
 
-int IniDocument::FindSection(const String& section, int& end) const {
+void IniDocument::IndexKeys(Section& section) {
+  section.keys.clear();
   String name, value;
-  int header = -1;
-  for (int i = 0; i < static_cast<int>(lines_.size()); ++i) {
-    if (Classify(lines_[i].text, name, value) != kSection) continue;
-    if (header >= 0) {
-      end = i;
-      return header;
-    }
-    if (SameText(name, section)) header = i;
+  for (size_t i = section.first; i < section.lines.size(); ++i) {
+    if (Classify(section.lines[i].text, name, value) == kKey) section.keys.try_emplace(UpperCase(name), i);
   }
-  end = static_cast<int>(lines_.size());
-  return header;
 }
 
-int IniDocument::FindKey(int begin, int end, const String& key) const {
-  String name, value;
-  for (int i = begin; i < end; ++i) {
-    Kind kind = Classify(lines_[i].text, name, value);
-    if ((kind == kKey || kind == kOther) && SameText(name, key)) return i;
-  }
-  return -1;
+void IniDocument::IndexSections() {
+  index_.clear();
+  for (size_t i = 0; i < sections_.size(); ++i) index_.try_emplace(UpperCase(sections_[i].name), i);
+}
+
+const IniDocument::Section* IniDocument::Find(const String& section) const {
+  auto found = index_.find(UpperCase(section));
+  return found == index_.end() ? nullptr : &sections_[found->second];
+}
+
+IniDocument::Section* IniDocument::Find(const String& section) {
+  return const_cast<Section*>(static_cast<const IniDocument*>(this)->Find(section));
 }
 
 bool IniDocument::Find(const String& section, const String& key, String& value) const {
-  int end;
-  int header = FindSection(section, end);
-  if (header < 0) return false;
-  int at = FindKey(header + 1, end, key);
-  if (at < 0) return false;
+  const Section* found = Find(section);
+  if (!found) return false;
+  auto at = found->keys.find(UpperCase(key));
+  if (at == found->keys.end()) return false;
   String name;
-  Classify(lines_[at].text, name, value);
+  Classify(found->lines[at->second].text, name, value);
   return true;
 }
 
-void IniDocument::InsertLine(int at, const String& text) {
-  if (at > 0 && lines_[at - 1].eol.empty()) lines_[at - 1].eol = "\r\n";
-  lines_.insert(lines_.begin() + at, Line{text, "\r\n"});
+IniDocument::Line* IniDocument::LastLine() {
+  for (auto section = sections_.rbegin(); section != sections_.rend(); ++section) {
+    if (!section->lines.empty()) return &section->lines.back();
+  }
+  return nullptr;
+}
+
+// A line inserted after the last one of an unterminated file ends that line first.
+void IniDocument::InsertLine(Section& section, size_t at, const String& text) {
+  Line* before = at > 0 ? &section.lines[at - 1] : (&section == &sections_.back() ? LastLine() : nullptr);
+  if (before && before->eol.empty()) before->eol = "\r\n";
+  section.lines.insert(section.lines.begin() + static_cast<std::ptrdiff_t>(at), Line{text, "\r\n"});
 }
 
 void IniDocument::Set(const String& section, const String& key, const String& value) {
-  int end;
-  int header = FindSection(section, end);
-  if (header < 0) {
-    InsertLine(static_cast<int>(lines_.size()), "[" + section + "]");
-    InsertLine(static_cast<int>(lines_.size()), key + "=" + value);
-    return;
+  Section* found = Find(section);
+  if (!found) {
+    Section added;
+    added.name = section;
+    added.first = 1;
+    sections_.push_back(std::move(added));
+    found = &sections_.back();
+    InsertLine(*found, 0, "[" + section + "]");
+    index_.try_emplace(UpperCase(section), sections_.size() - 1);
   }
-  int at = FindKey(header + 1, end, key);
-  if (at >= 0) {
+  auto at = found->keys.find(UpperCase(key));
+  if (at != found->keys.end()) {
     String name, old;
-    Classify(lines_[at].text, name, old);
-    lines_[at].text = name + "=" + value;
+    Classify(found->lines[at->second].text, name, old);
+    found->lines[at->second].text = name + "=" + value;
     return;
   }
   // After the section's last non-blank line, so the blank line before the next
-  // section stays where it is.
-  int insertAt = end;
-  while (insertAt > header + 1 && Trim(lines_[insertAt - 1].text).empty()) --insertAt;
-  InsertLine(insertAt, key + "=" + value);
+  // section stays where it is; only blank lines move, so no indexed key does.
+  size_t insertAt = found->lines.size();
+  while (insertAt > found->first && Trim(found->lines[insertAt - 1].text).empty()) --insertAt;
+  InsertLine(*found, insertAt, key + "=" + value);
+  found->keys.emplace(UpperCase(key), insertAt);
 }
 
 bool IniDocument::DeleteKey(const String& section, const String& key) {
-  int end;
-  int header = FindSection(section, end);
-  if (header < 0) return false;
-  int at = FindKey(header + 1, end, key);
-  if (at < 0) return false;
-  lines_.erase(lines_.begin() + at);
+  Section* found = Find(section);
+  if (!found) return false;
+  auto at = found->keys.find(UpperCase(key));
+  if (at == found->keys.end()) return false;
+  found->lines.erase(found->lines.begin() + static_cast<std::ptrdiff_t>(at->second));
+  IndexKeys(*found);
   return true;
 }
 
 bool IniDocument::EraseSection(const String& section) {
-  int end;
-  int header = FindSection(section, end);
-  if (header < 0) return false;
-  lines_.erase(lines_.begin() + header, lines_.begin() + end);
+  Section* found = Find(section);
+  if (!found) return false;
+  if (found == &sections_[0]) {
+    if (found->lines.empty()) return false;
+    *found = Section();  // the lines before the first header: emptied, never removed
+    return true;
+  }
+  sections_.erase(sections_.begin() + (found - sections_.data()));
+  IndexSections();
   return true;
 }
 
 std::vector<String> IniDocument::Sections() const {
-  std::vector<String> sections;
-  String name, value;
-  for (const Line& line : lines_) {
-    if (Classify(line.text, name, value) != kSection) continue;
-    bool seen = false;
-    for (const String& known : sections) seen = seen || SameText(known, name);
-    if (!seen) sections.push_back(name);
+  std::vector<String> names;
+  for (size_t i = 1; i < sections_.size(); ++i) {
+    const String& name = sections_[i].name;
+    if (!name.empty() && index_.at(UpperCase(name)) == i) names.push_back(name);
   }
-  return sections;
+  return names;
 }
 
 bool IniDocument::SectionExists(const String& section) const {
-  int end;
-  return FindSection(section, end) >= 0;
-}
-
-std::vector<std::pair<String, String>> IniDocument::Values(const String& section) const {
-  std::vector<std::pair<String, String>> values;
-  int end;
-  int header = FindSection(section, end);
-  if (header < 0) return values;
-  String name, value;
-  for (int i = header + 1; i < end; ++i) {
-    Kind kind = Classify(lines_[i].text, name, value);
-    if (kind != kKey && kind != kOther) continue;
-    bool seen = false;
-    for (auto& known : values) seen = seen || SameText(known.first, name);
-    if (!seen) values.emplace_back(name, value);
-  }
-  return values;
+  const Section* found = Find(section);
+  return found && (found != &sections_[0] || !found->keys.empty());
 }
 
 std::vector<String> IniDocument::Keys(const String& section) const {
   std::vector<String> keys;
-  for (auto& entry : Values(section)) keys.push_back(entry.first);
+  const Section* found = Find(section);
+  if (!found) return keys;
+  String name, value;
+  for (size_t i = found->first; i < found->lines.size(); ++i) {
+    if (Classify(found->lines[i].text, name, value) == kKey && found->keys.at(UpperCase(name)) == i)
+      keys.push_back(name);
+  }
   return keys;
+}
+
+std::vector<String> IniDocument::Lines(const String& section) const {
+  std::vector<String> lines;
+  const Section* found = Find(section);
+  if (!found) return lines;
+  String name, value;
+  for (size_t i = found->first; i < found->lines.size(); ++i) {
+    Kind kind = Classify(found->lines[i].text, name, value);
+    if (kind == kOther) lines.push_back(name);
+    else if (kind == kKey && found->keys.at(UpperCase(name)) == i) lines.push_back(name + "=" + value);
+  }
+  return lines;
 }

@@ -1,5 +1,7 @@
 #include "platform/io/IniFiles.h"
 
+#include <windows.h>
+
 #include <cstdio>
 
 #include "platform/core/FileUtils.h"
@@ -184,7 +186,7 @@ void TDocumentIniFile::ReadSections(TStrings* sections) {
 void TDocumentIniFile::ReadSectionValues(const String& section, TStrings* values) {
   values->BeginUpdate();
   values->Clear();
-  for (auto& entry : Document().Values(section)) values->Add(entry.first + "=" + entry.second);
+  for (const String& line : Document().Lines(section)) values->Add(line);
   values->EndUpdate();
 }
 
@@ -200,9 +202,33 @@ void TDocumentIniFile::DeleteKey(const String& section, const String& key) {
 
 TIniFile::TIniFile(const String& fileName) : TDocumentIniFile(fileName) {}
 
+namespace {
+
+// When and how large the file was last written; zeros when it does not exist.
+TIniFile::Stamp StampOf(const String& fileName) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!::GetFileAttributesExA(fileName.c_str(), GetFileExInfoStandard, &data)) return {};
+  return {(static_cast<Int64>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime,
+          (static_cast<Int64>(data.nFileSizeHigh) << 32) | data.nFileSizeLow, true};
+}
+
+}  // namespace
+
 IniDocument& TIniFile::Document() {
-  Load(document_);
+  Stamp stamp = StampOf(FileName());
+  if (!loaded_ || stamp != stamp_) {
+    Load(document_);
+    stamp_ = stamp;
+    loaded_ = true;
+  }
   return document_;
+}
+
+void TIniFile::Changed() {
+  loaded_ = false;  // a failed write leaves the file, and so the next read, as they were
+  Save(document_);
+  stamp_ = StampOf(FileName());
+  loaded_ = true;
 }
 
 // ---- TMemIniFile ----

@@ -1,4 +1,4 @@
-// INI files: TIniFile reads the file on every call and writes every change at once,
+// INI files: TIniFile reads the file as it is on disk and writes every change at once,
 // as the Win32 profile functions do (blanks around names and values dropped, a
 // value in matching quotes read without them); TMemIniFile keeps the file in
 // memory until UpdateFile. Both change only the lines they write, replace the file
@@ -72,18 +72,28 @@ protected:
   void Save(const IniDocument& document);  // EIniFileException on failure
 };
 
+// Reads its file once and again only when the file changed on disk since.
 class TIniFile : public TDocumentIniFile {
 public:
   explicit TIniFile(const String& fileName);
   void UpdateFile() override {}
 
+  struct Stamp {
+    Int64 writeTime = 0;
+    Int64 size = 0;
+    bool exists = false;
+    bool operator==(const Stamp&) const = default;
+  };
+
 protected:
   IniDocument& Document() override;
-  void Changed() override { Save(document_); }
+  void Changed() override;
   bool StripsQuotes() const override { return true; }
 
 private:
   IniDocument document_;
+  Stamp stamp_;          // of the file as document_ was read or written
+  bool loaded_ = false;
 };
 
 class TMemIniFile : public TDocumentIniFile {

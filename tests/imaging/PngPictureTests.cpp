@@ -166,3 +166,65 @@ TEST(PngPicture, TPictureLoadsPngFilesThroughThePictureClass) {
 }
 
 }  // namespace
+
+// The colour key (tRNS of a grey or RGB picture) is compared with the samples as
+// stored, at the picture's own depth, before gamma correction: with a gAMA chunk
+// that brightens, a pixel one step below a white key stays drawn.
+TEST(PngPicture, TheColourKeyMatchesTheStoredSamplesBeforeGamma) {
+  struct Case {
+    const char* what;
+    int depth, colorType;
+    Bytes key;   // the tRNS data
+    Bytes row;   // the two pixels' samples: the key, then one step from it
+  } cases[] = {
+      {"grey 8", 8, 0, {0, 255}, {255, 254}},
+      {"RGB 8", 8, 2, {0, 255, 0, 255, 0, 255}, {255, 255, 255, 254, 254, 254}},
+      {"grey 16", 16, 0, {0x12, 0x34}, {0x12, 0x34, 0x12, 0x35}},
+      {"RGB 16", 16, 2, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
+       {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0xFE, 0xFF, 0xFE}},
+  };
+  for (const Case& c : cases) {
+    Bytes raw{0};  // filter type none
+    raw.insert(raw.end(), c.row.begin(), c.row.end());
+    const Bytes file = PngBuilder()
+                           .Ihdr(2, 1, c.depth, c.colorType)
+                           .Chunk("gAMA", BE32(100000))  // gamma 1.0: 254 is drawn as 255
+                           .Chunk("tRNS", c.key)
+                           .Idat(Compress(raw))
+                           .End()
+                           .Data();
+    TPNGObject png;
+    TMemoryStream stream;
+    Fill(stream, file);
+    png.LoadFromStream(stream);
+    auto bitmap = std::make_unique<TBitmap>(2, 1, pf32bit);
+    bitmap->Canvas()->Brush()->SetColor(clRed);
+    bitmap->Canvas()->FillRect(TRect{0, 0, 2, 1});
+    png.Draw(bitmap->Canvas(), TRect{0, 0, 2, 1});
+    EXPECT_EQ(bitmap->Canvas()->Pixels(0, 0), clRed) << c.what << ": the key pixel is transparent";
+    EXPECT_NE(bitmap->Canvas()->Pixels(1, 0), clRed) << c.what << ": the pixel one step away is drawn";
+  }
+}
+
+// Gamma applies alike to every colour type: grey with alpha too.
+TEST(PngPicture, GammaCorrectsEveryColourTypeAlike) {
+  struct Case {
+    const char* what;
+    int colorType;
+    Bytes pixel;
+  } cases[] = {{"grey", 0, {254}}, {"grey with alpha", 4, {254, 255}}, {"RGB", 2, {254, 254, 254}},
+               {"RGB with alpha", 6, {254, 254, 254, 255}}};
+  for (const Case& c : cases) {
+    Bytes raw{0};
+    raw.insert(raw.end(), c.pixel.begin(), c.pixel.end());
+    TPNGObject png;
+    TMemoryStream stream;
+    Fill(stream, PngBuilder().Ihdr(1, 1, 8, c.colorType).Chunk("gAMA", BE32(100000)).Idat(Compress(raw)).End().Data());
+    png.LoadFromStream(stream);
+    auto bitmap = WhiteBitmap(1, 1);
+    bitmap->Canvas()->Brush()->SetColor(clBlack);
+    bitmap->Canvas()->FillRect(TRect{0, 0, 1, 1});
+    png.Draw(bitmap->Canvas(), TRect{0, 0, 1, 1});
+    EXPECT_EQ(bitmap->Canvas()->Pixels(0, 0), clWhite) << c.what;  // 254 corrected to 255
+  }
+}

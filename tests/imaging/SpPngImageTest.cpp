@@ -100,6 +100,8 @@ TEST(SpPngImage, MalformedStreamsEndLoadingQuietly) {
       {"zero width", PngBuilder().Ihdr(0, 4, 8, 2).Idat(z).End().Data(), true},
       {"65535 x 65535", PngBuilder().Ihdr(65535, 65535, 8, 6).Idat(z).End().Data(), true},
       {"width above 65535", PngBuilder().Ihdr(70000, 1, 8, 0).Idat(z).End().Data(), true},
+      {"4000 x 5000 at 16 bits claimed by 69 bytes",
+       PngBuilder().Ihdr(4000, 5000, 16, 0).Idat(Compress(Bytes(8, 0))).End().Data(), true},
       {"interlace method 2", PngBuilder().Ihdr(4, 4, 8, 2, 2).Idat(z).End().Data(), true},
       {"short IHDR", PngBuilder().Chunk("IHDR", Bytes(5, 0)).Idat(z).End().Data(), true},
       {"stream cut inside the image data", truncated, false},

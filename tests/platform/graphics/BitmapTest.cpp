@@ -3,6 +3,7 @@
 #include <cstring>
 #include <functional>
 
+#include "platform/graphics/BmpFormat.h"
 #include "platform/graphics/Graphics.h"
 #include "tests/platform/graphics/GraphicsTestPixels.h"
 
@@ -407,4 +408,61 @@ TEST(Bitmap, LoadsBitmapResources) {
   EXPECT_EQ(PixelOf(loaded, 0, 1), clBlue);
   ::FreeLibrary(resources);
   ::DeleteFileA(module.c_str());
+}
+
+namespace {
+
+// A BMP file of a 40-byte header, a full colour table for 8 bits and less, and
+// `data` after it; the header claims `width` x `height`.
+String ClaimingBmp(Cardinal width, Cardinal height, Word bits, Cardinal compression, const String& data) {
+  Cardinal colours = bits <= 8 ? (1u << bits) * 4 : 0;
+  String bytes(14 + 40 + colours, '\0');
+  bytes[0] = 'B';
+  bytes[1] = 'M';
+  Put32(bytes, 2, static_cast<Cardinal>(bytes.size() + data.size()));
+  Put32(bytes, 10, static_cast<Cardinal>(bytes.size()));
+  Put32(bytes, 14, 40);
+  Put32(bytes, 18, width);
+  Put32(bytes, 22, height);
+  bytes[26] = 1;
+  bytes[28] = static_cast<char>(bits);
+  Put32(bytes, 30, compression);
+  Put32(bytes, 34, static_cast<Cardinal>(data.size()));
+  return bytes + data;
+}
+
+}  // namespace
+
+// A header that claims more pixels than the file's bytes can hold is refused before
+// the pixels are allocated; the pixel limit is a parameter.
+TEST(Bitmap, ClaimsBeyondTheBytesPresentAreRefusedBeforeAllocating) {
+  String runs;  // 512 runs of 2 pixels: 1 KB of RLE8 data
+  for (int i = 0; i < 512; ++i) runs += String("\x02\x01", 2);
+  struct Case {
+    const char* fault;
+    String file;
+    Int64 maxPixels;
+    const char* message;  // part of the refusal
+  } cases[] = {
+      {"16384 x 16384 x 32 in 54 bytes", ClaimingBmp(16384, 16384, 32, BI_RGB, String()), Int64(64) << 20,
+       "truncated"},
+      {"1 KB of RLE8 claiming 16 x 16776972", ClaimingBmp(16, 16776972, 8, BI_RLE8, runs), Int64(1) << 40,
+       "too short"},
+      {"RLE8 over the pixel limit", ClaimingBmp(512, 512, 8, BI_RLE8, runs), 1000, "too large"},
+      {"uncompressed over the pixel limit", ClaimingBmp(64, 64, 8, BI_RGB, String(64 * 64, '\0')), 1000,
+       "too large"},
+  };
+  for (const Case& c : cases) {
+    TStringStream stream(c.file);
+    ImageLimits limits;
+    limits.MaxPixels = c.maxPixels;
+    try {
+      DecodeBmp(stream, MaxBitmapBytes, limits);
+      ADD_FAILURE() << c.fault << ": accepted";
+    } catch (const EInvalidGraphic& e) {
+      EXPECT_NE(e.Message.find(c.message), String::npos) << c.fault << ": " << e.Message;
+    }
+  }
+  TStringStream fits(ClaimingBmp(16, 64, 8, BI_RLE8, runs));
+  EXPECT_EQ(DecodeBmp(fits, MaxBitmapBytes).Height, 64);
 }

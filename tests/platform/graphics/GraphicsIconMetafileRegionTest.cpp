@@ -70,8 +70,13 @@ TEST(GraphicsIcon, CorruptIconsRaiseAndKeepTheIcon) {
   String badOffset = valid;
   Cardinal distant = 100000000;
   badOffset.replace(18, 4, reinterpret_cast<const char*>(&distant), 4);
+  // The picture's header promises rows far wider than the entry holds: the system
+  // would read past the file (found by the fuzz runner).
+  String widePicture = valid;
+  Cardinal wide = 0x10000008;
+  widePicture.replace(22 + 4, 4, reinterpret_cast<const char*>(&wide), 4);
   for (const String& bytes : {String(), valid.substr(0, 4), valid.substr(0, 30), String("\0\0\2\0\1\0", 6) + valid.substr(6),
-                              badOffset}) {
+                              badOffset, widePicture}) {
     TIcon icon;
     TStringStream good(valid);
     icon.LoadFromStream(good);

@@ -130,6 +130,23 @@ TEST(JpegImage, CorruptFilesRaiseAndLeaveThePictureAsItWas) {
   }
 }
 
+// A header claiming more pixels than the bytes present can hold is refused before
+// the bitmap is sized.
+TEST(JpegImage, ClaimsBeyondTheBytesPresentAreRefusedBeforeAllocating) {
+  String file = EncodeJpeg(64, 64, 1, [](int x, int y) { return Cardinal((x * 7 + y * 13) & 0xFF); });
+  size_t frame = file.find("\xFF\xC0");
+  ASSERT_NE(frame, String::npos);
+  file.replace(frame + 5, 4, String("\x20\x00\x20\x00", 4));  // 8192 x 8192
+  TJPEGImage image;
+  try {
+    LoadBytes(image, file.substr(0, file.size() / 2));
+    ADD_FAILURE() << "accepted";
+  } catch (const EInvalidGraphic& e) {
+    EXPECT_NE(e.Message.find("too short"), String::npos) << e.Message;
+  }
+  EXPECT_TRUE(image.Empty());
+}
+
 TEST(JpegImage, SavesTheFileAsReadAndCarriesFormData) {
   const String bytes = EncodeJpeg(8, 8, 3, Quadrants);
   TJPEGImage image;

@@ -145,3 +145,72 @@ TEST_F(IniFileTest, MemIniFileWritesOnlyOnUpdate) {
   ini.UpdateFile();
   EXPECT_EQ(folder.Read("a.ini"), "[A]\r\nx='1'\r\ny=2\r\n");
 }
+
+namespace {
+
+// ASCII text as a UTF-16LE file: FF FE, then each character and a zero byte.
+String Utf16(const String& text) {
+  String bytes = "\xFF\xFE";
+  for (char c : text) bytes += String(1, c) + '\0';
+  return bytes;
+}
+
+const String kUtf8Mark = "\xEF\xBB\xBF";
+
+}  // namespace
+
+// Files as editors save them and lines that are no key, read and written as the
+// Windows profile functions do.
+TEST_F(IniFileTest, ReadsMarksBracketLinesAndLinesWithoutEqualsAsWindowsDoes) {
+  struct Case {
+    const char* fault;
+    String file;
+    const char* section;
+    const char* key;
+    const char* value;    // ReadString with the default "?"
+    const char* keys;     // ReadSection
+    const char* values;   // ReadSectionValues
+    bool exists;          // ValueExists
+    const char* writeKey; // written with the value "w"
+    String written;       // the file after the write
+  } cases[] = {
+      {"UTF-8 mark before a section", kUtf8Mark + "[s]\r\nk=v\r\n", "s", "k", "v", "k\r\n", "k=v\r\n", true, "n",
+       kUtf8Mark + "[s]\r\nk=v\r\nn=w\r\n"},
+      {"UTF-8 mark before a sectionless key", kUtf8Mark + "k=v\r\n[s]\r\nx=1\r\n", "", "k", "v", "k\r\n", "k=v\r\n",
+       true, "k", kUtf8Mark + "k=w\r\n[s]\r\nx=1\r\n"},
+      {"UTF-8 value beyond ASCII", kUtf8Mark + "[s]\r\nk=caf\xC3\xA9\r\n", "s", "k", "caf\xE9", "k\r\n",
+       "k=caf\xE9\r\n", true, "\xE9t\xE9", kUtf8Mark + "[s]\r\nk=caf\xC3\xA9\r\n\xC3\xA9t\xC3\xA9=w\r\n"},
+      {"UTF-16LE file", Utf16("[s]\r\nk=v\r\n"), "s", "k", "v", "k\r\n", "k=v\r\n", true, "n",
+       Utf16("[s]\r\nk=v\r\nn=w\r\n")},
+      {"bracket line without ']'", "[s]\r\n[x=1\r\nk=v\r\n", "s", "k", "v", "[x\r\nk\r\n", "[x=1\r\nk=v\r\n", true,
+       "k", "[s]\r\n[x=1\r\nk=w\r\n"},
+      {"a bare word and a '#' line among keys", "[s]\r\nword\r\n# note\r\nk=v\r\n", "s", "word", "?", "k\r\n",
+       "word\r\n# note\r\nk=v\r\n", false, "k", "[s]\r\nword\r\n# note\r\nk=w\r\n"},
+      {"writing a bare word's name adds a key", "[s]\r\nword\r\nk=v\r\n", "s", "word", "?", "k\r\n",
+       "word\r\nk=v\r\n", false, "word", "[s]\r\nword\r\nk=v\r\nword=w\r\n"},
+  };
+  for (const Case& c : cases) {
+    folder.Write("case.ini", c.file);
+    TIniFile ini(folder.Path() + "case.ini");
+    TStringList keys, values;
+    ini.ReadSection(c.section, &keys);
+    ini.ReadSectionValues(c.section, &values);
+    EXPECT_EQ(ini.ReadString(c.section, c.key, "?"), c.value) << c.fault;
+    EXPECT_EQ(keys.Text(), c.keys) << c.fault;
+    EXPECT_EQ(values.Text(), c.values) << c.fault;
+    EXPECT_EQ(ini.ValueExists(c.section, c.key), c.exists) << c.fault;
+    ini.WriteString(c.section, c.writeKey, "w");
+    EXPECT_EQ(folder.Read("case.ini"), c.written) << c.fault;
+    EXPECT_EQ(ini.ReadString(c.section, c.writeKey, "?"), "w") << c.fault;
+  }
+}
+
+TEST_F(IniFileTest, ReadsTheFileAgainWhenItChangedOnDisk) {
+  folder.Write("a.ini", "[A]\r\nx=1\r\n");
+  TIniFile ini(folder.Path() + "a.ini");
+  EXPECT_EQ(ini.ReadString("A", "x", "?"), "1");
+  folder.Write("a.ini", "[A]\r\nx=22\r\n");
+  EXPECT_EQ(ini.ReadString("A", "x", "?"), "22");
+  DeleteFile(folder.Path() + "a.ini");
+  EXPECT_EQ(ini.ReadString("A", "x", "?"), "?");
+}
