@@ -49,6 +49,21 @@ double MedianSeconds(int rounds, F run) {
   return times[times.size() / 2];
 }
 
+// Seconds per call of `job`, after one warm-up call, over at least `minSeconds`.
+template <class F>
+double SecondsPerCall(F job, double minSeconds = 0.2) {
+  job();
+  int reps = 0;
+  const auto start = std::chrono::steady_clock::now();
+  double elapsed = 0;
+  do {
+    job();
+    ++reps;
+    elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  } while (elapsed < minSeconds);
+  return elapsed / reps;
+}
+
 // "time <name> <seconds>": a figure scripts/bench.sh sets beside its native run.
 inline void ReportTime(const char* name, double seconds) {
   std::printf("time %s %.4f\n", name, seconds);

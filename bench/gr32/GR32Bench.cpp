@@ -11,28 +11,11 @@
 #include "imaging/GR32_Resamplers.h"
 #include "imaging/GR32_System.h"
 #include "platform/core/WinApi.h"
+#include "bench/BenchSupport.h"
 
 namespace {
 
-double Now() {
-  LARGE_INTEGER c, f;
-  ::QueryPerformanceCounter(&c);
-  ::QueryPerformanceFrequency(&f);
-  return double(c.QuadPart) / double(f.QuadPart);
-}
-
-// Seconds per call, over at least a fifth of a second.
-double Time(const std::function<void()>& job) {
-  job();
-  int reps = 0;
-  double start = Now(), elapsed = 0;
-  do {
-    job();
-    ++reps;
-    elapsed = Now() - start;
-  } while (elapsed < 0.2);
-  return elapsed / reps;
-}
+double Time(const std::function<void()>& job) { return bench::SecondsPerCall(job); }
 
 void Fill(TBitmap32& b, int w, int h, unsigned seed) {
   b.SetSize(w, h);

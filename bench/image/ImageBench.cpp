@@ -9,32 +9,15 @@
 #include "imaging/GR32_Image.h"
 #include "platform/controls/Forms.h"
 #include "platform/core/WinApi.h"
+#include "bench/BenchSupport.h"
 
 namespace {
 
 constexpr int kFrameWidth = 720, kFrameHeight = 576;
 constexpr double kFrameIntervalMs = 40.0;  // PAL
 
-double Now() {
-  LARGE_INTEGER c, f;
-  ::QueryPerformanceCounter(&c);
-  ::QueryPerformanceFrequency(&f);
-  return double(c.QuadPart) / double(f.QuadPart);
-}
-
 // Milliseconds per call, over at least half a second.
-double TimeMs(const std::function<void()>& job) {
-  job();
-  int reps = 0;
-  const double start = Now();
-  double elapsed = 0;
-  do {
-    job();
-    ++reps;
-    elapsed = Now() - start;
-  } while (elapsed < 0.5);
-  return elapsed * 1000.0 / reps;
-}
+double TimeMs(const std::function<void()>& job) { return bench::SecondsPerCall(job, 0.5) * 1000.0; }
 
 // A moving pattern, so that every frame differs from the last.
 void FillFrame(TBitmap32& frame, unsigned n) {

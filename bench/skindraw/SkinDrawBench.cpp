@@ -11,28 +11,11 @@
 #include "skin/draw/SkinImage.h"
 #include "skin/draw/SkinMask.h"
 #include "skin/draw/Speffbmp.h"
+#include "bench/BenchSupport.h"
 
 namespace {
 
-double Now() {
-  LARGE_INTEGER c, f;
-  ::QueryPerformanceCounter(&c);
-  ::QueryPerformanceFrequency(&f);
-  return double(c.QuadPart) / double(f.QuadPart);
-}
-
-// Seconds per call, over at least a fifth of a second.
-double Time(const std::function<void()>& job) {
-  job();
-  int reps = 0;
-  double start = Now(), elapsed = 0;
-  do {
-    job();
-    ++reps;
-    elapsed = Now() - start;
-  } while (elapsed < 0.2);
-  return elapsed / reps;
-}
+double Time(const std::function<void()>& job) { return bench::SecondsPerCall(job); }
 
 void Row(const char* what, double seconds, const char* against = nullptr, double other = 0) {
   std::printf("  %-58s %9.3f ms", what, seconds * 1e3);
