@@ -5,6 +5,7 @@
 
 constexpr char kProductName[] = "Varnel Revo";
 constexpr char kVersionText[] = "4.0.0";
+constexpr char kBuildText[] = "20071106";
 
 // "Varnel Revo v4.0.0", the application's title.
 String ApplicationTitle();

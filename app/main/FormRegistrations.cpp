@@ -1,0 +1,20 @@
+#include "app/main/FormRegistrations.h"
+
+#include "framed/settings/RzCommon_FrameController.h"
+#include "framed/settings/RzCommon_RegIniFile.h"
+#include "imaging/GR32_Image.h"
+#include "imaging/pngimage.h"
+#include "platform/graphics/Picture.h"
+#include "platform/published/FormsPublished.h"
+#include "skin/controls/SkinCtrls.h"
+#include "skin/data/SkinDataPublished.h"
+
+void UseProgramFormDefinitions() {
+  UseFormDefinitions();
+  TPicture::RegisterFileFormat<TPNGObject>("PNG", "Portable Network Graphics");
+  PublishImagingClasses();
+  PublishSkinDataClasses();
+  PublishSkinControlClasses();
+  PublishFrameController();
+  PublishRegIniFile();
+}

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Draws the pictures the program's windows name (splash background, logos) into a
+# folder, with ImageMagick on the build machine; nothing drawn here is committed.
+#   tools/make_app_pictures.sh <out-folder>
+set -euo pipefail
+out=$1
+mkdir -p "$out"
+fonts=/usr/share/fonts/truetype/liberation
+bold=$fonts/LiberationSans-Bold.ttf
+regular=$fonts/LiberationSans-Regular.ttf
+accent='#2563EB'
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+# The splash background, 553 x 260: a deep blue field lit from the upper left, a
+# stylised disc at the right, a thin accent line above the status strip.
+convert -size 1100x760 radial-gradient:'#30507E'-'#0E1624' -crop 553x260+400+300 +repage \
+  -fill none -stroke '#FFFFFF22' -strokewidth 18 -draw 'circle 470,118 470,18' \
+  -stroke '#FFFFFF18' -strokewidth 2 -draw 'circle 470,118 470,60' \
+  -fill '#FFFFFF30' -stroke none -draw 'circle 470,118 470,104' \
+  -fill "$accent" -draw 'rectangle 0,214 553,216' \
+  -font "$regular" -pointsize 15 -fill '#B8C7DC' -annotate +34+122 'DVD titles to audio and video files' \
+  -quality 92 "$tmp/splash.jpg"
+mv "$tmp/splash.jpg" "$out/splash.jpg"
+
+# A logo: the product name in white with an accent tag, on a clear background,
+# written as a PNG with its physical size and a text chunk.
+logo() {
+  local file=$1 tag=$2
+  convert -size 300x56 xc:none \
+    -font "$bold" -pointsize 38 -fill white -annotate +0+42 'Varnel' \
+    -fill "$accent" -draw "roundrectangle 142,10 $((150 + ${#tag} * 19)),50 6,6" \
+    -font "$bold" -pointsize 28 -fill white -annotate +150+41 "$tag" \
+    -trim +repage -units PixelsPerInch -density 96 \
+    -set comment "Varnel Revo logo" -define png:color-type=6 "PNG32:$tmp/$file"
+  mv "$tmp/$file" "$out/$file"
+}
+logo logo_revo.png 'Revo'
+logo logo_pro.png 'Revo Pro'
