@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "engines/include/EngineRecords.h"
+#include "engines/include/DiscEngine.h"
 #include "platform/core/System.h"
 
 class TVideoProfile;
@@ -27,12 +27,12 @@ String TaskStateText(int state);
 
 enum SourceKind : std::uint8_t { skDVDFolder = 0, skIFOFile = 1, skVOBFiles = 2 };
 
-enum SplitMode : std::uint8_t { smClips = 0, smBySize = 1, smByChapter = 2, smByTime = 3 };
+// The engine's split mode (DiscSplitMode), kept in one byte.
+using SplitMode = std::uint8_t;
 
 using OutputFormatCode = std::int8_t;  // 0-7 video formats, 8-17 audio formats
 
 constexpr int kMaxClips = 100;
-constexpr int kChapterFlagCount = 100;
 
 // The parameters handed to an audio plug-in: the pairs, filled from the first one
 // upward, and how many of them are valid.

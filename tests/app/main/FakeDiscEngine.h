@@ -1,0 +1,77 @@
+// A disc engine the window tests control: titles given as records, every call
+// written to a log, opens answering what the test says.
+#pragma once
+
+#include <vector>
+
+#include "engines/include/DiscEngine.h"
+#include "platform/core/System.h"
+
+class FakeDiscEngine final : public DiscEngine {
+public:
+  std::vector<TitleInfo> Titles;
+  std::vector<String> Log;
+  bool OpenResult = true;
+
+  void SetConvertOptions(const ConvertOptions*) override { Log.push_back("SetConvertOptions"); }
+  void SetCallbacks(const DiscEngineCallbacks*) override { Log.push_back("SetCallbacks"); }
+  bool OpenDVD(const char* root) override { return Opened("OpenDVD", root); }
+  bool OpenIFO(const char* path) override { return Opened("OpenIFO", path); }
+  void SetOutputStreams(std::int32_t) override {}
+  void SetSplitMode(std::int32_t, std::int32_t) override {}
+  void SetChapterSelection(const std::uint8_t*) override {}
+  void CloseSource() override {}
+  std::int32_t GetTitleCount() override { return static_cast<std::int32_t>(Titles.size()); }
+  bool GetTitleInfo(std::int32_t title, TitleInfo* info) override {
+    if (title < 0 || title >= GetTitleCount()) return false;
+    *info = Titles[title];
+    return true;
+  }
+  void SelectTitle(std::int32_t) override {}
+  void SelectAudioStream(std::int32_t) override {}
+  void SelectSubtitleStream(std::int32_t) override {}
+  void SelectAngle(std::int32_t) override {}
+  void Seek(double) override {}
+  void SeekChapter(std::int32_t) override {}
+  double GetPosition() override { return 0; }
+  void Play(bool) override {}
+  void Stop() override {}
+  bool IsPlaying() override { return false; }
+  void SetLuminanceGain(std::int32_t) override {}
+  void SetLuminanceOffset(std::int32_t) override {}
+  void SetSubtitleOffset(std::int32_t) override {}
+  void SetTimeRanges(std::int32_t, const TimeRange*) override {}
+  std::uint8_t Convert() override { return 0; }
+  void Abort() override {}
+  void Pause() override {}
+  void Resume() override {}
+  void Release() override {}
+  void Reserved30() override {}
+  void RefreshFrame() override {}
+  std::int32_t GetLanguageCount() override { return 0; }
+  const char* GetLanguageName(std::int32_t) override { return ""; }
+  void SetVolume(double) override {}
+  bool OpenVOBFiles(char** paths, std::int32_t count, ScanShowCallback, ScanProgressCallback, ScanCloseCallback,
+                    void*) override {
+    String joined;
+    for (int i = 0; i < count; ++i) joined += (i ? ";" : "") + String(paths[i]);
+    return Opened("OpenVOBFiles", joined.c_str());
+  }
+
+private:
+  bool Opened(const char* call, const char* source) {
+    Log.push_back(String(call) + " " + source);
+    return OpenResult;
+  }
+};
+
+// A title record: its duration, audio streams as {coding, language} and angles.
+struct FakeAudio {
+  int Coding;
+  const char* Language;
+  int SampleRate = 48000;
+  int Channels = 2;
+  int Extension = 0;
+};
+TitleInfo FakeTitle(double duration, std::vector<FakeAudio> audio, int angles = 1,
+                    std::vector<std::pair<const char*, int>> subtitles = {});
