@@ -4,6 +4,10 @@
 // the controls' own DefineProperties.
 #include "framed/controls/ControlsPublished.h"
 
+#include <type_traits>
+
+#include "platform/published/Published.h"
+
 #include "framed/controls/RzCheckBox.h"
 #include "framed/controls/RzComboBox.h"
 #include "framed/controls/RzControlButton.h"
@@ -235,14 +239,14 @@ void PublishGlyphButton() {
       .Default("Color", clWindow)
       .Default("ParentColor", 1)
       .Default("TabStop", std::is_same_v<T, TRzRadioButton> ? 0 : 1)
-      .Component<TBasicAction>("Action", &TControl::Action, &TControl::SetAction)
+      .template Component<TBasicAction>("Action", &TControl::Action, &TControl::SetAction)
       .Enum("Alignment", AlignmentNames(), &B::Alignment, &B::SetAlignment, taRightJustify)
       .Enum("AlignmentVertical", kAlignmentsVertical, &B::AlignmentVertical, &B::SetAlignmentVertical, avTop)
       .Object("CustomGlyphs", &B::CustomGlyphs)
       .StoredWhen([](T& b) { return !b.CustomGlyphs()->Empty(); })
       .Color("DisabledColor", &B::DisabledColor, &B::SetDisabledColor, clBtnFace)
       .Color("FrameColor", &B::FrameColor, &B::SetFrameColor, clBtnShadow)
-      .Component<TRzFrameController>("FrameController", &B::FrameController, &B::SetFrameController)
+      .template Component<TRzFrameController>("FrameController", &B::FrameController, &B::SetFrameController)
       .Color("HighlightColor", &B::HighlightColor, &B::SetHighlightColor, clHighlight)
       .Bool("HotTrack", &B::HotTrack, &B::SetHotTrack, false)
       .Color("HotTrackColor", &B::HotTrackColor, &B::HotTrackColor, clHighlight)
@@ -318,7 +322,7 @@ TPublishedBuilder<T> PublishFraming() {
       .StoredWhen([](T& c) { return !c.FrameController() && ColorToRGB(c.FocusColor()) != ColorToRGB(c.Color()); })
       .Color("FrameColor", &T::FrameColor, &T::SetFrameColor, clBtnShadow)
       .StoredWhen(free)
-      .Component<TRzFrameController>("FrameController", &T::FrameController, &T::SetFrameController)
+      .template Component<TRzFrameController>("FrameController", &T::FrameController, &T::SetFrameController)
       .Color("FrameHotColor", &T::FrameHotColor, &T::SetFrameHotColor, clBtnShadow)
       .StoredWhen(free)
       .Bool("FrameHotTrack", &T::FrameHotTrack, &T::SetFrameHotTrack, false)

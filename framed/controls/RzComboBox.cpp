@@ -257,7 +257,7 @@ void TRzCustomComboBox::UpdateFrame(bool viaMouse, bool value) {
   else
     focusFrame_ = value;
   if ((flatButtons_ || frameHotTrack_) && !DroppedDown() && HandleAllocated()) {
-    RECT r = ClientRect();
+    RECT r = WinRect(ClientRect());
     if (!frameHotTrack_) r.left = r.right - ::GetSystemMetrics(SM_CXVSCROLL) - 2;
     ::RedrawWindow(Handle(), &r, nullptr, RDW_INVALIDATE | RDW_NOERASE | RDW_UPDATENOW);
   }

@@ -1,4 +1,5 @@
 #include "framed/controls/RzCustomButton.h"
+#include "framed/controls/RzFramingLink.h"
 
 #include <vector>
 
@@ -39,7 +40,7 @@ void TRzCustomButton::Draw3DText(TCanvas* canvas, TRect rect, UINT format) {
   canvas->SetFont(Font());
   const String caption = Caption();
   HDC dc = canvas->Handle();
-  RECT measure = rect;
+  RECT measure = WinRect(rect);
   const int h = ::DrawTextA(dc, caption.c_str(), -1, &measure,
                             DT_CENTER | DT_VCENTER | DT_WORDBREAK | DT_EXPANDTABS | DT_CALCRECT);
   if (alignmentVertical_ == avCenter) {
@@ -133,7 +134,7 @@ void TRzCustomButton::Dispatch(TMessage& message) {
       else
         MouseLeave();
       if (HotTrackingShown() && HandleAllocated()) {
-        RECT r = GetHotTrackRect();
+        RECT r = WinRect(GetHotTrackRect());
         ::InvalidateRect(Handle(), &r, FALSE);
       }
       return;

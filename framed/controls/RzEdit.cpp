@@ -162,7 +162,7 @@ void TRzCustomEdit::SetFramingPreference(TFramingPreference value) {
 
 void TRzCustomEdit::RepaintFrame() {
   if (!HandleAllocated()) return;
-  RECT r = ClientRect();
+  RECT r = WinRect(ClientRect());
   ::RedrawWindow(Handle(), &r, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_FRAME);
 }
 
@@ -186,7 +186,7 @@ void TRzCustomEdit::UpdateFrame(bool viaMouse, bool inFocus) {
         else
           r.Left = r.Right - strip;
       }
-      RECT rr = r;
+      RECT rr = WinRect(r);
       ::RedrawWindow(Handle(), &rr, nullptr, RDW_INVALIDATE | RDW_NOERASE | RDW_FRAME | RDW_UPDATENOW);
     }
   } else if (frameHotTrack_) {
@@ -267,7 +267,7 @@ void TRzCustomEdit::DrawButton(const TRect& rect) {
     UINT flags = DFCS_SCROLLCOMBOBOX;
     if (buttonState_ == bsDown) flags |= DFCS_PUSHED | DFCS_FLAT;
     if (!Enabled()) flags |= DFCS_INACTIVE;
-    RECT r = rect;
+    RECT r = WinRect(rect);
     ::DrawFrameControl(canvas->Handle(), &r, DFC_SCROLL, flags);
     return;
   }

@@ -18,6 +18,9 @@ inline void SwitchFrameController(TComponent* control, TRzFrameController*& curr
   }
 }
 
+// A rectangle as the system's calls take it.
+inline RECT WinRect(const TRect& r) { return RECT{r.Left, r.Top, r.Right, r.Bottom}; }
+
 // The width a frame style takes from each framed side; fsStatus and fsPopup take
 // the bevel width.
 inline int FramedSideWidth(TFrameStyleEx style, int bevelWidth) {

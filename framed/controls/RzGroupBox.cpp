@@ -1,4 +1,5 @@
 #include "framed/controls/RzGroupBox.h"
+#include "framed/controls/RzFramingLink.h"
 
 #include <cctype>
 
@@ -106,14 +107,14 @@ void TRzCustomGroupBox::Paint() {
   canvas->Brush()->SetStyle(bsClear);
   const String caption = Caption();
   if (!Enabled()) {
-    RECT embossed = c;
+    RECT embossed = WinRect(c);
     ::OffsetRect(&embossed, 1, 1);
     canvas->Font()->SetColor(clBtnHighlight);
     ::DrawTextA(canvas->Handle(), caption.c_str(), -1, &embossed, DT_SINGLELINE);
     canvas->Font()->SetColor(clBtnShadow);
   }
   ::SelectClipRgn(canvas->Handle(), nullptr);
-  RECT r = c;
+  RECT r = WinRect(c);
   ::DrawTextA(canvas->Handle(), caption.c_str(), -1, &r, DT_SINGLELINE);
   canvas->Brush()->SetStyle(bsSolid);
 }

@@ -306,7 +306,7 @@ void TRzLabel::DrawPasses(const std::function<void(TColor, int, int)>& draw, int
 void TRzLabel::AdjustForLayout(const String& text, UINT flags, TRect& rect) {
   TCanvas* canvas = Canvas();
   if (Layout() == tlCenter || Layout() == tlBottom) {
-    RECT measured = rect;
+    RECT measured = WinRect(rect);
     ::DrawTextA(canvas->Handle(), text.c_str(), -1, &measured, flags | DT_CALCRECT | EllipsisFlag());
     const int spare = Height() - borderWidth_ - measured.bottom;
     const int down = Layout() == tlBottom ? spare : spare / 2;
@@ -390,7 +390,7 @@ void TRzLabel::Draw3DText() {
   HGDIOBJ previous = ::SelectObject(dc, turned);
   const UINT oldAlign = ::SetTextAlign(dc, align);
   const int mainOffset = textStyle_ == tsShadow ? -(shadowDepth_ / 2) : 0;
-  const RECT clip = r;
+  const RECT clip = WinRect(r);
   DrawPasses(
       [&](TColor color, int dx, int dy) {
         setColor(color);

@@ -165,7 +165,7 @@ void TRzCustomPanel::DrawCaption(TRect rect) {
   text.Left += 1;
   static const UINT kHorizontal[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
   const UINT horizontal = kHorizontal[Alignment()];
-  RECT measure = text;
+  RECT measure = WinRect(text);
   const int h = ::DrawTextA(canvas->Handle(), caption.c_str(), -1, &measure,
                             horizontal | DT_CALCRECT | DT_EXPANDTABS | DT_WORDBREAK | DT_VCENTER);
   if (alignmentVertical_ == avCenter) {
@@ -177,13 +177,13 @@ void TRzCustomPanel::DrawCaption(TRect rect) {
   canvas->Brush()->SetStyle(bsClear);
   const UINT flags = horizontal | DT_EXPANDTABS | DT_WORDBREAK | DT_VCENTER;
   if (!Enabled()) {
-    RECT embossed = text;
+    RECT embossed = WinRect(text);
     ::OffsetRect(&embossed, 1, 1);
     canvas->Font()->SetColor(clBtnHighlight);
     ::DrawTextA(canvas->Handle(), caption.c_str(), -1, &embossed, flags);
     canvas->Font()->SetColor(clBtnShadow);
   }
-  RECT r = text;
+  RECT r = WinRect(text);
   ::DrawTextA(canvas->Handle(), caption.c_str(), -1, &r, flags);
 }
 

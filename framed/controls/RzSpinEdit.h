@@ -5,6 +5,7 @@
 #pragma once
 
 #include "framed/controls/RzEdit.h"
+#include "platform/core/Math.h"
 #include "framed/controls/RzSpinButtons.h"
 
 enum TSpinButtonType : Byte { sbUp, sbDown };
