@@ -129,7 +129,7 @@ void TRzSpinEdit::SetIntegersOnly(bool value) {
   if (integersOnly_ == value) return;
   integersOnly_ = value;
   if (!value) return;
-  SetDecimals(0);
+  decimals_ = 0;  // the text keeps its fraction until the rounded value replaces it
   SetValue(Round(GetValue()));
 }
 
