@@ -29,7 +29,7 @@ protected:
 };
 
 class FramedComboBox : public FramedForm {
-protected:
+public:
   ProbeComboBox* List(TComboBoxStyle style = csDropDownList) {
     auto* combo = Make<ProbeComboBox>({10, 10, 160, 31});
     combo->SetStyle(style);
@@ -187,7 +187,7 @@ TEST_F(FramedComboBox, EditStyleCompletesFromTheItems) {
 TEST_F(FramedComboBox, LeavingAnEditStyleBoxReportsTextThatIsNoItem) {
   auto* combo = List(csDropDown);
   int notInList = 0;
-  combo->OnNotInList = TNotifyEvent([&](TObject*) { ++notInList; });
+  combo->OnNotInList = TNotifyEvent::Function([&](TObject*) { ++notInList; });
   combo->SetText("");
   combo->Perform(CM_EXIT);
   EXPECT_EQ(notInList, 0);

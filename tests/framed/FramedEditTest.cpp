@@ -118,8 +118,8 @@ TEST_F(FramedEdit, DropButtonCycleAndAltDown) {
   auto* dropping = Make<ProbeEdit>({10, 40, 120, 61});
   dropping->SetDropButtonVisible(true);
   std::vector<String> outside;
-  dropping->OnDropDown = TNotifyEvent([&](TObject*) { outside.push_back("OnDropDown"); });
-  dropping->OnCloseUp = TNotifyEvent([&](TObject*) { outside.push_back("OnCloseUp"); });
+  dropping->OnDropDown = TNotifyEvent::Function([&](TObject*) { outside.push_back("OnDropDown"); });
+  dropping->OnCloseUp = TNotifyEvent::Function([&](TObject*) { outside.push_back("OnCloseUp"); });
   plain->SetFocus();
   plain->Perform(WM_KEYDOWN, VK_DOWN, 0x20000000);
   EXPECT_TRUE(plain->events.empty()) << "no button: Alt+Down does nothing special";
@@ -159,7 +159,7 @@ TEST_F(FramedEdit, ValidationErrorTakesTheOwnersMessage) {
   for (const Case& c : cases) {
     auto* edit = Make<ProbeEdit>({10, 10, 120, 31});
     edit->SetEditMask("00:00;1;_");
-    if (c.handler) edit->OnValidateError = TRzValidateErrorEvent([&](TObject*, String& text) { text = c.message; });
+    if (c.handler) edit->OnValidateError = TRzValidateErrorEvent::Function([&](TObject*, String& text) { text = c.message; });
     try {
       edit->Check();
       ADD_FAILURE() << c.name << ": no error";

@@ -147,7 +147,7 @@ TEST_F(FramedGlyphButton, CheckingARadioButtonUnchecksOnlyThoseOfItsParent) {
   auto* inner = Make<TRzRadioButton>({2, 2, 70, 19}, nested);
   auto* outside = Make<TRzRadioButton>({5, 120, 100, 137});
   int clicks = 0;
-  TNotifyEvent counter([&clicks](TObject*) { ++clicks; });
+  TNotifyEvent counter = TNotifyEvent::Function([&clicks](TObject*) { ++clicks; });
   b->OnClick = counter;
   inner->SetChecked(true);
   outside->SetChecked(true);
@@ -168,7 +168,7 @@ TEST_F(FramedGlyphButton, ClickingACheckedRadioButtonKeepsItCheckedWithoutAClick
   ShowForm();
   auto* radio = Make<TRzRadioButton>({10, 10, 120, 27});
   int clicks = 0;
-  radio->OnClick = TNotifyEvent([&clicks](TObject*) { ++clicks; });
+  radio->OnClick = TNotifyEvent::Function([&clicks](TObject*) { ++clicks; });
   Mouse(radio, WM_LBUTTONDOWN, 5, 5);
   Mouse(radio, WM_LBUTTONUP, 5, 5);
   EXPECT_TRUE(radio->Checked());

@@ -209,11 +209,17 @@ TEST(FramedURLLabel, ClickOpensTheURLOrTheCaptionThroughTheShell) {
     label.SetVisitedColor(clPurple);
     label.Click();
     EXPECT_EQ(opened.size(), c.opened ? 1u : 0u) << c.url << "|" << c.caption;
-    if (c.opened && !opened.empty()) EXPECT_EQ(opened[0], c.opened);
+    if (c.opened && !opened.empty()) {
+      EXPECT_EQ(opened[0], c.opened);
+    }
     EXPECT_EQ(executed.size(), c.fallback ? 1u : 0u) << c.url;
-    if (c.fallback && !executed.empty()) EXPECT_EQ(executed[0], c.fallback);
+    if (c.fallback && !executed.empty()) {
+      EXPECT_EQ(executed[0], c.fallback);
+    }
     EXPECT_EQ(label.Visited(), c.visited) << c.url;
-    if (c.visited) EXPECT_EQ(label.Font()->Color(), clPurple);
+    if (c.visited) {
+      EXPECT_EQ(label.Font()->Color(), clPurple);
+    }
   }
 }
 

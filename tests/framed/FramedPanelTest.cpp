@@ -107,7 +107,9 @@ TEST_F(FramedPanel, GridDrawsNothingOnAZeroSize) {
     for (int y = 0; y < 40; ++y)
       for (int x = 0; x < 40; ++x) black += sheet.At(x, y) == clBlack;
     EXPECT_EQ(black > 0, c.drawn) << int(c.style) << " " << c.x << "x" << c.y;
-    if (c.style == gsDots && c.drawn) EXPECT_EQ(sheet.At(7, 7), clBlack) << "first dot at size - 1";
+    if (c.style == gsDots && c.drawn) {
+      EXPECT_EQ(sheet.At(7, 7), clBlack) << "first dot at size - 1";
+    }
     delete panel;
   }
 }
@@ -148,7 +150,9 @@ TEST_F(FramedGroupBox, CaptionSitsAtItsStylesOffsetAndAnEmptyOneLeavesNoGap) {
     box->Canvas()->SetFont(box->Font());
     const TRect r = box->CaptionRect();
     EXPECT_EQ(r.Width() == 0, c.empty) << c.caption << " " << int(c.style);
-    if (!c.empty) EXPECT_EQ(r.Left, c.left) << int(c.style);
+    if (!c.empty) {
+      EXPECT_EQ(r.Left, c.left) << int(c.style);
+    }
     delete box;
   }
 }

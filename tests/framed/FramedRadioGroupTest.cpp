@@ -77,8 +77,8 @@ TEST_F(FramedRadioGroup, IndexRows) {
   for (const Case& c : cases) {
     auto* group = Group(c.items);
     int changing = 0, clicks = 0;
-    group->OnChanging = TRzIndexChangingEvent([&](TObject*, int, bool&) { ++changing; });
-    group->OnClick = TNotifyEvent([&](TObject*) { ++clicks; });
+    group->OnChanging = TRzIndexChangingEvent::Function([&](TObject*, int, bool&) { ++changing; });
+    group->OnClick = TNotifyEvent::Function([&](TObject*) { ++clicks; });
     group->SetItemIndex(c.set);
     EXPECT_EQ(group->ItemIndex(), c.index) << c.name;
     for (int i = 0; i < c.items; ++i) EXPECT_EQ(group->GetButtons(i)->Checked(), i == c.index) << c.name << " #" << i;
@@ -105,7 +105,7 @@ TEST_F(FramedRadioGroup, ARefusedChangeChecksThePreviousItemAgain) {
   ShowForm();
   auto* group = Group(3);
   group->SetItemIndex(0);
-  group->OnChanging = TRzIndexChangingEvent([](TObject*, int, bool& allow) { allow = false; });
+  group->OnChanging = TRzIndexChangingEvent::Function([](TObject*, int, bool& allow) { allow = false; });
   TRzGroupButton* other = group->GetButtons(2);
   other->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
   other->Perform(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
@@ -118,7 +118,7 @@ TEST_F(FramedRadioGroup, AUserClickSelectsAndClicksTheGroup) {
   ShowForm();
   auto* group = Group(2, 2);
   int clicks = 0;
-  group->OnClick = TNotifyEvent([&](TObject*) { ++clicks; });
+  group->OnClick = TNotifyEvent::Function([&](TObject*) { ++clicks; });
   TRzGroupButton* second = group->GetButtons(1);
   second->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
   second->Perform(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));

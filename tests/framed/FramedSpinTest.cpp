@@ -17,7 +17,7 @@ protected:
     auto* button = new TRzControlButton(form);
     button->SetParent(form);
     button->SetBounds(10, 10, 17, 21);
-    button->OnClick = TNotifyEvent([this](TObject*) { clicks.push_back(clock.Clock().TickCount()); });
+    button->OnClick = TNotifyEvent::Function([this](TObject*) { clicks.push_back(clock.Clock().TickCount()); });
     return button;
   }
   void Down(TRzControlButton* b, TMouseButton which = mbLeft) {
@@ -245,11 +245,11 @@ TEST_F(FramedSpinEdit, ChangingCanVetoEveryStepAndReadOnlyBeeps) {
   auto* edit = Filter();
   edit->SetValue(1000);
   std::vector<TSpinButtonType> steps;
-  edit->OnButtonClick = TSpinButtonEvent([&](TObject*, TSpinButtonType b) { steps.push_back(b); });
+  edit->OnButtonClick = TSpinButtonEvent::Function([&](TObject*, TSpinButtonType b) { steps.push_back(b); });
   edit->IncValue(500);
   edit->DecValue(500);
   EXPECT_EQ(steps, (std::vector<TSpinButtonType>{sbUp, sbDown}));
-  edit->OnChanging = TSpinChangingEvent([](TObject*, bool& allow) { allow = false; });
+  edit->OnChanging = TSpinChangingEvent::Function([](TObject*, bool& allow) { allow = false; });
   edit->IncValue(500);
   edit->SpinButtons()->UpRightButton()->Click();
   edit->Perform(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
