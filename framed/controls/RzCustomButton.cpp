@@ -1,9 +1,9 @@
 #include "framed/controls/RzCustomButton.h"
-#include "framed/controls/RzFramingLink.h"
 
 #include <vector>
 
 #include "framed/common/RzCommon_Routines.h"
+#include "framed/controls/RzFramingLink.h"
 #include "framed/graphics/RzGrafx.h"
 #include "framed/theme/RzThemeSrv.h"
 #include "platform/controls/ControlCanvas.h"

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framed/common/RzCommon_Borders.h"
+#include "platform/graphics/GraphicsObjects.h"
 #include "framed/settings/RzCommon_FrameController.h"
 
 inline void SwitchFrameController(TComponent* control, TRzFrameController*& current, TRzFrameController* next) {
@@ -16,6 +17,18 @@ inline void SwitchFrameController(TComponent* control, TRzFrameController*& curr
     current->AddControl(control);
     current->FreeNotification(control);
   }
+}
+
+// The extent of a text in a font, measured on the screen: a control measures
+// before it has a window of its own.
+inline TSize ScreenTextExtent(TFont* font, const String& text) {
+  HDC dc = ::GetDC(nullptr);
+  HGDIOBJ previous = ::SelectObject(dc, font->Handle());
+  SIZE size = {};
+  ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  ::SelectObject(dc, previous);
+  ::ReleaseDC(nullptr, dc);
+  return TSize{size.cx, size.cy};
 }
 
 // A rectangle as the system's calls take it.

@@ -1,10 +1,10 @@
 #include "framed/controls/RzGroupBox.h"
-#include "framed/controls/RzFramingLink.h"
 
 #include <cctype>
 
 #include "framed/common/RzCommon_Borders.h"
 #include "framed/common/RzCommon_Colors.h"
+#include "framed/controls/RzFramingLink.h"
 #include "framed/graphics/RzGrafx.h"
 #include "framed/theme/RzThemeSrv.h"
 #include "platform/controls/Menus.h"
@@ -43,8 +43,7 @@ void TRzCustomGroupBox::CustomFramingChanged() {
 
 void TRzCustomGroupBox::AdjustClientRect(TRect& rect) {
   TRzCustomPanel::AdjustClientRect(rect);
-  Canvas()->SetFont(Font());
-  const int h = Canvas()->TextHeight("Yy");
+  const int h = ScreenTextExtent(Font(), "Yy").cy;
   if (groupStyle_ == gsCustom) {
     rect.Top += h;
     rect = TRect(rect.Left + 2, rect.Top + 2, rect.Right - 2, rect.Bottom - 2);
@@ -60,8 +59,7 @@ TRect TRzCustomGroupBox::CaptionRect() {
   const String caption = Caption();
   if (caption.empty() || groupStyle_ == gsCustom) return TRect(0, 0, 0, 0);
   const String shown = StripAccelChars(caption);
-  SIZE extent = {};
-  ::GetTextExtentPoint32A(Canvas()->Handle(), shown.c_str(), static_cast<int>(shown.size()), &extent);
+  const TSize extent = ScreenTextExtent(Font(), shown);
   const int offset = groupStyle_ == gsTopLine ? 0 : 8;
   TRect c(offset, 0, offset + extent.cx, extent.cy);
   if (UseRightToLeftAlignment()) {

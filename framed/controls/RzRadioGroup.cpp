@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framed/common/RzCommon_Routines.h"
+#include "framed/controls/RzFramingLink.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/Menus.h"
 #include "platform/published/Filer.h"
@@ -195,9 +196,8 @@ void TRzCustomRadioGroup::ArrangeButtons() {
   if (spaceEvenly_) {
     std::fill(widths.begin(), widths.end(), (Width() - startXPos_ - 2 * BorderWidth() - 10) / columns_);
   } else {
-    Canvas()->SetFont(itemFont_.get());
     for (int i = 0; i < n; ++i) {
-      const int w = Canvas()->TextWidth(buttons_[i]->Caption()) + glyphWidth_ + 12;
+      const int w = ScreenTextExtent(itemFont_.get(), buttons_[i]->Caption()).cx + glyphWidth_ + 12;
       widths[i / rows] = std::max(widths[i / rows], w);
     }
   }
