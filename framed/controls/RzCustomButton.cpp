@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "framed/common/RzCommon_Routines.h"
-#include "framed/controls/RzFramingLink.h"
+#include "framed/controls/RzControlSupport.h"
 #include "framed/graphics/RzGrafx.h"
 #include "framed/theme/RzThemeSrv.h"
 #include "platform/controls/ControlCanvas.h"

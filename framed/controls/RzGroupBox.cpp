@@ -4,7 +4,7 @@
 
 #include "framed/common/RzCommon_Borders.h"
 #include "framed/common/RzCommon_Colors.h"
-#include "framed/controls/RzFramingLink.h"
+#include "framed/controls/RzControlSupport.h"
 #include "framed/graphics/RzGrafx.h"
 #include "framed/theme/RzThemeSrv.h"
 #include "platform/controls/Menus.h"

@@ -6,7 +6,7 @@
 #include "framed/common/RzCommon_Borders.h"
 #include "framed/common/RzCommon_Colors.h"
 #include "framed/common/RzCommon_Routines.h"
-#include "framed/controls/RzFramingLink.h"
+#include "framed/controls/RzControlSupport.h"
 #include "platform/controls/WinControl.h"
 #include "platform/core/Math.h"
 #include "platform/published/Filer.h"

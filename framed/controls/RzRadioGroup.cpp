@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "framed/common/RzCommon_Routines.h"
-#include "framed/controls/RzFramingLink.h"
+#include "framed/controls/RzControlSupport.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/Menus.h"
 #include "platform/published/Filer.h"

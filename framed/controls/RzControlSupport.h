@@ -1,3 +1,7 @@
+// What the framed controls share beside the drawing routines: joining a frame
+// controller, the widths of the frame styles, text measured before a window
+// exists and rectangles for the system calls.
+//
 // How a framed control joins the frame controller it names: it leaves the one it
 // had, joins the new one and asks to be told when that one goes away.
 #pragma once
