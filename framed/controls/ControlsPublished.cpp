@@ -193,6 +193,8 @@ void PublishLabels() {
   using L = TRzLabel;
   PublishClass<L, TCustomLabel>()
       .Default("Color", clBtnFace)
+      // Rotation first: setting it resets the angle that follows it.
+      .Enum("Rotation", kRotations, &L::Rotation, &L::SetRotation, roNone)
       .Integer("Angle", &L::Angle, &L::SetAngle, 0)
       .Bool("Blinking", &L::Blinking, &L::SetBlinking, false)
       .Color("BlinkColor", &L::BlinkColor, &L::SetBlinkColor, clHighlight)
@@ -214,7 +216,6 @@ void PublishLabels() {
       .Color("FlyByColor", &L::FlyByColor, &L::SetFlyByColor, clHighlight)
       .Bool("FlyByEnabled", &L::FlyByEnabled, &L::SetFlyByEnabled, false)
       .Bool("LightTextStyle", &L::LightTextStyle, &L::SetLightTextStyle, false)
-      .Enum("Rotation", kRotations, &L::Rotation, &L::SetRotation, roNone)
       .Color("HighlightColor", &L::HighlightColor, &L::SetHighlightColor, clBtnHighlight)
       .Color("ShadowColor", &L::ShadowColor, &L::SetShadowColor, clBtnShadow)
       .Integer("ShadowDepth", &L::ShadowDepth, &L::SetShadowDepth, 2)

@@ -344,7 +344,7 @@ TEST_F(FramedDialog, EveryClassReadsAndWritesBackEqual) {
       "  end\n"
       "  object Title: TRzLabel\n"
       "    Left = 4\n    Top = 160\n    Width = 80\n    Height = 20\n"
-      "    Angle = 90\n    BorderOuter = fsFlat\n    Caption = 'Title'\n    ShadowDepth = 3\n"
+      "    Angle = 90\n    BorderOuter = fsFlat\n    Caption = 'Title'\n    Font.Name = 'Tahoma'\n    ParentFont = False\n    ShadowDepth = 3\n"
       "    TextStyle = tsShadow\n    CondenseCaption = ccAtEnd\n"
       "  end\n"
       "  object Link: TRzURLLabel\n"
@@ -380,7 +380,7 @@ TEST_F(FramedDialog, EveryClassReadsAndWritesBackEqual) {
         "Columns = 2", "ItemIndex = 0", "StartXPos = 10", "Angle = 90", "TextStyle = tsShadow",
         "URL = 'http://example.org'", "State = cbGrayed", "AllowGrayed = True", "Checked = True", "Decimals = 2",
         "Value = 2.5", "FrameStyle = fsFlatBold", "ReadOnly = True", "DropDownWidth = 200", "ItemHeight = 13",
-        "KeepSearchCase = True", "DisabledColor = 15527920"})
+        "KeepSearchCase = True", "DisabledColor = $00ECEFF0"})
     EXPECT_NE(first.find(expected), String::npos) << expected << "\n" << first;
   TForm* again = NewForm<TForm>(nullptr);
   ReadComponentText(again, first);

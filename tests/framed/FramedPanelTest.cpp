@@ -147,7 +147,6 @@ TEST_F(FramedGroupBox, CaptionSitsAtItsStylesOffsetAndAnEmptyOneLeavesNoGap) {
     auto* box = Make<ExposedGroupBox>({0, 0, 200, 100});
     box->SetGroupBoxStyle(c.style);
     box->SetCaption(c.caption);
-    box->Canvas()->SetFont(box->Font());
     const TRect r = box->CaptionRect();
     EXPECT_EQ(r.Width() == 0, c.empty) << c.caption << " " << int(c.style);
     if (!c.empty) {
@@ -177,8 +176,8 @@ TEST_F(FramedGroupBox, FlatStyleCutsItsCornersAndTheCaptionBlanksTheFrame) {
   box->Font()->SetColor(clRed);
   TPixelSheet sheet(120, 60);
   box->Perform(WM_PAINT, reinterpret_cast<WPARAM>(sheet.Canvas()->Handle()), 0);
-  box->Canvas()->SetFont(box->Font());
-  const int top = box->Canvas()->TextHeight("Pp") / 2 - 1;
+  sheet.Canvas()->SetFont(box->Font());
+  const int top = sheet.Canvas()->TextHeight("Pp") / 2 - 1;
   EXPECT_EQ(sheet.At(0, top), clWhite) << "the corner is cut";
   EXPECT_EQ(sheet.At(1, top + 1), clBlack) << "the corner pixel";
   EXPECT_EQ(sheet.At(0, top + 2), clBlack) << "the left line";

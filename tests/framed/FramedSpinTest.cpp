@@ -32,6 +32,7 @@ protected:
 };
 
 TEST_F(FramedControlButton, HeldButtonRepeatsAfterTheInitialDelay) {
+  ShowForm();  // the button captures the mouse through the form's window
   struct Case {
     const char* name;
     bool repeat;
@@ -148,10 +149,11 @@ TEST_F(FramedSpinEdit, StepsAndTheirCaret) {
                         {"same length", "100", 1, VK_UP, "101", 1},
                         {"page up", "5", 1, VK_PRIOR, "15", 2},
                         {"page down", "95", 2, VK_NEXT, "85", 2},
-                        {"clamped at the top", "100", 0, VK_UP, "100", 0}};
+                        {"clamped at the top", "10000", 0, VK_UP, "10000", 0}};
   ShowForm();
   for (const Case& c : cases) {
     auto* edit = Make<TRzSpinEdit>({10, 10, 90, 31});
+    edit->SetMax(10000);
     edit->SetText(c.text);
     edit->SetFocus();
     edit->SetSelStart(c.caret);
@@ -232,6 +234,7 @@ TEST_F(FramedSpinEdit, IntegersOnlyRoundsHalfToEven) {
 
 TEST_F(FramedSpinEdit, LimitsPushEachOtherAndReclampTheText) {
   auto* edit = Make<TRzSpinEdit>({10, 10, 90, 31});
+  edit->SetCheckRange(true);  // equal limits clamp only with the range check
   edit->SetValue(80);
   edit->SetMin(150);
   EXPECT_EQ(edit->Max(), 150);
@@ -279,7 +282,7 @@ TEST_F(FramedSpinEdit, ButtonLayout) {
   auto* edit = Make<TRzSpinEdit>({10, 10, 90, 31});
   edit->HandleNeeded();
   TRzSpinButtons* buttons = edit->SpinButtons();
-  EXPECT_EQ(buttons->BoundsRect(), TRect(80 - 17 - 4, 0, 80 - 4, 18)) << "classic, Ctl3D";
+  EXPECT_EQ(buttons->BoundsRect(), TRect(80 - 17 - 4, 0, 80 - 4, edit->Height() - 3)) << "classic, Ctl3D";
   edit->SetOrientation(orHorizontal);
   EXPECT_EQ(buttons->Width(), 34) << "horizontal doubles the width";
   edit->SetButtonWidth(-5);
