@@ -21,6 +21,11 @@ public:
   void Remove(TControl* control);
   int GetCount() const { return controls_.Count(); }
   TBlinkState State() const { return state_; }
+  // The lengths of the two phases; a change takes effect from the next phase on.
+  Word IntervalOn() const { return intervalOn_; }
+  void SetIntervalOn(Word value) { intervalOn_ = value; }
+  Word IntervalOff() const { return intervalOff_; }
+  void SetIntervalOff(Word value) { intervalOff_ = value; }
 
   void TimerFired(TObject* sender);
 

@@ -482,6 +482,36 @@ void TControl::SetCursor(TCursor value) {
   Perform(CM_CURSORCHANGED);
 }
 
+TBiDiMode TControl::BiDiMode() const {
+  if (parentBiDiMode_ && parent_) return parent_->BiDiMode();
+  return biDiMode_;
+}
+
+void TControl::SetBiDiMode(TBiDiMode value) {
+  const TBiDiMode before = BiDiMode();
+  biDiMode_ = value;
+  parentBiDiMode_ = false;
+  if (before != value) Perform(CM_BIDIMODECHANGED);
+}
+
+void TControl::SetParentBiDiMode(bool value) {
+  if (parentBiDiMode_ == value) return;
+  const TBiDiMode before = BiDiMode();
+  parentBiDiMode_ = value;
+  if (BiDiMode() != before) Perform(CM_BIDIMODECHANGED);
+}
+
+UINT TControl::DrawTextBiDiModeFlags(UINT flags) const {
+  if (UseRightToLeftAlignment()) {
+    if ((flags & DT_RIGHT) == DT_RIGHT)
+      flags &= ~static_cast<UINT>(DT_RIGHT);
+    else if ((flags & DT_CENTER) == 0)
+      flags |= DT_RIGHT;
+  }
+  if (UseRightToLeftReading()) flags |= DT_RTLREADING;
+  return flags;
+}
+
 void TControl::SetPopupMenu(TPopupMenu* value) {
   if (popupMenu_ == value) return;
   if (popupMenu_) popupMenu_->RemoveFreeNotification(this);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/controls/ActnList.h"
+#include "platform/controls/DragDock.h"
 #include "platform/controls/Messages.h"
 #include "platform/core/Component.h"
 #include "platform/core/Events.h"
@@ -232,6 +233,33 @@ public:
   TCursor Cursor() const { return cursor_; }
   void SetCursor(TCursor value);
 
+  // Reading order: the parent's while ParentBiDiMode is on. Setting a mode turns
+  // ParentBiDiMode off and sends CM_BIDIMODECHANGED.
+  TBiDiMode BiDiMode() const;
+  void SetBiDiMode(TBiDiMode value);
+  bool ParentBiDiMode() const { return parentBiDiMode_; }
+  void SetParentBiDiMode(bool value);
+  // Right-aligned layout (bdRightToLeft only) and right-to-left reading (any
+  // mode but bdLeftToRight).
+  bool UseRightToLeftAlignment() const { return BiDiMode() == bdRightToLeft; }
+  bool UseRightToLeftReading() const { return BiDiMode() != bdLeftToRight; }
+  // DrawText flags for this reading order: DT_LEFT and DT_RIGHT swapped when
+  // aligned right to left, DT_RTLREADING added when reading right to left.
+  UINT DrawTextBiDiModeFlags(UINT flags) const;
+
+  // Kept and streamed; nothing in the layer drags or shows help by them.
+  TCursor DragCursor = crDrag;
+  TDragKind DragKind = dkDrag;
+  TDragMode DragMode = dmManual;
+  THelpContext HelpContext = 0;
+  TDragDropEvent OnDragDrop;
+  TDragOverEvent OnDragOver;
+  TEndDragEvent OnEndDrag;
+  TEndDragEvent OnEndDock;
+  TStartDragEvent OnStartDrag;
+  TStartDragEvent OnStartDock;
+  TConstrainedResizeEvent OnConstrainedResize;
+
   // Binding an action copies its caption, enabled state, hint and visibility and
   // makes its OnExecute the click; a click then runs the action.
   TBasicAction* Action() const;
@@ -356,6 +384,8 @@ private:
   std::unique_ptr<TActionLink> actionLink_;  // owned
   TCursor cursor_ = crDefault;
   bool settingParentFont_ = false;
+  TBiDiMode biDiMode_ = bdLeftToRight;
+  bool parentBiDiMode_ = true;
 };
 
 // The form a control lies on (its topmost parent when that is a form), or nullptr.

@@ -454,6 +454,33 @@ HWND NotifiedWindow(const TMessage& message) {
 
 }  // namespace
 
+bool TWinControl::Ctl3D() const {
+  if (parentCtl3D_ && Parent()) return Parent()->Ctl3D();
+  return ctl3D_;
+}
+
+void TWinControl::SetCtl3D(bool value) {
+  const bool before = Ctl3D();
+  ctl3D_ = value;
+  parentCtl3D_ = false;
+  if (before != value) Ctl3DChanged();
+}
+
+void TWinControl::SetParentCtl3D(bool value) {
+  if (parentCtl3D_ == value) return;
+  const bool before = Ctl3D();
+  parentCtl3D_ = value;
+  if (Ctl3D() != before) Ctl3DChanged();
+}
+
+// The control and each windowed child that follows its parent hear of the change.
+void TWinControl::Ctl3DChanged() {
+  Perform(CM_CTL3DCHANGED);
+  for (TControl* child : controls_)
+    if (auto* windowed = dynamic_cast<TWinControl*>(child); windowed && windowed->parentCtl3D_)
+      windowed->Ctl3DChanged();
+}
+
 void TWinControl::Dispatch(TMessage& message) {
   switch (message.Msg) {
     case WM_PAINT: return WMPaint(message);
@@ -489,6 +516,7 @@ void TWinControl::Dispatch(TMessage& message) {
     case CM_DIALOGKEY: return CMDialogKey(message);
     case CM_DIALOGCHAR: return CMDialogChar(message);
     case CM_FOCUSCHANGED: return CMFocusChanged(message);
+    case CM_CTL3DCHANGED: return CMCtl3DChanged(message);
     case CM_SHOWINGCHANGED: return CMShowingChanged(message);
     default: return TControl::Dispatch(message);
   }

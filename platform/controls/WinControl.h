@@ -60,6 +60,23 @@ public:
   // Kept for the controls that ask for it; painting is not buffered by the layer.
   bool DoubleBuffered = false;
 
+  // Three-dimensional look of the system-drawn border: the parent's while
+  // ParentCtl3D is on. A change sends CM_CTL3DCHANGED to the control and to every
+  // windowed child that follows it.
+  bool Ctl3D() const;
+  void SetCtl3D(bool value);
+  bool ParentCtl3D() const { return parentCtl3D_; }
+  void SetParentCtl3D(bool value);
+  // Kept and streamed: input-method settings and the dock-site switches.
+  TImeMode ImeMode = imDontCare;
+  String ImeName;
+  bool DockSite = false;
+  bool UseDockManager = false;
+  TDockDropEvent OnDockDrop;
+  TDockOverEvent OnDockOver;
+  TUnDockEvent OnUnDock;
+  TGetSiteInfoEvent OnGetSiteInfo;
+
   bool TabStop() const { return tabStop_; }
   void SetTabStop(bool value);
   int TabOrder() const;
@@ -154,6 +171,7 @@ protected:
   virtual void CMDialogKey(TMessage& message) { Broadcast(message); }
   virtual void CMDialogChar(TMessage& message) { Broadcast(message); }
   virtual void CMFocusChanged(TMessage& message) { Broadcast(message); }
+  virtual void CMCtl3DChanged(TMessage& message) {}
   void CMEnabledChanged(TMessage& message) override;
   void CMVisibleChanged(TMessage& message) override;
   void CMColorChanged(TMessage& message) override;
@@ -168,6 +186,7 @@ private:
   friend LRESULT CALLBACK ControlWindowProc(HWND, UINT, WPARAM, LPARAM);
   friend LRESULT CALLBACK InitControlWindowProc(HWND, UINT, WPARAM, LPARAM);
   void AlignAll();
+  void Ctl3DChanged();
   void RouteMouseToChild(TMessage& message, bool& handled);
   void BindWindow(HWND window);
   void UnbindWindow();
@@ -179,6 +198,8 @@ private:
   int alignLevel_ = 0;
   Integer borderWidth_ = 0;
   bool tabStop_ = false;
+  bool ctl3D_ = true;
+  bool parentCtl3D_ = true;
   bool showing_ = false;
   bool recreating_ = false;
   bool updatingBounds_ = false;

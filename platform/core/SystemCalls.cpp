@@ -18,6 +18,8 @@ TSystemCalls RealSystemCalls() {
   calls.GetSaveFileName = [](OPENFILENAMEA* request) { return ::GetSaveFileNameA(request); };
   calls.BrowseForFolder = [](BROWSEINFOA* request) { return ::SHBrowseForFolderA(request); };
   calls.ChooseColor = [](CHOOSECOLORA* request) { return ::ChooseColorA(request); };
+  calls.ShellExecuteEx = [](SHELLEXECUTEINFOA* request) { return ::ShellExecuteExA(request); };
+  calls.WinExec = [](const String& commandLine, UINT show) { return ::WinExec(commandLine.c_str(), show); };
   return calls;
 }
 

@@ -22,6 +22,8 @@ struct TSystemCalls {
   std::function<BOOL(OPENFILENAMEA* request)> GetSaveFileName;
   std::function<LPITEMIDLIST(BROWSEINFOA* request)> BrowseForFolder;
   std::function<BOOL(CHOOSECOLORA* request)> ChooseColor;
+  std::function<BOOL(SHELLEXECUTEINFOA* request)> ShellExecuteEx;
+  std::function<UINT(const String& commandLine, UINT show)> WinExec;
 };
 
 // The hooks in force; replace members to intercept, RestoreSystemCalls to undo.

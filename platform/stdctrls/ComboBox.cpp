@@ -177,6 +177,9 @@ void TCustomComboBox::Loaded() {
 // text (none when there is no such item).
 void TCustomComboBox::SetTextValue(const String& value) {
   if (style_ == csDropDownList || style_ == csOwnerDrawFixed || style_ == csOwnerDrawVariable) {
+    // A definition writes the text of a list beside its index, before the items:
+    // the index read first decides.
+    if (HasState(csLoading)) return;
     int index = -1;
     for (int i = 0; i < items_->Count() && index < 0; ++i)
       if (items_->Get(i) == value) index = i;

@@ -28,7 +28,13 @@ void TCustomEdit::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   CreateSubClass(params, "EDIT");
   params.Style |= ES_AUTOHSCROLL | ES_AUTOVSCROLL;
-  if (borderStyle_ == bsSingle) params.ExStyle |= WS_EX_CLIENTEDGE;
+  // Without Ctl3D the single border is a flat line instead of the sunken edge.
+  if (borderStyle_ == bsSingle) {
+    if (Ctl3D())
+      params.ExStyle |= WS_EX_CLIENTEDGE;
+    else
+      params.Style |= WS_BORDER;
+  }
   if (!hideSelection_) params.Style |= ES_NOHIDESEL;
   if (readOnly_) params.Style |= ES_READONLY;
   if (charCase_ == ecUpperCase) params.Style |= ES_UPPERCASE;
@@ -212,4 +218,8 @@ void TCustomEdit::CMEnter(TMessage& message) {
   const bool multiLine = HandleAllocated() && (::GetWindowLongPtrA(Handle(), GWL_STYLE) & ES_MULTILINE) != 0;
   if (autoSelect_ && !HasControlState(csLButtonDown) && !multiLine && ::GetKeyState(VK_LBUTTON) >= 0) SelectAll();
   TWinControl::CMEnter(message);
+}
+
+void TCustomEdit::CMCtl3DChanged(TMessage& message) {
+  if (HandleAllocated() && borderStyle_ == bsSingle) RecreateWnd();
 }

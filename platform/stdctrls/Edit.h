@@ -29,6 +29,8 @@ public:
   virtual void SetMaxLength(int value);
   char PasswordChar() const { return passwordChar_; }
   void SetPasswordChar(char value);
+  // Kept and streamed: the system's OEM conversion of typed text is not used.
+  bool OEMConvert = false;
   bool ReadOnly() const { return readOnly_; }
   void SetReadOnly(bool value);
   bool Modified() const;
@@ -58,6 +60,7 @@ public:
 
 protected:
   void CreateParams(TCreateParams& params) override;
+  void CMCtl3DChanged(TMessage& message) override;
   void CreateWnd() override;
   void DestroyWnd() override;
   void Dispatch(TMessage& message) override;

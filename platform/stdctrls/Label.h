@@ -37,7 +37,7 @@ protected:
   void Dispatch(TMessage& message) override;
   void Notification(TComponent* component, TOperation operation) override;
   // Sets the size the text needs (AutoSize), keeping the aligned edge in place.
-  void AdjustBounds();
+  virtual void AdjustBounds();
   UINT TextFlags() const;
 
 private:

@@ -40,7 +40,13 @@ void TCustomListBox::CreateParams(TCreateParams& params) {
   if (multiSelect_) params.Style |= extendedSelect_ ? LBS_EXTENDEDSEL : LBS_MULTIPLESEL;
   if (columns_ > 0) params.Style |= LBS_MULTICOLUMN;
   if (!integralHeight_) params.Style |= LBS_NOINTEGRALHEIGHT;
-  if (borderStyle_ == bsSingle) params.ExStyle |= WS_EX_CLIENTEDGE;
+  // Without Ctl3D the single border is a flat line instead of the sunken edge.
+  if (borderStyle_ == bsSingle) {
+    if (Ctl3D())
+      params.ExStyle |= WS_EX_CLIENTEDGE;
+    else
+      params.Style |= WS_BORDER;
+  }
   params.WindowClass.style &= ~(CS_HREDRAW | CS_VREDRAW);
 }
 
@@ -326,4 +332,8 @@ void TCustomListBox::DrawItem(int index, const TRect& rect, TOwnerDrawState stat
   }
   canvas_->FillRect(rect);
   if (index < Count()) canvas_->TextOut(rect.Left + 2, rect.Top, items_->Get(index));
+}
+
+void TCustomListBox::CMCtl3DChanged(TMessage& message) {
+  if (HandleAllocated() && borderStyle_ == bsSingle) RecreateWnd();
 }

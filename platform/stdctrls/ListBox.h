@@ -71,6 +71,7 @@ public:
 protected:
   friend class TWindowItems;
   void CreateParams(TCreateParams& params) override;
+  void CMCtl3DChanged(TMessage& message) override;
   void CreateWnd() override;
   void DestroyWnd() override;
   void Dispatch(TMessage& message) override;

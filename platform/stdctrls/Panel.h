@@ -26,6 +26,8 @@ public:
   void SetBorderStyle(TBorderStyle value);
   // Repaints the whole panel on a resize (a centred caption moves).
   bool FullRepaint = true;
+  // Kept and streamed: an embedded object's in-place activation does not exist here.
+  bool Locked = false;
 
 protected:
   void CreateParams(TCreateParams& params) override;

@@ -32,6 +32,14 @@ SystemCallsGuard::SystemCallsGuard() {
     ADD_FAILURE() << "unexpected colour dialog";
     return FALSE;
   };
+  calls.ShellExecuteEx = [](SHELLEXECUTEINFOA* request) {
+    ADD_FAILURE() << "unexpected ShellExecuteEx " << (request->lpFile ? request->lpFile : "");
+    return FALSE;
+  };
+  calls.WinExec = [](const String& commandLine, UINT) {
+    ADD_FAILURE() << "unexpected WinExec " << commandLine;
+    return 0u;
+  };
 }
 
 SystemCallsGuard::~SystemCallsGuard() { RestoreSystemCalls(); }
