@@ -68,7 +68,7 @@ void TspActiveSkinObject::CopyFrom(TCanvas* canvas, TBitmap* picture, const TRec
 void TspActiveSkinObject::DrawMorph(TCanvas* canvas, TBitmap* normalPicture, const TRect& normal,
                                     TBitmap* activePicture, const TRect& active) const {
   const Integer w = RectWidth(ObjectRect), h = RectHeight(ObjectRect);
-  if (w <= 0 || h <= 0 || !normalPicture || !activePicture) return;
+  if (!DrawableSize(w, h) || !normalPicture || !activePicture) return;
   TBitmap a(w, h), b(w, h);
   a.Canvas()->CopyRect(Rect(0, 0, w, h), normalPicture->Canvas(), normal);
   b.Canvas()->CopyRect(Rect(0, 0, w, h), activePicture->Canvas(), active);
@@ -334,7 +334,7 @@ void TspSkinStdButtonObject::DefaultDraw(TCanvas* canvas) {
     return;
   }
   const Integer w = RectWidth(ObjectRect), h = RectHeight(ObjectRect);
-  if (w <= 0 || h <= 0) return;
+  if (!DrawableSize(w, h)) return;
   TBitmap b(w, h);
   TCanvas* c = b.Canvas();
   TRect r = Rect(0, 0, w, h);

@@ -15,6 +15,12 @@ class TMenuItem;
 
 enum TSwitchState : Byte { swsOn, swsOff };
 
+// Whether an object's picture of that size is drawn at all: skins are read from
+// untrusted files, and a rectangle no frame can show is not worth a bitmap.
+inline bool DrawableSize(Integer width, Integer height) {
+  return width > 0 && height > 0 && width <= 8192 && height <= 8192;
+}
+
 class TspActiveSkinObject : public TObject {
 public:
   TspActiveSkinObject(TspDynamicSkinForm* form, TspDataSkinObject* data);

@@ -144,6 +144,9 @@ public:
   // ---- frame (DynamicSkinFormFrame.cpp) ----
   bool CanScale() const;
   bool CanNCSupport() const;
+  // The skin draws the frame; otherwise (no skin, or a skin whose frame picture
+  // describes no frame) the default frame is drawn and hit-tested.
+  bool SkinnedFrame() const { return skinActive_ && CanNCSupport(); }
   void CalcRects();
   void CalcDefRects();
   Integer GetDefCaptionHeight() const;

@@ -56,9 +56,17 @@ void TspDynamicSkinForm::PaintBG(HDC dc) {
     FillClient(dc, client, clBtnFace);
     return;
   }
-  TBitmap tile(RectWidth(s.ClientRect), RectHeight(s.ClientRect));
-  ::BitBlt(tile.Canvas()->Handle(), 0, 0, tile.Width(), tile.Height(), s.Picture->Canvas()->Handle(),
-           s.ClientRect.Left, s.ClientRect.Top, SRCCOPY);
+  // The client piece as far as the picture has it.
+  TRect piece = s.ClientRect;
+  piece.Left = std::max(piece.Left, 0), piece.Top = std::max(piece.Top, 0);
+  piece.Right = std::min(piece.Right, s.Picture->Width()), piece.Bottom = std::min(piece.Bottom, s.Picture->Height());
+  if (IsNullRect(piece)) {
+    FillClient(dc, client, clBtnFace);
+    return;
+  }
+  TBitmap tile(RectWidth(piece), RectHeight(piece));
+  ::BitBlt(tile.Canvas()->Handle(), 0, 0, tile.Width(), tile.Height(), s.Picture->Canvas()->Handle(), piece.Left,
+           piece.Top, SRCCOPY);
   if (NewWidth == 0) NewWidth = form_->Width();
   if (NewHeight == 0) NewHeight = form_->Height();
   FillFromTile(dc, tile, NewWidth, NewHeight, client.Width(), client.Height(), s.stretcheffect, s.StretchType);

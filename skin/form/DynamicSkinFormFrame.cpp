@@ -27,8 +27,13 @@ bool TspDynamicSkinForm::CanScale() const {
          skinData_->RightBottomPoint.Y != skinData_->LeftTopPoint.Y;
 }
 
+// A client rectangle that leaves the picture describes no frame: the default
+// frame's sizes apply then.
 bool TspDynamicSkinForm::CanNCSupport() const {
-  return supportNCArea_ && HasUsableSkin() && !IsNullRect(skinData_->ClientRect) && !skinData_->Picture->Empty();
+  if (!supportNCArea_ || !HasUsableSkin() || skinData_->Picture->Empty()) return false;
+  const TRect& c = skinData_->ClientRect;
+  return !IsNullRect(c) && c.Left >= 0 && c.Top >= 0 && c.Right <= skinData_->Picture->Width() &&
+         c.Bottom <= skinData_->Picture->Height();
 }
 
 Integer TspDynamicSkinForm::GetDefCaptionHeight() const { return IsToolWindow(form_->BorderStyle()) ? 15 : 19; }

@@ -117,6 +117,7 @@ void TspDynamicSkinForm::PaintNCDefault(HDC dc, bool useDC) {
   if (NewWidth == 0) NewWidth = form_->Width();
   if (NewHeight == 0) NewHeight = form_->Height();
   if (objects_.empty() && !skinActive_) LoadDefObjects();
+  if (NewWidth <= 6 || NewHeight <= 6) return;
   CalcDefRects();
   const Integer captionH = GetDefCaptionHeight();
   const Integer width = std::max(0, NewWidth - 6);

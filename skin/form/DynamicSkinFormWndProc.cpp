@@ -83,7 +83,7 @@ bool TspDynamicSkinForm::FirstStage(TMessage& message) {
     case WM_NCPAINT:
       if (!skinnable) return true;
       if (FrameVisible() && supportNCArea_) {
-        if (skinActive_)
+        if (SkinnedFrame())
           PaintNCSkin(nullptr, false);
         else
           PaintNCDefault(nullptr, false);
@@ -163,7 +163,7 @@ bool TspDynamicSkinForm::FirstStage(TMessage& message) {
 
 void TspDynamicSkinForm::PaintNCInto(HDC dc) {
   if (!dc || !supportNCArea_ || !FrameVisible()) return;
-  if (skinActive_)
+  if (SkinnedFrame())
     PaintNCSkin(dc, true);
   else if (!skinChanging_)
     PaintNCDefault(dc, true);
@@ -279,7 +279,7 @@ void TspDynamicSkinForm::WMNCHitTest(TMessage& message, bool& passOn) {
     return;
   }
   const TPoint p = PointToNCPoint(screen);
-  message.Result = skinActive_ ? NewNCHitTest(p) : NewDefNCHitTest(p);
+  message.Result = SkinnedFrame() ? NewNCHitTest(p) : NewDefNCHitTest(p);
   if (!mouseTimer_->Enabled() && message.Result == HTOBJECT) {
     TestActive(p.X, p.Y, true);
     mouseTimer_->SetEnabled(true);

@@ -81,8 +81,9 @@ TRect TspSkinCaptionObject::TextArea() const {
 
 void TspSkinCaptionObject::PictureImage(TBitmap& image, TBitmap* picture, const TRect& s, bool forceHorizontal) const {
   const Integer w = RectWidth(ObjectRect), h = RectHeight(ObjectRect);
+  if (!DrawableSize(w, h)) return image.SetSize(0, 0);
   image.SetSize(w, h);
-  if (!picture || picture->Empty() || w <= 0 || h <= 0) return;
+  if (!picture || picture->Empty()) return;
   const TspSkinData& d = *SkinForm->SkinData();
   auto stretched = [&] { image.Canvas()->CopyRect(Rect(0, 0, w, h), picture->Canvas(), s); };
   if (!SkinForm->CanScale() && !forceHorizontal) return stretched();

@@ -98,7 +98,7 @@ void TspSkinTrackBarObject::SetButtonPos(const TPoint& p) {
 void TspSkinTrackBarObject::Draw(TCanvas* canvas, bool) {
   if (!HasSkin()) return;
   const Integer w = RectWidth(skinrect), h = RectHeight(skinrect);
-  if (w <= 0 || h <= 0) return;
+  if (!DrawableSize(w, h)) return;
   TBitmap b(w, h);
   if (IsNullRect(activeskinrect)) {
     CopyPart(b, 0, 0, Picture, skinrect);
@@ -112,7 +112,7 @@ void TspSkinTrackBarObject::Draw(TCanvas* canvas, bool) {
     CopyPart(b, 0, split, ActivePicture, Bounds(activeskinrect.Left, activeskinrect.Top + split, w, h - split));
   }
   const TRect source = Dragging && !IsNullRect(activebuttonrect) ? activebuttonrect : ButtonRect;
-  if (ActivePicture && !IsNullRect(source)) {
+  if (ActivePicture && !IsNullRect(source) && DrawableSize(source.Width(), source.Height())) {
     const TRect at = CalcButtonRect(ButtonPos);
     TBitmap button(source.Width(), source.Height());
     CopyPart(button, 0, 0, ActivePicture, source);
@@ -200,7 +200,7 @@ void TspSkinGaugeObject::SetValue(Integer value) {
 void TspSkinGaugeObject::Draw(TCanvas* canvas, bool update) {
   if (!HasSkin() || (Value == MinValue && !update)) return;
   const Integer w = RectWidth(ObjectRect), h = RectHeight(ObjectRect);
-  if (w <= 0 || h <= 0) return;
+  if (!DrawableSize(w, h)) return;
   TBitmap b(w, h);
   if (Kind == gkHorizontal) {
     const Integer p = std::clamp(ProgressPos.X, 0, w);
@@ -432,7 +432,7 @@ void TspSkinBitLabelObject::SetTextValue(const String& text, bool update) {
 void TspSkinBitLabelObject::Draw(TCanvas* canvas, bool) {
   if (!HasSkin()) return;
   const Integer w = RectWidth(skinrect), h = RectHeight(skinrect);
-  if (w <= 0 || h <= 0) return;
+  if (!DrawableSize(w, h)) return;
   TBitmap b(w, h);
   CopyPart(b, 0, 0, Picture, skinrect);
   for (size_t i = 1; i <= TextValue.size() && Symbols && symbolwidth > 0; ++i) {
@@ -494,6 +494,7 @@ void TspSkinLabelObject::PlaceText(TCanvas* canvas, const TRect& r, bool activeC
 
 void TspSkinLabelObject::MakeImage(TBitmap& image, bool activePicture, bool activeColor) {
   const Integer w = RectWidth(ObjectRect), h = RectHeight(ObjectRect);
+  if (!DrawableSize(w, h)) return;
   image.SetSize(w, h);
   if (activePicture && ActivePicture)
     image.Canvas()->CopyRect(Rect(0, 0, w, h), ActivePicture->Canvas(), activeskinrect);
@@ -503,7 +504,7 @@ void TspSkinLabelObject::MakeImage(TBitmap& image, bool activePicture, bool acti
 }
 
 void TspSkinLabelObject::Draw(TCanvas* canvas, bool) {
-  if (!HasSkin() || RectWidth(ObjectRect) <= 0 || RectHeight(ObjectRect) <= 0) return;
+  if (!HasSkin() || !DrawableSize(RectWidth(ObjectRect), RectHeight(ObjectRect))) return;
   const bool hasActive = !IsNullRect(activeskinrect);
   TBitmap image;
   if (MorphInProgress()) {

@@ -2,6 +2,8 @@
 // the default frame's metrics, the three hit tests, and the mask's shape.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "skin/draw/SkinRects.h"
 #include "skin/form/SkinCaptionObject.h"
 #include "tests/skin/form/FrameFixtures.h"
@@ -193,4 +195,53 @@ TEST(FrameHitTest, ClientAreaMode) {
   frame->Sizeable = false;
   EXPECT_EQ(frame->NewHitTest(Point(1, 60)), HTCLIENT);
   delete form;
+}
+
+// Skins are untrusted: mutated frame descriptions paint the default or a
+// clipped frame, answer hit tests and resize without failing.
+TEST(FrameRobustness, MutatedSkins) {
+  struct Mutation {
+    const char* what;
+    std::function<void(TspSkinData&)> apply;
+  } mutations[] = {
+      {"no client rectangle", [](TspSkinData& s) { s.ClientRect = {}; }},
+      {"client rectangle beyond the picture", [](TspSkinData& s) { s.ClientRect = {-5, 10, 5000, 9000}; }},
+      {"empty picture", [](TspSkinData& s) { s.Picture->SetSize(0, 0); }},
+      {"degenerate corners", [](TspSkinData& s) { s.RightBottomPoint = s.LeftTopPoint = s.RightTopPoint = {0, 0}; }},
+      {"corners outside the picture", [](TspSkinData& s) { s.RightBottomPoint = {900, -40}; s.LeftBottomPoint = {-9, 700}; }},
+      {"picture indexes outside the list", [](TspSkinData& s) {
+         for (auto& o : s.ObjectList) o->activepictureindex = 99;
+         s.bgpictureindex = 42;
+       }},
+      {"huge object rectangles", [](TspSkinData& s) {
+         for (auto& o : s.ObjectList) o->skinrect = o->activeskinrect = {-100000, -100000, 100000, 100000};
+       }},
+      {"mask smaller than the picture", [](TspSkinData& s) {
+         s.Mask->SetSize(7, 3);
+         s.MaskRectArea = {50, 50, 10, 10};
+       }},
+      {"inactive effect on an empty inactive picture", [](TspSkinData& s) {
+         s.InActivePicture->SetSize(0, 0);
+         s.AutoRenderingInActiveImage = true;
+         s.InActiveEffect = ieNoise;
+       }},
+  };
+  for (const Mutation& m : mutations) {
+    SCOPED_TRACE(m.what);
+    FrameSkin skin(true);
+    m.apply(skin.data);
+    FrameForm f(&skin.data);
+    f.form->Show();
+    for (TSize size : {TSize{200, 120}, TSize{60, 20}, TSize{900, 700}}) {
+      f.form->SetBounds(20, 20, size.cx, size.cy);
+      f.form->Perform(WM_NCPAINT, 1, 0);
+      TBitmap paper(50, 50);
+      f.form->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(paper.Canvas()->Handle()), 0);
+      for (TPoint p : {Point(0, 0), Point(5, 5), Point(size.cx / 2, 10), Point(size.cx - 1, size.cy - 1)})
+        f.form->Perform(WM_NCHITTEST, 0, MAKELPARAM(f.form->Left() + p.X, f.form->Top() + p.Y));
+      for (auto& o : f.frame->Objects()) f.frame->DrawSkinObject(o.get());
+    }
+    f.frame->SetRollUpState(true);
+    f.frame->SetRollUpState(false);
+  }
 }
