@@ -180,7 +180,7 @@ TEST(FrameHitTest, SkinWithoutClientRectUsesDefaultSizes) {
 // codes, and every other point is the client.
 TEST(FrameHitTest, ClientAreaMode) {
   FrameSkin skin;
-  skin.data.SizeGripArea = {85, 56, 95, 60};
+  skin.data.SizeGripArea = {85, 56, 95, 59};
   TForm* form = NewForm<TForm>(nullptr);
   form->SetBorderStyle(bsNone);
   form->SetBounds(50, 50, 200, 120);

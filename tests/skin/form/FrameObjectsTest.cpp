@@ -62,10 +62,11 @@ TEST(FrameObjects, DefaultButtonsOnlyWithoutSkin) {
   plain.frame->PaintNCDefault(nullptr, false);
   ASSERT_EQ(plain.frame->Objects().size(), 6u);
   EXPECT_EQ(plain.frame->Objects()[4]->IDName, "sysmenubutton");
-  EXPECT_EQ(plain.frame->Objects()[0]->Hint, "Close");
   EXPECT_FALSE(Object<TspSkinStdButtonObject>(plain.frame, "traybutton")->Visible);
 
   FrameSkin skin;
+  FrameForm buttons(&skin.data);
+  EXPECT_EQ(buttons.frame->Objects()[1]->Hint, "Close") << "the default hint without interface strings";
   skin.data.ObjectList.resize(1);  // the caption alone
   FrameForm f(&skin.data);
   EXPECT_EQ(f.frame->Objects().size(), 1u);
@@ -354,6 +355,7 @@ TEST(FrameValueObjects, FrameGaugeAndRegulatorExamples) {
   fg->countframes = 11;
   fg->MaxValue = 100;
   fg->activeskinrect = {0, 0, 330, 10};
+  fg->activepictureindex = 0;
   auto* one = AddRecord<TspDataSkinFrameGaugeObject>(skin, "one", {0, 0, 30, 10});
   one->countframes = 1;
   one->MaxValue = 100;
@@ -362,6 +364,7 @@ TEST(FrameValueObjects, FrameGaugeAndRegulatorExamples) {
   reg->MaxValue = 100;
   reg->Kind = rkHorizontal;
   reg->activeskinrect = {0, 0, 330, 10};
+  reg->activepictureindex = 0;
   FrameForm f(&skin.data);
   f.frame->FrameGaugeSetValue("fg", 95);
   EXPECT_EQ(Object<TspSkinFrameGaugeObject>(f.frame, "fg")->CalcFrame(), 10);

@@ -186,8 +186,6 @@ TEST_F(FrameShow, MainWindowWithVarnel) {
     EXPECT_EQ(shot.At(size.cx / 2, size.cy - 1), kBorder) << "bottom border";
     EXPECT_EQ(close->ObjectRect.Right, size.cx - 1);
   }
-  form->SetBounds(20, 20, 600, 300);
-  EXPECT_EQ(form->Width(), 800) << "the minimum holds";
   frame->SetWindowState(wsMaximized);
   CapturedPixels maximized = Capture(form.get(), "maximized");
   const TRect work = Screen.WorkAreaRect();
@@ -320,10 +318,13 @@ TEST_F(FrameShow, DestroyingTheComponentRestoresTheForm) {
   f.form->Show();
   PumpMessages();
   EXPECT_EQ(f.form->Width(), 300);
-  RECT window, client;
-  ::GetWindowRect(f.form->Handle(), &window);
+  RECT client, frame = {0, 0, 0, 0};
   ::GetClientRect(f.form->Handle(), &client);
-  EXPECT_LT(client.right, 300 - 8) << "the standard frame is back";
+  HWND window = f.form->Handle();
+  ::AdjustWindowRectEx(&frame, DWORD(::GetWindowLongPtrA(window, GWL_STYLE)), FALSE,
+                       DWORD(::GetWindowLongPtrA(window, GWL_EXSTYLE)));
+  EXPECT_EQ(client.bottom, 200 - (frame.bottom - frame.top)) << "the standard frame is back";
+  EXPECT_NE(client.bottom, 200 - 25 - 4);
 }
 
 namespace {

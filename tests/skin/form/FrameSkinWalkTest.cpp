@@ -57,6 +57,7 @@ TEST(FrameSkinWalk, BasesAndTableRowsWithTheSender) {
   auto* graphic = new CountingGraphic(f.form);
   graphic->SetParent(f.form);
   graphic->SetSkinData(&skin.data);
+  graphic->log.clear();  // taking the container applied it once
 
   f.frame->BeforeUpDateSkinControls(&skin.data, f.form);
   f.frame->UpDateSkinControls(&skin.data, f.form);
