@@ -329,14 +329,20 @@ TEST_F(FrameShow, DestroyingTheComponentRestoresTheForm) {
 
 namespace {
 
+BOOL CALLBACK CountChild(HWND, LPARAM param) {
+  ++*reinterpret_cast<int*>(param);
+  return TRUE;
+}
+
+BOOL CALLBACK CountTopLevel(HWND window, LPARAM param) {
+  ++*reinterpret_cast<int*>(param);
+  ::EnumChildWindows(window, CountChild, param);
+  return TRUE;
+}
+
 int CountThreadWindows() {
   int count = 0;
-  auto counter = [](HWND window, LPARAM param) -> BOOL {
-    ++*reinterpret_cast<int*>(param);
-    ::EnumChildWindows(window, [](HWND, LPARAM p) -> BOOL { ++*reinterpret_cast<int*>(p); return TRUE; }, param);
-    return TRUE;
-  };
-  ::EnumThreadWindows(::GetCurrentThreadId(), counter, reinterpret_cast<LPARAM>(&count));
+  ::EnumThreadWindows(::GetCurrentThreadId(), CountTopLevel, reinterpret_cast<LPARAM>(&count));
   return count;
 }
 
