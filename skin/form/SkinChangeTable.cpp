@@ -16,11 +16,18 @@ void TSkinChangeTable::Unregister(int order) {
   std::erase_if(rows_, [order](const Row& row) { return row.order == order; });
 }
 
-bool TSkinChangeTable::Dispatch(TComponent* component, TSkinChangeStage stage) const {
+bool TSkinChangeTable::Dispatch(TComponent* component, TSkinChangeStage stage, const TComponent* sender) const {
   if (component == nullptr) return false;
+  const TComponent* outer = sender_;  // a row may start a change of its own
+  sender_ = sender;
+  bool claimed = false;
   for (const Row& row : rows_)
-    if (row.handler && row.handler(component, stage)) return true;
-  return false;
+    if (row.handler && row.handler(component, stage)) {
+      claimed = true;
+      break;
+    }
+  sender_ = outer;
+  return claimed;
 }
 
 TSkinChangeTable& TSkinChangeTable::Instance() {

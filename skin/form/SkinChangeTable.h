@@ -21,7 +21,14 @@ class TSkinChangeTable {
   void Register(int order, TSkinChangeHandler handler);
   void Unregister(int order);
   // Hands the component to the first row that claims it; false when none does.
-  bool Dispatch(TComponent* component, TSkinChangeStage stage) const;
+  bool Dispatch(TComponent* component, TSkinChangeStage stage) const { return Dispatch(component, stage, nullptr); }
+  // The same for the change of one skin container (nullptr: every change): a
+  // row whose control follows another container leaves it alone. The rows read
+  // it through Sender() while they run.
+  bool Dispatch(TComponent* component, TSkinChangeStage stage, const TComponent* sender) const;
+  const TComponent* Sender() const { return sender_; }
+  // True when a control that follows `skinData` takes part in the present change.
+  bool Concerns(const TComponent* skinData) const { return sender_ == nullptr || sender_ == skinData; }
   size_t Count() const { return rows_.size(); }
 
   static TSkinChangeTable& Instance();
@@ -32,4 +39,5 @@ class TSkinChangeTable {
     TSkinChangeHandler handler;
   };
   std::vector<Row> rows_;
+  mutable const TComponent* sender_ = nullptr;
 };

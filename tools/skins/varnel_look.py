@@ -29,8 +29,10 @@ TEXT_PAIRS = [(TEXT, BG), (TEXT, SURFACE), (TEXT, ACCENT_LIGHT), (TEXT, HOVER), 
               (TEXT_MUTED, SURFACE), (WHITE, ACCENT), (ACCENT, SURFACE), (WHITE, CLOSE_HOVER), (TEXT, PRESSED)]
 
 FRAME_W, FRAME_H, CAPTION_H = 360, 120, 30
-BUTTON_W, BUTTON_H = 40, 29
-BUTTONS_RECT = (196, 0, FRAME_W - 1, CAPTION_H)
+# The caption buttons sit between the accent line (row 0) and the separator
+# (row 29), so both lines run the whole width of the window.
+BUTTON_W, BUTTON_H = 40, 28
+BUTTONS_RECT = (196, 1, FRAME_W - 1, CAPTION_H)
 
 
 def check_contrast():
