@@ -20,6 +20,7 @@ public:
   TColor DarkColor = clBtnShadow;
 
   void ChangeSkinData();
+  Integer SkinRecordIndex() const { return recordIndex_; }
   void SetBounds(int left, int top, int width, int height) override;
 
 protected:

@@ -121,7 +121,7 @@ void TspSkinMenuButton::WndProc(TMessage& message) {
       return;
     }
     if (message.Msg == WM_KEYUP && message.WParam == VK_SPACE) {
-      if (!MenuTracking && Down()) {
+      if (!MenuTracking) {
         SetDown(false);
         ButtonClick();
       }
