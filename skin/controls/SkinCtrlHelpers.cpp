@@ -5,6 +5,8 @@
 #include "skin/data/ResourceStrData.h"
 #include "skin/draw/SkinGlyphs.h"
 
+using enum TspSkinBorderStyle;
+
 bool CopyPictureRect(TBitmap& into, TBitmap* picture, const TRect& r) {
   if (!picture || r.IsEmpty() || r.Left < 0 || r.Top < 0 || r.Right > picture->Width() ||
       r.Bottom > picture->Height())

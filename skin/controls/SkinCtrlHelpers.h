@@ -7,11 +7,10 @@
 #include <memory>
 
 #include "platform/graphics/Bitmap.h"
+#include "skin/controls/SkinCtrlTypes.h"
 #include "skin/data/SkinData.h"
 #include "skin/draw/SkinClock.h"
 
-enum TspSkinBorderStyle { bvFrame, bvRaised, bvLowered, bvNone };
-enum TspEllipsType2 { spetNoneEllips, spetEllips };
 
 // Copies `r` of `picture` into a bitmap of its size; nothing for an empty or
 // outside rectangle (answers false).

@@ -4,6 +4,8 @@
 #include "skin/draw/SkinImage.h"
 #include "skin/draw/SkinText.h"
 
+using enum TspSkinBorderStyle;
+
 TspSkinLabel::TspSkinLabel(TComponent* owner) : TspSkinCustomControl(owner) {
   ControlStyle |= csOpaque;
   SetBounds(0, 0, 75, 21);

@@ -44,7 +44,7 @@ protected:
 
 private:
   TspEllipsType2 ellipsType_ = spetNoneEllips;
-  TspSkinBorderStyle borderStyle_ = bvFrame;
+  TspSkinBorderStyle borderStyle_ = TspSkinBorderStyle::bvFrame;
   TAlignment alignment_ = taLeftJustify;
   bool autoSizeX_ = false;
 };

@@ -4,6 +4,8 @@
 
 #include "platform/controls/CustomForm.h"
 
+using enum TspSkinBorderStyle;
+
 // ---- page ----
 
 TspSkinPage::TspSkinPage(TComponent* owner) : TspSkinPanel(owner) {

@@ -7,6 +7,8 @@
 #include "skin/draw/SkinLayout.h"
 #include "skin/draw/SkinText.h"
 
+using enum TspSkinBorderStyle;
+
 TspSkinPanel::TspSkinPanel(TComponent* owner) : TspSkinCustomControl(owner), glyph_(std::make_unique<TBitmap>()) {
   ControlStyle |= csAcceptsControls | csOpaque;
   PaintByBorders = true;

@@ -107,7 +107,7 @@ private:
   bool captionMode_ = false;
   Integer defaultCaptionHeight_ = 22;
   TAlignment defaultAlignment_ = taLeftJustify;
-  TspSkinBorderStyle borderStyle_ = bvFrame;
+  TspSkinBorderStyle borderStyle_ = TspSkinBorderStyle::bvFrame;
   bool checkedMode_ = false;
   bool checked_ = false;
   bool rollUpMode_ = false;

@@ -2,6 +2,8 @@
 
 #include "platform/controls/Messages.h"
 
+using enum TspSkinBorderStyle;
+
 TspSkinStatusBar::TspSkinStatusBar(TComponent* owner) : TspSkinPanel(owner) {
   SkinDataName = "statusbar";
   SetAlign(alBottom);

@@ -2,6 +2,8 @@
 
 #include "skin/draw/SkinLayout.h"
 
+using enum TspSkinBorderStyle;
+
 TspSkinStatusPanel::TspSkinStatusPanel(TComponent* owner)
     : TspSkinLabel(owner), glyph_(std::make_unique<TBitmap>()) {
   SetWidth(120);

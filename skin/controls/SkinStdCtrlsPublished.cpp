@@ -17,6 +17,8 @@
 #include "skin/controls/SkinTrackBar.h"
 #include "skin/form/SkinChangeTable.h"
 
+using enum TspSkinBorderStyle;
+
 const TEnumNames& AlignmentNames();
 
 namespace {
@@ -84,7 +86,7 @@ void PublishLabels() {
       .Enum("EllipsType", kEllipsTypes2, &L::EllipsType, &L::SetEllipsType, spetNoneEllips)
       .Bool("UseSkinSize", &L::UseSkinSize, &L::UseSkinSize, true)
       .Bool("UseSkinFontColor", &L::UseSkinFontColor, &L::UseSkinFontColor, true)
-      .Enum("BorderStyle", kBorderStyles, &L::BorderStyle, &L::SetBorderStyle, bvFrame)
+      .Enum("BorderStyle", kBorderStyles, &L::BorderStyle, &L::SetBorderStyle, static_cast<int>(bvFrame))
       .Enum("Alignment", AlignmentNames(), &L::Alignment, &L::SetAlignment, taLeftJustify)
       .Bool("AutoSize", &L::AutoSizeX, &L::SetAutoSizeX, false);
   using P = TspSkinStatusPanel;
@@ -111,7 +113,7 @@ void PublishPanels() {
       .Bool("CaptionMode", &P::CaptionMode, &P::SetCaptionMode, false)
       .Integer("DefaultCaptionHeight", &P::DefaultCaptionHeight, &P::SetDefaultCaptionHeight, 22)
       .Enum("DefaultAlignment", AlignmentNames(), &P::DefaultAlignment, &P::SetDefaultAlignment, taLeftJustify)
-      .Enum("BorderStyle", kBorderStyles, &P::BorderStyle, &P::SetBorderStyle, bvFrame)
+      .Enum("BorderStyle", kBorderStyles, &P::BorderStyle, &P::SetBorderStyle, static_cast<int>(bvFrame))
       .Bool("CheckedMode", &P::CheckedMode, &P::SetCheckedMode, false)
       .Bool("Checked", &P::Checked, &P::SetChecked, false)
       .Bool("AutoEnabledControls", &P::AutoEnabledControls, &P::AutoEnabledControls, true)
@@ -133,12 +135,12 @@ void PublishPanels() {
   PublishClass<S, TspSkinPanel>()
       .Default("SkinDataName", "statusbar")
       .Default("Align", alBottom)
-      .Default("BorderStyle", bvNone)
+      .Default("BorderStyle", static_cast<int>(bvNone))
       .Bool("SizeGrip", &S::SizeGrip, &S::SetSizeGrip, false);
   using T = TspSkinToolBar;
   PublishClass<T, TspSkinPanel>()
       .Default("SkinDataName", "toolpanel")
-      .Default("BorderStyle", bvNone)
+      .Default("BorderStyle", static_cast<int>(bvNone))
       .Bool("AdjustControls", &T::AdjustControls, &T::AdjustControls, true)
       .Bool("CanScroll", &T::CanScroll, &T::CanScroll, false)
       .Bool("HotScroll", &T::HotScroll, &T::HotScroll, false)
@@ -166,7 +168,7 @@ void PublishPanels() {
       .Event("OnPageChanged", &N::OnPageChanged);
   using G = TspSkinPage;
   PublishClass<G, TspSkinPanel>()
-      .Default("BorderStyle", bvNone)
+      .Default("BorderStyle", static_cast<int>(bvNone))
       .Default("Align", alClient)
       .Integer("ImageIndex", &G::ImageIndex, &G::ImageIndex, -1);
 }

@@ -2,6 +2,8 @@
 
 #include "skin/controls/SkinBevel.h"
 
+using enum TspSkinBorderStyle;
+
 namespace {
 
 // The bases and the bevel centre themselves in a bar that adjusts its controls.

@@ -5,6 +5,8 @@
 #include "skin/controls/SkinPanel.h"
 #include "tests/skin/controls/ControlFixture.h"
 
+using enum TspSkinBorderStyle;
+
 namespace {
 
 class PanelTest : public ::testing::Test {
