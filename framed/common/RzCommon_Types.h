@@ -7,6 +7,7 @@
 #include "platform/graphics/Colors.h"
 #include "platform/core/Events.h"
 #include "platform/core/WinApi.h"
+#include "platform/stdctrls/CheckBoxState.h"
 
 enum TFrameStyleEx : Byte {
   fsNone, fsFlat, fsGroove, fsBump, fsLowered, fsButtonDown, fsRaised, fsButtonUp, fsStatus, fsPopup,
@@ -38,7 +39,6 @@ enum TRzScrollType : Byte { stNone, stRightToLeft, stLeftToRight };
 enum TRzHotTrackColorType : Byte { htctComplement, htctActual };
 enum TRzUIStyle : Byte { uiWindows95, uiWindowsXP };
 enum TRzWindowsVersion : Byte { Win95, WinNT, Win98, WinMe, Win2000, WinXP, WinServer2003 };
-enum TCheckBoxState : Byte { cbUnchecked, cbChecked, cbGrayed };
 
 using TPositiveByte = Byte;         // 1..255
 using TPositiveSmallint = std::int16_t;  // 1..32767
