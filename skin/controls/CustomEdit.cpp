@@ -1,6 +1,7 @@
 #include "skin/controls/CustomEdit.h"
 
 #include "platform/controls/CustomForm.h"
+#include "skin/data/ResourceStrData.h"
 
 TspCustomEdit::TspCustomEdit(TComponent* owner) : TCustomMaskEdit(owner) { ControlStyle |= csOpaque; }
 

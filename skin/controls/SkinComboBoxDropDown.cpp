@@ -3,6 +3,7 @@
 // with or without taking the highlighted item.
 #include "skin/controls/SkinBoxTime.h"
 #include "skin/controls/SkinCustomComboBox.h"
+#include "skin/draw/SkinRects.h"
 #include "skin/draw/SkinSystem.h"
 
 namespace {

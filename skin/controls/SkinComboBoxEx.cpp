@@ -1,5 +1,7 @@
 #include "skin/controls/SkinComboBoxEx.h"
 
+#include "skin/draw/SkinRects.h"
+
 TspSkinComboBoxEx::TspSkinComboBoxEx(TComponent* owner)
     : TspSkinCustomComboBox(owner), itemsEx_(std::make_unique<TspComboExItems>(this)) {
   SetOnListBoxDrawItem(TspDrawSkinItemEvent(this, &TspSkinComboBoxEx::DrawItem));
