@@ -14,6 +14,12 @@ LRESULT TWindowItems::Send(UINT msg, WPARAM wParam, LPARAM lParam) const {
   return ::SendMessageA(Window(), msg, wParam, lParam);
 }
 
+void TWindowItems::SetUpdateState(bool updating) {
+  if (!InWindow()) return;
+  Send(WM_SETREDRAW, updating ? FALSE : TRUE);
+  if (!updating) ::InvalidateRect(Window(), nullptr, TRUE);
+}
+
 void TWindowItems::CheckIndex(int index) const {
   if (index < 0 || index >= Count())
     throw EStringListError("List index out of bounds (" + std::to_string(index) + ")");

@@ -37,6 +37,11 @@ public:
   void MoveToWindow();
   void MoveFromWindow();
 
+protected:
+  // Between BeginUpdate and EndUpdate the window does not redraw (WM_SETREDRAW),
+  // so a refill paints, and reports its change, once at the end.
+  void SetUpdateState(bool updating) override;
+
 private:
   bool InWindow() const { return control_->HandleAllocated(); }
   HWND Window() const { return control_->Handle(); }

@@ -1,0 +1,37 @@
+// Where the edits meet the skinned menus and the skinned form without knowing
+// their classes: the context menu is made, shown and found through these hooks,
+// which the menu and form units bind when they are linked in. Unbound, the menu
+// is a plain TPopupMenu that shows nothing (as when a form has no skinned-form
+// component) and no container gives interface strings.
+#pragma once
+
+#include <functional>
+
+#include "platform/controls/Menus.h"
+#include "skin/data/SkinData.h"
+
+class TCustomForm;
+
+// Sent by the skin menu engine to the control that popped a menu once the
+// chosen command has run; the edits free their context menu on it.
+constexpr UINT WM_AFTERDISPATCH = WM_USER + 205;  // 1229
+// Skin-frame painting requests answered by several controls.
+constexpr UINT CM_SENCPAINT = 0xB1C9;
+constexpr UINT CM_BENCPAINT = 0xBC4B;
+constexpr UINT CM_SEPAINT = 0xB1C8;
+
+struct TspEditMenuHooks {
+  // Makes the context menu, owned by `owner` (the skinned popup menu when bound).
+  std::function<TPopupMenu*(TComponent* owner)> CreateMenu;
+  // Shows the menu at the screen point on behalf of the control (Popup2).
+  std::function<void(TPopupMenu* menu, TControl* control, int x, int y)> Popup2;
+  // The container of the form's skinned-form component, nullptr when none.
+  std::function<TspSkinData*(TCustomForm* form)> FormSkinData;
+};
+
+inline TspEditMenuHooks& SPEditMenuHooks() {
+  static TspEditMenuHooks hooks{[](TComponent* owner) { return new TPopupMenu(owner); },
+                                [](TPopupMenu*, TControl*, int, int) {},
+                                [](TCustomForm*) -> TspSkinData* { return nullptr; }};
+  return hooks;
+}

@@ -1,0 +1,143 @@
+// The skinned list view and header control: the attached bars with 0, 1 and 3
+// pages of rows, Both toggling without a feedback loop, the header's pressed
+// look off the divider only, a header record of the wrong class, and the
+// header control's section click.
+#include <gtest/gtest.h>
+
+#include "skin/controls/SkinCustomListView.h"
+#include "skin/controls/SkinHeaderControl.h"
+#include "tests/harness/WindowCapture.h"
+#include "tests/harness/WindowPump.h"
+#include "tests/skin/controls/BoxFixtures.h"
+
+namespace {
+
+struct ViewHost {
+  BoxForm host;
+  TspSkinListView* view = host.Make<TspSkinListView>({10, 10, 310, 210});
+  TspSkinScrollBar* vbar = host.Make<TspSkinScrollBar>({310, 10, 329, 210});
+  TspSkinScrollBar* hbar = host.Make<TspSkinScrollBar>({10, 210, 310, 229});
+  ViewHost() {
+    view->SetViewStyle(vsReport);
+    for (const char* name : {"Name", "Duration", "Status"}) {
+      TListColumn* column = view->Columns()->Add();
+      column->SetCaption(name);
+      column->SetWidth(80);
+    }
+    vbar->SetKind(sbVertical);
+    view->SetVScrollBar(vbar);
+    view->SetHScrollBar(hbar);
+  }
+  void Rows(int count) {
+    for (int i = 0; i < count; ++i) view->Items()->Add()->SetCaption("title " + std::to_string(i));
+    view->UpDateScrollBars();
+  }
+};
+
+TEST(SkinListView, BarsFollowThePagesOfRows) {
+  for (int pages : {0, 1, 3}) {
+    ViewHost h;
+    int perPage = h.view->VisibleRowCount();
+    ASSERT_GT(perPage, 0);
+    int rows = pages == 0 ? 0 : pages == 1 ? perPage : 3 * perPage;
+    h.Rows(rows);
+    bool shown = pages == 3;
+    EXPECT_EQ(h.vbar->Visible(), shown) << pages << " pages";
+    EXPECT_EQ(h.hbar->Both(), shown) << "Both follows the vertical bar, " << pages << " pages";
+    if (shown) {
+      EXPECT_EQ(h.vbar->PageSize(), perPage);
+      EXPECT_EQ(h.vbar->LargeChange(), perPage);
+      EXPECT_EQ(h.vbar->Max(), rows - 1);
+    }
+  }
+}
+
+TEST(SkinListView, ScrollingFromTheBarDoesNotFeedBack) {
+  ViewHost h;
+  h.Rows(60);
+  ASSERT_TRUE(h.vbar->Visible());
+  int changes = 0;
+  TNotifyEvent viewHandler = h.vbar->OnChange;
+  h.vbar->OnChange = TNotifyEvent::Function([&](TObject* s) {
+    ++changes;
+    viewHandler(s);
+  });
+  h.vbar->SetPosition(10);
+  PumpMessages();
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(h.view->TopItem()->Index(), 10);
+  h.view->UpDateScrollBars();
+  EXPECT_EQ(h.vbar->Position(), 10);
+  EXPECT_EQ(changes, 1);
+  h.view->Items()->Clear();
+  h.view->UpDateScrollBars();
+  EXPECT_FALSE(h.vbar->Visible());
+  EXPECT_FALSE(h.hbar->Both());
+}
+
+TEST(SkinListView, HeaderIsSubclassedAndPressesOffTheDividerOnly) {
+  ViewHost h;
+  h.Rows(3);
+  HWND header = h.view->SubclassedHeader();
+  ASSERT_NE(header, nullptr);
+  ASSERT_EQ(header, h.view->HeaderHandle());
+  RECT first;
+  ::SendMessageA(header, HDM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+  ::SendMessageA(header, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(first.right / 2, 5));
+  EXPECT_EQ(h.view->ActiveSection(), 0);
+  EXPECT_TRUE(h.view->HeaderDown());
+  ::SendMessageA(header, WM_LBUTTONUP, 0, MAKELPARAM(first.right / 2, 5));
+  EXPECT_FALSE(h.view->HeaderDown());
+  ::SendMessageA(header, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(first.right, 5));
+  EXPECT_FALSE(h.view->HeaderDown()) << "on the divider the section does not press";
+  ::SendMessageA(header, WM_LBUTTONUP, 0, MAKELPARAM(first.right, 5));
+  h.view->SetViewStyle(vsIcon);
+  h.view->SetViewStyle(vsReport);
+  h.view->HandleNeeded();
+  EXPECT_EQ(h.view->SubclassedHeader(), h.view->HeaderHandle()) << "a new header is taken over";
+}
+
+TEST(SkinListView, HeaderRecordOfAnotherClassPaintsTheDefaultHeader) {
+  ViewHost h;
+  BoxSkin skin;
+  h.view->HeaderSkinDataName = "notbutton";
+  h.view->SetSkinData(&skin.data);
+  EXPECT_EQ(h.view->Color(), 0xE0FFFF);
+  EXPECT_EQ(h.view->Font()->Color(), 0x400000);
+  HWND header = h.view->SubclassedHeader();
+  ASSERT_NE(header, nullptr);
+  ::RedrawWindow(header, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  CapturedPixels shot = CaptureClient(header);
+  ASSERT_GT(shot.Width, 10);
+  EXPECT_EQ(shot.At(0, 0), 0x808080u) << "the default clBtnShadow frame";
+  EXPECT_EQ(shot.At(5, shot.Height / 2) & 0xFFFFFF, 0xC0C0C0u) << "the default clBtnFace fill";
+}
+
+TEST(SkinHeaderControl, SectionClickAndPinnedHeight) {
+  BoxForm host;
+  BoxSkin skin;
+  auto* header = host.Make<TspSkinHeaderControl>({10, 10, 310, 40});
+  for (int i = 0; i < 2; ++i) {
+    THeaderSection* section = header->Sections()->Add();
+    section->SetText("S" + std::to_string(i));
+    section->SetWidth(100);
+  }
+  THeaderSection* clicked = nullptr;
+  header->OnSkinSectionClick = TSectionNotifyEvent::Function([&](THeaderControl*, THeaderSection* s) { clicked = s; });
+  header->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, 5));
+  EXPECT_TRUE(header->SectionDown());
+  header->Perform(WM_LBUTTONUP, 0, MAKELPARAM(150, 5));
+  EXPECT_EQ(clicked, header->Sections()->Items(1)) << "the section under the release";
+  clicked = nullptr;
+  header->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 5));
+  header->Perform(WM_LBUTTONUP, 0, MAKELPARAM(100, 5));
+  EXPECT_EQ(clicked, nullptr) << "a divider press clicks nothing";
+  header->SetStyle(hsFlat);
+  header->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, 5));
+  header->Perform(WM_LBUTTONUP, 0, MAKELPARAM(50, 5));
+  EXPECT_EQ(clicked, nullptr) << "flat sections never click";
+  header->SetSkinData(&skin.data);
+  EXPECT_EQ(header->Height(), 30) << "a stretchable record keeps the height";
+}
+
+}  // namespace
