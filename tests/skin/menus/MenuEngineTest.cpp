@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "skin/draw/SkinRects.h"
+#include "skin/menus/SkinMenuClock.h"
 #include "tests/harness/WindowPump.h"
 #include "tests/skin/menus/MenuFixtures.h"
 
