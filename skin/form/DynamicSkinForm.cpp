@@ -190,11 +190,11 @@ void TspDynamicSkinForm::Notification(TComponent* component, TOperation operatio
   if (operation != opRemove) return;
   if (component == skinData_) skinData_ = nullptr;
   if (component == menusSkinData_) menusSkinData_ = nullptr;
-  // A linked control that goes takes its area links with it.
-  if (auto* control = dynamic_cast<TControl*>(component)) {
-    std::erase_if(areaLinks_, [control](const AreaLink& link) { return link.Control == control; });
-    std::erase(rollUpHiddenControls_, control);
-  }
+  // A linked control that goes takes its area links with it. The notice may
+  // come from the component's own destructor, when the control part is gone:
+  // the links are compared by identity, never cast.
+  std::erase_if(areaLinks_, [component](const AreaLink& link) { return static_cast<TComponent*>(link.Control) == component; });
+  std::erase_if(rollUpHiddenControls_, [component](TControl* c) { return static_cast<TComponent*>(c) == component; });
 }
 
 // ---- applying a skin ----
