@@ -141,6 +141,7 @@ TEST_F(Hints, LineSeparatorBecomesLfCr) {
   text = "a||b";
   window->CheckText(text);
   EXPECT_EQ(text, "a\n\rb");
+  hint->LineSeparator = "@";
   hint->ActivateHint({50, 50}, "first@second");
   EXPECT_EQ(window->Caption(), "first\n\rsecond");
   EXPECT_GT(window->Height(), 2 * Measure(window->Canvas(), "first").cy);
