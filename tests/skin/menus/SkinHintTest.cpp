@@ -16,6 +16,8 @@
 namespace {
 
 TSize Measure(TCanvas* canvas, const String& text) {
+  TRect none;
+  canvas->TextRect(none, String(), DT_CALCRECT);  // selects the canvas's font
   RECT r{0, 0, 0, 0};
   ::DrawTextA(canvas->Handle(), text.c_str(), -1, &r, DT_CALCRECT | DT_NOPREFIX);
   return {r.right, r.bottom};
