@@ -14,15 +14,22 @@
 
 namespace {
 
+// The canvas's DC with its present font and brush selected.
+HDC Prepared(TCanvas* canvas) {
+  TRect none;
+  canvas->TextRect(none, String(), DT_CALCRECT);
+  return canvas->Handle();
+}
+
 TSize MeasureMultiLine(TCanvas* canvas, const String& text) {
   RECT r{0, 0, 0, 0};
-  ::DrawTextA(canvas->Handle(), text.c_str(), -1, &r, DT_CALCRECT | DT_NOPREFIX);
+  ::DrawTextA(Prepared(canvas), text.c_str(), -1, &r, DT_CALCRECT | DT_NOPREFIX);
   return {r.right - r.left, r.bottom - r.top};
 }
 
 void DrawMultiLine(TCanvas* canvas, const String& text, const TRect& r) {
   RECT rc{r.Left, r.Top, r.Right, r.Bottom};
-  ::DrawTextA(canvas->Handle(), text.c_str(), -1, &rc, DT_LEFT | DT_NOPREFIX);
+  ::DrawTextA(Prepared(canvas), text.c_str(), -1, &rc, DT_LEFT | DT_NOPREFIX);
 }
 
 // The reference area a hint is kept inside.

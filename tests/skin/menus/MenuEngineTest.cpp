@@ -63,6 +63,7 @@ protected:
     form->SetBounds(100, 100, 300, 200);
     form->Show();
     menu = std::make_unique<TPopupMenu>(nullptr);
+    menu->AutoLineReduction = maManual;  // the rows as given, separators included
     engine = std::make_unique<FixedAreaMenu>(nullptr, form);
   }
   void TearDown() override {
@@ -241,8 +242,12 @@ TEST_F(Keys, Table) {
     TspSkinPopupWindow* top = engine->TopLevel();
     EXPECT_EQ(top ? top->ActiveIndex : -2, c.active) << c.what;
     EXPECT_EQ(clicks, c.clicks) << c.what;
-    if (c.levels == 2) EXPECT_TRUE(engine->Level(0)->Items[4]->Pressed) << c.what;
-    if (c.levels == 1 && c.active == 4) EXPECT_FALSE(engine->Level(0)->Items[4]->Pressed) << c.what;
+    if (c.levels == 2) {
+      EXPECT_TRUE(engine->Level(0)->Items[4]->Pressed) << c.what;
+    }
+    if (c.levels == 1 && c.active == 4) {
+      EXPECT_FALSE(engine->Level(0)->Items[4]->Pressed) << c.what;
+    }
     engine->CloseMenu(0);
     PumpMessages();
   }
@@ -369,6 +374,17 @@ TEST_F(Engine, EmptyOrMissingItemsShowNothingButCloseTheOpenMenu) {
   EXPECT_EQ(engine->LevelCount(), 0);
   engine->Popup(nullptr, nullptr, 0, {10, 10, 10, 10}, nullptr, false);
   EXPECT_EQ(engine->LevelCount(), 0);
+}
+
+TEST_F(Engine, AutomaticLineReductionDropsLeadingAndTrailingSeparators) {
+  menu->AutoLineReduction = maAutomatic;
+  AddItem(Root(), "-");
+  AddItem(Root(), "One");
+  AddItem(Root(), "-");
+  AddItem(Root(), "-");
+  AddItem(Root(), "Two");
+  AddItem(Root(), "-");
+  EXPECT_EQ(Captions(Open()), (std::vector<std::string>{"One", "-", "Two"}));
 }
 
 TEST_F(Engine, HundredsOfItemsScroll) {

@@ -83,7 +83,7 @@ protected:
     if (part.Right <= 0) part.Right += r.Width();
     for (int y = part.Top; y < part.Bottom; ++y)
       for (int x = part.Left; x < part.Right; ++x)
-        if (::At(*picture, r.Left + x, r.Top + y) == color) return true;
+        if (::At(*picture, r.Left + x, r.Top + y) == ColorToRGB(color)) return true;
     return false;
   }
   void Save(const String& name) { picture->SaveToFile(CaptureFolder() + name + ".bmp"); }
@@ -101,23 +101,23 @@ TEST_F(Rows, DefaultLook) {
   Save("menu-default");
   const TColor selection = TColor(0xD2BDB6), navy = TColor(0x800000);
   const int w = RowOf(kPlain).ItemRect.Width();
-  EXPECT_EQ(::At(*picture, 0, 5), clBtnShadow);
-  EXPECT_EQ(At(kPlain, 10, 1), clBtnFace);
-  EXPECT_EQ(At(kPlain, -3, 1), clWindow);
+  EXPECT_EQ(::At(*picture, 0, 5), ColorToRGB(clBtnShadow));
+  EXPECT_EQ(At(kPlain, 10, 1), ColorToRGB(clBtnFace));
+  EXPECT_EQ(At(kPlain, -3, 1), ColorToRGB(clWindow));
   EXPECT_EQ(At(kHot, 0, 0), navy);
   EXPECT_EQ(At(kHot, -3, 1), selection);
   EXPECT_TRUE(Shows(kDisabled, {21, 0, 0, 20}, clBtnShadow));
   EXPECT_FALSE(Shows(kDisabled, {21, 0, 0, 20}, clWindowText));
   EXPECT_EQ(RowOf(kSeparator).ItemRect.Height(), 4);
-  EXPECT_EQ(At(kSeparator, 25, 2), clBtnShadow);
-  EXPECT_EQ(At(kSeparator, 5, 2), clBtnFace);
+  EXPECT_EQ(At(kSeparator, 25, 2), ColorToRGB(clBtnShadow));
+  EXPECT_EQ(At(kSeparator, 5, 2), ColorToRGB(clBtnFace));
   EXPECT_TRUE(Shows(kHeaderRow, {21, 0, 0, 20}, clBtnShadow));  // the caption as it is
   EXPECT_TRUE(Shows(kShortcut, {w - 21 - 45, 0, w - 21, 20}, clWindowText));
-  EXPECT_EQ(At(kSub, w - 9, 9), clWindowText);
-  EXPECT_EQ(At(kChecked, 7, 12), clWindowText);
-  EXPECT_EQ(At(kRadioRow, 8, 10), clWindowText);
+  EXPECT_EQ(At(kSub, w - 9, 9), ColorToRGB(clWindowText));
+  EXPECT_EQ(At(kChecked, 7, 12), ColorToRGB(clWindowText));
+  EXPECT_EQ(At(kRadioRow, 8, 10), ColorToRGB(clWindowText));
   EXPECT_EQ(At(kImage, 12, 10), clLime);
-  EXPECT_EQ(At(kImage, 3, 1), clWindowText);  // the checked frame
+  EXPECT_EQ(At(kImage, 3, 1), ColorToRGB(clWindowText));  // the checked frame
   EXPECT_FALSE(Shows(kImage, {5, 11, 12, 14}, clWindowText));  // no tick over the image
   EXPECT_TRUE(Shows(kClose, {4, 6, 14, 16}, clWindowText));
   EXPECT_FALSE(Shows(kOwner, {0, 0, 0, 20}, clOlive));  // owner drawing takes over skinned rows only
@@ -178,7 +178,7 @@ TEST_F(Rows, MorphMixesByKindAndFramesAnimate) {
   } cases[] = {
       {mkDefault, 0.4, 5, TColor(0x660099)},  // red 153, blue 102
       {mkDefault, 1.0, 5, kActiveFace},
-      {mkLeftSlide, 0.5, 5, kNormalFace},
+      {mkLeftSlide, 0.5, 5, kActiveFace},  // the active face slides in from the left
   };
   for (const Case& c : cases) {
     skin.MenuItem->MorphKind = c.kind;

@@ -16,6 +16,8 @@
 namespace {
 
 TSize Measure(TCanvas* canvas, const String& text) {
+  TRect none;
+  canvas->TextRect(none, String(), DT_CALCRECT);  // selects the canvas's font
   RECT r{0, 0, 0, 0};
   ::DrawTextA(canvas->Handle(), text.c_str(), -1, &r, DT_CALCRECT | DT_NOPREFIX);
   return {r.right, r.bottom};
@@ -141,6 +143,7 @@ TEST_F(Hints, LineSeparatorBecomesLfCr) {
   text = "a||b";
   window->CheckText(text);
   EXPECT_EQ(text, "a\n\rb");
+  hint->LineSeparator = "@";
   hint->ActivateHint({50, 50}, "first@second");
   EXPECT_EQ(window->Caption(), "first\n\rsecond");
   EXPECT_GT(window->Height(), 2 * Measure(window->Canvas(), "first").cy);

@@ -11,6 +11,7 @@
 #include "platform/published/ControlsPublished.h"
 #include "platform/published/FormDefinition.h"
 #include "platform/published/Published.h"
+#include "platform/core/Math.h"
 #include "platform/published/StdCtrlsPublished.h"
 #include "platform/stdctrls/Edit.h"
 #include "skin/menus/MenusPublished.h"
@@ -259,27 +260,31 @@ TEST(SkinPopupMenuOnScreen, DrivenByKeysAndPointerKeepingActivationAndFocus) {
   TspSkinMenu* engine = form->Host->Engine.get();
   TPoint at = edit->ClientToScreen({20, 30});
 
+  // The form with its open menu, to look at by hand.
+  auto capture = [&](const String& name) {
+    TspSkinPopupWindow* top = engine->TopLevel();
+    const TRect both{form->Left(), form->Top(), Max(form->Left() + form->Width(), top->Left() + top->Width()) + 10,
+                     Max(form->Top() + form->Height(), top->Top() + top->Height()) + 10};
+    HDC screen = ::GetDC(nullptr);
+    TBitmap shot;
+    shot.SetPixelFormat(pf24bit);
+    shot.SetSize(both.Width(), both.Height());
+    ::BitBlt(shot.Canvas()->Handle(), 0, 0, both.Width(), both.Height(), screen, both.Left, both.Top, SRCCOPY);
+    ::ReleaseDC(nullptr, screen);
+    shot.SaveToFile(CaptureFolder() + name);
+  };
   // Keys: down to "More", right into the sub-menu, enter on its first item.
   menu->Popup(at.X, at.Y);
   ASSERT_EQ(engine->LevelCount(), 1);
   PumpMessages();
+  capture("menu-varnel-form.bmp");
   keepsActivationAndFocus();
   for (Word key : {VK_DOWN, VK_DOWN, VK_RIGHT}) PostKey(edit->Handle(), key);
   ASSERT_TRUE(PumpUntil([&] { return engine->LevelCount() == 2; }));
   PumpMessages();
   keepsActivationAndFocus();
   EXPECT_EQ(edit->Text(), "");  // the keys went to the menu, not to the edit
-  {
-    HDC screen = ::GetDC(nullptr);
-    TRect both{form->Left(), form->Top(), engine->TopLevel()->Left() + engine->TopLevel()->Width() + 10,
-               engine->TopLevel()->Top() + engine->TopLevel()->Height() + 10};
-    TBitmap shot;
-    shot.SetPixelFormat(pf24bit);
-    shot.SetSize(both.Width(), both.Height());
-    ::BitBlt(shot.Canvas()->Handle(), 0, 0, both.Width(), both.Height(), screen, both.Left, both.Top, SRCCOPY);
-    ::ReleaseDC(nullptr, screen);
-    shot.SaveToFile(CaptureFolder() + "menu-varnel-form.bmp");
-  }
+  capture("menu-varnel-form-sub.bmp");
   PostKey(edit->Handle(), VK_RETURN);
   ASSERT_TRUE(PumpUntil([&] { return !clicks.empty(); }));
   EXPECT_EQ(clicks, (std::vector<std::string>{"ToOGG1"}));
