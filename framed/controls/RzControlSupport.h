@@ -7,6 +7,7 @@
 #pragma once
 
 #include "framed/common/RzCommon_Borders.h"
+#include "platform/graphics/Canvas.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "framed/settings/RzCommon_FrameController.h"
 
@@ -33,6 +34,19 @@ inline TSize ScreenTextExtent(TFont* font, const String& text) {
   ::SelectObject(dc, previous);
   ::ReleaseDC(nullptr, dc);
   return TSize{size.cx, size.cy};
+}
+
+// The canvas's device context with the canvas's font selected, for the system's
+// own text calls (the canvas selects its font only for its own drawing).
+inline HDC FontDC(TCanvas* canvas) {
+  canvas->TextExtent(String());
+  return canvas->Handle();
+}
+
+// The text colour of a device context, system colours resolved.
+inline void SetDCTextColor(HDC dc, TColor color) {
+  const TColor rgb = ColorToRGB(color);
+  ::SetTextColor(dc, RGB(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF));
 }
 
 // A rectangle as the system's calls take it.

@@ -36,10 +36,9 @@ RZ_BUTTON_SETTER(Transparent, bool, transparent_)
 
 void TRzCustomButton::Draw3DText(TCanvas* canvas, TRect rect, UINT format) {
   canvas->Brush()->SetStyle(bsClear);
-  canvas->Font()->SetName("System");
   canvas->SetFont(Font());
   const String caption = Caption();
-  HDC dc = canvas->Handle();
+  HDC dc = FontDC(canvas);
   RECT measure = WinRect(rect);
   const int h = ::DrawTextA(dc, caption.c_str(), -1, &measure,
                             DT_CENTER | DT_VCENTER | DT_WORDBREAK | DT_EXPANDTABS | DT_CALCRECT);

@@ -104,16 +104,18 @@ void TRzCustomGroupBox::Paint() {
   }
   canvas->Brush()->SetStyle(bsClear);
   const String caption = Caption();
+  HDC textDC = FontDC(canvas);
+  ::SetBkMode(textDC, TRANSPARENT);
   if (!Enabled()) {
     RECT embossed = WinRect(c);
     ::OffsetRect(&embossed, 1, 1);
-    canvas->Font()->SetColor(clBtnHighlight);
-    ::DrawTextA(canvas->Handle(), caption.c_str(), -1, &embossed, DT_SINGLELINE);
-    canvas->Font()->SetColor(clBtnShadow);
+    SetDCTextColor(textDC, clBtnHighlight);
+    ::DrawTextA(textDC, caption.c_str(), -1, &embossed, DT_SINGLELINE);
   }
-  ::SelectClipRgn(canvas->Handle(), nullptr);
+  SetDCTextColor(textDC, Enabled() ? Font()->Color() : clBtnShadow);
+  ::SelectClipRgn(textDC, nullptr);
   RECT r = WinRect(c);
-  ::DrawTextA(canvas->Handle(), caption.c_str(), -1, &r, DT_SINGLELINE);
+  ::DrawTextA(textDC, caption.c_str(), -1, &r, DT_SINGLELINE);
   canvas->Brush()->SetStyle(bsSolid);
 }
 

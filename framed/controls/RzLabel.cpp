@@ -204,7 +204,7 @@ void TRzLabel::AdjustForBorders(TRect& rect) {
 }
 
 void TRzLabel::AdjustBounds() {
-  if (!AutoSize() || HasState(csLoading) || HasState(csReading)) return;
+  if (!AutoSize() || HasState(csLoading)) return;
   TRect r = ClientRect();
   FixClientRect(r, true);
   r = TRect(0, 0, r.Width(), r.Height());
@@ -307,7 +307,7 @@ void TRzLabel::AdjustForLayout(const String& text, UINT flags, TRect& rect) {
   TCanvas* canvas = Canvas();
   if (Layout() == tlCenter || Layout() == tlBottom) {
     RECT measured = WinRect(rect);
-    ::DrawTextA(canvas->Handle(), text.c_str(), -1, &measured, flags | DT_CALCRECT | EllipsisFlag());
+    ::DrawTextA(FontDC(canvas), text.c_str(), -1, &measured, flags | DT_CALCRECT | EllipsisFlag());
     const int spare = Height() - borderWidth_ - measured.bottom;
     const int down = Layout() == tlBottom ? spare : spare / 2;
     rect.Top += down;
@@ -335,7 +335,7 @@ void TRzLabel::Draw3DText() {
   if (!ShowAccelChar()) flags |= DT_NOPREFIX;
   canvas->SetFont(Font());
   const String text = GetLabelText();
-  HDC dc = canvas->Handle();
+  HDC dc = FontDC(canvas);
   ::SetBkMode(dc, TRANSPARENT);
   auto setColor = [&](TColor color) {
     const TColor rgb = ColorToRGB(color);

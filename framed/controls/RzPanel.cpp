@@ -166,7 +166,8 @@ void TRzCustomPanel::DrawCaption(TRect rect) {
   static const UINT kHorizontal[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
   const UINT horizontal = kHorizontal[Alignment()];
   RECT measure = WinRect(text);
-  const int h = ::DrawTextA(canvas->Handle(), caption.c_str(), -1, &measure,
+  HDC dc = FontDC(canvas);
+  const int h = ::DrawTextA(dc, caption.c_str(), -1, &measure,
                             horizontal | DT_CALCRECT | DT_EXPANDTABS | DT_WORDBREAK | DT_VCENTER);
   if (alignmentVertical_ == avCenter) {
     text.Top = static_cast<int>(static_cast<unsigned>(text.Top + text.Bottom - h) >> 1);
@@ -179,12 +180,13 @@ void TRzCustomPanel::DrawCaption(TRect rect) {
   if (!Enabled()) {
     RECT embossed = WinRect(text);
     ::OffsetRect(&embossed, 1, 1);
-    canvas->Font()->SetColor(clBtnHighlight);
-    ::DrawTextA(canvas->Handle(), caption.c_str(), -1, &embossed, flags);
-    canvas->Font()->SetColor(clBtnShadow);
+    SetDCTextColor(dc, clBtnHighlight);
+    ::DrawTextA(dc, caption.c_str(), -1, &embossed, flags);
   }
+  SetDCTextColor(dc, Enabled() ? Font()->Color() : clBtnShadow);
+  ::SetBkMode(dc, TRANSPARENT);
   RECT r = WinRect(text);
-  ::DrawTextA(canvas->Handle(), caption.c_str(), -1, &r, flags);
+  ::DrawTextA(dc, caption.c_str(), -1, &r, flags);
 }
 
 void TRzCustomPanel::DrawGrid(const TRect& rect) {

@@ -497,6 +497,7 @@ void TControl::SetBiDiMode(TBiDiMode value) {
 void TControl::SetParentBiDiMode(bool value) {
   if (parentBiDiMode_ == value) return;
   const TBiDiMode before = BiDiMode();
+  biDiMode_ = before;  // leaving the parent keeps the order it gave
   parentBiDiMode_ = value;
   if (BiDiMode() != before) Perform(CM_BIDIMODECHANGED);
 }

@@ -469,6 +469,7 @@ void TWinControl::SetCtl3D(bool value) {
 void TWinControl::SetParentCtl3D(bool value) {
   if (parentCtl3D_ == value) return;
   const bool before = Ctl3D();
+  ctl3D_ = before;  // leaving the parent keeps the look it gave
   parentCtl3D_ = value;
   if (Ctl3D() != before) Ctl3DChanged();
 }

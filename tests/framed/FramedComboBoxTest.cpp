@@ -198,14 +198,12 @@ TEST_F(FramedComboBox, LeavingAnEditStyleBoxReportsTextThatIsNoItem) {
 
 TEST_F(FramedComboBox, ColoursFollowEnabledAndFocus) {
   auto* combo = List();
-  auto* other = List();
   combo->SetDisabledColor(15527920);
   combo->SetFocusColor(clYellow);
-  combo->SetFocus();
-  PumpMessages();
+  combo->Perform(CM_ENTER);
   EXPECT_EQ(combo->Color(), clYellow);
-  other->SetFocus();
-  PumpMessages();
+  combo->Perform(CM_EXIT);
+  EXPECT_EQ(combo->Color(), clWindow);
   combo->SetEnabled(false);
   EXPECT_EQ(combo->Color(), 15527920);
   combo->SetEnabled(true);
