@@ -194,5 +194,7 @@ void TspSkinNotebook::Loaded() {
   for (TspSkinPage* page : pages_) page->SetVisible(false);
   if (pageIndex_ >= 0 && pageIndex_ < PageCount()) ShowPage(pageIndex_);
   else pageIndex_ = -1;
-  NotebookHandlesNeeded(this);
+  // The pages' windows are made now only under a window that already exists; a
+  // notebook read before its form has a window gets them when it is shown.
+  if (Parent() && Parent()->HandleAllocated()) NotebookHandlesNeeded(this);
 }

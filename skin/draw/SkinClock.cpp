@@ -44,7 +44,10 @@ void SetSkinClock(TspSkinClock* clock) { currentClock = clock; }
 class TspManualSkinClock::Timer : public TspClockTimer {
 public:
   explicit Timer(TspManualSkinClock* clock) : clock_(clock) { clock_->timers_.push_back(this); }
-  ~Timer() override { std::erase(clock_->timers_, this); }
+  ~Timer() override {
+    if (clock_) std::erase(clock_->timers_, this);
+  }
+  void Detach() { clock_ = nullptr; }
   void SetInterval(Cardinal milliseconds) override {
     interval_ = milliseconds;
     Restart();
@@ -64,7 +67,7 @@ public:
   }
 
 private:
-  void Restart() { due_ = clock_->now_ + interval_; }
+  void Restart() { due_ = (clock_ ? clock_->now_ : 0) + interval_; }
   TspManualSkinClock* clock_;
   Cardinal interval_ = 1000;
   bool enabled_ = false;
@@ -72,7 +75,10 @@ private:
 };
 
 TspManualSkinClock::TspManualSkinClock() = default;
-TspManualSkinClock::~TspManualSkinClock() = default;
+// Timers that outlive the clock (their controls freed later) are cut loose.
+TspManualSkinClock::~TspManualSkinClock() {
+  for (Timer* timer : timers_) timer->Detach();
+}
 
 std::unique_ptr<TspClockTimer> TspManualSkinClock::MakeTimer() { return std::make_unique<Timer>(this); }
 

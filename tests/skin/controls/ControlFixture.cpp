@@ -1,6 +1,7 @@
 #include "tests/skin/controls/ControlFixture.h"
 
 #include <set>
+#include <tuple>
 
 #include "platform/io/IniFiles.h"
 #include "skin/data/SkinTypeWords.h"
@@ -79,8 +80,12 @@ TspSkinData& TestSkin::Finish() {
   canvas->Brush()->SetColor(clWhite);
   canvas->FillRect(TRect{0, 0, width, height});
   int i = 0;
+  std::map<std::tuple<int, int, int, int>, TColor> byArea;  // a rectangle named twice keeps one colour
   for (const PictureZone& z : zones_) {
-    TColor colour = ZoneColour(i++);
+    auto area = std::make_tuple(z.area.Left, z.area.Top, z.area.Right, z.area.Bottom);
+    auto known = byArea.find(area);
+    TColor colour = known != byArea.end() ? known->second : ZoneColour(i++);
+    byArea[area] = colour;
     colours_[z.name + "/" + z.key] = colour;
     canvas->Brush()->SetColor(colour);
     canvas->FillRect(z.area);

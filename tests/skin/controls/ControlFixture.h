@@ -23,7 +23,7 @@ public:
     return dynamic_cast<R*>(Add(typeWord, name, lines));
   }
   // Paints picture 0: each picture rectangle of the records, in the order added,
-  // gets a colour of its own; its bottom-left pixel is clFuchsia, so pieces drawn
+  // gets a colour of its own (a rectangle named again keeps its colour); its bottom-left pixel is clFuchsia, so pieces drawn
   // with the bitmap's own transparency keep their colour. Marks the skin loaded.
   TspSkinData& Finish();
   // The colour given to a record's rectangle key.

@@ -71,7 +71,13 @@ TEST(SkinShowcase, ReadSkinnedShownCapturedAndWrittenBack) {
   const String text = ShowcaseText();
   auto form = std::make_unique<TForm>(nullptr);
   ReadComponentText(form.get(), text);
-  EXPECT_EQ(WriteComponentText(form.get()), text);
+  const String written = WriteComponentText(form.get());
+  EXPECT_TRUE(written == text) << "written back differently: see showcase_written.form";
+  if (written != text) {
+    TStringList lines;
+    lines.SetText(written);
+    lines.SaveToFile("showcase_written.form");
+  }
 
   auto* data = Find<TspSkinData>(form.get(), "spSkinData");
   ASSERT_TRUE(data->LoadFromFile(VarnelSkinIni()));

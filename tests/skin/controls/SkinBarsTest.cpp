@@ -12,10 +12,11 @@ TEST(SkinStatusBar, GripHitTestsAndLines) {
   f.form->Show();
   auto* bar = f.Make<TspSkinStatusBar>({0, 0, 300, 21});
   bar->SetSizeGrip(true);
+  const int w = bar->Width();  // aligned to the form's bottom
   TRect client = bar->GetSkinClientRect();
-  EXPECT_EQ(client, Rect(0, 0, 279, 21));  // the grip's square is taken off
+  EXPECT_EQ(client, Rect(0, 0, w - 21, 21));  // the grip's square is taken off
   TRect grip = bar->GetGripRect();
-  EXPECT_EQ(grip, Rect(281, 0, 300, 19));
+  EXPECT_EQ(grip, Rect(w - 19, 0, w, 19));
   auto hit = [&](int x, int y) {
     TPoint p = bar->ClientToScreen(TPoint{x, y});
     return ::SendMessageA(bar->Handle(), WM_NCHITTEST, 0, MAKELPARAM(p.X, p.Y));
@@ -25,8 +26,8 @@ TEST(SkinStatusBar, GripHitTestsAndLines) {
     TPoint at;
     LRESULT expected;
   } cases[] = {
-      {true, true, {290, 10}, HTBOTTOMRIGHT}, {true, true, {100, 10}, HTCLIENT}, {true, true, {0, 0}, HTCLIENT},
-      {true, false, {290, 10}, HTCLIENT},     {false, true, {290, 10}, HTCLIENT},
+      {true, true, {w - 10, 10}, HTBOTTOMRIGHT}, {true, true, {100, 10}, HTCLIENT}, {true, true, {0, 0}, HTCLIENT},
+      {true, false, {w - 10, 10}, HTCLIENT},     {false, true, {w - 10, 10}, HTCLIENT},
   };
   for (const Case& c : cases) {
     bar->SetSizeGrip(c.sizeGrip);
@@ -38,13 +39,13 @@ TEST(SkinStatusBar, GripHitTestsAndLines) {
   auto image = Render(bar);
   // Pairs of lines three pixels apart: shadow, then highlight one to the right.
   TColor shadow = ColorToRGB(clBtnShadow), light = ColorToRGB(clBtnHighlight);
-  EXPECT_EQ(PixelOf(*image, 299, grip.Top + 3), shadow);
-  EXPECT_EQ(PixelOf(*image, 299, grip.Top + 4), light);
-  EXPECT_EQ(PixelOf(*image, 299, grip.Top + 6), shadow);
+  EXPECT_EQ(PixelOf(*image, w - 1, grip.Top + 4), shadow);
+  EXPECT_EQ(PixelOf(*image, w - 1, grip.Top + 5), light);
+  EXPECT_EQ(PixelOf(*image, w - 1, grip.Top + 7), shadow);
   bar->SetShowGrip(false);
-  EXPECT_EQ(bar->GetSkinClientRect(), Rect(0, 0, 300, 21));
+  EXPECT_EQ(bar->GetSkinClientRect(), Rect(0, 0, w, 21));
   image = Render(bar);
-  EXPECT_EQ(PixelOf(*image, 299, grip.Top + 3), ColorToRGB(clBtnFace));
+  EXPECT_EQ(PixelOf(*image, w - 1, grip.Top + 4), ColorToRGB(clBtnFace));
 }
 
 TEST(SkinStatusPanel, GlyphBeforeImageListAndWidthWithGlyph) {

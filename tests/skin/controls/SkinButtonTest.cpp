@@ -202,3 +202,17 @@ TEST_F(ButtonTest, EnterClicksTheDefaultButtonAndShiftEscapeLeavesCancel) {
   EXPECT_FALSE(ok->MouseIn);
   EXPECT_EQ(clicks, 1);
 }
+
+TEST_F(ButtonTest, EraseThenPaintComposesTheButtonOnce) {
+  f.form->Show();
+  PumpMessages();
+  for (const char* record : {"btn", "none"}) {
+    TspSkinButton* b = Make(record);
+    PumpMessages();
+    int composed = 0;
+    b->OnPaint = TspButtonPaintEvent::Function([&](TCanvas*, TRect, bool, bool, bool&) { ++composed; });
+    ::RedrawWindow(b->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    EXPECT_EQ(composed, 1) << record;
+    delete b;
+  }
+}

@@ -15,7 +15,9 @@ protected:
     skin.Add("panel", "panel",
              "skinrect=0,0,60,40;lefttoppoint=10,10;righttoppoint=50,10;leftbottompoint=10,30;"
              "rightbottompoint=50,30;clientrect=6,16,54,34;captionrect=4,2,56,14;fontcolor=255");
-    skin.Add("panel", "picture", "skinrect=0,40,60,80;clientrect=5,5,55,35;bgpictureindex=0");
+    skin.Add("panel", "picture",
+             "skinrect=0,40,60,80;lefttoppoint=5,5;righttoppoint=55,5;leftbottompoint=5,35;rightbottompoint=55,35;"
+             "clientrect=5,5,55,35;bgpictureindex=0");
     skin.Add("panel", "texture",
              "skinrect=60,0,100,40;lefttoppoint=5,5;righttoppoint=35,5;leftbottompoint=5,35;"
              "rightbottompoint=35,35;clientrect=5,5,35,35");

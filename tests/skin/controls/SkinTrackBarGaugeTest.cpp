@@ -128,8 +128,8 @@ TEST(SkinGauge, Rows) {
   struct Case {
     int min, max, value;
     String text;
-    int fillRight;  // of the default area (1..99)
-  } cases[] = {{0, 100, 50, "50%", 50}, {0, 3, 2, "66%", 66}, {5, 5, 5, "0%", 1}, {100, 0, 0, "0%", 1}};
+    int fillRight;  // of the default area (1..99); Min above Max stays within it
+  } cases[] = {{0, 100, 50, "50%", 50}, {0, 3, 2, "66%", 66}, {5, 5, 5, "0%", 1}, {100, 0, 0, "100%", 99}};
   for (const Case& c : cases) {
     g->SetMinValue(-1000), g->SetMaxValue(1000);
     g->SetValue(c.value);
