@@ -109,6 +109,11 @@ void TspCustomEdit::Dispatch(TMessage& message) {
       TCustomMaskEdit::Dispatch(message);
       if (OnCancelMode) OnCancelMode(MessageSender(message));
       return;
+    case CM_TEXTCHANGED:
+      // A multi-line window reports no change for text set from code.
+      TCustomMaskEdit::Dispatch(message);
+      if (!HandleAllocated() || (::GetWindowLongPtrA(Handle(), GWL_STYLE) & ES_MULTILINE)) Change();
+      return;
     case WM_CONTEXTMENU:
       return ContextMenuMessage(message);
     case WM_AFTERDISPATCH:

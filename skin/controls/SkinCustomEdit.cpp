@@ -138,7 +138,13 @@ void TspSkinCustomEdit::ChangeSkinData() {
     Font()->Assign(defaultFont_.get());
   }
   Font()->SetCharset(SkinCharset(skinData_, defaultFont_.get()));
-  if (HandleAllocated()) RecreateWnd();  // text and selection survive the new window
+  if (HandleAllocated()) {  // the new window keeps the text and the selection
+    int start = SelStart(), length = SelLength();
+    RecreateWnd();
+    HandleNeeded();
+    SetSelStart(start);
+    SetSelLength(length);
+  }
   ApplyFontColor();
   if (!UseSkinFont) AdjustEditHeight();
 }

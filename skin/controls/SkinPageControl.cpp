@@ -186,10 +186,24 @@ void TspSkinPageControl::Change2() {
 
 // ---- rectangles ----
 
+// Wine's tab control answers no rectangle for a tab scrolled out of the strip:
+// one before the first shown tab is placed left of the strip (Right <= 0), one
+// after the last beyond its right end, as the native contract has them.
 TRect TspSkinPageControl::GetItemRect(Integer index) {
   RECT r{};
-  if (!HandleAllocated() || !::SendMessageA(Handle(), TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r)))
-    return {};
+  if (!HandleAllocated() || index < 0 || index >= TabCount()) return {};
+  if (!::SendMessageA(Handle(), TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r))) {
+    // Before the first tab shown it is scrolled off to the left; after it, cut off at the right.
+    for (Integer next = index + 1; next < TabCount(); ++next) {
+      RECT shown{};
+      if (::SendMessageA(Handle(), TCM_GETITEMRECT, next, reinterpret_cast<LPARAM>(&shown)))
+        return {-1, shown.top, 0, shown.bottom};
+    }
+    if (index == 0) return {};
+    TRect before = GetItemRect(index - 1);
+    Integer width = before.Width() > 0 ? before.Width() : 1;
+    return {before.Right, before.Top, before.Right + width, before.Bottom};
+  }
   TRect result{r.left, r.top, r.right, r.bottom};
   if (index == 0 && !MultiLine()) result.Left += 1;
   return result;

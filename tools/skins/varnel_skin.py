@@ -309,10 +309,27 @@ class VarnelSkin:
         keys = self.control_base(field, 3) + [('activeskinrect', self.add(focused))] + font_keys()
         keys += [('disabledfontcolor', tcolor(TEXT_DISABLED)), ('activefontcolor', tcolor(TEXT))]
         self.ctrl('edit', 'edit', keys)
+        self.button_edit()
         keys = self.control_base(field, 3) + [('activeskinrect', self.add(focused))] + font_keys()
         keys += [('activefontcolor', tcolor(TEXT)), ('disabledfontcolor', tcolor(TEXT_DISABLED))]
         keys += self.spin_buttons(True)
         self.ctrl('spinedit', 'spinedit', keys)
+
+    def button_edit(self):
+        """An edit with a drop button at its right end, which stays fixed as the edit grows."""
+        def field(border):
+            canvas = piece(80, 22, SURFACE, border)
+            canvas.glyph((60, 2, 78, 20), GLYPHS['down'], TEXT_MUTED)
+            return canvas
+        moved = ('righttoppoint', 'rightbottompoint', 'clientrect')
+        keys = [k for k in self.control_base(field(BORDER), 3) if k[0] not in moved]
+        keys += [('righttoppoint', '58,3'), ('rightbottompoint', '58,19'), ('clientrect', '3,3,58,19'),
+                 ('activeskinrect', self.add(field(ACCENT)))] + font_keys()
+        keys += [('disabledfontcolor', tcolor(TEXT_DISABLED)), ('activefontcolor', tcolor(TEXT)),
+                 ('buttonrect', '60,2,78,20'),
+                 ('activebuttonrect', self.add(glyph_piece(18, 18, 'down', TEXT, HOVER))),
+                 ('downbuttonrect', self.add(glyph_piece(18, 18, 'down', TEXT, PRESSED)))]
+        self.ctrl('buttonedit', 'edit', keys)
 
     def spin_buttons(self, vertical):
         w, h = (15, 10) if vertical else (10, 15)

@@ -165,10 +165,9 @@ TEST(SkinEdit, EnterAndEscPressTheDefaultAndCancelButtons) {
   cancelButton->OnClick = TNotifyEvent::Function([&](TObject*) { ++cancel; });
   h.edit->SetFocus();
   PostKey(h.edit->Handle(), VK_RETURN);
-  ::PostMessageA(h.edit->Handle(), WM_CHAR, VK_RETURN, 1);
-  PumpUntil([&] { return ok > 0; }, 500);
-  ::PostMessageA(h.edit->Handle(), WM_CHAR, VK_ESCAPE, 1);
-  PumpUntil([&] { return cancel > 0; }, 500);
+  PumpUntil([&] { return ok > 1; }, 300);
+  PostKey(h.edit->Handle(), VK_ESCAPE);
+  PumpUntil([&] { return cancel > 1; }, 300);
   EXPECT_EQ(ok, 1);
   EXPECT_EQ(cancel, 1);
   EXPECT_EQ(h.edit->Text(), "hello") << "nothing inserted";

@@ -10,7 +10,7 @@ namespace {
 
 TEST(SkinListBox, VerticalBarAppearsPastOnePage) {
   BoxForm host;
-  auto* list = host.Make<TspSkinListBox>({10, 10, 130, 104});  // 100 high inside: 5 rows of 20
+  auto* list = host.Make<TspSkinListBox>({10, 10, 130, 114});  // 100 high inside: 5 rows of 20
   for (int i = 0; i < 5; ++i) list->Items()->Add("item");
   EXPECT_EQ(list->ScrollBar(), nullptr) << "five rows fit";
   list->Items()->Add("item");

@@ -4,6 +4,8 @@
 // header control's section click.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "skin/controls/SkinCustomListView.h"
 #include "skin/controls/SkinHeaderControl.h"
 #include "tests/harness/WindowCapture.h"
@@ -109,8 +111,12 @@ TEST(SkinListView, HeaderRecordOfAnotherClassPaintsTheDefaultHeader) {
   ::RedrawWindow(header, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   CapturedPixels shot = CaptureClient(header);
   ASSERT_GT(shot.Width, 10);
-  EXPECT_EQ(shot.At(0, 0), 0x808080u) << "the default clBtnShadow frame";
-  EXPECT_EQ(shot.At(5, shot.Height / 2) & 0xFFFFFF, 0xC0C0C0u) << "the default clBtnFace fill";
+  auto rgb = [](int index) {
+    COLORREF c = ::GetSysColor(index);
+    return static_cast<std::uint32_t>(GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c));
+  };
+  EXPECT_EQ(shot.At(0, 0), rgb(COLOR_BTNSHADOW)) << "the default clBtnShadow frame";
+  EXPECT_EQ(shot.At(5, shot.Height / 2) & 0xFFFFFF, rgb(COLOR_BTNFACE)) << "the default clBtnFace fill";
 }
 
 TEST(SkinHeaderControl, SectionClickAndPinnedHeight) {

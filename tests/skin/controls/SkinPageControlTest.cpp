@@ -24,24 +24,16 @@ struct PagesHost {
   TspSkinCustomTabSheet* Sheet(int i) { return pages->SkinPage(i); }
 };
 
-// What the native control answers for the same control, through a plain twin.
-RECT NativeAdjust(TForm* form, TTabPosition position, TRect bounds) {
-  auto* twin = new TPageControl(form);
-  twin->SetParent(form);
-  twin->SetBoundsRect(bounds);
-  twin->SetTabPosition(position);
-  for (int i = 0; i < 3; ++i) {
-    auto* sheet = new TTabSheet(form);
-    sheet->SetImageIndex(0);
-    sheet->SetPageControl(twin);
-    sheet->SetCaption("Page " + std::to_string(i));
+// Answers what the native control gives before the skinned control adjusts it.
+class TNativeProbe : public TspSkinPageControl {
+public:
+  using TspSkinPageControl::TspSkinPageControl;
+  RECT Native(RECT r) {
+    TMessage message = MakeMessage(TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&r));
+    TPageControl::Dispatch(message);
+    return r;
   }
-  RECT r;
-  ::GetClientRect(twin->Handle(), &r);
-  twin->Perform(TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&r));
-  delete twin;
-  return r;
-}
+};
 
 TEST(SkinPageControl, AdjustRectTable) {
   struct Case {
@@ -62,18 +54,23 @@ TEST(SkinPageControl, AdjustRectTable) {
       {tpRight, true, [](RECT n, int, int ch) { return RECT{4, n.top + 4 - 4, n.right + 4 - 4, ch - 4}; }},
   };
   for (const Case& c : cases) {
-    PagesHost h;
+    BoxForm host;
     BoxSkin skin;
-    TRect bounds{10, 10, 310, 210};
-    h.pages->SetTabPosition(c.position);
-    if (c.skinned) h.pages->SetSkinData(&skin.data);
-    h.pages->SetItemSize(0, c.skinned ? 20 : 20);
-    RECT native = NativeAdjust(h.host.form, c.position, bounds);
+    auto* pages = host.Make<TNativeProbe>({10, 10, 310, 210});
+    for (int i = 0; i < 3; ++i) {
+      auto* sheet = new TspSkinTabSheet(host.form);
+      sheet->SetPageControl(pages);
+      sheet->SetCaption("Page " + std::to_string(i));
+    }
+    pages->SetTabPosition(c.position);
+    if (c.skinned) pages->SetSkinData(&skin.data);
     RECT r;
-    ::GetClientRect(h.pages->Handle(), &r);
+    ::GetClientRect(pages->Handle(), &r);
+    RECT native = pages->Native(r);
     int cw = r.right, ch = r.bottom;
-    h.pages->Perform(TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&r));
+    pages->Perform(TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&r));
     RECT want = c.expected(native, cw, ch);
+    EXPECT_EQ(r.top, want.top) << c.position << (c.skinned ? " skinned" : "");
     EXPECT_EQ(r.left, want.left) << c.position << (c.skinned ? " skinned" : "");
     EXPECT_EQ(r.right, want.right) << c.position << (c.skinned ? " skinned" : "");
     EXPECT_EQ(r.bottom, want.bottom) << c.position << (c.skinned ? " skinned" : "");

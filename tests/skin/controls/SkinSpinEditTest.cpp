@@ -71,8 +71,10 @@ TEST(SkinSpinEdit, SetValueFiresEveryTimeButNotFromInsideOnChange) {
 
 TEST(SkinSpinEdit, RangeAndTypeRules) {
   SpinHost h;
+  h.spin->SetMaxValue(100);
   h.spin->SetMinValue(10);
   EXPECT_EQ(h.spin->Value(), 10) << "a raised minimum pulls the value";
+  h.spin->SetMaxValue(0);
   EXPECT_EQ(h.spin->CheckValue(50), 0) << "MaxValue 0 with MinValue 10: the range applies";
   h.spin->SetMinValue(0);
   EXPECT_EQ(h.spin->CheckValue(50), 50);
