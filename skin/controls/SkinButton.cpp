@@ -1,5 +1,7 @@
 #include "skin/controls/SkinButton.h"
 
+#include <cstdint>
+
 #include "platform/controls/ActnList.h"
 #include "platform/controls/CustomForm.h"
 #include "platform/controls/Menus.h"
@@ -177,6 +179,7 @@ void TspSkinButton::GetSkinData() {
 }
 
 void TspSkinButton::ChangeSkinData() {
+  fadeNormal_.reset();  // a new skin may reuse the old picture's address
   StopAnimate();
   fade_.Stop();
   TspSkinCustomControl::ChangeSkinData();
@@ -211,11 +214,10 @@ void TspSkinButton::Paint() {
     result.Draw(Canvas()->Handle(), 0, 0);
   };
   if (EnableMorphing() && fade_.Kf != 0 && fade_.Kf != 1 && Enabled()) {
-    TBitmap hot(Width(), Height());
-    CreateButtonImage(&image, skinrect, false, false);
-    CreateButtonImage(&hot, look.activeskinrect, false, true);
-    TspEffectBmp normal(image.Handle()), hotImage(hot.Handle());
-    MorphBy(normal, hotImage, fade_.Kf, look.morphkind);
+    TBitmap *normalImage = nullptr, *hotImage = nullptr;
+    FadeImages(normalImage, hotImage);
+    TspEffectBmp normal(normalImage->Handle()), hot(hotImage->Handle());
+    MorphBy(normal, hot, fade_.Kf, look.morphkind);
     return finish(normal);
   }
   bool animating = AnimateRunning();
@@ -229,6 +231,33 @@ void TspSkinButton::Paint() {
   if (!background) return Canvas()->Draw(0, 0, &image);
   TspEffectBmp result(image.Handle());
   finish(result);
+}
+
+String TspSkinButton::FadeKey() const {
+  auto rect = [](const TRect& r) {
+    return std::to_string(r.Left) + "," + std::to_string(r.Top) + "," + std::to_string(r.Right) + "," +
+           std::to_string(r.Bottom) + ";";
+  };
+  return std::to_string(Width()) + "x" + std::to_string(Height()) + ";" + rect(skinrect) +
+         rect(look.activeskinrect) + std::to_string(reinterpret_cast<std::uintptr_t>(SkinPicture)) + ";" +
+         std::to_string(SkinRecordIndex) + ";" + Caption() + ";" + std::to_string(imageIndex_) + ";" +
+         std::to_string(reinterpret_cast<std::uintptr_t>(imageList_)) + ";" + std::to_string(glyph_->Width()) +
+         ";" + std::to_string(reinterpret_cast<std::uintptr_t>(glyph_->Handle())) + ";" +
+         std::to_string(static_cast<int>(const_cast<TspSkinButton*>(this)->HandleAllocated() &&
+                                         const_cast<TspSkinButton*>(this)->Focused()));
+}
+
+void TspSkinButton::FadeImages(TBitmap*& normal, TBitmap*& hot) {
+  String key = FadeKey();
+  if (!fadeNormal_ || key != fadeKey_ || OnPaint) {
+    fadeNormal_ = std::make_unique<TBitmap>(Width(), Height());
+    fadeHot_ = std::make_unique<TBitmap>(Width(), Height());
+    CreateButtonImage(fadeNormal_.get(), skinrect, false, false);
+    CreateButtonImage(fadeHot_.get(), look.activeskinrect, false, true);
+    fadeKey_ = OnPaint ? String() : key;
+  }
+  normal = fadeNormal_.get();
+  hot = fadeHot_.get();
 }
 
 void TspSkinButton::CreateButtonImage(TBitmap* b, const TRect& r, bool aDown, bool aMouseIn) {

@@ -132,6 +132,10 @@ private:
   void DoAnimate();
   void RepeatTick();
   void StretchedImage(TBitmap* b, const TRect& r);
+  // The normal and hot images of a fade, kept while nothing they show changes,
+  // so each 20 ms step only blends.
+  String FadeKey() const;
+  void FadeImages(TBitmap*& normal, TBitmap*& hot);
 
   TCustomImageList* imageList_ = nullptr;  // borrowed, freed-notified
   Integer imageIndex_ = -1;
@@ -150,4 +154,6 @@ private:
   std::unique_ptr<TspClockTimer> animateTimer_;
   std::unique_ptr<TspClockTimer> repeatTimer_;
   bool repeatWaiting_ = false;
+  std::unique_ptr<TBitmap> fadeNormal_, fadeHot_;
+  String fadeKey_;
 };
