@@ -32,6 +32,13 @@ def corner_keys(width, height, inset):
             ('stretchtype', 'stfull')]
 
 
+
+def state_glyph(width, height, glyph, color, fill):
+    """A flat button look (hot, pressed, disabled) laid over a face: square, no border."""
+    canvas = piece(width, height, fill, None, behind=fill, rounded=False)
+    canvas.glyph((0, 0, width, height), GLYPHS[glyph], color)
+    return canvas
+
 class SkinIni:
     """Sections in the order they are added, keys in the order they are set."""
 
@@ -294,41 +301,59 @@ class VarnelSkin:
     def edits(self):
         field = piece(80, 22, SURFACE, BORDER)
         focused = piece(80, 22, SURFACE, ACCENT)
-        arrow = lambda fill: self.add(glyph_piece(18, 20, 'down', TEXT, fill))
-        keys = self.control_base(field, 3) + [
+        keys = self.drop_field_keys(BORDER, ACCENT) + font_keys() + [
             ('itemrect', self.add(piece(60, 18, SURFACE, behind=SURFACE))),
             ('activeitemrect', self.add(piece(60, 18, ACCENT_LIGHT, behind=ACCENT_LIGHT))),
             ('focusitemrect', self.add(piece(60, 18, ACCENT_LIGHT, behind=ACCENT_LIGHT))),
-            ('itemleftoffset', 2), ('itemrightoffset', 2), ('itemtextrect', '4,0,56,18')] + font_keys()
+            ('itemleftoffset', 2), ('itemrightoffset', 2), ('itemtextrect', '4,0,56,18')]
         keys += [('focusfontcolor', tcolor(TEXT)), ('activefontcolor', tcolor(TEXT)),
-                 ('buttonrect', arrow(SURFACE)), ('activebuttonrect', arrow(HOVER)), ('downbuttonrect', arrow(PRESSED)),
-                 ('unenabledbuttonrect', self.add(glyph_piece(18, 20, 'down', TEXT_DISABLED, BG))),
-                 ('itemstretcheffect', 1), ('focusitemstretcheffect', 1), ('activeskinrect', self.add(focused)),
+                 ('unenabledbuttonrect', self.add(state_glyph(18, 18, 'down', TEXT_DISABLED, SURFACE))),
+                 ('itemstretcheffect', 1), ('focusitemstretcheffect', 1),
                  ('showfocus', 0), ('listboxname', 'listbox')]
         self.ctrl('combobox', 'combobox', keys)
         keys = self.control_base(field, 3) + [('activeskinrect', self.add(focused))] + font_keys()
         keys += [('disabledfontcolor', tcolor(TEXT_DISABLED)), ('activefontcolor', tcolor(TEXT))]
         self.ctrl('edit', 'edit', keys)
         self.button_edit()
-        keys = self.control_base(field, 3) + [('activeskinrect', self.add(focused))] + font_keys()
+        self.spin_edit()
+
+    def drop_field_keys(self, border, focus_border):
+        """A field with a drop button drawn into its face at the right end; the button's
+        rectangle is on the face, its hot and pressed looks are pictures of their own."""
+        def field(color):
+            canvas = piece(80, 22, SURFACE, color)
+            canvas.glyph((60, 2, 78, 20), GLYPHS['down'], TEXT_MUTED)
+            return canvas
+        moved = ('righttoppoint', 'rightbottompoint', 'clientrect')
+        keys = [k for k in self.control_base(field(border), 3) if k[0] not in moved]
+        return keys + [('righttoppoint', '58,3'), ('rightbottompoint', '58,19'), ('clientrect', '3,3,58,19'),
+                       ('activeskinrect', self.add(field(focus_border))),
+                       ('buttonrect', '60,2,78,20'),
+                       ('activebuttonrect', self.add(state_glyph(18, 18, 'down', TEXT, HOVER))),
+                       ('downbuttonrect', self.add(state_glyph(18, 18, 'down', TEXT, PRESSED)))]
+
+    def spin_edit(self):
+        """Up and down buttons drawn into the face at its right end, placed on the face."""
+        def field(color):
+            canvas = piece(80, 22, SURFACE, color)
+            canvas.glyph((64, 2, 78, 11), GLYPHS['up'], TEXT_MUTED)
+            canvas.glyph((64, 11, 78, 20), GLYPHS['down'], TEXT_MUTED)
+            return canvas
+        moved = ('righttoppoint', 'rightbottompoint', 'clientrect')
+        keys = [k for k in self.control_base(field(BORDER), 3) if k[0] not in moved]
+        keys += [('righttoppoint', '62,3'), ('rightbottompoint', '62,19'), ('clientrect', '3,3,62,19'),
+                 ('activeskinrect', self.add(field(ACCENT)))] + font_keys()
         keys += [('activefontcolor', tcolor(TEXT)), ('disabledfontcolor', tcolor(TEXT_DISABLED))]
-        keys += self.spin_buttons(True)
+        for glyph, key, rect in (('up', 'upbutton', '64,2,78,11'), ('down', 'downbutton', '64,11,78,20')):
+            keys += [(key + 'rect', rect),
+                     ('active' + key + 'rect', self.add(state_glyph(14, 9, glyph, TEXT, HOVER))),
+                     ('down' + key + 'rect', self.add(state_glyph(14, 9, glyph, TEXT, PRESSED)))]
         self.ctrl('spinedit', 'spinedit', keys)
 
     def button_edit(self):
         """An edit with a drop button at its right end, which stays fixed as the edit grows."""
-        def field(border):
-            canvas = piece(80, 22, SURFACE, border)
-            canvas.glyph((60, 2, 78, 20), GLYPHS['down'], TEXT_MUTED)
-            return canvas
-        moved = ('righttoppoint', 'rightbottompoint', 'clientrect')
-        keys = [k for k in self.control_base(field(BORDER), 3) if k[0] not in moved]
-        keys += [('righttoppoint', '58,3'), ('rightbottompoint', '58,19'), ('clientrect', '3,3,58,19'),
-                 ('activeskinrect', self.add(field(ACCENT)))] + font_keys()
-        keys += [('disabledfontcolor', tcolor(TEXT_DISABLED)), ('activefontcolor', tcolor(TEXT)),
-                 ('buttonrect', '60,2,78,20'),
-                 ('activebuttonrect', self.add(glyph_piece(18, 18, 'down', TEXT, HOVER))),
-                 ('downbuttonrect', self.add(glyph_piece(18, 18, 'down', TEXT, PRESSED)))]
+        keys = self.drop_field_keys(BORDER, ACCENT) + font_keys()
+        keys += [('disabledfontcolor', tcolor(TEXT_DISABLED)), ('activefontcolor', tcolor(TEXT))]
         self.ctrl('buttonedit', 'edit', keys)
 
     def spin_buttons(self, vertical):
