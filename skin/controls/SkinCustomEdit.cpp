@@ -141,9 +141,10 @@ void TspSkinCustomEdit::ChangeSkinData() {
   if (HandleAllocated()) {  // the new window keeps the text and the selection
     int start = SelStart(), length = SelLength();
     RecreateWnd();
-    HandleNeeded();
-    SetSelStart(start);
-    SetSelLength(length);
+    if (HandleAllocated()) {
+      SetSelStart(start);
+      SetSelLength(length);
+    }
   }
   ApplyFontColor();
   if (!UseSkinFont) AdjustEditHeight();
