@@ -189,6 +189,7 @@ TEST_F(FormMenuWiring, AltSpaceOpensTheMenuUnderTheSystemMenuButton) {
   frameShot.SaveBmp(CaptureFolder() + "system-menu-form.bmp");
   CapturedPixels menuShot = CaptureWindow(Engine()->TopLevel()->Handle());
   menuShot.SaveBmp(CaptureFolder() + "system-menu-level.bmp");
+  CaptureWindow(::GetDesktopWindow()).SaveBmp(CaptureFolder() + "system-menu-screen.bmp");
   // Escape closes it and gives the application its handler back.
   PostKey(form->Handle(), VK_ESCAPE);
   ASSERT_TRUE(PumpUntil([&] { return !Engine()->Visible() && !Hooked(); }));
