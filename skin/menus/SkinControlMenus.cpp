@@ -22,3 +22,10 @@ void UseSkinControlMenus() {
   };
   edit.FormSkinData = [](TCustomForm* form) { return FormComponentSkinData(form); };
 }
+
+std::function<void()> ControlMenuHooksRestorer() {
+  return [popup = SP_PopupMenuFromRect, edit = SPEditMenuHooks()] {
+    SP_PopupMenuFromRect = popup;
+    SPEditMenuHooks() = edit;
+  };
+}

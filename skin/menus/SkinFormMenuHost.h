@@ -4,6 +4,7 @@
 // skinned popup menus. UseSkinMenus binds it all once at start-up.
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "skin/menus/SkinFormMenus.h"
@@ -55,3 +56,5 @@ TspSkinData* FormComponentSkinData(TCustomForm* form);
 void UseSkinMenus();
 // Binds the skinned menu button and the skinned edits' context menus (SkinControlMenus.cpp).
 void UseSkinControlMenus();
+// What puts the controls' menu hooks back as they are now (for tests).
+std::function<void()> ControlMenuHooksRestorer();

@@ -19,6 +19,7 @@ protected:
   void SetUp() override {
     savedSeams = FormMenuSeams();
     savedLookup = SkinMenuHostLookup();
+    restoreControlHooks = ControlMenuHooksRestorer();
     UseSkinMenus();
     ASSERT_TRUE(skin.LoadFromFile(VarnelSkinIni()));
     form = NewForm<TForm>(nullptr);
@@ -31,12 +32,13 @@ protected:
   void TearDown() override {
     delete form;
     PumpMessages();
-    SP_PopupMenuFromRect = nullptr;
     FormMenuSeams() = savedSeams;
     SkinMenuHostLookup() = savedLookup;
+    restoreControlHooks();
   }
   TspFormMenuSeams savedSeams;
   TspSkinMenuHostLookup savedLookup;
+  std::function<void()> restoreControlHooks;
   TspSkinData skin{nullptr};
   TForm* form = nullptr;
   TspDynamicSkinForm* frame = nullptr;

@@ -48,6 +48,7 @@ protected:
   void SetUp() override {
     savedSeams = FormMenuSeams();
     savedLookup = SkinMenuHostLookup();
+    restoreControlHooks = ControlMenuHooksRestorer();
     UseSkinMenus();
     Application.OnMessage = TMessageEvent(&program, &AppHandler::OnMessage);
     ASSERT_TRUE(skin.LoadFromFile(VarnelSkinIni()));
@@ -70,6 +71,7 @@ protected:
     Application.OnMessage = nullptr;
     FormMenuSeams() = savedSeams;
     SkinMenuHostLookup() = savedLookup;
+    restoreControlHooks();
   }
   TspSkinMenu* Engine() { return host->SkinMenu(); }
   bool Hooked() { return !(Application.OnMessage == TMessageEvent(&program, &AppHandler::OnMessage)); }
@@ -85,6 +87,7 @@ protected:
 
   TspFormMenuSeams savedSeams;
   TspSkinMenuHostLookup savedLookup;
+  std::function<void()> restoreControlHooks;
   AppHandler program;
   TspSkinData skin{nullptr};
   TForm* form = nullptr;
