@@ -8,6 +8,7 @@
 #include "platform/published/FormsPublished.h"
 #include "skin/controls/SkinCtrls.h"
 #include "skin/data/SkinDataPublished.h"
+#include "skin/menus/SkinFormMenuHost.h"
 
 void UseProgramFormDefinitions() {
   UseFormDefinitions();
@@ -15,6 +16,7 @@ void UseProgramFormDefinitions() {
   PublishImagingClasses();
   PublishSkinDataClasses();
   PublishSkinControlClasses();
+  UseSkinMenus();
   PublishFrameController();
   PublishRegIniFile();
 }

@@ -9,6 +9,9 @@
 #include "platform/controls/Messages.h"
 #include "platform/core/Geometry.h"
 
+// To the form (and to the control that opened a menu) when a skinned menu closes.
+constexpr UINT WM_CLOSESKINMENU = WM_USER + 204;
+
 class TspDynamicSkinForm;
 class TspActiveSkinObject;
 class TMenuItem;

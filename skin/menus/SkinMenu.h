@@ -15,12 +15,11 @@
 #include "platform/core/Timer.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "skin/data/SkinData.h"
+#include "skin/form/FormMenuSeams.h"  // WM_CLOSESKINMENU
 
 class TspSkinPopupWindow;
 class TspSkinMenuItem;
 
-// To the control that opened a menu when the menu closes (wParam and lParam 0).
-constexpr UINT WM_CLOSESKINMENU = WM_USER + 204;
 // To the control that opened the last menu, after the chosen command ran.
 constexpr UINT WM_AFTERDISPATCH = WM_USER + 205;
 

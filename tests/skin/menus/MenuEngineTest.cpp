@@ -468,13 +468,12 @@ TEST_F(Engine, FadeInEndsForEveryTargetAndAcrossATickWrap) {
     Byte value;
     DWORD start;
   } cases[] = {{0, 100}, {200, 100}, {255, 0xFFFFFFF0u}, {7, 0xFFFFFFFFu}};
-  static DWORD tick;
-  auto saved = SP_MenuTickCount;
-  SP_MenuTickCount = [] { return tick += 6; };
+  TspSteppingSkinClock clock(6);
+  SetSkinClock(&clock);
   AddItems(2);
   engine->AlphaBlend = engine->AlphaBlendAnimation = true;
   for (const Case& c : cases) {
-    tick = c.start;
+    clock.Tick = c.start;
     engine->AlphaBlendValue = c.value;
     TspSkinPopupWindow* level = Open();
     ASSERT_NE(level, nullptr);
@@ -484,7 +483,7 @@ TEST_F(Engine, FadeInEndsForEveryTargetAndAcrossATickWrap) {
     EXPECT_EQ(alpha, c.value);
     engine->CloseMenu(0);
   }
-  SP_MenuTickCount = saved;
+  SetSkinClock(nullptr);
 }
 
 }  // namespace

@@ -215,9 +215,8 @@ TEST_F(Hints, HideHintCancelsAPendingShowing) {
 }
 
 TEST_F(Hints, FadeEndsForATargetOfZero) {
-  static DWORD tick = 0xFFFFFFF0u;
-  auto saved = SP_MenuTickCount;
-  SP_MenuTickCount = [] { return tick += 4; };
+  TspSteppingSkinClock clock(4, 0xFFFFFFF0u);
+  SetSkinClock(&clock);
   hint->AlphaBlend = hint->AlphaBlendAnimation = true;
   for (Byte value : {Byte(0), Byte(200)}) {
     hint->AlphaBlendValue = value;
@@ -226,7 +225,7 @@ TEST_F(Hints, FadeEndsForATargetOfZero) {
     ASSERT_TRUE(::GetLayeredWindowAttributes(window->Handle(), nullptr, &alpha, nullptr));
     EXPECT_EQ(alpha, value);
   }
-  SP_MenuTickCount = saved;
+  SetSkinClock(nullptr);
 }
 
 TEST_F(Hints, TitleAndImageLayout) {

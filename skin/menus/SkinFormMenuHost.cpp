@@ -1,0 +1,215 @@
+#include "skin/menus/SkinFormMenuHost.h"
+
+#include <map>
+
+#include "skin/form/DynamicSkinForm.h"
+#include "skin/menus/SkinMenu.h"
+
+namespace {
+
+std::map<const TspDynamicSkinForm*, TspFormMenuHost*>& Hosts() {
+  static std::map<const TspDynamicSkinForm*, TspFormMenuHost*> hosts;
+  return hosts;
+}
+
+TspDynamicSkinForm* SkinFormOf(TComponent* form) {
+  if (!form) return nullptr;
+  for (int i = 0; i < form->ComponentCount(); ++i)
+    if (auto* skinForm = dynamic_cast<TspDynamicSkinForm*>(form->Components(i))) return skinForm;
+  return nullptr;
+}
+
+TspFormMenuHost* HostOf(const TspDynamicSkinForm* skinForm) { return FormMenuHostOf(skinForm); }
+
+}  // namespace
+
+TspFormMenuHost::TspFormMenuHost(TspDynamicSkinForm* skinForm)
+    : TComponent(skinForm), skinForm_(skinForm),
+      engine_(new TspSkinMenu(this, skinForm->Form())),
+      menus_(new TspFormMenus(this, this, skinForm->Form(), skinForm->IsMDIChild())) {
+  menus_->OnCommand = [this](TspSystemCommand command) { Command(command); };
+  menus_->OnPopupSystemMenu = [this] { PopupSystemMenu(); };
+  menus_->OnSkinMenuClose = TNotifyEvent(this, &TspFormMenuHost::MenuClosed);
+  Hosts()[skinForm] = this;
+}
+
+TspFormMenuHost::~TspFormMenuHost() {
+  // Gone from the lookup first: closing the menu below sends the form a
+  // close notice that must find no host half taken down.
+  auto& hosts = Hosts();
+  if (auto it = hosts.find(skinForm_); it != hosts.end() && it->second == this) hosts.erase(it);
+  menus_->UnHookApp();
+  menus_->OnSkinMenuClose = nullptr;
+  engine_->CloseMenu(0);
+}
+
+TspSkinData* TspFormMenuHost::MenuSkinData() {
+  return skinForm_->MenusSkinData() ? skinForm_->MenusSkinData() : skinForm_->SkinData();
+}
+
+void TspFormMenuHost::SyncOptions() {
+  menus_->DisableSystemMenu = skinForm_->DisableSystemMenu;
+  menus_->UseDefaultSysMenu = skinForm_->UseDefaultSysMenu;
+  menus_->ShowObjectHint = skinForm_->ShowObjectHint;
+}
+
+TspSystemMenuState TspFormMenuHost::SystemMenuState() const {
+  const TspBorderIcons icons = skinForm_->BorderIcons();
+  TspSystemMenuState s;
+  s.CanMinimize = (icons & biMinimize) != 0;
+  s.CanMaximize = (icons & biMaximize) != 0;
+  s.CanRollUp = (icons & biRollUp) != 0;
+  s.CanMinimizeToTray = (icons & biMinimizeToTray) != 0;
+  s.WindowState = skinForm_->WindowState();
+  s.RolledUp = skinForm_->RollUpState();
+  s.MDIChild = skinForm_->IsMDIChild();
+  s.MDIChildMaximized = skinForm_->IsMDIChildMaximized();
+  return s;
+}
+
+TMenuItem* TspFormMenuHost::GetSystemMenu() {
+  SyncOptions();
+  // Captions come from the container's interface strings while they are read.
+  TspSkinData* data = skinForm_->SkinData();
+  menus_->Strings = data ? data->ResourceStrData() : nullptr;
+  TMenuItem* items = menus_->GetSystemMenu(SystemMenuState());
+  menus_->Strings = nullptr;
+  return items;
+}
+
+void TspFormMenuHost::TrackSystemMenu(TPoint p) { TrackMenu(GetSystemMenu(), {p.X, p.Y, p.X, p.Y}, false); }
+
+void TspFormMenuHost::PopupSystemMenu() {
+  SyncOptions();
+  if (skinForm_->DisableSystemMenu) return;
+  TCustomForm* form = skinForm_->Form();
+  for (auto& object : skinForm_->Objects()) {
+    TStdCommand command = cmDefault;
+    if (auto* button = dynamic_cast<TspSkinStdButtonObject*>(object.get())) command = button->Command;
+    if (auto* animate = dynamic_cast<TspSkinAnimateObject*>(object.get())) command = animate->Command;
+    if (command != cmSysMenu || !object->Enabled) continue;
+    const TRect& r = object->ObjectRect;
+    TrackMenu(GetSystemMenu(), {r.Left + form->Left(), r.Top + form->Top(), r.Right + form->Left(),
+                                r.Bottom + form->Top()}, false);
+    return;
+  }
+}
+
+void TspFormMenuHost::TrackMenu(TMenuItem* item, const TRect& r, bool popupUp) {
+  SyncOptions();
+  if (!item) return;
+  if (engine_->Visible()) HideMenu();
+  menus_->SkinMenuOpen();
+  engine_->Popup(nullptr, MenuSkinData(), 0, r, item, popupUp);
+  // A menu with nothing to show closes at once.
+  if (!engine_->Visible() && menus_->SkinMenuOpened) menus_->SkinMenuClose();
+}
+
+void TspFormMenuHost::HideMenu() {
+  if (engine_->Visible())
+    engine_->Hide();
+  else if (menus_->SkinMenuOpened)
+    menus_->SkinMenuClose();
+}
+
+void TspFormMenuHost::Command(TspSystemCommand command) {
+  TspDynamicSkinForm* f = skinForm_;
+  switch (command) {
+    case TspSystemCommand::Minimize:
+      if (f->AlwaysMinimizeToTray)
+        f->MinimizeToTray();
+      else
+        f->SetWindowState(wsMinimized);
+      break;
+    case TspSystemCommand::Maximize: f->SetWindowState(wsMaximized); break;
+    case TspSystemCommand::Restore:
+      // Rolled up (normal or maximized): unrolling is the restore.
+      if (f->RollUpState() && f->WindowState() != wsMinimized)
+        f->SetRollUpState(false);
+      else
+        f->SetWindowState(wsNormal);
+      break;
+    case TspSystemCommand::RollUp: f->SetRollUpState(true); break;
+    case TspSystemCommand::MinimizeToTray: f->MinimizeToTray(); break;
+    case TspSystemCommand::Close:
+    case TspSystemCommand::TrayClose: f->Form()->Close(); break;
+    case TspSystemCommand::TrayRestore: f->RestoreFromTray(); break;
+  }
+}
+
+void TspFormMenuHost::MenuClosed(TObject*) {
+  skinForm_->SkinMenuOpened = false;
+  for (auto& object : skinForm_->Objects()) {
+    if (auto* button = dynamic_cast<TspSkinButtonObject*>(object.get()); button && button->MenuItem && button->Down) {
+      button->SetDown(false);
+      return;
+    }
+    if (auto* animate = dynamic_cast<TspSkinAnimateObject*>(object.get()); animate && animate->MenuItem && animate->MenuOpened) {
+      // Played back from its last frame.
+      animate->Active = true;
+      animate->Frame = animate->countframes;
+      animate->Down = false;
+      animate->MenuOpened = false;
+      animate->PlayForward = false;
+      if (!skinForm_->AnimateTimer()->Enabled()) skinForm_->AnimateTimer()->SetEnabled(true);
+      return;
+    }
+  }
+}
+
+TspFormMenuHost* FormMenuHostOf(const TspDynamicSkinForm* skinForm) {
+  auto& hosts = Hosts();
+  auto it = hosts.find(skinForm);
+  return it == hosts.end() ? nullptr : it->second;
+}
+
+TspSkinData* FormComponentSkinData(TCustomForm* form) {
+  TspDynamicSkinForm* skinForm = SkinFormOf(form);
+  return skinForm ? skinForm->SkinData() : nullptr;
+}
+
+void UseSkinMenus() {
+  TspFormMenuSeams& seams = FormMenuSeams();
+  seams.Created = [](TspDynamicSkinForm* f) { new TspFormMenuHost(f); };
+  seams.Destroying = [](TspDynamicSkinForm* f) { delete HostOf(f); };
+  seams.CheckMenuVisible = [](TspDynamicSkinForm* f, const TMessage& message) {
+    TspFormMenuHost* host = HostOf(f);
+    if (!host) return;
+    TMessage copy = message;
+    host->Menus()->ShowObjectHint = f->ShowObjectHint;
+    host->Menus()->HandleFormMessage(copy);
+  };
+  seams.MenuVisible = [](TspDynamicSkinForm* f) {
+    TspFormMenuHost* host = HostOf(f);
+    return host && host->SkinMenu()->Visible();
+  };
+  seams.SkinMenuClose = [](TspDynamicSkinForm* f) {
+    if (TspFormMenuHost* host = HostOf(f)) host->HideMenu();
+  };
+  seams.TrackSystemMenu = [](TspDynamicSkinForm* f, TPoint p) {
+    if (TspFormMenuHost* host = HostOf(f)) host->TrackSystemMenu(p);
+  };
+  seams.FormShortCut = [](TspDynamicSkinForm* f, TMessage& message, bool& handled) {
+    TspFormMenuHost* host = HostOf(f);
+    if (!host) return;
+    host->Menus()->DisableSystemMenu = f->DisableSystemMenu;
+    host->Menus()->FormShortCut(message, handled);
+  };
+  seams.TrackMenu = [](TspDynamicSkinForm* f, TspActiveSkinObject*, TMenuItem* item, TRect r, bool popupUp) {
+    if (TspFormMenuHost* host = HostOf(f)) host->TrackMenu(item, r, popupUp);
+  };
+  seams.GetSystemMenu = [](TspDynamicSkinForm* f) -> TMenuItem* {
+    TspFormMenuHost* host = HostOf(f);
+    return host ? host->GetSystemMenu() : nullptr;
+  };
+  // The frame carries no main-menu items: ActivateMenu and CreateMainMenu stay empty.
+
+  // Popup menus find the host through the form's skinning component; a host
+  // component placed on the form itself (as before) still counts.
+  static const TspSkinMenuHostLookup fallback = SkinMenuHostLookup();
+  SkinMenuHostLookup() = [](TComponent* form) -> TspSkinMenuHost* {
+    if (TspFormMenuHost* host = HostOf(SkinFormOf(form))) return host;
+    return fallback ? fallback(form) : nullptr;
+  };
+  UseSkinControlMenus();
+}
