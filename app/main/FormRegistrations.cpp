@@ -6,7 +6,11 @@
 #include "imaging/pngimage.h"
 #include "platform/graphics/Picture.h"
 #include "platform/published/FormsPublished.h"
+#include "skin/controls/SkinBoxCtrlsPublished.h"
 #include "skin/controls/SkinCtrls.h"
+#include "skin/controls/SkinStdCtrlsPublished.h"
+#include "skin/form/DynamicSkinForm.h"
+#include "skin/menus/MenusPublished.h"
 #include "skin/data/SkinDataPublished.h"
 
 void UseProgramFormDefinitions() {
@@ -15,6 +19,10 @@ void UseProgramFormDefinitions() {
   PublishImagingClasses();
   PublishSkinDataClasses();
   PublishSkinControlClasses();
+  PublishSkinStdControlClasses();
+  PublishSkinBoxControlClasses();
+  PublishSkinMenuClasses();
+  PublishDynamicSkinFormClasses();
   PublishFrameController();
   PublishRegIniFile();
 }
