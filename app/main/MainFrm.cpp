@@ -222,6 +222,8 @@ void TMainForm::Loaded() {
 void TMainForm::FormCreate(TObject*) {
   for (int index = kLastAudioTarget; index >= kFirstAudioTarget; --index)
     if (index < cbTargetFormat->ItemsEx()->Count()) cbTargetFormat->ItemsEx()->Delete(index);
+  // Deleting entries drops the box's choice; it keeps showing the first target.
+  if (cbTargetFormat->ItemIndex() < 0) cbTargetFormat->SetItemIndex(0);
 
   // The background covers the empty list below its header.
   FileListBackgroundPanel->SetParent(lvTitles);
