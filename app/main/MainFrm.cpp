@@ -10,6 +10,7 @@
 #include "platform/controls/ActnList.h"
 #include "platform/controls/Dialogs.h"
 #include "platform/controls/Menus.h"
+#include "platform/core/Exceptions.h"
 #include "platform/core/Lists.h"
 #include "platform/core/Timer.h"
 #include "platform/core/WinApi.h"
@@ -57,6 +58,17 @@ void LoadIdlePicture(TBitmap32* into) {
   TBitmap picture;
   picture.LoadFromStream(stream);
   into->Assign(&picture);
+}
+
+// The engine library's one export, by its ordinal: the 32-bit import library
+// loses the export's stdcall decoration, so it is bound at run time.
+DiscEngine* LibraryDiscEngine() {
+  HMODULE library = ::LoadLibraryA("DiscEngine.dll");
+  auto create = library ? reinterpret_cast<CreateDiscEngineFunc>(
+                              reinterpret_cast<void*>(::GetProcAddress(library, MAKEINTRESOURCEA(10))))
+                        : nullptr;
+  if (!create) throw Exception("DiscEngine.dll cannot be loaded");
+  return create();
 }
 
 bool SystemDrawsShadows() {
@@ -180,7 +192,7 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
   VOBOpenDialog->Filter = "VOB, VRO Files(*.vob, *.vro)|*.vob;*.vro";
   VOBOpenDialog->Options = OpenOption(ofAllowMultiSelect) | OpenOption(ofHideReadOnly) | OpenOption(ofEnableSizing);
 
-  DiscEngineObject = engineFactory ? engineFactory() : CreateDiscEngine();
+  DiscEngineObject = engineFactory ? engineFactory() : LibraryDiscEngine();
   DiscEngineCallbacks callbacks{};
   callbacks.WindowHandle = nullptr;  // given once the window exists (Loaded)
   callbacks.Context = this;
