@@ -37,3 +37,23 @@ logo() {
 }
 logo logo_revo.png 'Revo'
 logo logo_pro.png 'Revo Pro'
+
+# The empty title list's background, 396 x 240: a faint disc and the hint how to
+# begin, on white so it sits on the list's own colour.
+convert -size 396x240 xc:white \
+  -fill none -stroke '#D5DEEA' -strokewidth 10 -draw 'circle 198,92 198,48' \
+  -stroke '#E3E9F1' -strokewidth 2 -draw 'circle 198,92 198,70' \
+  -fill '#D5DEEA' -stroke none -draw 'circle 198,92 198,84' \
+  -font "$bold" -pointsize 15 -fill '#5B6B80' -gravity north -annotate +0+160 'No source opened' \
+  -font "$regular" -pointsize 12 -fill '#8A97A8' -annotate +0+184 'Open a DVD, an IFO file or VOB files to begin' \
+  -units PixelsPerInch -density 96 -define png:color-type=2 "PNG24:$tmp/filelist_background.png"
+mv "$tmp/filelist_background.png" "$out/filelist_background.png"
+
+# The idle preview, 320 x 240: a dark screen with a play mark, shown while no
+# title is previewed.
+convert -size 320x240 gradient:'#1E2733'-'#10151C' \
+  -fill none -stroke '#3B4A5E' -strokewidth 3 -draw 'circle 160,108 160,76' \
+  -fill '#3B4A5E' -stroke none -draw 'polygon 150,92 150,124 176,108' \
+  -font "$regular" -pointsize 13 -fill '#7D8DA3' -gravity north -annotate +0+160 'Preview' \
+  -type TrueColor "BMP3:$tmp/no_preview.bmp"
+mv "$tmp/no_preview.bmp" "$out/no_preview.bmp"

@@ -30,6 +30,7 @@ void StartModules() {
 void StopModules() {
   delete MainForm;
   MainForm = nullptr;
+  FreeDiscEngine();  // after the window, which may still stop a preview
   if (ResourceForm) {
     ResourceForm->ReleaseResources();
     delete ResourceForm;

@@ -104,7 +104,10 @@ void TspSkinLabel::CalcSize(Integer& width, Integer& height) {
 }
 
 Integer TspSkinLabel::CalcWidthOffset() {
-  TCanvas* canvas = Canvas();
+  // Measured on a scratch bitmap: a skin given while the label's form is still
+  // being read reaches the label before any window exists to draw on.
+  TBitmap scratch(1, 1);
+  TCanvas* canvas = scratch.Canvas();
   if (SkinRecordIndex == -1) {
     canvas->SetFont(DefaultFont());
     return canvas->TextWidth(Caption()) + 4 - Width();

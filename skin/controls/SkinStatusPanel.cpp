@@ -81,7 +81,9 @@ void TspSkinStatusPanel::CreateControlSkinImage(TBitmap* b) {
 Integer TspSkinStatusPanel::CalcWidthOffset() {
   Integer picture = UsesImageList() ? imageList_->Width() : glyph_->Empty() ? 0 : glyph_->Width() / numGlyphs_;
   Integer p = picture ? picture + 3 : 0;
-  TCanvas* canvas = Canvas();
+  // Measured on a scratch bitmap, as the plain label does: no window may exist yet.
+  TBitmap scratch(1, 1);
+  TCanvas* canvas = scratch.Canvas();
   if (SkinRecordIndex == -1) {
     canvas->SetFont(DefaultFont());
     return p + canvas->TextWidth(Caption()) + 4 - Width();

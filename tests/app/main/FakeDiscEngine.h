@@ -2,6 +2,8 @@
 // written to a log, opens answering what the test says.
 #pragma once
 
+#include <cstring>
+#include <functional>
 #include <vector>
 
 #include "engines/include/DiscEngine.h"
@@ -12,6 +14,8 @@ public:
   std::vector<TitleInfo> Titles;
   std::vector<String> Log;
   bool OpenResult = true;
+  // Runs once the scan dialog shows, with the dialog (a test presses Cancel there).
+  std::function<void(void* context)> DuringScan;
 
   void SetConvertOptions(const ConvertOptions*) override { Log.push_back("SetConvertOptions"); }
   void SetCallbacks(const DiscEngineCallbacks*) override { Log.push_back("SetCallbacks"); }
@@ -51,11 +55,28 @@ public:
   std::int32_t GetLanguageCount() override { return 0; }
   const char* GetLanguageName(std::int32_t) override { return ""; }
   void SetVolume(double) override {}
-  bool OpenVOBFiles(char** paths, std::int32_t count, ScanShowCallback, ScanProgressCallback, ScanCloseCallback,
-                    void*) override {
+  // Scans like the engine: shows the dialog, reports each file until told to stop,
+  // closes the dialog; a stopped scan fails.
+  bool OpenVOBFiles(char** paths, std::int32_t count, ScanShowCallback show, ScanProgressCallback progress,
+                    ScanCloseCallback close, void* context) override {
     String joined;
     for (int i = 0; i < count; ++i) joined += (i ? ";" : "") + String(paths[i]);
-    return Opened("OpenVOBFiles", joined.c_str());
+    bool scanned = true;
+    if (show && progress && close) {
+      show(context);
+      if (DuringScan) DuringScan(context);
+      ScanProgressInfo info{};
+      info.Total = count;
+      info.FileCount = count;
+      for (int i = 0; i < count && scanned; ++i) {
+        info.Done = i;
+        info.FileNumber = i + 1;
+        std::strncpy(info.Path, paths[i], sizeof(info.Path) - 1);
+        scanned = progress(context, &info) != 0;
+      }
+      close(context);
+    }
+    return Opened("OpenVOBFiles", joined.c_str()) && scanned;
   }
 
 private:
