@@ -23,12 +23,13 @@ convert -size 1100x760 radial-gradient:'#30507E'-'#0E1624' -crop 553x260+400+300
   -quality 92 "$tmp/splash.jpg"
 mv "$tmp/splash.jpg" "$out/splash.jpg"
 
-# A logo: the product name in white with an accent tag, on a clear background,
-# written as a PNG with its physical size and a text chunk.
+# A logo: the product name with an accent tag, on a clear background, written as
+# a PNG with its physical size and a text chunk. White for the dark splash, dark
+# slate for the light target bar of the main window.
 logo() {
-  local file=$1 tag=$2
+  local file=$1 tag=$2 ink=${3:-white}
   convert -size 300x56 xc:none \
-    -font "$bold" -pointsize 38 -fill white -annotate +0+42 'Varnel' \
+    -font "$bold" -pointsize 38 -fill "$ink" -annotate +0+42 'Varnel' \
     -fill "$accent" -draw "roundrectangle 142,10 $((150 + ${#tag} * 19)),50 6,6" \
     -font "$bold" -pointsize 28 -fill white -annotate +150+41 "$tag" \
     -trim +repage -units PixelsPerInch -density 96 \
@@ -37,6 +38,8 @@ logo() {
 }
 logo logo_revo.png 'Revo'
 logo logo_pro.png 'Revo Pro'
+logo logo_revo_bar.png 'Revo' '#1E293B'
+logo logo_pro_bar.png 'Revo Pro' '#1E293B'
 
 # The empty title list's background, 396 x 240: a faint disc and the hint how to
 # begin, on white so it sits on the list's own colour.
