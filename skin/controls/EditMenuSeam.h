@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "platform/controls/Menus.h"
+#include "skin/controls/SkinPaintMessages.h"
 #include "skin/data/SkinData.h"
 
 class TCustomForm;
@@ -15,10 +16,6 @@ class TCustomForm;
 // Sent by the skin menu engine to the control that popped a menu once the
 // chosen command has run; the edits free their context menu on it.
 constexpr UINT WM_AFTERDISPATCH = WM_USER + 205;  // 1229
-// Skin-frame painting requests answered by several controls.
-constexpr UINT CM_SENCPAINT = 0xB1C9;
-constexpr UINT CM_BENCPAINT = 0xBC4B;
-constexpr UINT CM_SEPAINT = 0xB1C8;
 
 struct TspEditMenuHooks {
   // Makes the context menu, owned by `owner` (the skinned popup menu when bound).

@@ -16,6 +16,7 @@
 
 #include "platform/controls/Forms.h"
 #include "platform/core/Timer.h"
+#include "skin/controls/SkinPaintMessages.h"
 #include "skin/form/ActiveSkinObject.h"
 #include "skin/form/FormMenuSeams.h"
 
@@ -29,8 +30,6 @@ enum TspPositionInMonitor : Byte { sppDefault, sppScreenCenter, sppDesktopCenter
 
 // Answered to CM_SKINFORMQUERY, CM_SENCPAINT and CM_BENCPAINT.
 constexpr UINT CM_SKINFORMQUERY = 0xB1B2;
-constexpr UINT CM_SENCPAINT = 0xB1C9;
-constexpr UINT CM_BENCPAINT = 0xBC4B;
 constexpr UINT WM_MDICHILDMOVE = WM_USER + 206;
 constexpr UINT WM_MDICHILDMAX = WM_USER + 207;
 constexpr UINT WM_MDICHILDRESTORE = WM_USER + 208;
