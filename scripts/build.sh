@@ -24,4 +24,4 @@ fi
 if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DDEPS_FILE="$build/deps.cmake" "${launcher[@]}" >/dev/null
 fi
-cmake --build "$build" -j"$(nproc)" 2>&1 | { grep -v -E '^\[ *[0-9]+%\]|^(Consolidate|Scanning|Built) ' || true; }
+cmake --build "$build" -j"${JOBS:-$(nproc)}" 2>&1 | { grep -v -E '^\[ *[0-9]+%\]|^(Consolidate|Scanning|Built) ' || true; }
