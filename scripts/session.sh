@@ -20,7 +20,7 @@ start_xvfb() {
 # runs emulated).
 start_wine() {
   export WINEPREFIX=$WINE_PREFIX_DIR
-  export WINEDEBUG=-all
+  export WINEDEBUG=${WINEDEBUG_OVERRIDE:--all}
   export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
   local wine=${VARNEL_WINE:-wine}
   export WINEARCH=win32

@@ -146,6 +146,10 @@ void TWinControl::DestroyHandle() {
 }
 
 HWND TWinControl::Handle() {
+  if (handle_) return handle_;
+  // The parent's window first: making it makes ours too, and a window made here
+  // beside it would be a second one the parent's creation orphans.
+  if (Parent()) Parent()->Handle();
   if (!handle_) CreateHandle();
   return handle_;
 }

@@ -81,6 +81,31 @@ TEST(ControlsWindow, MessagesDuringCreationReachTheControl) {
   delete form;
 }
 
+// A child asked for its window before its form has one gets exactly one: the
+// form's window, made on the way, makes the child's; no second, orphaned window
+// is left behind to receive paint messages for the object.
+TEST(ControlsWindow, AChildAskedFirstGetsOneWindowUnderItsForm) {
+  TForm* form = NewForm<TForm>(nullptr);
+  auto panel = new Recording(form);
+  panel->SetParent(form);
+  auto inner = new Recording(form);
+  inner->SetParent(panel);
+  HWND window = inner->Handle();
+  ASSERT_TRUE(form->HandleAllocated());
+  EXPECT_EQ(::GetParent(window), panel->Handle());
+  EXPECT_EQ(::GetParent(panel->Handle()), form->Handle());
+  int panels = 0;
+  ::EnumChildWindows(
+      form->Handle(),
+      [](HWND, LPARAM counter) -> BOOL {
+        ++*reinterpret_cast<int*>(counter);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&panels));
+  EXPECT_EQ(panels, 2);  // the panel and the control inside it
+  delete form;
+}
+
 TEST(ControlsWindow, AReplacedWindowProcedureSeesEveryMessageAndChains) {
   TForm* form = NewForm<TForm>(nullptr);
   auto control = new Recording(form);
