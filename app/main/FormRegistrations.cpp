@@ -5,6 +5,7 @@
 #include "framed/settings/RzCommon_RegIniFile.h"
 #include "imaging/GR32_Image.h"
 #include "imaging/pngimage.h"
+#include "imaging/sppngimagePublished.h"
 #include "platform/graphics/Picture.h"
 #include "platform/published/FormsPublished.h"
 #include "skin/controls/SkinBoxCtrlsPublished.h"
@@ -19,6 +20,7 @@ void UseProgramFormDefinitions() {
   UseFormDefinitions();
   TPicture::RegisterFileFormat<TPNGObject>("PNG", "Portable Network Graphics");
   PublishImagingClasses();
+  PublishPngImageClasses();
   PublishSkinDataClasses();
   PublishSkinControlClasses();
   PublishSkinStdControlClasses();

@@ -6,6 +6,7 @@
 #include "app/main/ResourceFrm.h"
 #include "imaging/GR32.h"
 #include "imaging/GR32_Image.h"
+#include "imaging/sppngimagelist.h"
 #include "platform/comctrls/ListView.h"
 #include "platform/controls/ActnList.h"
 #include "platform/controls/Dialogs.h"

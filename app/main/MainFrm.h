@@ -14,6 +14,7 @@ class TActionList;
 class TImage;
 class TImage32;
 class TImageList;
+class TspPngImageList;
 class TList;
 class TMenuItem;
 class TOpenDialog;
@@ -113,9 +114,9 @@ public:
   TTimer* ConvertingPreviewTimer = nullptr;
   TTimer* ShowResultTimer = nullptr;
   TImageList* ImageList = nullptr;
-  TImageList* spPNGImageList1 = nullptr;
-  TImageList* spPNGImageList2 = nullptr;
-  TImageList* spPNGImageList3 = nullptr;
+  TspPngImageList* spPNGImageList1 = nullptr;
+  TspPngImageList* spPNGImageList2 = nullptr;
+  TspPngImageList* spPNGImageList3 = nullptr;
   // The two file dialogs, made with the window.
   TOpenDialog* OpenDialog = nullptr;
   TOpenDialog* VOBOpenDialog = nullptr;

@@ -6,6 +6,10 @@
 #include <memory>
 
 #include "imaging/sppngimagelist.h"
+#include "imaging/sppngimagePublished.h"
+#include "platform/controls/Forms.h"
+#include "platform/io/Streams.h"
+#include "platform/published/FormDefinition.h"
 
 namespace {
 
@@ -211,6 +215,85 @@ TEST(SpPngImageView, LoadingTakesTheListsSize) {
   view.EndLoading();
   EXPECT_EQ(view.Width(), 16);
   EXPECT_EQ(view.Height(), 16);
+}
+
+
+// The PNG files a definition names, held in memory.
+class IconFiles : public TDefinitionFiles {
+public:
+  bool Read(const String& fileName, String& bytes) const override {
+    if (fileName != "icon.png") return false;
+    bytes = pngFile;
+    return true;
+  }
+  String pngFile;
+};
+
+String PngFileBytes(TspPngImage& png) {
+  TMemoryStream stream;
+  png.SaveToStream(stream);
+  return String(reinterpret_cast<const char*>(stream.Memory()), std::size_t(stream.Size()));
+}
+
+String Hex(const String& bytes) {
+  static const char digits[] = "0123456789ABCDEF";
+  String text;
+  for (unsigned char c : bytes) {
+    text += digits[c >> 4];
+    text += digits[c & 15];
+  }
+  return text;
+}
+
+// A form's lists: their size before their items, each item's picture given inline
+// (its length, then the PNG file) or as a PNG file the definition names.
+TEST(SpPngImageList, ReadsItsItemsFromADefinition) {
+  PublishPngImageClasses();
+  auto inline24 = BlackIcon(24, 24, 200);
+  auto file24 = BlackIcon(24, 24, 100);
+  IconFiles files;
+  files.pngFile = PngFileBytes(*file24);
+  String png = PngFileBytes(*inline24);
+  const std::uint32_t length = std::uint32_t(png.size());
+  String data(reinterpret_cast<const char*>(&length), 4);
+  String text = "object Host: TForm\n"
+                "  object Icons: TspPngImageList\n"
+                "    PngWidth = 24\n"
+                "    PngHeight = 24\n"
+                "    PngImages = <\n"
+                "      item\n"
+                "        Name = 'Play'\n"
+                "        PngImage.Data = {" + Hex(data + png) + "}\n"
+                "      end\n"
+                "      item\n"
+                "        Name = 'Stop'\n"
+                "        PngImage.Data = {file 'icon.png'}\n"
+                "      end>\n"
+                "  end\n"
+                "  object View: TspPngImageView\n"
+                "    PngImageList = Icons\n"
+                "    ImageIndex = 1\n"
+                "  end\n"
+                "end\n";
+  TForm form(nullptr);
+  ReadComponentText(&form, text, TFormBindings(), files);
+  auto* list = dynamic_cast<TspPngImageList*>(form.FindComponent("Icons"));
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->Width(), 24);
+  ASSERT_EQ(list->Count(), 2);
+  ASSERT_EQ(list->PngImages()->Count(), 2);
+  const TspPngImageItem* first = list->PngImages()->Items(0);
+  const TspPngImageItem* second = list->PngImages()->Items(1);
+  EXPECT_EQ(first->Name, "Play");
+  EXPECT_EQ(second->Name, "Stop");
+  EXPECT_EQ(first->PngImage()->Width(), 24);
+  EXPECT_EQ(first->PngImage()->GetAlphaScanline(5)[5], 200);
+  EXPECT_EQ(second->PngImage()->GetAlphaScanline(5)[5], 100);
+  auto* view = dynamic_cast<TspPngImageView*>(form.FindComponent("View"));
+  ASSERT_NE(view, nullptr);
+  EXPECT_EQ(view->PngImageList(), list);
+  EXPECT_EQ(view->ImageIndex(), 1);
+  EXPECT_EQ(view->Width(), 24);  // AutoSize: the list's image size
 }
 
 }  // namespace

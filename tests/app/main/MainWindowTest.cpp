@@ -2,6 +2,8 @@
 // of opening a source, the output folder, the help commands and the skin menu.
 #include <gtest/gtest.h>
 
+#include "imaging/sppngimagelist.h"
+
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -97,6 +99,13 @@ TEST_F(MainWindow, ReadsItsDefinitionAndSetsUpItsParts) {
   EXPECT_EQ(form->cbTargetFormat->ItemIndex(), 0);
   EXPECT_EQ(form->btnPlay->Caption(), "");
   EXPECT_EQ(form->btnCrop->Caption(), "Crop");
+  EXPECT_EQ(form->btnPlay->Hint(), "Prevew");
+  // The buttons' pictures come from the PNG image lists of the definition.
+  EXPECT_EQ(form->spPNGImageList1->Count(), 3);
+  EXPECT_EQ(form->spPNGImageList2->Count(), 2);
+  EXPECT_EQ(form->spPNGImageList3->Count(), 3);
+  EXPECT_EQ(form->spPNGImageList3->PngImages()->Items(0)->PngImage()->Width(), 24);
+  EXPECT_EQ(form->btnPlay->ImageList(), form->spPNGImageList2);
   EXPECT_EQ(form->FileListBackgroundPanel->Parent(), form->lvTitles);
   EXPECT_GT(form->FileListBackgroundPanel->Top(), 0) << "below the list's header";
   EXPECT_TRUE(form->FileListBackgroundPanel->Visible());
