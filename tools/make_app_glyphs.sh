@@ -50,6 +50,10 @@ glyph picture_subtitle_offset.png 18 -fill none -stroke "$ink" -strokewidth 5 -d
 glyph picture_volume.png 18 -draw 'polygon 6,26 20,26 38,10 38,62 20,46 6,46' -fill none -stroke "$ink" \
   -strokewidth 5 -draw 'arc 30,20 56,52 -60,60' -draw 'arc 30,8 70,64 -60,60'
 
+# The picture of the dialogs that explain something, 32 x 32.
+glyph picture_info.png 32 -fill "$accent" -draw 'circle 64,64 64,8' -fill white \
+  -draw 'circle 64,36 64,28' -draw 'roundrectangle 56,52 72,100 4,4'
+
 # The slider pictures also as bitmap data the image controls read: width and
 # height as 32-bit little-endian integers, then the pixels as B, G, R, A bytes.
 for picture in "$out"/picture_*.png; do

@@ -3,6 +3,7 @@
 #include "app/AppInfo.h"
 #include "app/DVDConvertTask.h"
 #include "app/KelvaneSettings.h"
+#include "app/main/FrameRenderer.h"
 #include "app/main/ResourceFrm.h"
 #include "imaging/GR32.h"
 #include "imaging/GR32_Image.h"
@@ -182,10 +183,35 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
       .Handler("cbTargetFormatChange", this, &TMainForm::cbTargetFormatChange)
       .Handler("rbSourceMovieClick", this, &TMainForm::rbSourceMovieClick)
       .Handler("edtCropLeftChange", this, &TMainForm::edtCropLeftChange)
-      .Handler("EditProfiles1Click", this, &TMainForm::EditProfiles1Click);
+      .Handler("EditProfiles1Click", this, &TMainForm::EditProfiles1Click)
+      .Handler("PreviewTimerTimer", this, &TMainForm::PreviewTimerTimer)
+      .Handler("tbPreviewMouseDown", this, &TMainForm::tbPreviewMouseDown)
+      .Handler("tbPreviewLastChange", this, &TMainForm::tbPreviewLastChange)
+      .Handler("actPlayPreviewExecute", this, &TMainForm::actPlayPreviewExecute)
+      .Handler("actStopPreviewExecute", this, &TMainForm::actStopPreviewExecute)
+      .Handler("actPreviousChapterClickExecute", this, &TMainForm::actPreviousChapterClickExecute)
+      .Handler("actNextChapterExecute", this, &TMainForm::actNextChapterExecute)
+      .Handler("actJumpToExecute", this, &TMainForm::actJumpToExecute)
+      .Handler("actRenderSourceMovieExecute", this, &TMainForm::actRenderSourceMovieExecute)
+      .Handler("actRenderOutputMovieExecute", this, &TMainForm::actRenderOutputMovieExecute)
+      .Handler("cbAudioStreamsChange", this, &TMainForm::cbAudioStreamsChange)
+      .Handler("cbSubtitleStreamsChange", this, &TMainForm::cbSubtitleStreamsChange)
+      .Handler("tbLuminanceGainChange", this, &TMainForm::tbLuminanceGainChange)
+      .Handler("tbLuminanceOffsetChange", this, &TMainForm::tbLuminanceOffsetChange)
+      .Handler("tbVSubtitleOffsetChange", this, &TMainForm::tbVSubtitleOffsetChange)
+      .Handler("tbVolumeChange", this, &TMainForm::tbVolumeChange)
+      .Handler("edtLuminanceGainChange", this, &TMainForm::edtLuminanceGainChange)
+      .Handler("edtLuminanceOffsetChange", this, &TMainForm::edtLuminanceOffsetChange)
+      .Handler("edtVSubtitleOffsetChange", this, &TMainForm::edtVSubtitleOffsetChange)
+      .Handler("edtVolumeChange", this, &TMainForm::edtVolumeChange)
+      .Handler("GainImageClick", this, &TMainForm::GainImageClick)
+      .Handler("OffsetImageClick", this, &TMainForm::OffsetImageClick)
+      .Handler("SubtitleVOffsetImageClick", this, &TMainForm::SubtitleVOffsetImageClick)
+      .Handler("VolumeImageClick", this, &TMainForm::VolumeImageClick);
 
   DeclareSkinFrameField();
   TaskList = new TList();
+  PreviewRenderer = new TFrameRenderer();
   OpenDialog = new TOpenDialog(this);
   OpenDialog->Filter = "DVD IFO Files|VTS_*.ifo|ALL IFO Files|*.ifo";
   OpenDialog->DefaultExt = "VTS_*.ifo";
@@ -203,6 +229,7 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
 
 TMainForm::~TMainForm() {
   BeforeDestruction();
+  delete PreviewRenderer;
   if (MainForm == this) MainForm = nullptr;
 }
 
@@ -262,12 +289,11 @@ void TMainForm::FormCreate(TObject*) {
 void TMainForm::FormDestroy(TObject*) {
   if (destroyed_) return;
   destroyed_ = true;
-  // A preview frame may be in the middle of painting.
-  while (Painting) Sleep(10);
+  // No frame may arrive for a window that goes: playback stops, and a frame in
+  // the making is waited for by the preview's lock.
+  if (DiscEngineObject && DiscEngineObject->IsPlaying()) DiscEngineObject->Stop();
   ForgetChosenSkinItem(this);
-  FreePreviewConverters();
-  CurrentTask = nullptr;
-  OpenedTask = nullptr;
+  ForgetTasksOfPreview();
   ClearTasks();
   delete TaskList;
   TaskList = nullptr;
@@ -284,6 +310,7 @@ DVDConvertTask* TMainForm::Task(int index) const { return static_cast<DVDConvert
 
 void TMainForm::ClearTasks() {
   if (!TaskList) return;
+  ForgetTasksOfPreview();
   for (int i = 0; i < TaskList->Count(); ++i) delete Task(i);
   TaskList->Clear();
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "app/DVDConvertTask.h"
 #include "engines/include/DiscEngine.h"
@@ -11,6 +12,8 @@
 
 class TAction;
 class TActionList;
+class TFrameRenderer;
+class TJumpToForm;
 class TImage;
 class TImage32;
 class TImageList;
@@ -166,8 +169,45 @@ public:
   // The target bar.
   void SetupTargetBar();
 
+  // Preview (MainFrmPreview.cpp).
+  TFrameRenderer* PreviewRenderer = nullptr;  // owned
+  // While the crop or split dialog is open, the frames go to it: answers true when
+  // it took the frame.
+  std::function<bool(const std::uint8_t* frame, const VideoFrameInfo& info)> ForeignFrameHandler;
+  void StoreTaskSettings();
+  void RefreshPreviewStill();
+  // Clears the current and the opened task, under the preview's lock, before tasks go.
+  void ForgetTasksOfPreview();
+  void FillAudioStreams(const TitleInfo& title);
+  void FillSubtitleStreams(const TitleInfo& title);
+  void PreviewTimerTimer(TObject* sender);
+  void tbPreviewMouseDown(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
+  void tbPreviewLastChange(TObject* sender);
+  void actPlayPreviewExecute(TObject* sender);
+  void actStopPreviewExecute(TObject* sender);
+  void actPreviousChapterClickExecute(TObject* sender);
+  void actNextChapterExecute(TObject* sender);
+  void actJumpToExecute(TObject* sender);
+  void actRenderSourceMovieExecute(TObject* sender);
+  void actRenderOutputMovieExecute(TObject* sender);
+  void cbAudioStreamsChange(TObject* sender);
+  void cbSubtitleStreamsChange(TObject* sender);
+  void tbLuminanceGainChange(TObject* sender);
+  void tbLuminanceOffsetChange(TObject* sender);
+  void tbVSubtitleOffsetChange(TObject* sender);
+  void tbVolumeChange(TObject* sender);
+  void edtLuminanceGainChange(TObject* sender);
+  void edtLuminanceOffsetChange(TObject* sender);
+  void edtVSubtitleOffsetChange(TObject* sender);
+  void edtVolumeChange(TObject* sender);
+  void GainImageClick(TObject* sender);
+  void OffsetImageClick(TObject* sender);
+  void SubtitleVOffsetImageClick(TObject* sender);
+  void VolumeImageClick(TObject* sender);
+
 protected:
   void CreateParams(TCreateParams& params) override;
+  void Dispatch(TMessage& message) override;
   // The definition is read: what the constructor sets up on the components.
   void Loaded() override;
 
@@ -186,7 +226,13 @@ private:
   void ClearTasks();
   // Its own unit: the frame's header and the edits' declare the same messages.
   void DeclareSkinFrameField();
+  // The preview's frames: made on the engine's side, shown on the window's thread.
+  void RenderFrame(const std::uint8_t* frame, const VideoFrameInfo& info);
+  void ShowRenderedFrame();
+  void ShowIdlePicture();
+  void StepChapter(int step);
   bool destroyed_ = false;
+  int previewWidth_ = 0, previewHeight_ = 0;  // the picture's size, for the engine's side
 };
 
 extern TMainForm* MainForm;
@@ -207,3 +253,11 @@ extern const char kHomePageAddress[];
 // the list is left out. Free the copies with FreeFileList.
 int SplitFileList(const String& list, char* pieces[kMaxVOBFiles]);
 void FreeFileList(char* pieces[], int count);
+
+// The size a preview frame is shown at: unsqueezed to its display aspect when
+// asked, then fitted into the picture keeping its ratio; both even.
+TSize PreviewFrameSize(int width, int height, double aspect, bool unsqueeze, int imageWidth, int imageHeight);
+// The chapter to seek to from `position` (seconds) one chapter back (-1) or on (1).
+int ChapterStepTarget(const TitleInfo& title, double position, int step);
+// The time a jump seeks to: before the title's end, never below 0.
+double JumpTarget(int seconds, double duration);

@@ -8,7 +8,7 @@
 
 // Handles messages until `done` answers true or `timeoutMs` passed; answers
 // whether `done` came true.
-bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 2000);
+bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 15000);
 // Handles the messages that are waiting now.
 void PumpMessages();
 

@@ -16,6 +16,12 @@ public:
   bool OpenResult = true;
   // Runs once the scan dialog shows, with the dialog (a test presses Cancel there).
   std::function<void(void* context)> DuringScan;
+  // What the preview last set, and the still frame it asks for.
+  std::int32_t AudioStream = -1, SubtitleStream = -1, Gain = -1, Offset = -1, SubtitleOffset = -1;
+  std::int32_t SeekedChapter = -1;
+  double Volume = -1, SeekedTo = -1, Position = 0;
+  std::vector<bool> Plays;
+  std::function<void()> OnRefreshFrame;
 
   void SetConvertOptions(const ConvertOptions*) override { Log.push_back("SetConvertOptions"); }
   void SetCallbacks(const DiscEngineCallbacks*) override { Log.push_back("SetCallbacks"); }
@@ -32,18 +38,18 @@ public:
     return true;
   }
   void SelectTitle(std::int32_t) override {}
-  void SelectAudioStream(std::int32_t) override {}
-  void SelectSubtitleStream(std::int32_t) override {}
+  void SelectAudioStream(std::int32_t stream) override { AudioStream = stream; }
+  void SelectSubtitleStream(std::int32_t stream) override { SubtitleStream = stream; }
   void SelectAngle(std::int32_t) override {}
-  void Seek(double) override {}
-  void SeekChapter(std::int32_t) override {}
-  double GetPosition() override { return 0; }
-  void Play(bool) override {}
+  void Seek(double seconds) override { SeekedTo = Position = seconds; }
+  void SeekChapter(std::int32_t chapter) override { SeekedChapter = chapter; }
+  double GetPosition() override { return Position; }
+  void Play(bool withSound) override { Plays.push_back(withSound); }
   void Stop() override {}
   bool IsPlaying() override { return false; }
-  void SetLuminanceGain(std::int32_t) override {}
-  void SetLuminanceOffset(std::int32_t) override {}
-  void SetSubtitleOffset(std::int32_t) override {}
+  void SetLuminanceGain(std::int32_t gain) override { Gain = gain; }
+  void SetLuminanceOffset(std::int32_t offset) override { Offset = offset; }
+  void SetSubtitleOffset(std::int32_t offset) override { SubtitleOffset = offset; }
   void SetTimeRanges(std::int32_t, const TimeRange*) override {}
   std::uint8_t Convert() override { return 0; }
   void Abort() override {}
@@ -51,10 +57,12 @@ public:
   void Resume() override {}
   void Release() override {}
   void Reserved30() override {}
-  void RefreshFrame() override {}
+  void RefreshFrame() override {
+    if (OnRefreshFrame) OnRefreshFrame();
+  }
   std::int32_t GetLanguageCount() override { return 0; }
   const char* GetLanguageName(std::int32_t) override { return ""; }
-  void SetVolume(double) override {}
+  void SetVolume(double volume) override { Volume = volume; }
   // Scans like the engine: shows the dialog, reports each file until told to stop,
   // closes the dialog; a stopped scan fails.
   bool OpenVOBFiles(char** paths, std::int32_t count, ScanShowCallback show, ScanProgressCallback progress,
