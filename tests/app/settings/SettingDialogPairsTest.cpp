@@ -458,3 +458,10 @@ TEST_F(SettingDialogTest, HelpOpensTheHelpFileAndOnlyTheWaveDialogCloses) {
     EXPECT_EQ(calls[0].show, SW_SHOWNORMAL);
   }
 }
+
+TEST_F(SettingDialogTest, TheBaseDialogHasTheSharedCaptionAndWritesNoPairs) {
+  std::unique_ptr<TSettingBaseForm> base(NewForm<TSettingBaseForm>(nullptr));
+  EXPECT_EQ(base->Caption(), "Encoder Settings");
+  EXPECT_EQ(base->BorderStyle(), bsDialog);
+  EXPECT_EQ(Pairs(base.get()), "");
+}
