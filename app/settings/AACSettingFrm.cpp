@@ -1,6 +1,5 @@
 #include "app/settings/AACSettingFrm.h"
 
-#include "app/AudioPresets.h"
 #include "framed/controls/RzCheckBox.h"
 #include "framed/controls/RzComboBox.h"
 #include "framed/controls/RzLabel.h"
@@ -72,6 +71,11 @@ void TAACSettingForm::ApplyLanguage() {
                           });
 }
 
+void TAACSettingForm::FixMpeg4() {
+  cbMPEGVersion->SetItemIndex(kMpeg4Item);
+  cbMPEGVersion->SetEnabled(false);
+}
+
 void TAACSettingForm::chkQualityClick(TObject*) {
   const bool on = chkQuality->GetChecked();
   tbQuality->SetEnabled(on);
@@ -93,23 +97,4 @@ int TAACSettingForm::GetEncoderParams(EncoderParamBlock& block) {
   Put(block, count, 6, chkUseTNS->GetChecked() ? 1 : 0);
   Put(block, count, 5, chkAllowMidSide->GetChecked() ? 1 : 0);
   return count;
-}
-
-namespace {
-
-TSettingBaseForm* MakeAAC() { return NewForm<TAACSettingForm>(nullptr); }
-
-// The M4A target writes MPEG 4 streams only.
-TSettingBaseForm* MakeMpeg4() {
-  TAACSettingForm* form = NewForm<TAACSettingForm>(nullptr);
-  form->cbMPEGVersion->SetItemIndex(kMpeg4Item);
-  form->cbMPEGVersion->SetEnabled(false);
-  return form;
-}
-
-}  // namespace
-
-void RegisterAACSettingDialogs() {
-  SetSettingDialogFactory(SettingDialogKind::kAAC, MakeAAC);
-  SetSettingDialogFactory(SettingDialogKind::kAACMpeg4, MakeMpeg4);
 }

@@ -15,6 +15,8 @@ public:
   explicit TAACSettingForm(TComponent* owner);
   void AfterConstruction() override;
   int GetEncoderParams(EncoderParamBlock& block) override;
+  // The M4A target's form of the dialog: "MPEG 4" chosen and not to be changed.
+  void FixMpeg4();
 
   TRzLabel* lblTitle = nullptr;
   TRzCheckBox* chkQuality = nullptr;
@@ -40,6 +42,3 @@ public:
 private:
   void ApplyLanguage();
 };
-
-// Registers the AAC dialog and its M4A form ("MPEG 4" fixed) as the presets' makers.
-void RegisterAACSettingDialogs();

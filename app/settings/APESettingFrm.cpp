@@ -1,6 +1,5 @@
 #include "app/settings/APESettingFrm.h"
 
-#include "app/AudioPresets.h"
 #include "framed/controls/RzComboBox.h"
 #include "framed/controls/RzGroupBox.h"
 #include "framed/controls/RzLabel.h"
@@ -52,8 +51,4 @@ int TAPESettingForm::GetEncoderParams(EncoderParamBlock& block) {
   const int level = cbCompressionLevel->ItemIndex();
   if (level >= 0 && level < kLevelCount) Put(block, count, 1, (level + 1) * 1000);
   return count;
-}
-
-void RegisterAPESettingDialog() {
-  SetSettingDialogFactory(SettingDialogKind::kAPE, [] { return static_cast<TSettingBaseForm*>(NewForm<TAPESettingForm>(nullptr)); });
 }

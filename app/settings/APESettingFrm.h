@@ -25,5 +25,3 @@ public:
 private:
   void ApplyLanguage();
 };
-
-void RegisterAPESettingDialog();

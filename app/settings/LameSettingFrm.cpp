@@ -1,6 +1,5 @@
 #include "app/settings/LameSettingFrm.h"
 
-#include "app/AudioPresets.h"
 #include "framed/controls/RzCheckBox.h"
 #include "framed/controls/RzComboBox.h"
 #include "framed/controls/RzGroupBox.h"
@@ -288,9 +287,4 @@ int TLameSettingForm::GetEncoderParams(EncoderParamBlock& block) {
   Put(block, n, 33, Flag(chkDisableTemporalMaskingEffect));
   Put(block, n, 34, Flag(chkDisableShortBlocks));
   return n;
-}
-
-void RegisterLameSettingDialog() {
-  SetSettingDialogFactory(SettingDialogKind::kLame,
-                          [] { return static_cast<TSettingBaseForm*>(NewForm<TLameSettingForm>(nullptr)); });
 }

@@ -88,5 +88,3 @@ public:
 private:
   void ApplyLanguage();
 };
-
-void RegisterLameSettingDialog();

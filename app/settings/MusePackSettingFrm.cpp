@@ -1,6 +1,5 @@
 #include "app/settings/MusePackSettingFrm.h"
 
-#include "app/AudioPresets.h"
 #include "framed/controls/RzComboBox.h"
 #include "framed/controls/RzLabel.h"
 #include "platform/comctrls/TrackBar.h"
@@ -82,9 +81,4 @@ int TMusePackSettingForm::GetEncoderParams(EncoderParamBlock& block) {
   int count = 0;
   Put(block, count, 0, tbQuality->Position());
   return count;
-}
-
-void RegisterMusePackSettingDialog() {
-  SetSettingDialogFactory(SettingDialogKind::kMusePack,
-                          [] { return static_cast<TSettingBaseForm*>(NewForm<TMusePackSettingForm>(nullptr)); });
 }

@@ -30,5 +30,3 @@ private:
   void FormCreate(TObject* sender);
   void ApplyLanguage();
 };
-
-void RegisterMusePackSettingDialog();

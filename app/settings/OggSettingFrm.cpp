@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "app/AudioPresets.h"
 #include "framed/controls/RzComboBox.h"
 #include "framed/controls/RzLabel.h"
 #include "framed/controls/RzRadioButton.h"
@@ -164,9 +163,4 @@ int TOggSettingForm::GetEncoderParams(EncoderParamBlock& block) {
     default: Put(block, count, 1, tbQuality->Position()); break;
   }
   return count;
-}
-
-void RegisterOggSettingDialog() {
-  SetSettingDialogFactory(SettingDialogKind::kOgg,
-                          [] { return static_cast<TSettingBaseForm*>(NewForm<TOggSettingForm>(nullptr)); });
 }

@@ -61,5 +61,3 @@ private:
   double quality_ = 0;  // of the slider's position
   double bitrate_ = 0;  // its estimate, kbps
 };
-
-void RegisterOggSettingDialog();

@@ -2,7 +2,6 @@
 
 #include <iterator>
 
-#include "app/AudioPresets.h"
 #include "framed/controls/RzComboBox.h"
 #include "framed/controls/RzLabel.h"
 #include "platform/published/FormBindings.h"
@@ -64,9 +63,4 @@ int TWaveSettingForm::GetEncoderParams(EncoderParamBlock& block) {
   const int channels = cbChannelMode->ItemIndex();
   Put(block, count, 2, channels == kAutoItem ? -1 : channels == kStereoItem ? 2 : 1);
   return count;
-}
-
-void RegisterWaveSettingDialog() {
-  SetSettingDialogFactory(SettingDialogKind::kWave,
-                          [] { return static_cast<TSettingBaseForm*>(NewForm<TWaveSettingForm>(nullptr)); });
 }
