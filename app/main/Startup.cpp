@@ -8,6 +8,7 @@
 #include "app/main/FormRegistrations.h"
 #include "app/main/MainFrm.h"
 #include "app/main/ResourceFrm.h"
+#include "app/settings/SettingDialogs.h"
 #include "framed/startup/FramedStartup.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/Screen.h"
@@ -23,6 +24,7 @@ void StartModules() {
   LanguageManager();
   UseProgramFormDefinitions();
   RegisterVideoEncoderObjects();
+  RegisterSettingDialogs();
 }
 
 // At exit: the main window and everything the resource form holds, then the
