@@ -54,6 +54,17 @@ glyph picture_volume.png 18 -draw 'polygon 6,26 20,26 38,10 38,62 20,46 6,46' -f
 glyph picture_info.png 32 -fill "$accent" -draw 'circle 64,64 64,8' -fill white \
   -draw 'circle 64,36 64,28' -draw 'roundrectangle 56,52 72,100 4,4'
 
+# The DVD drive of the options dialog's drive list, 16 x 16, as an image list takes
+# it: the picture on black and its mask, white where the list's colour shows.
+glyph picture_dvd_drive.png 16 -fill '#64748B' -draw 'roundrectangle 2,14 62,50 5,5' \
+  -fill '#E2E8F0' -draw 'rectangle 8,22 56,28' -fill "$accent" -draw 'circle 50,40 50,36'
+convert "$out/picture_dvd_drive.png" -background black -alpha remove -alpha off -type truecolor \
+  "BMP3:$tmp/picture_dvd_drive.bmp"
+convert "$out/picture_dvd_drive.png" -alpha extract -threshold 50% -negate -type truecolor \
+  "BMP3:$tmp/picture_dvd_drive_mask.bmp"
+mv "$tmp/picture_dvd_drive.bmp" "$tmp/picture_dvd_drive_mask.bmp" "$out/"
+rm "$out/picture_dvd_drive.png"
+
 # The slider pictures also as bitmap data the image controls read: width and
 # height as 32-bit little-endian integers, then the pixels as B, G, R, A bytes.
 for picture in "$out"/picture_*.png; do

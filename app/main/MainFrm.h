@@ -12,6 +12,7 @@
 
 class TAction;
 class TActionList;
+class TCropForm;
 class TFrameRenderer;
 class TJumpToForm;
 class TImage;
@@ -22,6 +23,8 @@ class TList;
 class TMenuItem;
 class TOpenDialog;
 class TPanel;
+class TPreviewDialog;
+class TSplitForm;
 class TTimer;
 class TspDynamicSkinForm;
 class TspSkinButton;
@@ -174,6 +177,9 @@ public:
   // While the crop or split dialog is open, the frames go to it: answers true when
   // it took the frame.
   std::function<bool(const std::uint8_t* frame, const VideoFrameInfo& info)> ForeignFrameHandler;
+  // The crop and split dialogs, set only while one is open (MainFrmCropSplit.cpp).
+  TCropForm* OpenCropForm = nullptr;
+  TSplitForm* OpenSplitForm = nullptr;
   void StoreTaskSettings();
   void RefreshPreviewStill();
   // Clears the current and the opened task, under the preview's lock, before tasks go.
@@ -231,6 +237,10 @@ private:
   void ShowRenderedFrame();
   void ShowIdlePicture();
   void StepChapter(int step);
+  // Shows a crop or split dialog modally with the engine's frames going to it.
+  int ShowPreviewDialog(TPreviewDialog& dialog);
+  // After a crop or split dialog: the slider takes the engine's position.
+  void TakeOverPreviewPosition();
   bool destroyed_ = false;
   int previewWidth_ = 0, previewHeight_ = 0;  // the picture's size, for the engine's side
 };

@@ -4,8 +4,4 @@
 #include "app/main/MainFrm.h"
 #include "skin/controls/SkinEdit.h"
 
-void TMainForm::btnOptionClick(TObject*) { edtOutputFolder->SetText(GetSettings()->DefaultOutputFolder); }
-
-void TMainForm::AboutKelvane1Click(TObject*) {}
-
 void TMainForm::EditProfiles1Click(TObject*) {}

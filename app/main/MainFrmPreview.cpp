@@ -423,7 +423,3 @@ void TMainForm::OffsetImageClick(TObject*) { tbLuminanceOffset->SetValue(0); }
 void TMainForm::SubtitleVOffsetImageClick(TObject*) { tbVSubtitleOffset->SetValue(0); }
 
 void TMainForm::VolumeImageClick(TObject*) { tbVolume->SetValue(30); }
-
-void TMainForm::btnCropClick(TObject*) {}
-
-void TMainForm::btnSplitClick(TObject*) {}

@@ -14,12 +14,16 @@ TSystemCalls RealSystemCalls() {
                            folder.empty() ? nullptr : folder.c_str(), show);
   };
   calls.ExitWindowsEx = [](UINT flags, DWORD reason) { return ::ExitWindowsEx(flags, reason); };
+  calls.GetDriveType = [](const String& root) { return ::GetDriveTypeA(root.c_str()); };
   calls.GetOpenFileName = [](OPENFILENAMEA* request) { return ::GetOpenFileNameA(request); };
   calls.GetSaveFileName = [](OPENFILENAMEA* request) { return ::GetSaveFileNameA(request); };
   calls.BrowseForFolder = [](BROWSEINFOA* request) { return ::SHBrowseForFolderA(request); };
   calls.ChooseColor = [](CHOOSECOLORA* request) { return ::ChooseColorA(request); };
   calls.ShellExecuteEx = [](SHELLEXECUTEINFOA* request) { return ::ShellExecuteExA(request); };
   calls.WinExec = [](const String& commandLine, UINT show) { return ::WinExec(commandLine.c_str(), show); };
+  calls.GetVolumeInformation = [](const String& root, char* name, DWORD nameSize) {
+    return ::GetVolumeInformationA(root.c_str(), name, nameSize, nullptr, nullptr, nullptr, nullptr, 0);
+  };
   return calls;
 }
 

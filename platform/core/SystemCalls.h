@@ -18,12 +18,17 @@ struct TSystemCalls {
                           const String& folder, int show)>
       ShellExecute;
   std::function<BOOL(UINT flags, DWORD reason)> ExitWindowsEx;
+  // The kind of drive at `root` (with its backslash): DRIVE_CDROM and the others.
+  std::function<UINT(const String& root)> GetDriveType;
   std::function<BOOL(OPENFILENAMEA* request)> GetOpenFileName;
   std::function<BOOL(OPENFILENAMEA* request)> GetSaveFileName;
   std::function<LPITEMIDLIST(BROWSEINFOA* request)> BrowseForFolder;
   std::function<BOOL(CHOOSECOLORA* request)> ChooseColor;
   std::function<BOOL(SHELLEXECUTEINFOA* request)> ShellExecuteEx;
   std::function<UINT(const String& commandLine, UINT show)> WinExec;
+  // The volume name of the drive at `root` (with its backslash), into a buffer of
+  // `nameSize` characters; FALSE when the system gives none.
+  std::function<BOOL(const String& root, char* name, DWORD nameSize)> GetVolumeInformation;
 };
 
 // The hooks in force; replace members to intercept, RestoreSystemCalls to undo.

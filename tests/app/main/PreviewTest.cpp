@@ -6,12 +6,10 @@
 #include <cmath>
 #include <cstring>
 #include <memory>
-#include <type_traits>
 #include <vector>
 
 #include "app/DVDConvertTask.h"
 #include "app/KelvaneSettings.h"
-#include "app/MediaEngineLib.h"
 #include "app/main/FormRegistrations.h"
 #include "app/main/FrameRenderer.h"
 #include "app/main/MainFrm.h"
@@ -24,6 +22,7 @@
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinSpinEdit.h"
 #include "skin/controls/SkinTrackBar.h"
+#include "tests/app/main/BuiltMediaEngine.h"
 #include "tests/app/main/FakeDiscEngine.h"
 #include "tests/harness/BuildFolders.h"
 #include "tests/harness/SystemCallsGuard.h"
@@ -202,29 +201,8 @@ TEST_F(Preview, ThePromptsKeysDecideHowPlayingStarts) {
   EXPECT_TRUE(form->PreviewTimer->Enabled());
 }
 
-// Frames through the media engine beside the tests: a grey 64 x 48 frame in the
-// engine's scaled format shows in the picture at its size.
-// The media engine of the program folder, in place of one beside the tests.
-class BuiltMediaEngine {
-public:
-  BuiltMediaEngine() : library_(::LoadLibraryA((BuiltProgramFolder() + "MediaEngine.dll").c_str())) {
-    auto bind = [this](auto& function, MediaEngineOrdinal ordinal) {
-      function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(
-          reinterpret_cast<void*>(::GetProcAddress(library_, MAKEINTRESOURCEA(ordinal))));
-    };
-    bind(functions_.CreateFrameScaler, meoCreateFrameScaler);
-    bind(functions_.ReleaseFrameScaler, meoReleaseFrameScaler);
-    bind(functions_.CreateColorConverter, meoCreateColorConverter);
-    bind(functions_.ReleaseColorConverter, meoReleaseColorConverter);
-    SetMediaEngineFunctions(&functions_);
-  }
-  ~BuiltMediaEngine() { SetMediaEngineFunctions(nullptr); }
-
-private:
-  HMODULE library_;
-  MediaEngineFunctions functions_;
-};
-
+// Frames through the media engine of the program folder: a grey 64 x 48 frame in
+// the engine's scaled format shows in the picture at its size.
 TEST_F(Preview, AFrameBecomesThePictureOnTheWindowsThread) {
   BuiltMediaEngine media;
   form->UpdatePreviewControls(task);

@@ -1,0 +1,22 @@
+// The media engine of the program folder, bound in place of the library the
+// program would load beside itself, for tests that turn real frames into pictures.
+// It counts the frame scalers and colour converters alive, so a test sees what a
+// window left unreleased.
+#pragma once
+
+#include "platform/core/WinApi.h"
+
+class BuiltMediaEngine {
+public:
+  BuiltMediaEngine();
+  ~BuiltMediaEngine();
+  BuiltMediaEngine(const BuiltMediaEngine&) = delete;
+  BuiltMediaEngine& operator=(const BuiltMediaEngine&) = delete;
+
+  // Made and not yet released, since this object was made.
+  static int LiveScalers();
+  static int LiveConverters();
+
+private:
+  HMODULE library_;
+};
