@@ -6,6 +6,9 @@
 #include "app/main/CropFrm.h"
 #include "app/main/OptionFrm.h"
 #include "app/main/SplitFrm.h"
+#include "imaging/GR32_Image.h"
+#include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinCustomComboBox.h"
 #include "tests/app/main/DialogTestFixture.h"
 #include "tests/harness/WindowPump.h"
 
@@ -19,10 +22,20 @@ TEST_F(DialogTest, EachDialogShowsWithTheDefaultSkin) {
   };
   std::unique_ptr<TCropForm> crop(NewPreviewDialog<TCropForm>(window.get(), task));
   ShowAndCapture(crop.get(), "CropForm");
+  auto rightMargin = [&] { return crop->ClientWidth() - crop->btnClose->Left() - crop->btnClose->Width(); };
+  const int margin = rightMargin();
+  crop->SetBounds(0, 0, 900, 640);  // the crop dialog may be made larger
+  ShowAndCapture(crop.get(), "CropFormLarger");
+  EXPECT_GT(crop->PreviewImage->Height(), 400) << "the picture takes the room";
+  EXPECT_EQ(rightMargin(), margin) << "the buttons keep to the right edge";
   std::unique_ptr<TSplitForm> split(NewPreviewDialog<TSplitForm>(window.get(), task));
   ShowAndCapture(split.get(), "SplitForm");
   std::unique_ptr<TOptionForm> options(NewForm<TOptionForm>(window.get()));
   ShowAndCapture(options.get(), "OptionForm");
+  options->cbCDDVDRom->DropDown();
+  PumpMessages();
+  CaptureWindow(options->cbCDDVDRom->PopupList()->Handle()).SaveBmp("OptionFormDrives.bmp");
+  options->cbCDDVDRom->CloseUp(false);
   std::unique_ptr<TAboutForm> about(NewForm<TAboutForm>(window.get()));
   ShowAndCapture(about.get(), "AboutForm");
 }
