@@ -127,12 +127,12 @@ void TPreviewDialog::RequestPreviewRedraw() {
 }
 
 double TPreviewDialog::HorizontalRatio() const {
-  TFrameRenderer::Hold hold(const_cast<TFrameRenderer&>(renderer_));
+  TFrameRenderer::Hold hold(renderer_);
   return horizontalRatio_;
 }
 
 double TPreviewDialog::VerticalRatio() const {
-  TFrameRenderer::Hold hold(const_cast<TFrameRenderer&>(renderer_));
+  TFrameRenderer::Hold hold(renderer_);
   return verticalRatio_;
 }
 

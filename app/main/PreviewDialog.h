@@ -100,7 +100,7 @@ private:
   };
 
   DVDConvertTask* task_;  // borrowed from the main window's task list
-  TFrameRenderer renderer_;
+  mutable TFrameRenderer renderer_;  // const readers take its lock too
   View view_;                                    // guarded by renderer_
   double horizontalRatio_ = 1.0, verticalRatio_ = 1.0;  // guarded by renderer_
   std::atomic<HWND> window_{nullptr};            // where the engine's side posts
