@@ -207,11 +207,16 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
       .Handler("GainImageClick", this, &TMainForm::GainImageClick)
       .Handler("OffsetImageClick", this, &TMainForm::OffsetImageClick)
       .Handler("SubtitleVOffsetImageClick", this, &TMainForm::SubtitleVOffsetImageClick)
-      .Handler("VolumeImageClick", this, &TMainForm::VolumeImageClick);
+      .Handler("VolumeImageClick", this, &TMainForm::VolumeImageClick)
+      .Handler("ConvertingPreviewTimerTimer", this, &TMainForm::ConvertingPreviewTimerTimer)
+      .Handler("ShowResultTimerTimer", this, &TMainForm::ShowResultTimerTimer)
+      .Handler("actStopConvertExecute", this, &TMainForm::actStopConvertExecute)
+      .Handler("actPauseExecute", this, &TMainForm::actPauseExecute);
 
   DeclareSkinFrameField();
   TaskList = new TList();
   PreviewRenderer = new TFrameRenderer();
+  MakeConversionState();
   OpenDialog = new TOpenDialog(this);
   OpenDialog->Filter = "DVD IFO Files|VTS_*.ifo|ALL IFO Files|*.ifo";
   OpenDialog->DefaultExt = "VTS_*.ifo";
@@ -230,6 +235,7 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
 TMainForm::~TMainForm() {
   BeforeDestruction();
   delete PreviewRenderer;
+  FreeConversionState();
   if (MainForm == this) MainForm = nullptr;
 }
 

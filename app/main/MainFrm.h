@@ -13,6 +13,8 @@
 class TAction;
 class TActionList;
 class TFrameRenderer;
+class TProcessingForm;
+struct TConversionState;
 class TJumpToForm;
 class TImage;
 class TImage32;
@@ -205,6 +207,30 @@ public:
   void SubtitleVOffsetImageClick(TObject* sender);
   void VolumeImageClick(TObject* sender);
 
+  // The conversion driver (MainFrmConversion.cpp).
+  TProcessingForm* ProcessingForm = nullptr;  // set only while it is shown
+  void StartConversion();
+  void RunConversion();
+  void PrepareTaskForConversion(DVDConvertTask& task);
+  void ShowTaskStateInTree(DVDConvertTask* task);
+  void CopyConvertingPreview(const std::uint8_t* frame, std::int32_t width, std::int32_t height);
+  std::int64_t GetWrittenFileSize() const;
+  void ConvertingPreviewTimerTimer(TObject* sender);
+  void ShowResultTimerTimer(TObject* sender);
+  void actStopConvertExecute(TObject* sender);
+  void actPauseExecute(TObject* sender);
+  static bool VARNEL_STDCALL BeginTitleOutput(void* context, VideoFrameInfo* video, std::int32_t* audio,
+                                              TitleBeginInfo* title);
+  static bool VARNEL_STDCALL EndTitleOutput(void* context);
+  static std::int64_t VARNEL_STDCALL GetOutputSize(void* context);
+  static bool VARNEL_STDCALL EncodeVideoFrame(void* context, const std::uint8_t* frame, std::int32_t width,
+                                              std::int32_t height, std::int32_t value1, std::int32_t value2,
+                                              std::int32_t value3, std::int32_t value4);
+  static bool VARNEL_STDCALL EncodeAudioSamples(void* context, const std::int16_t* samples, std::int32_t bytes,
+                                                std::int32_t value1, std::int32_t value2, std::int32_t value3,
+                                                std::int32_t value4);
+  static void VARNEL_STDCALL ReportProgress(void* context, ProgressInfo* progress);
+
 protected:
   void CreateParams(TCreateParams& params) override;
   void Dispatch(TMessage& message) override;
@@ -231,6 +257,12 @@ private:
   void ShowRenderedFrame();
   void ShowIdlePicture();
   void StepChapter(int step);
+  // One output file of a conversion: its path, and opening its encoder.
+  String OutputPathFor(const DVDConvertTask& task, const TitleBeginInfo& title);
+  bool OpenOutput(VideoFrameInfo& video, const std::int32_t* audio, const TitleBeginInfo& title);
+  void MakeConversionState();
+  void FreeConversionState();
+  TConversionState* conversion_ = nullptr;  // owned
   bool destroyed_ = false;
   int previewWidth_ = 0, previewHeight_ = 0;  // the picture's size, for the engine's side
 };

@@ -9,7 +9,7 @@
 #include "engines/include/DiscEngine.h"
 #include "platform/core/System.h"
 
-class FakeDiscEngine final : public DiscEngine {
+class FakeDiscEngine : public DiscEngine {
 public:
   std::vector<TitleInfo> Titles;
   std::vector<String> Log;
@@ -22,6 +22,8 @@ public:
   double Volume = -1, SeekedTo = -1, Position = 0;
   std::vector<bool> Plays;
   std::function<void()> OnRefreshFrame;
+  std::vector<std::uint8_t> Results;
+  std::function<void()> DuringConvert;
 
   void SetConvertOptions(const ConvertOptions*) override { Log.push_back("SetConvertOptions"); }
   void SetCallbacks(const DiscEngineCallbacks*) override { Log.push_back("SetCallbacks"); }
@@ -51,10 +53,18 @@ public:
   void SetLuminanceOffset(std::int32_t offset) override { Offset = offset; }
   void SetSubtitleOffset(std::int32_t offset) override { SubtitleOffset = offset; }
   void SetTimeRanges(std::int32_t, const TimeRange*) override {}
-  std::uint8_t Convert() override { return 0; }
-  void Abort() override {}
-  void Pause() override {}
-  void Resume() override {}
+  // Convert answers Results in order (0 when none are left), after DuringConvert.
+  std::uint8_t Convert() override {
+    Log.push_back("Convert");
+    if (DuringConvert) DuringConvert();
+    if (Results.empty()) return 0;
+    const std::uint8_t result = Results.front();
+    Results.erase(Results.begin());
+    return result;
+  }
+  void Abort() override { Log.push_back("Abort"); }
+  void Pause() override { Log.push_back("Pause"); }
+  void Resume() override { Log.push_back("Resume"); }
   void Release() override {}
   void Reserved30() override {}
   void RefreshFrame() override {
