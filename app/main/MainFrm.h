@@ -17,6 +17,7 @@ class TImageList;
 class TList;
 class TMenuItem;
 class TOpenDialog;
+class TOutputSettingsForm;
 class TPanel;
 class TTimer;
 class TspDynamicSkinForm;
@@ -165,6 +166,11 @@ public:
   // The target bar.
   void SetupTargetBar();
 
+  // The output settings dialog, made on first use and kept while the window lives.
+  TOutputSettingsForm* GetOutputSettingsForm();
+  // Shows the profile editor modally.
+  void EditProfiles1Click(TObject* sender);
+
 protected:
   void CreateParams(TCreateParams& params) override;
   // The definition is read: what the constructor sets up on the components.
@@ -181,16 +187,16 @@ private:
   void cbTargetFormatChange(TObject* sender);
   void rbSourceMovieClick(TObject* sender);
   void edtCropLeftChange(TObject* sender);
-  void EditProfiles1Click(TObject* sender);
   void ClearTasks();
   // Its own unit: the frame's header and the edits' declare the same messages.
   void DeclareSkinFrameField();
   bool destroyed_ = false;
+  TOutputSettingsForm* outputSettings_ = nullptr;  // a component of the window
 };
 
 extern TMainForm* MainForm;
 
-// The target every new task starts with, until the output settings dialog chooses it.
+// The target every new task starts with: the output settings dialog's current choice.
 TaskTarget NewTaskTarget();
 
 // The window going away forgets the skin item it made (kept by the skin command).
