@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/ProfileManager.h"
 #include "app/VideoProfiles.h"
 #include "tests/harness/SystemCallsGuard.h"
 #include "tests/harness/TempProgramFolder.h"
@@ -27,7 +28,7 @@ public:
     Manager().AddProfile(profile);
     return profile;
   }
-  class TProfileManager& Manager() const;
+  TProfileManager& Manager() const;
   // Every message box takes the next answer (IDNO when the queue runs dry).
   std::deque<int> Answers;
   struct Box {
