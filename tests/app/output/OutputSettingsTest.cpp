@@ -233,8 +233,11 @@ TEST_F(OutputSettings, ClosingWritesTheLastSettingsOfItsSide) {
 
     d = Open();  // read back
     EXPECT_EQ(d->VideoSideActive(), c.videoFile);
-    if (c.videoFile) EXPECT_EQ(d->cbProfiles->Text(), "Small AVI");
-    else EXPECT_EQ(d->lbAudioPreset->ItemIndex(), 3);
+    if (c.videoFile) {
+      EXPECT_EQ(d->cbProfiles->Text(), "Small AVI");
+    } else {
+      EXPECT_EQ(d->lbAudioPreset->ItemIndex(), 3);
+    }
     Close();
   }
   // A name with a trailing blank is remembered with it and then not found again
