@@ -23,6 +23,7 @@ class TspPngImageList;
 class TList;
 class TMenuItem;
 class TOpenDialog;
+class TOutputSettingsForm;
 class TPanel;
 class TTimer;
 class TspDynamicSkinForm;
@@ -230,6 +231,10 @@ public:
                                                 std::int32_t value1, std::int32_t value2, std::int32_t value3,
                                                 std::int32_t value4);
   static void VARNEL_STDCALL ReportProgress(void* context, ProgressInfo* progress);
+  // The output settings dialog, made on first use and kept while the window lives.
+  TOutputSettingsForm* GetOutputSettingsForm();
+  // Shows the profile editor modally.
+  void EditProfiles1Click(TObject* sender);
 
 protected:
   void CreateParams(TCreateParams& params) override;
@@ -248,7 +253,6 @@ private:
   void cbTargetFormatChange(TObject* sender);
   void rbSourceMovieClick(TObject* sender);
   void edtCropLeftChange(TObject* sender);
-  void EditProfiles1Click(TObject* sender);
   void ClearTasks();
   // Its own unit: the frame's header and the edits' declare the same messages.
   void DeclareSkinFrameField();
@@ -265,11 +269,12 @@ private:
   TConversionState* conversion_ = nullptr;  // owned
   bool destroyed_ = false;
   int previewWidth_ = 0, previewHeight_ = 0;  // the picture's size, for the engine's side
+  TOutputSettingsForm* outputSettings_ = nullptr;  // a component of the window
 };
 
 extern TMainForm* MainForm;
 
-// The target every new task starts with, until the output settings dialog chooses it.
+// The target every new task starts with: the output settings dialog's current choice.
 TaskTarget NewTaskTarget();
 
 // The window going away forgets the skin item it made (kept by the skin command).

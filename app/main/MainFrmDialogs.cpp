@@ -1,5 +1,5 @@
-// The commands that show the options, about and profile dialogs; each shows its
-// dialog once that dialog exists.
+// The commands that show the options and about dialogs; each shows its dialog
+// once that dialog exists.
 #include "app/KelvaneSettings.h"
 #include "app/main/MainFrm.h"
 #include "skin/controls/SkinEdit.h"
@@ -7,5 +7,3 @@
 void TMainForm::btnOptionClick(TObject*) { edtOutputFolder->SetText(GetSettings()->DefaultOutputFolder); }
 
 void TMainForm::AboutKelvane1Click(TObject*) {}
-
-void TMainForm::EditProfiles1Click(TObject*) {}
