@@ -11,7 +11,7 @@
 #include "app/main/FormRegistrations.h"
 #include "app/main/MainFrm.h"
 #include "app/main/ResourceFrm.h"
-#include "app/AudioPresets.h"
+#include "app/output/OutputSettingsFrm.h"
 #include "platform/core/FileUtils.h"
 #include "platform/core/Lists.h"
 #include "platform/core/Timer.h"
@@ -102,6 +102,8 @@ TEST_F(ConversionRun, ATitleBecomesAnAVIFile) {
   ASSERT_TRUE(FileExists(written));
   EXPECT_GT(FileSizeOf(written), 10000);
   EXPECT_EQ(task->VideoProfile->Width, 0) << "a size taken from the source is not kept in the profile";
+  // The encoder objects were registered for this test only.
+  for (int kind = vfk3GP; kind <= vfkFLV; ++kind) SetEncoderObjectFactory(VideoFormatKind(kind), nullptr);
 }
 
 }  // namespace
