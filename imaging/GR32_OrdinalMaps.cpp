@@ -90,6 +90,22 @@ void TValueMap<T>::Clear(T fillValue) {
   Changed();
 }
 
+template <class T>
+void TValueMap<T>::Assign(const TPersistent* source) {
+  const auto* other = dynamic_cast<const TValueMap<T>*>(source);
+  if (!other) return TCustomMap::Assign(source);
+  BeginUpdate();
+  try {
+    SetSize(other->Width(), other->Height());
+    values_ = other->values_;
+  } catch (...) {
+    EndUpdate();
+    throw;
+  }
+  EndUpdate();
+  Changed();
+}
+
 template class TValueMap<Byte>;
 template class TValueMap<Word>;
 template class TValueMap<Integer>;

@@ -39,6 +39,8 @@ public:
   T* GetValPtr(Integer x, Integer y) { return values_.data() + size_t(x) + size_t(y) * size_t(Width()); }
   T* Bits() { return values_.data(); }
   void Clear(T fillValue);
+  // A map of the same kind copies size and cells; others go to the base.
+  void Assign(const TPersistent* source) override;
 
 protected:
   void ChangeSize(Integer& width, Integer& height, Integer newWidth, Integer newHeight) override;
