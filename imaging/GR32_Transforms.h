@@ -90,6 +90,7 @@ public:
   void ReverseTransformFloat(float dstX, float dstY, float& srcX, float& srcY) override;
   void TransformFixed(TFixed srcX, TFixed srcY, TFixed& dstX, TFixed& dstY) override;
   void TransformFloat(float srcX, float srcY, float& dstX, float& dstY) override;
+  using TTransformation::GetTransformedBounds;
   TRect GetTransformedBounds(const TFloatRect& srcRect) override;
 
 private:
@@ -113,6 +114,7 @@ public:
   void ReverseTransformFloat(float dstX, float dstY, float& srcX, float& srcY) override;
   void TransformFixed(TFixed srcX, TFixed srcY, TFixed& dstX, TFixed& dstY) override;
   void TransformFloat(float srcX, float srcY, float& dstX, float& dstY) override;
+  using TTransformation::GetTransformedBounds;
   TRect GetTransformedBounds(const TFloatRect& srcRect) override;
 
 private:
@@ -127,6 +129,7 @@ public:
   void SetTwirl(float value);
   void PrepareTransform() override;
   void ReverseTransformFloat(float dstX, float dstY, float& srcX, float& srcY) override;
+  using TTransformation::GetTransformedBounds;
   TRect GetTransformedBounds(const TFloatRect& srcRect) override;
 
 private:
@@ -154,6 +157,7 @@ public:
   void SetDisturbance(float value);
   void SetRandomSource(const TFloatRandomSource& source) { random_ = source; }
   void ReverseTransformFloat(float dstX, float dstY, float& srcX, float& srcY) override;
+  using TTransformation::GetTransformedBounds;
   TRect GetTransformedBounds(const TFloatRect& srcRect) override;
 
 private:
@@ -221,6 +225,7 @@ public:
   void ReverseTransformFixed(TFixed dstX, TFixed dstY, TFixed& srcX, TFixed& srcY) override;
   void ReverseTransformFloat(float dstX, float dstY, float& srcX, float& srcY) override;
   bool HasTransformedBounds() const override { return false; }
+  using TTransformation::GetTransformedBounds;
   TRect GetTransformedBounds(const TFloatRect& srcRect) override;
 
 private:
