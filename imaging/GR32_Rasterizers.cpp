@@ -4,7 +4,10 @@
 #include "imaging/GR32_Rasterizers.h"
 
 #include <atomic>
+#include <condition_variable>
 #include <exception>
+#include <functional>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -146,6 +149,73 @@ void TRegularRasterizer::DoRasterize(TBitmap32* dst, TRect r) {
 // ---------------------------------------------------------------------------
 // TMultithreadedRegularRasterizer
 
+namespace {
+
+// Worker threads started on first use and kept for the run: starting a thread
+// costs milliseconds (under Wine several), more than a whole frame's rows. Run
+// hands one job to `count` threads (the caller being one of them) and returns
+// when all have finished it; jobs from different callers take turns.
+class RowWorkers {
+public:
+  static RowWorkers& Instance() {
+    static RowWorkers* workers = new RowWorkers;  // kept for the run: threads may wait in it at exit
+    return *workers;
+  }
+
+  void Run(Integer count, const std::function<void()>& job) {
+    if (insideWorker_ || count <= 1) return job();
+    std::lock_guard<std::mutex> turn(turn_);
+    std::unique_lock<std::mutex> lock(mutex_);
+    while (Integer(threads_.size()) < count - 1) {
+      const Integer index = Integer(threads_.size());
+      const Cardinal seen = generation_;  // the job about to be handed out is new to it
+      threads_.emplace_back([this, index, seen] { Serve(index, seen); });
+      threads_.back().detach();
+    }
+    job_ = &job;
+    helpers_ = count - 1;
+    pending_ = helpers_;
+    ++generation_;
+    wake_.notify_all();
+    lock.unlock();
+    job();
+    lock.lock();
+    done_.wait(lock, [this] { return pending_ == 0; });
+    job_ = nullptr;
+  }
+
+private:
+  void Serve(Integer index, Cardinal seen) {
+    insideWorker_ = true;
+    std::unique_lock<std::mutex> lock(mutex_);
+    for (;;) {
+      wake_.wait(lock, [&] { return generation_ != seen; });
+      seen = generation_;
+      if (index >= helpers_) continue;
+      const std::function<void()>* job = job_;
+      lock.unlock();
+      (*job)();
+      lock.lock();
+      if (--pending_ == 0) done_.notify_all();
+    }
+  }
+
+  std::mutex turn_;
+  std::mutex mutex_;
+  std::condition_variable wake_, done_;
+  std::vector<std::thread> threads_;
+  const std::function<void()>* job_ = nullptr;
+  Integer helpers_ = 0, pending_ = 0;
+  Cardinal generation_ = 0;
+  static thread_local bool insideWorker_;
+};
+
+thread_local bool RowWorkers::insideWorker_ = false;
+
+}  // namespace
+
+// Rows go to the threads by one atomic counter; a failure stops the others at
+// their next row and is raised on the calling thread.
 void TMultithreadedRegularRasterizer::DoRasterize(TBitmap32* dst, TRect r) {
   struct Report {
     TBitmap32* dst;
@@ -155,22 +225,21 @@ void TMultithreadedRegularRasterizer::DoRasterize(TBitmap32* dst, TRect r) {
   if (r.Width() <= 0 || r.Height() <= 0) return;
   TCustomSampler* sampler = Sampler();
   std::atomic<Integer> nextRow{r.Top - 1};
-  std::exception_ptr failure;
   std::atomic<bool> failed{false};
-  const auto work = [&] {
+  std::exception_ptr failure;
+  std::mutex failureLock;
+  const std::function<void()> job = [&] {
     try {
       for (Integer y = ++nextRow; y < r.Bottom && !failed; y = ++nextRow) {
         TColor32* p = dst->GetPixelPtr(r.Left, y);
         for (Integer x = r.Left; x < r.Right; ++x, ++p) AssignColor(*p, sampler->GetSampleInt(x, y));
       }
     } catch (...) {
+      std::lock_guard<std::mutex> lock(failureLock);
       if (!failed.exchange(true)) failure = std::current_exception();
     }
   };
-  std::vector<std::thread> threads;
-  threads.reserve(size_t(std::max(NumberOfProcessors, 1)));
-  for (Integer i = 0; i < std::max(NumberOfProcessors, 1); ++i) threads.emplace_back(work);
-  for (std::thread& t : threads) t.join();
+  RowWorkers::Instance().Run(std::max(NumberOfProcessors, 1), job);
   if (failure) std::rethrow_exception(failure);
 }
 
