@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "imaging/GR32_RangeBars.h"
+#include "imaging/GR32_System.h"
 #include "platform/controls/Forms.h"
 #include "platform/core/Math.h"
 #include "platform/published/FormDefinition.h"
@@ -377,8 +378,23 @@ TEST(GR32RangeBarWindow, BothStylesDrawnFromADefinition) {
   form.Show();
   form.Update();
   PumpMessages();
-  const CapturedPixels shot = CaptureWindow(form.Handle());
-  shot.SaveBmp("rangebars.bmp");
+  CaptureWindow(form.Handle()).SaveBmp("rangebars.bmp");
+  // The classic drawing (frame controls and edges), whatever the visual styles say.
+  const bool themed = USE_THEMES;
+  USE_THEMES = false;
+  form.Invalidate();
+  for (TControl* bar : {static_cast<TControl*>(classic), static_cast<TControl*>(mac)}) bar->Repaint();
+  form.Repaint();
+  PumpMessages();
+  CaptureWindow(form.Handle()).SaveBmp("rangebars_classic.bmp");
+  classic->Repaint();
+  const CapturedPixels plain = CaptureClient(classic->Handle());
+  USE_THEMES = themed;
+  const TRect handleRect = classic->GetHandleRect();
+  // A raised handle: its top-left edge is lighter than its bottom-right one.
+  const auto brightness = [](std::uint32_t c) { return (c >> 16 & 0xFF) + (c >> 8 & 0xFF) + (c & 0xFF); };
+  EXPECT_GT(brightness(plain.At(handleRect.Left, handleRect.Top + 5)),
+            brightness(plain.At(handleRect.Right - 1, handleRect.Top + 5)));
 
   // The Mac handle: a frame of the border colour around the handle colour.
   mac->Repaint();
