@@ -305,8 +305,9 @@ TEST(GR32MeshFile, SavedAndLoadedVectorsComeBackExactly) {
   loaded.LoadFromFile(fileName);
   ASSERT_EQ(loaded.Width(), 17);
   ASSERT_EQ(loaded.Height(), 9);
-  for (int i = 0; i < 17 * 9; ++i)
+  for (int i = 0; i < 17 * 9; ++i) {
     if (i != 5) EXPECT_EQ(loaded.Vectors()[i], before[i]) << i;
+  }
   const String bytes = folder.Read("mesh.msh");
   ASSERT_EQ(bytes.size(), 24u + 17 * 9 * 8 + 8);
   EXPECT_EQ(bytes.substr(0, 4), String("\0\0\0\2", 4));
