@@ -306,7 +306,8 @@ TEST(GR32MeshFile, SavedAndLoadedVectorsComeBackExactly) {
   ASSERT_EQ(loaded.Width(), 17);
   ASSERT_EQ(loaded.Height(), 9);
   for (int i = 0; i < 17 * 9; ++i) {
-    if (i != 5) EXPECT_EQ(loaded.Vectors()[i], before[i]) << i;
+    if (i == 5) continue;  // finer than a float holds
+    EXPECT_EQ(loaded.Vectors()[i], before[i]) << i;
   }
   const String bytes = folder.Read("mesh.msh");
   ASSERT_EQ(bytes.size(), 24u + 17 * 9 * 8 + 8);
