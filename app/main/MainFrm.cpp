@@ -184,6 +184,7 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
       .Handler("EditProfiles1Click", this, &TMainForm::EditProfiles1Click);
 
   DeclareSkinFrameField();
+  DeclareTitleTreeBindings();
   TaskList = new TList();
   OpenDialog = new TOpenDialog(this);
   OpenDialog->Filter = "DVD IFO Files|VTS_*.ifo|ALL IFO Files|*.ifo";
@@ -216,6 +217,7 @@ void TMainForm::Loaded() {
   callbacks.OnPreviewFrame = &TMainForm::RenderPreviewFrame;
   DiscEngineObject->SetCallbacks(&callbacks);
 
+  SetupTitleTree();
   LoadIdlePicture(NoPreviewImage->Bitmap());
   UpdatePreviewControls(nullptr);
   PreviewImage->Bitmap()->Assign(NoPreviewImage->Bitmap());
@@ -267,6 +269,7 @@ void TMainForm::FormDestroy(TObject*) {
   FreePreviewConverters();
   CurrentTask = nullptr;
   OpenedTask = nullptr;
+  ClearTitleTree();  // its rows point at the tasks
   ClearTasks();
   delete TaskList;
   TaskList = nullptr;

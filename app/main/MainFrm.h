@@ -7,9 +7,15 @@
 #include "app/DVDConvertTask.h"
 #include "engines/include/DiscEngine.h"
 #include "platform/core/Geometry.h"
+#include "platform/controls/Control.h"
 #include "platform/controls/CustomForm.h"
+#include "platform/controls/OwnerDraw.h"
 
 class TAction;
+class TCanvas;
+class TCustomListView;
+class TListColumn;
+class TListItem;
 class TActionList;
 class TImage;
 class TImage32;
@@ -154,11 +160,51 @@ public:
 
   // The tasks of a newly opened source replace the list; the tree shows them.
   void LoadTitles(const String& sourceText, SourceKind kind);
+  // A new task's default streams, by the languages the settings name.
+  int FindDefaultAudioStream(const TitleInfo& title) const;
+  int FindDefaultSubtitleStream(const TitleInfo& title) const;
+  // The stream boxes offer a title's streams; left as they are without an engine.
+  void FillAudioStreams(const TitleInfo& title);
+  void FillSubtitleStreams(const TitleInfo& title);
+
+  // The title tree (its rows, drawing, clicks, keys and popup menu).
+  TMenuItem* mnuRemove = nullptr;
+  TMenuItem* mnuClear = nullptr;
+  TMenuItem* mnuCheck = nullptr;
+  TMenuItem* mnuUncheck = nullptr;
+  TMenuItem* mnuCheckAll = nullptr;
+  TMenuItem* mnuUncheckAll = nullptr;
+  TMenuItem* mnuCheckAllChapters = nullptr;
+  TMenuItem* mnuUncheckAllChapters = nullptr;
+  TMenuItem* mnuSelectAll = nullptr;
+  TMenuItem* mnuSelectAllChildren = nullptr;
   void RebuildTitleTree();
+  void ClearTitleTree();
+  void SelectCurrentTask();
+  void SetSelectedChecked(bool value);
+  void SetAllChecked(bool value);
+  void SetChildrenChecked(bool value);
+  void lvTitlesDrawItem(TCustomListView* sender, TListItem* item, TRect rect, TOwnerDrawState state);
+  void lvTitlesDrawHeaderSection(TCanvas* canvas, TListColumn* column, bool pressed, TRect rect);
+  void lvTitlesMouseUp(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
+  void lvTitlesKeyPress(TObject* sender, char& key);
+  void TitlesPopupMenuPopup(TObject* sender);
+  void mnuRemoveClick(TObject* sender);
+  void mnuClearClick(TObject* sender);
+  void mnuCheckClick(TObject* sender);
+  void mnuUncheckClick(TObject* sender);
+  void mnuCheckAllClick(TObject* sender);
+  void mnuUncheckAllClick(TObject* sender);
+  void mnuCheckAllChaptersClick(TObject* sender);
+  void mnuUncheckAllChaptersClick(TObject* sender);
+  void mnuSelectAllClick(TObject* sender);
+  void mnuSelectAllChildrenClick(TObject* sender);
 
   // Preview.
   void UpdatePreviewControls(DVDConvertTask* task);
   void OpenTaskForPreview(DVDConvertTask* task, bool reopen);
+  void StoreTaskSettings();
+  void RefreshPreviewStill();
   void FreePreviewConverters();
   static bool VARNEL_STDCALL RenderPreviewFrame(void* context, const std::uint8_t* frame, VideoFrameInfo* info);
 
@@ -185,6 +231,14 @@ private:
   void ClearTasks();
   // Its own unit: the frame's header and the edits' declare the same messages.
   void DeclareSkinFrameField();
+  // The title tree's part of the definition, and what it sets up once it is read.
+  void DeclareTitleTreeBindings();
+  void SetupTitleTree();
+  void ClickTitleRow(TListItem* item);
+  void RemoveTasks(const std::vector<DVDConvertTask*>& doomed);
+  // The column widths the rows were last drawn with: a header drawn with others
+  // repaints the rows.
+  std::vector<int> drawnColumnWidths_;
   bool destroyed_ = false;
 };
 

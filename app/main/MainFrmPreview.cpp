@@ -6,6 +6,10 @@ void TMainForm::UpdatePreviewControls(DVDConvertTask*) {}
 
 void TMainForm::OpenTaskForPreview(DVDConvertTask* task, bool) { OpenedTask = task; }
 
+void TMainForm::StoreTaskSettings() {}
+
+void TMainForm::RefreshPreviewStill() {}
+
 void TMainForm::FreePreviewConverters() {}
 
 bool VARNEL_STDCALL TMainForm::RenderPreviewFrame(void*, const std::uint8_t*, VideoFrameInfo*) { return true; }
