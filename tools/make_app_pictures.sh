@@ -69,10 +69,10 @@ mv "$tmp/no_preview.bmp" "$out/no_preview.bmp"
 # into the magenta. The boxes and glyphs sit where the tree takes their clicks.
 key='#FF00FF'
 icon() { local i=$1; shift; convert -size 16x16 xc:"$key" +antialias "$@" "$tmp/icon$i.png"; }
-film() {  # a film frame: frame colour, picture colour, holes colour
-  icon "$1" -fill "$2" -draw 'rectangle 1,3 14,12' -fill "$3" -draw 'rectangle 3,6 12,9' \
-    -fill "$4" -draw 'point 3,4' -draw 'point 6,4' -draw 'point 9,4' -draw 'point 12,4' \
-    -draw 'point 3,11' -draw 'point 6,11' -draw 'point 9,11' -draw 'point 12,11'
+film() {  # a film frame (covering where a check box stands): frame, picture, holes colours
+  icon "$1" -fill "$2" -draw 'rectangle 1,2 14,13' -fill "$3" -draw 'rectangle 2,5 13,10' \
+    -fill "$4" -draw 'point 3,3' -draw 'point 6,3' -draw 'point 9,3' -draw 'point 12,3' \
+    -draw 'point 3,12' -draw 'point 6,12' -draw 'point 9,12' -draw 'point 12,12'
 }
 page() {  # a page with a folded corner, then what is drawn on it
   icon "$1" -fill white -stroke '#64748B' -draw 'polygon 3,1 10,1 13,4 13,14 3,14' \
@@ -85,13 +85,13 @@ glyph() {  # the expand and collapse glyph, 9 x 9
   icon "$1" -fill white -stroke '#7A8BA3' -draw 'rectangle 2,3 10,11' -stroke none \
     -fill '#1E3A66' -draw 'rectangle 4,7 8,7' "${@:2}"
 }
-film 0 "$accent" '#93C5FD' white
+film 0 '#1E3A66' '#93C5FD' white
 icon 1 -fill '#F59E0B' -stroke '#B45309' -draw 'polygon 4,1 11,1 11,14 8,11 7,11 4,14'
 icon 2 -fill '#CBD5E1' -stroke '#475569' -draw 'circle 7,7 7,1' -fill '#F1F5F9' -stroke '#94A3B8' \
   -draw 'circle 7,7 7,4' -fill "$key" -stroke '#475569' -draw 'circle 7,7 7,6'
 page 3 -fill "$accent" -draw 'rectangle 5,5 11,5' -draw 'rectangle 5,8 11,8' -draw 'rectangle 5,11 9,11'
 icon 4
-film 5 '#A8B0BC' '#E2E6EC' white
+film 5 '#9AA3B0' '#E2E6EC' white
 box 6
 box 7 -fill '#15803D' -draw 'line 4,7 6,9' -draw 'line 4,8 6,10' -draw 'line 6,9 11,4' -draw 'line 6,10 11,5'
 glyph 8

@@ -39,8 +39,8 @@ void DrawProgressCell(TCanvas* canvas, const TRect& cell, double percent, const 
   faceCanvas->Brush()->SetColor(clWhite);
   faceCanvas->Rectangle(0, 0, cell.Width(), cell.Height());
   faceCanvas->Brush()->SetColor(kProgressColor);
-  faceCanvas->FillRect(Rect(0, 0, std::min(static_cast<int>(cell.Width() * percent * 0.01), cell.Width()),
-                            cell.Height()));
+  const int bar = static_cast<int>(std::min(cell.Width() * percent * 0.01, static_cast<double>(cell.Width())));
+  faceCanvas->FillRect(Rect(1, 1, std::min(bar, cell.Width() - 1), cell.Height() - 1));  // within the frame
 
   TBitmap label(cell.Width(), cell.Height());
   TCanvas* labelCanvas = label.Canvas();
@@ -63,6 +63,13 @@ void DrawProgressCell(TCanvas* canvas, const TRect& cell, double percent, const 
 void TMainForm::lvTitlesDrawItem(TCustomListView* sender, TListItem* item, TRect rect, TOwnerDrawState state) {
   const TTitleRow* row = RowOf(item);
   if (!row) return;
+  // Drawn where the row's clicks are taken and its columns' headers stand; some
+  // list views hand an owner a row moved off the left edge by a margin.
+  const TRect bounds = item->DisplayRect(drBounds);
+  if (!bounds.IsEmpty()) {
+    rect.Left = bounds.Left;
+    rect.Right = bounds.Right;
+  }
   TCanvas* canvas = sender->Canvas();
   const int width = sender->Width();
   const bool current = row->IsTitle() && row->Task == CurrentTask && row->Task->Available;

@@ -12,6 +12,8 @@
 class FakeDiscEngine final : public DiscEngine {
 public:
   std::vector<TitleInfo> Titles;
+  std::vector<int> FailingTitles;  // GetTitleInfo answers false for these
+  double Position = 0.0;           // what GetPosition answers
   std::vector<String> Log;
   bool OpenResult = true;
   // Runs once the scan dialog shows, with the dialog (a test presses Cancel there).
@@ -28,6 +30,8 @@ public:
   std::int32_t GetTitleCount() override { return static_cast<std::int32_t>(Titles.size()); }
   bool GetTitleInfo(std::int32_t title, TitleInfo* info) override {
     if (title < 0 || title >= GetTitleCount()) return false;
+    for (int failing : FailingTitles)
+      if (failing == title) return false;
     *info = Titles[title];
     return true;
   }
@@ -36,8 +40,8 @@ public:
   void SelectSubtitleStream(std::int32_t) override {}
   void SelectAngle(std::int32_t) override {}
   void Seek(double) override {}
-  void SeekChapter(std::int32_t) override {}
-  double GetPosition() override { return 0; }
+  void SeekChapter(std::int32_t chapter) override { Log.push_back("SeekChapter " + std::to_string(chapter)); }
+  double GetPosition() override { return Position; }
   void Play(bool) override {}
   void Stop() override {}
   bool IsPlaying() override { return false; }
