@@ -310,6 +310,18 @@ TEST_F(TitleTree, ATitleOfManyChaptersListsAHundred) {
   EXPECT_EQ(form->Task(0)->ChapterFlags[kChapterFlagCount - 1], 0);
 }
 
+TEST_F(TitleTree, TheCurrentTitleIsScrolledIntoView) {
+  engine.Titles.assign(40, FakeTitle(60, {{AC3, "English"}}));
+  Load();
+  EXPECT_EQ(form->lvTitles->TopItem(), Row(0)) << "the first title is current";
+  form->CurrentTask = form->Task(39);
+  form->RebuildTitleTree();
+  const TRect last = Row(40)->DisplayRect(drBounds);
+  EXPECT_NE(form->lvTitles->TopItem(), Row(0));
+  EXPECT_GE(last.Top, 0);
+  EXPECT_LE(last.Bottom, form->lvTitles->ClientHeight());
+}
+
 TEST_F(TitleTree, ASecondSourceReplacesTheTasksAndCountsOn) {
   DVDConvertTask* first = form->Task(0);
   EXPECT_EQ(first->SourceListingNumber, 0);
