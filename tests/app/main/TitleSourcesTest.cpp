@@ -151,7 +151,9 @@ TEST_F(TitleWindow, ASourceThatDoesNotOpenLeavesTheLastTasksAndRows) {
     EXPECT_EQ(form->Task(0), first);
     EXPECT_EQ(form->CurrentTask, first);
     ASSERT_EQ(calls.Boxes.size(), c.message ? 1u : 0u);
-    if (c.message) EXPECT_EQ(calls.Boxes[0].Text, c.message);
+    if (c.message) {
+      EXPECT_EQ(calls.Boxes[0].Text, c.message);
+    }
   }
 }
 
