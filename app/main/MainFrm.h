@@ -4,13 +4,20 @@
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "app/DVDConvertTask.h"
 #include "engines/include/DiscEngine.h"
 #include "platform/core/Geometry.h"
+#include "platform/controls/Control.h"
 #include "platform/controls/CustomForm.h"
+#include "platform/controls/OwnerDraw.h"
 
 class TAction;
+class TCanvas;
+class TCustomListView;
+class TListColumn;
+class TListItem;
 class TActionList;
 class TFrameRenderer;
 class TProcessingForm;
@@ -116,6 +123,13 @@ public:
   TActionList* ActionList1 = nullptr;
   TAction* actOpenDVD = nullptr;
   TAction* actHelp = nullptr;
+  // The target actions, by tag: AVI, WMV, RMVB, MP4, MPEG, MOV, 3GP, FLV, MP3, WMA,
+  // WAV, OGG, RA, AAC, M4A, APE, MPC, FLAC; and "To More...".
+  TAction *actToAVI = nullptr, *actToWMV = nullptr, *actToRMVB = nullptr, *actToMP4 = nullptr,
+          *actToMPEG = nullptr, *actToMOV = nullptr, *actTo3GP = nullptr, *actToFLV = nullptr;
+  TAction *actToMP3 = nullptr, *actToWMA = nullptr, *actToWAV = nullptr, *actToOGG = nullptr, *actToRA = nullptr,
+          *actToAAC = nullptr, *actToM4A = nullptr, *actToAPE = nullptr, *actToMPC = nullptr, *actToFLAC = nullptr;
+  TAction* actToMore = nullptr;
   TTimer* PreviewTimer = nullptr;
   TTimer* ConvertingPreviewTimer = nullptr;
   TTimer* ShowResultTimer = nullptr;
@@ -161,28 +175,69 @@ public:
 
   // The tasks of a newly opened source replace the list; the tree shows them.
   void LoadTitles(const String& sourceText, SourceKind kind);
+  // A new task's default streams, by the languages the settings name.
+  int FindDefaultAudioStream(const TitleInfo& title) const;
+  int FindDefaultSubtitleStream(const TitleInfo& title) const;
+  // The stream boxes offer a title's streams; left as they are without an engine.
+  void FillAudioStreams(const TitleInfo& title);
+  void FillSubtitleStreams(const TitleInfo& title);
+
+  // The title tree (its rows, drawing, clicks, keys and popup menu).
+  TMenuItem* mnuRemove = nullptr;
+  TMenuItem* mnuClear = nullptr;
+  TMenuItem* mnuCheck = nullptr;
+  TMenuItem* mnuUncheck = nullptr;
+  TMenuItem* mnuCheckAll = nullptr;
+  TMenuItem* mnuUncheckAll = nullptr;
+  TMenuItem* mnuCheckAllChapters = nullptr;
+  TMenuItem* mnuUncheckAllChapters = nullptr;
+  TMenuItem* mnuSelectAll = nullptr;
+  TMenuItem* mnuSelectAllChildren = nullptr;
   void RebuildTitleTree();
+  void ClearTitleTree();
+  void SelectCurrentTask();
+  void SetSelectedChecked(bool value);
+  void SetAllChecked(bool value);
+  void SetChildrenChecked(bool value);
+  void lvTitlesDrawItem(TCustomListView* sender, TListItem* item, TRect rect, TOwnerDrawState state);
+  void lvTitlesDrawHeaderSection(TCanvas* canvas, TListColumn* column, bool pressed, TRect rect);
+  void lvTitlesMouseUp(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
+  void lvTitlesKeyPress(TObject* sender, char& key);
+  void TitlesPopupMenuPopup(TObject* sender);
+  void mnuRemoveClick(TObject* sender);
+  void mnuClearClick(TObject* sender);
+  void mnuCheckClick(TObject* sender);
+  void mnuUncheckClick(TObject* sender);
+  void mnuCheckAllClick(TObject* sender);
+  void mnuUncheckAllClick(TObject* sender);
+  void mnuCheckAllChaptersClick(TObject* sender);
+  void mnuUncheckAllChaptersClick(TObject* sender);
+  void mnuSelectAllClick(TObject* sender);
+  void mnuSelectAllChildrenClick(TObject* sender);
 
   // Preview.
   void UpdatePreviewControls(DVDConvertTask* task);
   void OpenTaskForPreview(DVDConvertTask* task, bool reopen);
+  void StoreTaskSettings();
+  void RefreshPreviewStill();
   void FreePreviewConverters();
   static bool VARNEL_STDCALL RenderPreviewFrame(void* context, const std::uint8_t* frame, VideoFrameInfo* info);
 
-  // The target bar.
+  // The target bar and the target commands (MainFrmTargets.cpp).
   void SetupTargetBar();
+  void BindAudioActions();
+  void SetTargetFormat(int number);
+  bool ConfigureOutput();
+  void actToAVIExecute(TObject* sender);
+  void actToMoreExecute(TObject* sender);
 
   // Preview (MainFrmPreview.cpp).
   TFrameRenderer* PreviewRenderer = nullptr;  // owned
   // While the crop or split dialog is open, the frames go to it: answers true when
   // it took the frame.
   std::function<bool(const std::uint8_t* frame, const VideoFrameInfo& info)> ForeignFrameHandler;
-  void StoreTaskSettings();
-  void RefreshPreviewStill();
   // Clears the current and the opened task, under the preview's lock, before tasks go.
   void ForgetTasksOfPreview();
-  void FillAudioStreams(const TitleInfo& title);
-  void FillSubtitleStreams(const TitleInfo& title);
   void PreviewTimerTimer(TObject* sender);
   void tbPreviewMouseDown(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
   void tbPreviewLastChange(TObject* sender);
@@ -261,12 +316,24 @@ private:
   void ShowRenderedFrame();
   void ShowIdlePicture();
   void StepChapter(int step);
+  // The tasks a target command changes, and handing them the dialog's choice.
+  std::vector<DVDConvertTask*> TargetTasks() const;
+  void AssignOutput();
+  void ShowSingleTaskTarget();
   // One output file of a conversion: its path, and opening its encoder.
   String OutputPathFor(const DVDConvertTask& task, const TitleBeginInfo& title);
   bool OpenOutput(VideoFrameInfo& video, const std::int32_t* audio, const TitleBeginInfo& title);
   void MakeConversionState();
   void FreeConversionState();
   TConversionState* conversion_ = nullptr;  // owned
+  // The title tree's part of the definition, and what it sets up once it is read.
+  void DeclareTitleTreeBindings();
+  void SetupTitleTree();
+  void ClickTitleRow(TListItem* item);
+  void RemoveTasks(const std::vector<DVDConvertTask*>& doomed);
+  // The column widths the rows were last drawn with: a header drawn with others
+  // repaints the rows.
+  std::vector<int> drawnColumnWidths_;
   bool destroyed_ = false;
   int previewWidth_ = 0, previewHeight_ = 0;  // the picture's size, for the engine's side
   TOutputSettingsForm* outputSettings_ = nullptr;  // a component of the window
@@ -298,3 +365,7 @@ TSize PreviewFrameSize(int width, int height, double aspect, bool unsqueeze, int
 int ChapterStepTarget(const TitleInfo& title, double position, int step);
 // The time a jump seeks to: before the title's end, never below 0.
 double JumpTarget(int seconds, double duration);
+
+// The output format a target action's tag (or the hidden list's index) stands for:
+// AVI for anything outside 0-17.
+OutputFormatCode TargetFormatOfTag(int tag);

@@ -21,6 +21,7 @@
 #include "app/main/MainFrm.h"
 #include "app/main/ProcessingFrm.h"
 #include "app/main/ShutDownFrm.h"
+#include "app/main/TitleTree.h"
 #include "app/main/WaitScanFrm.h"
 #include "imaging/GR32.h"
 #include "imaging/GR32_Image.h"
@@ -270,10 +271,11 @@ void TMainForm::PrepareTaskForConversion(DVDConvertTask& task) {
 void TMainForm::ShowTaskStateInTree(DVDConvertTask* task) {
   TListItems* rows = lvTitles->Items();
   for (int i = 0; i < rows->Count(); ++i) {
-    TListItem* row = rows->Item(i);
-    if (row->Data != task) continue;
-    while (row->SubItems()->Count() < 2) row->SubItems()->Add("");
-    row->SubItems()->Put(1, TaskStateText(task->State));
+    TListItem* item = rows->Item(i);
+    const TTitleRow* row = RowOf(item);
+    if (!row || row->Task != task || row->IsSource()) continue;
+    while (item->SubItems()->Count() < 2) item->SubItems()->Add("");
+    item->SubItems()->Put(1, TaskStateText(task->State));
   }
 }
 

@@ -20,6 +20,9 @@ TSystemCalls RealSystemCalls() {
   calls.ChooseColor = [](CHOOSECOLORA* request) { return ::ChooseColorA(request); };
   calls.ShellExecuteEx = [](SHELLEXECUTEINFOA* request) { return ::ShellExecuteExA(request); };
   calls.WinExec = [](const String& commandLine, UINT show) { return ::WinExec(commandLine.c_str(), show); };
+  calls.GetVolumeInformation = [](const String& root, char* name, DWORD nameSize) {
+    return ::GetVolumeInformationA(root.c_str(), name, nameSize, nullptr, nullptr, nullptr, nullptr, 0);
+  };
   return calls;
 }
 

@@ -24,6 +24,9 @@ struct TSystemCalls {
   std::function<BOOL(CHOOSECOLORA* request)> ChooseColor;
   std::function<BOOL(SHELLEXECUTEINFOA* request)> ShellExecuteEx;
   std::function<UINT(const String& commandLine, UINT show)> WinExec;
+  // The volume name of the drive at `root` (with its backslash), into a buffer of
+  // `nameSize` characters; FALSE when the system gives none.
+  std::function<BOOL(const String& root, char* name, DWORD nameSize)> GetVolumeInformation;
 };
 
 // The hooks in force; replace members to intercept, RestoreSystemCalls to undo.

@@ -16,6 +16,7 @@
 #include "platform/core/Lists.h"
 #include "platform/core/Timer.h"
 #include "tests/app/EncoderPluginDecode.h"
+#include "tests/app/main/BuiltMediaEngine.h"
 #include "tests/harness/BuildFolders.h"
 #include "tests/harness/SystemCallsGuard.h"
 #include "tests/harness/TempProgramFolder.h"
@@ -42,6 +43,8 @@ protected:
     delete ResourceForm;
     ResourceForm = nullptr;
     ::SetDllDirectoryA(nullptr);
+    // The encoder objects a test registered are for that test only.
+    for (int kind = vfk3GP; kind <= vfkFLV; ++kind) SetEncoderObjectFactory(VideoFormatKind(kind), nullptr);
   }
   // Title 1 of the fixture disc, checked, named by the pattern "DVD_T01".
   DVDConvertTask* NewFixtureTask() {
@@ -55,6 +58,7 @@ protected:
     return task;
   }
   TempProgramFolder folder;
+  BuiltMediaEngine media;
   SystemCallsGuard calls;
   std::unique_ptr<TMainForm> form;
 };
@@ -102,8 +106,6 @@ TEST_F(ConversionRun, ATitleBecomesAnAVIFile) {
   ASSERT_TRUE(FileExists(written));
   EXPECT_GT(FileSizeOf(written), 10000);
   EXPECT_EQ(task->VideoProfile->Width, 0) << "a size taken from the source is not kept in the profile";
-  // The encoder objects were registered for this test only.
-  for (int kind = vfk3GP; kind <= vfkFLV; ++kind) SetEncoderObjectFactory(VideoFormatKind(kind), nullptr);
 }
 
 }  // namespace

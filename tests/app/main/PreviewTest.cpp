@@ -24,6 +24,7 @@
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinSpinEdit.h"
 #include "skin/controls/SkinTrackBar.h"
+#include "tests/app/main/BuiltMediaEngine.h"
 #include "tests/app/main/FakeDiscEngine.h"
 #include "tests/harness/BuildFolders.h"
 #include "tests/harness/SystemCallsGuard.h"
@@ -204,27 +205,6 @@ TEST_F(Preview, ThePromptsKeysDecideHowPlayingStarts) {
 
 // Frames through the media engine beside the tests: a grey 64 x 48 frame in the
 // engine's scaled format shows in the picture at its size.
-// The media engine of the program folder, in place of one beside the tests.
-class BuiltMediaEngine {
-public:
-  BuiltMediaEngine() : library_(::LoadLibraryA((BuiltProgramFolder() + "MediaEngine.dll").c_str())) {
-    auto bind = [this](auto& function, MediaEngineOrdinal ordinal) {
-      function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(
-          reinterpret_cast<void*>(::GetProcAddress(library_, MAKEINTRESOURCEA(ordinal))));
-    };
-    bind(functions_.CreateFrameScaler, meoCreateFrameScaler);
-    bind(functions_.ReleaseFrameScaler, meoReleaseFrameScaler);
-    bind(functions_.CreateColorConverter, meoCreateColorConverter);
-    bind(functions_.ReleaseColorConverter, meoReleaseColorConverter);
-    SetMediaEngineFunctions(&functions_);
-  }
-  ~BuiltMediaEngine() { SetMediaEngineFunctions(nullptr); }
-
-private:
-  HMODULE library_;
-  MediaEngineFunctions functions_;
-};
-
 TEST_F(Preview, AFrameBecomesThePictureOnTheWindowsThread) {
   BuiltMediaEngine media;
   form->UpdatePreviewControls(task);
