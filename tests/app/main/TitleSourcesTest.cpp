@@ -8,6 +8,9 @@
 #include "platform/stdctrls/ExtCtrls.h"
 #include "skin/controls/SkinCustomComboBox.h"
 #include "skin/controls/SkinCustomListView.h"
+#include "imaging/GR32.h"
+#include "imaging/GR32_Image.h"
+#include "tests/app/main/BuiltMediaEngine.h"
 #include "tests/app/main/TitleWindowFixture.h"
 
 namespace {
@@ -180,3 +183,23 @@ TEST_F(TitleWindow, ShortAndEncryptedDiscsListTheirTitlesAsNotAvailable) {
 }
 
 }  // namespace
+
+// The opened movie's first title shows a still frame of its own in the preview,
+// made by the real engine and media engine and shown at the picture's size.
+TEST_F(TitleWindow, TheOpenedMovieShowsAFrameInThePreview) {
+  BuiltMediaEngine media;
+  MakeWindow(nullptr);
+  ShowWindow();
+  OpenFolder(Movie());
+  ASSERT_NE(form->CurrentTask, nullptr);
+  const int idleWidth = form->NoPreviewImage->Bitmap()->Width();
+  TBitmap32* shown = form->PreviewImage->Bitmap();
+  for (int i = 0; i < 200 && shown->Width() == idleWidth; ++i) {
+    PumpPosted(form->Handle());
+    ::Sleep(10);
+  }
+  EXPECT_NE(shown->Width(), idleWidth) << "a frame of the title replaced the idle picture";
+  EXPECT_LE(shown->Width(), form->PreviewImage->Width());
+  EXPECT_LE(shown->Height(), form->PreviewImage->Height());
+  CapturePainted(form->Handle()).SaveBmp("main-window-movie.bmp");
+}
