@@ -47,6 +47,9 @@ struct TAudioEncoderScheme {
   String PluginPath;  // the program's folder + the plug-in's file name
   String PresetName;  // display only
   EncoderParamBlock Params{};
+  // The target it was made for (8-17); AAC and M4A share their plug-in, so the
+  // path alone cannot tell them apart. -1 when unknown.
+  std::int8_t FormatCode = -1;
 };
 
 struct DVDConvertTask {

@@ -6,7 +6,9 @@
 #include <array>
 #include <cstdint>
 #include <initializer_list>
+#include <memory>
 #include <mutex>
+#include <string>
 #include <vector>
 
 #include "platform/core/Events.h"
@@ -58,6 +60,10 @@ enum TWrapMode : Byte { wmClamp, wmRepeat, wmMirror };
 // Information words of an area change.
 constexpr Cardinal AREAINFO_RECT = 0x80000000u;
 constexpr Cardinal AREAINFO_LINE = 0x40000000u;
+// A line's two end points span the area (integer, fixed and float lines), or the
+// end points of a stippled clipped sub-pixel line do.
+constexpr Cardinal AREAINFO_LINE_ENDS = AREAINFO_LINE | 2;
+constexpr Cardinal AREAINFO_STIPPLED_LINE_ENDS = AREAINFO_LINE | 4;
 
 using TPixelCombineEvent = TEvent<TColor32, TColor32&, TColor32>;
 using TAreaChangedEvent = TEvent<TObject*, const TRect&, Cardinal>;
@@ -336,6 +342,97 @@ public:
   // Forgets the font selected into the device context, selecting the stock font back.
   void FontChanged(TObject* sender);
 
+  // ---- Drawing. X2 and Y2 of runs and lines are inclusive, those of rectangles
+  // exclusive. The plain forms write unchecked; S forms clip to ClipRect, T forms
+  // blend with CombineMode, P forms take each colour from the stipple pattern, A
+  // forms antialias. Lines report the rectangle of their end points.
+  void HorzLine(Integer x1, Integer y, Integer x2, TColor32 value);
+  void HorzLineS(Integer x1, Integer y, Integer x2, TColor32 value);
+  void HorzLineT(Integer x1, Integer y, Integer x2, TColor32 value);
+  void HorzLineTS(Integer x1, Integer y, Integer x2, TColor32 value);
+  void HorzLineTSP(Integer x1, Integer y, Integer x2);
+  void VertLine(Integer x, Integer y1, Integer y2, TColor32 value);
+  void VertLineS(Integer x, Integer y1, Integer y2, TColor32 value);
+  void VertLineT(Integer x, Integer y1, Integer y2, TColor32 value);
+  void VertLineTS(Integer x, Integer y1, Integer y2, TColor32 value);
+  void VertLineTSP(Integer x, Integer y1, Integer y2);
+
+  void Line(Integer x1, Integer y1, Integer x2, Integer y2, TColor32 value, bool l = false);
+  void LineS(Integer x1, Integer y1, Integer x2, Integer y2, TColor32 value, bool l = false);
+  void LineT(Integer x1, Integer y1, Integer x2, Integer y2, TColor32 value, bool l = false);
+  void LineTS(Integer x1, Integer y1, Integer x2, Integer y2, TColor32 value, bool l = false);
+  void LineA(Integer x1, Integer y1, Integer x2, Integer y2, TColor32 value, bool l = false);
+  void LineAS(Integer x1, Integer y1, Integer x2, Integer y2, TColor32 value, bool l = false);
+  void LineX(TFixed x1, TFixed y1, TFixed x2, TFixed y2, TColor32 value, bool l = false);
+  void LineXS(TFixed x1, TFixed y1, TFixed x2, TFixed y2, TColor32 value, bool l = false);
+  void LineF(float x1, float y1, float x2, float y2, TColor32 value, bool l = false);
+  void LineFS(float x1, float y1, float x2, float y2, TColor32 value, bool l = false);
+  void LineXP(TFixed x1, TFixed y1, TFixed x2, TFixed y2, bool l = false);
+  void LineXSP(TFixed x1, TFixed y1, TFixed x2, TFixed y2, bool l = false);
+  void LineFP(float x1, float y1, float x2, float y2, bool l = false);
+  void LineFSP(float x1, float y1, float x2, float y2, bool l = false);
+
+  // The pen: PenColor from the raster position, the end pixel left out.
+  void MoveTo(Integer x, Integer y);
+  void LineToS(Integer x, Integer y);
+  void LineToTS(Integer x, Integer y);
+  void LineToAS(Integer x, Integer y);
+  void MoveToX(TFixed x, TFixed y);
+  void LineToXS(TFixed x, TFixed y);
+  void LineToXSP(TFixed x, TFixed y);
+  void MoveToF(float x, float y);
+  void LineToFS(float x, float y);
+  void LineToFSP(float x, float y);
+  TPoint RasterPos() const { return TPoint{rasterX_, rasterY_}; }
+  TFixedPoint RasterPosX() const { return TFixedPoint{rasterXF_, rasterYF_}; }
+
+  void FillRectS(Integer x1, Integer y1, Integer x2, Integer y2, TColor32 value);
+  void FillRectS(const TRect& r, TColor32 value);
+  void FillRectT(Integer x1, Integer y1, Integer x2, Integer y2, TColor32 value);
+  void FillRectTS(Integer x1, Integer y1, Integer x2, Integer y2, TColor32 value);
+  void FillRectTS(const TRect& r, TColor32 value);
+  void FrameRectS(Integer x1, Integer y1, Integer x2, Integer y2, TColor32 value);
+  void FrameRectS(const TRect& r, TColor32 value);
+  void FrameRectTS(Integer x1, Integer y1, Integer x2, Integer y2, TColor32 value);
+  void FrameRectTS(const TRect& r, TColor32 value);
+  void FrameRectTSP(Integer x1, Integer y1, Integer x2, Integer y2);
+  void RaiseRectTS(Integer x1, Integer y1, Integer x2, Integer y2, Integer contrast);
+  void RaiseRectTS(const TRect& r, Integer contrast);
+
+  // The stipple pattern: SetStipple copies it and restarts the counter.
+  void SetStipple(const TArrayOfColor32& value);
+  void SetStipple(std::initializer_list<TColor32> value) { SetStipple(TArrayOfColor32(value)); }
+  void AdvanceStippleCounter(float length);
+  TColor32 GetStippleColor();
+
+  // Whole-picture moves; a nil Dst (or this bitmap) works in place.
+  void Roll(Integer dx, Integer dy, bool fillBack, TColor32 fillColor);
+  void FlipHorz(TBitmap32* dst = nullptr);
+  void FlipVert(TBitmap32* dst = nullptr);
+  void Rotate90(TBitmap32* dst = nullptr);
+  void Rotate180(TBitmap32* dst = nullptr);
+  void Rotate270(TBitmap32* dst = nullptr);
+
+  // ---- Text. The Textout forms let the platform write into the device context
+  // (alpha as it leaves it); RenderText blends alpha-correct text in a colour.
+  TSize TextExtent(const String& text);
+  TSize TextExtentW(const std::wstring& text);
+  Integer TextWidth(const String& text) { return TextExtent(text).cx; }
+  Integer TextWidthW(const std::wstring& text) { return TextExtentW(text).cx; }
+  Integer TextHeight(const String& text) { return TextExtent(text).cy; }
+  Integer TextHeightW(const std::wstring& text) { return TextExtentW(text).cy; }
+  void Textout(Integer x, Integer y, const String& text);
+  void TextoutW(Integer x, Integer y, const std::wstring& text);
+  void Textout(Integer x, Integer y, const TRect& clipRect, const String& text);
+  void TextoutW(Integer x, Integer y, const TRect& clipRect, const std::wstring& text);
+  void Textout(TRect dstRect, Cardinal flags, const String& text);
+  void TextoutW(TRect dstRect, Cardinal flags, const std::wstring& text);
+  // AALevel -1 draws with the platform's antialiasing, 0 without, 1..4 at 2^AALevel
+  // times the size averaged down; other values are brought into -1..4.
+  void RenderText(Integer x, Integer y, const String& text, Integer aaLevel, TColor32 color);
+  void RenderTextW(Integer x, Integer y, const std::wstring& text, Integer aaLevel, TColor32 color);
+  void UpdateFont();
+
   TCustomResampler* Resampler() const { return resampler_; }
   void SetResampler(TCustomResampler* value);  // takes ownership
   String ResamplerClassName() const;
@@ -374,7 +471,18 @@ private:
   TCanvas* canvas_ = nullptr;              // owned, shares dc_
   TFont* font_ = nullptr;                  // owned
   void* selectedFont_ = nullptr;           // the HFONT selected into dc_ for text, or nullptr
+  std::shared_ptr<void> selectedFontRef_;  // keeps that font alive while it is selected
+  Integer rasterX_ = 0, rasterY_ = 0;
+  TFixed rasterXF_ = 0, rasterYF_ = 0;
+
+  template <class Text>
+  void RenderTextOf(Integer x, Integer y, const Text& text, Integer aaLevel, TColor32 color);
 };
+
+// Text rendering helpers: the mean coverage of 2^N x 2^N blocks of dst's blue
+// channel as alpha of the colour, and the blue channel itself as alpha.
+void TextScaleDown(TBitmap32* dst, const TBitmap32* src, Integer n, TColor32 color);
+void TextBlueToAlpha(TBitmap32* bitmap, TColor32 color);
 
 // The sub-pixel reader: (WX, WY, upper-left pixel, lower-left pixel), bound at start-up.
 using TInterpolator = TColor32 (*)(Cardinal wx, Cardinal wy, const TColor32* upper, const TColor32* lower);

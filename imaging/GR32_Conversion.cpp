@@ -148,4 +148,5 @@ void TBitmap32::FontChanged(TObject*) {
   if (!selectedFont_) return;
   if (DCHandle()) ::SelectObject(HDC(DCHandle()), ::GetStockObject(SYSTEM_FONT));
   selectedFont_ = nullptr;
+  selectedFontRef_.reset();  // after the stock font took its place in the device context
 }

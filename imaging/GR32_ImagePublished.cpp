@@ -1,6 +1,7 @@
 // The published properties of the paint box, the image control and the bitmap,
 // as form definitions read and write them.
 #include "imaging/GR32_Image.h"
+#include "imaging/GR32_ImgView32.h"
 #include "platform/published/FormsPublished.h"
 
 namespace {
@@ -61,4 +62,6 @@ void PublishImagingClasses() {
       .Event("OnMouseEnter", &TImage32::OnMouseEnter)
       .Event("OnMouseLeave", &TImage32::OnMouseLeave)
       .Event("OnPaintStage", &TImage32::OnPaintStage);
+
+  PublishImgViewClasses();
 }

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "imaging/GR32_Math.h"
 #include "imaging/GR32_System.h"
 
 Integer SwapConstrain(Integer value, Integer constrain1, Integer constrain2) {
@@ -60,6 +61,46 @@ bool TestClip(Integer& a, Integer& b, Integer start, Integer stop) {
   if (a < start) a = start;
   if (b >= stop) b = stop - 1;
   return b >= a;
+}
+
+namespace {
+Integer RegionCode(Integer x, Integer y, Integer minX, Integer minY, Integer maxX, Integer maxY) {
+  return (x < minX ? 1 : 0) | (x > maxX ? 2 : 0) | (y < minY ? 4 : 0) | (y > maxY ? 8 : 0);
+}
+Integer XCode(Integer x, Integer minX, Integer maxX) { return (x < minX ? 1 : 0) | (x > maxX ? 2 : 0); }
+}  // namespace
+
+bool ClipLine(Integer& x1, Integer& y1, Integer& x2, Integer& y2, Integer minX, Integer minY, Integer maxX,
+              Integer maxY) {
+  Integer c1 = RegionCode(x1, y1, minX, minY, maxX, maxY);
+  Integer c2 = RegionCode(x2, y2, minX, minY, maxX, maxY);
+  if (c1 & c2) return false;
+  if ((c1 | c2) == 0) return true;
+  if (c1 & 12) {
+    const Integer y = c1 < 8 ? minY : maxY;
+    x1 += GR32MulDiv(y - y1, x2 - x1, y2 - y1);
+    y1 = y;
+    c1 = XCode(x1, minX, maxX);
+  }
+  if (c2 & 12) {
+    const Integer y = c2 < 8 ? minY : maxY;
+    x2 += GR32MulDiv(y - y2, x2 - x1, y2 - y1);
+    y2 = y;
+    c2 = XCode(x2, minX, maxX);
+  }
+  if (c1 & c2) return false;
+  if ((c1 | c2) == 0) return true;
+  if (c1 != 0) {
+    const Integer x = c1 == 1 ? minX : maxX;
+    y1 += GR32MulDiv(x - x1, y2 - y1, x2 - x1);
+    x1 = x;
+  }
+  if (c2 != 0) {
+    const Integer x = c2 == 1 ? minX : maxX;
+    y2 += GR32MulDiv(x - x2, y2 - y1, x2 - x1);
+    x2 = x;
+  }
+  return true;
 }
 
 void FillLongwordPlain(void* dest, Integer count, Cardinal value) {

@@ -33,6 +33,11 @@ inline void Swap(Integer& a, Integer& b) { Integer t = a; a = b; b = t; }
 inline void TestSwap(Integer& a, Integer& b) { if (a > b) Swap(a, b); }
 bool TestClip(Integer& a, Integer& b, Integer size);
 bool TestClip(Integer& a, Integer& b, Integer start, Integer stop);
+// Cuts the segment (x1, y1)-(x2, y2) to the rectangle (bounds inclusive) in one
+// pass: the Y cut first, then the X cut, whose new Y values are not tested again.
+// False when the segment lies wholly on one outer side (the points are then kept).
+bool ClipLine(Integer& x1, Integer& y1, Integer& x2, Integer& y2, Integer minX, Integer minY, Integer maxX,
+              Integer maxY);
 
 using TFillLongword = void (*)(void* dest, Integer count, Cardinal value);
 extern TFillLongword FillLongword;

@@ -51,6 +51,14 @@ void BindResamplerFunctions(bool packed);
 
 enum TPixelAccessMode : Byte { pamUnsafe, pamSafe, pamWrap, pamTransparentEdge };
 
+class TNestedSampler;
+class TTransformation;
+// Makes the nested sampler that samples a resampler through a transformation
+// (the transformer classes of GR32_Samplers).
+using TTransformerClass = TNestedSampler* (*)(TCustomSampler* sampler, TTransformation* transformation);
+TNestedSampler* NewTransformer(TCustomSampler* sampler, TTransformation* transformation);
+TNestedSampler* NewNearestTransformer(TCustomSampler* sampler, TTransformation* transformation);
+
 class TBitmap32Resampler : public TCustomResampler {
 public:
   TBitmap32Resampler() = default;
@@ -63,12 +71,15 @@ public:
   TPixelAccessMode PixelAccessMode() const { return pixelAccessMode_; }
   void SetPixelAccessMode(TPixelAccessMode value);
   TBitmap32* Bitmap() const { return bitmap_; }
+  // What Transform wraps around this resampler.
+  TTransformerClass TransformerClass() const { return transformerClass_; }
 
 protected:
   void AssignTo(TPersistent* dest) const override;
   void Install(TBitmap32* bitmap);
   TBitmap32* bitmap_ = nullptr;  // the owning bitmap, borrowed
   TRect clipRect_;
+  TTransformerClass transformerClass_ = &NewTransformer;
 
 private:
   TPixelAccessMode pixelAccessMode_ = pamSafe;
@@ -76,8 +87,8 @@ private:
 
 class TNearestResampler : public TBitmap32Resampler {
 public:
-  TNearestResampler() = default;
-  explicit TNearestResampler(TBitmap32* bitmap) { Install(bitmap); }
+  TNearestResampler() { transformerClass_ = &NewNearestTransformer; }
+  explicit TNearestResampler(TBitmap32* bitmap) : TNearestResampler() { Install(bitmap); }
   TColor32 GetSampleInt(Integer x, Integer y) override;
   TColor32 GetSampleFixed(TFixed x, TFixed y) override;
   TColor32 GetSampleFloat(float x, float y) override;

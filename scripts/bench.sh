@@ -61,7 +61,7 @@ native() {
   case $1 in
     dvd_decode_av) "${ff[@]}" -i "$vob" -map 0:v:0 -map 0:a:0 -f null - ;;
     dvd_decode_audio) "${ff[@]}" -i "$vob" -map 0:a:0 -f null - ;;
-    dvd_to_mp3) "${ff[@]}" -i "$vob" -map 0:a:0 -c:a libmp3lame -b:a 128k -compression_level 2 \
+    dvd_to_mp3 | driver_to_mp3) "${ff[@]}" -i "$vob" -map 0:a:0 -c:a libmp3lame -b:a 128k -compression_level 2 \
                   -f mp3 "$native_out/title.mp3" ;;
     mp3_encode) lame -r -s 44.1 --bitwidth 16 --signed --little-endian -m j -q 2 -b 128 --silent \
                   "$media/music44k.raw" "$native_out/music.mp3" ;;

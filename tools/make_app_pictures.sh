@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Draws the pictures the program's windows name (splash background, logos) into a
-# folder, with ImageMagick on the build machine; nothing drawn here is committed.
+# Draws the pictures the program's windows name (splash background, logos, the
+# title tree's small images) into a folder, with ImageMagick on the build machine;
+# nothing drawn here is committed.
 #   tools/make_app_pictures.sh <out-folder>
 set -euo pipefail
 out=$1
@@ -60,3 +61,41 @@ convert -size 320x240 gradient:'#1E2733'-'#10151C' \
   -font "$regular" -pointsize 13 -fill '#7D8DA3' -gravity north -annotate +0+160 'Preview' \
   -type TrueColor "BMP3:$tmp/no_preview.bmp"
 mv "$tmp/no_preview.bmp" "$out/no_preview.bmp"
+
+# The title tree's small images, 16 x 16 each in one strip of eleven, on magenta
+# that the program makes transparent: 0 title, 1 chapter, 2 DVD source, 3 IFO
+# source, 4 unused, 5 unavailable title, 6 unchecked and 7 checked box, 8 collapse
+# and 9 expand glyph, 10 VOB source. Drawn without smoothing, so no edge blends
+# into the magenta. The boxes and glyphs sit where the tree takes their clicks.
+key='#FF00FF'
+icon() { local i=$1; shift; convert -size 16x16 xc:"$key" +antialias "$@" "$tmp/icon$i.png"; }
+film() {  # a film frame (covering where a check box stands): frame, picture, holes colours
+  icon "$1" -fill "$2" -draw 'rectangle 1,2 14,13' -fill "$3" -draw 'rectangle 2,5 13,10' \
+    -fill "$4" -draw 'point 3,3' -draw 'point 6,3' -draw 'point 9,3' -draw 'point 12,3' \
+    -draw 'point 3,12' -draw 'point 6,12' -draw 'point 9,12' -draw 'point 12,12'
+}
+page() {  # a page with a folded corner, then what is drawn on it
+  icon "$1" -fill white -stroke '#64748B' -draw 'polygon 3,1 10,1 13,4 13,14 3,14' \
+    -fill '#CBD5E1' -draw 'polygon 10,1 10,4 13,4' -stroke none "${@:2}"
+}
+box() {  # a check box, 12 x 12
+  icon "$1" -fill white -stroke '#5B6B80' -draw 'rectangle 2,2 13,13' -stroke none "${@:2}"
+}
+glyph() {  # the expand and collapse glyph, 9 x 9
+  icon "$1" -fill white -stroke '#7A8BA3' -draw 'rectangle 2,3 10,11' -stroke none \
+    -fill '#1E3A66' -draw 'rectangle 4,7 8,7' "${@:2}"
+}
+film 0 '#1E3A66' '#93C5FD' white
+icon 1 -fill '#F59E0B' -stroke '#B45309' -draw 'polygon 4,1 11,1 11,14 8,11 7,11 4,14'
+icon 2 -fill '#CBD5E1' -stroke '#475569' -draw 'circle 7,7 7,1' -fill '#F1F5F9' -stroke '#94A3B8' \
+  -draw 'circle 7,7 7,4' -fill "$key" -stroke '#475569' -draw 'circle 7,7 7,6'
+page 3 -fill "$accent" -draw 'rectangle 5,5 11,5' -draw 'rectangle 5,8 11,8' -draw 'rectangle 5,11 9,11'
+icon 4
+film 5 '#9AA3B0' '#E2E6EC' white
+box 6
+box 7 -fill '#15803D' -draw 'line 4,7 6,9' -draw 'line 4,8 6,10' -draw 'line 6,9 11,4' -draw 'line 6,10 11,5'
+glyph 8
+glyph 9 -draw 'rectangle 6,5 6,9'
+page 10 -fill '#16A34A' -draw 'polygon 6,5 6,12 11,8'
+convert "$tmp"/icon{0,1,2,3,4,5,6,7,8,9,10}.png +append -type TrueColor "BMP3:$tmp/tree_icons.bmp"
+mv "$tmp/tree_icons.bmp" "$out/tree_icons.bmp"

@@ -11,6 +11,14 @@
 #   broken/            truncated IFO files and a disc whose second title set is missing
 #   scrambled/         the disc with every pack marked as scrambled, as an encrypted
 #                      disc reads without its keys
+#   movie/VIDEO_TS/    a disc with titles long enough to be offered, three title sets,
+#                      720 x 576 PAL at 25 frames a second:
+#     title 1 (set 1): 8.0 s, 16:9, chapters at 0, 2, 4 and 6 s; audio 0 AC-3 stereo
+#                      48 kHz English, audio 1 MPEG-1 layer 2 stereo 48 kHz Spanish;
+#                      subtitle 0 German with one picture from 1 s to 7 s
+#     title 2 (set 2): 6.0 s, 4:3, chapters at 0 and 3 s; audio 0 MPEG-1 layer 2
+#                      stereo 48 kHz English
+#     title 3 (set 3): 3.0 s, 4:3, one chapter; audio 0 LPCM stereo 48 kHz French
 #   fixtures.done      written last
 #
 #   tools/make_dvd_fixtures.sh <out-dir>
@@ -107,6 +115,83 @@ for vob in "$out"/scrambled/VIDEO_TS/VTS_*_1.VOB; do
       $at += 2048;
     }' "$vob"
 done
+
+# The movie disc. The program stream numbers its first MPEG audio stream 0 (0xC0),
+# as the AC-3 stream is 0 (0x80); the disc wants the Spanish stream as number 1.
+renumber_stream() {  # <file> <from id> <to id>: every PES packet of one stream
+  perl -e '
+    open(my $f, "+<:raw", $ARGV[0]) or die "$ARGV[0]: $!";
+    my ($from, $to) = (hex($ARGV[1]), hex($ARGV[2]));
+    my $at = 0;
+    while (read($f, my $b, 2048) == 2048) {
+      if (substr($b, 0, 4) eq "\x00\x00\x01\xBA") {
+        my $p = 14 + (ord(substr($b, 13, 1)) & 7);
+        my $changed = 0;
+        while ($p + 6 <= 2048 && substr($b, $p, 3) eq "\x00\x00\x01") {
+          if (ord(substr($b, $p + 3, 1)) == $from) { substr($b, $p + 3, 1) = chr($to); $changed = 1; }
+          $p += 6 + unpack("n", substr($b, $p + 4, 2));
+        }
+        if ($changed) { seek($f, $at, 0); print $f $b; seek($f, $at + 2048, 0); }
+      }
+      $at += 2048;
+    }' "$@"
+}
+mpeg2=(-c:v mpeg2video -g 25 -bf 0 -b:v 800k -maxrate 9000k -bufsize 1835k)
+"${ff[@]}" -f lavfi -i "testsrc=size=720x576:rate=25" -f lavfi -i "sine=frequency=440:sample_rate=48000" \
+  -f lavfi -i "sine=frequency=880:sample_rate=48000" -t 8 -map 0:v -map 1:a -map 2:a "${mpeg2[@]}" \
+  -aspect 16:9 -c:a:0 ac3 -b:a:0 192k -ac:a:0 2 -c:a:1 mp2 -b:a:1 192k -ac:a:1 2 -ar 48000 \
+  -f dvd "$work/m1_av.mpg"
+renumber_stream "$work/m1_av.mpg" C0 C1
+"${ff[@]}" -f lavfi -i "color=c=white:size=240x40" -frames:v 1 \
+  -vf "format=rgba,pad=720:576:240:480:color=black@0.0" "$work/msub.png"
+cat > "$work/msub.xml" <<XML
+<subpictures format="PAL">
+  <stream>
+    <spu start="00:00:01.00" end="00:00:07.00" image="$work/msub.png" force="no"/>
+  </stream>
+</subpictures>
+XML
+spumux -s 0 "$work/msub.xml" < "$work/m1_av.mpg" > "$work/m1.mpg" 2> "$work/spumux_movie.log"
+"${ff[@]}" -f lavfi -i "testsrc2=size=720x576:rate=25" -f lavfi -i "sine=frequency=550:sample_rate=48000" \
+  -t 6 -map 0:v -map 1:a "${mpeg2[@]}" -aspect 4:3 -c:a mp2 -b:a 192k -ac 2 -ar 48000 -f dvd "$work/m2.mpg"
+"${ff[@]}" -f lavfi -i "smptebars=size=720x576:rate=25" -f lavfi -i "sine=frequency=330:sample_rate=48000" \
+  -t 3 -map 0:v -map 1:a "${mpeg2[@]}" -aspect 4:3 -c:a pcm_s16be -ac 2 -ar 48000 -f dvd "$work/m3.mpg"
+cat > "$work/movie.xml" <<XML
+<dvdauthor dest="$out/movie">
+  <vmgm />
+  <titleset>
+    <titles>
+      <video format="pal" aspect="16:9" resolution="720x576" widescreen="nopanscan" />
+      <audio format="ac3" lang="en" />
+      <audio format="mp2" lang="es" />
+      <subpicture lang="de" />
+      <pgc>
+        <vob file="$work/m1.mpg" chapters="0,00:00:02,00:00:04,00:00:06" />
+      </pgc>
+    </titles>
+  </titleset>
+  <titleset>
+    <titles>
+      <video format="pal" aspect="4:3" resolution="720x576" />
+      <audio format="mp2" lang="en" />
+      <pgc>
+        <vob file="$work/m2.mpg" chapters="0,00:00:03" />
+      </pgc>
+    </titles>
+  </titleset>
+  <titleset>
+    <titles>
+      <video format="pal" aspect="4:3" resolution="720x576" />
+      <audio format="pcm" lang="fr" />
+      <pgc>
+        <vob file="$work/m3.mpg" />
+      </pgc>
+    </titles>
+  </titleset>
+</dvdauthor>
+XML
+dvdauthor -x "$work/movie.xml" > "$work/dvdauthor_movie.log" 2>&1 ||
+  { cat "$work/dvdauthor_movie.log" >&2; exit 1; }
 
 rm -rf "$work"
 touch "$out/fixtures.done"

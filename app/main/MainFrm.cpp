@@ -155,6 +155,25 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
       .Field("ActionList1", ActionList1)
       .Field("actOpenDVD", actOpenDVD)
       .Field("actHelp", actHelp)
+      .Field("actToAVI", actToAVI)
+      .Field("actToWMV", actToWMV)
+      .Field("actToRMVB", actToRMVB)
+      .Field("actToMP4", actToMP4)
+      .Field("actToMPEG", actToMPEG)
+      .Field("actToMOV", actToMOV)
+      .Field("actTo3GP", actTo3GP)
+      .Field("actToFLV", actToFLV)
+      .Field("actToMP3", actToMP3)
+      .Field("actToWMA", actToWMA)
+      .Field("actToWAV", actToWAV)
+      .Field("actToOGG", actToOGG)
+      .Field("actToRA", actToRA)
+      .Field("actToAAC", actToAAC)
+      .Field("actToM4A", actToM4A)
+      .Field("actToAPE", actToAPE)
+      .Field("actToMPC", actToMPC)
+      .Field("actToFLAC", actToFLAC)
+      .Field("actToMore", actToMore)
       .Field("PreviewTimer", PreviewTimer)
       .Field("ConvertingPreviewTimer", ConvertingPreviewTimer)
       .Field("ShowResultTimer", ShowResultTimer)
@@ -207,11 +226,19 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
       .Handler("GainImageClick", this, &TMainForm::GainImageClick)
       .Handler("OffsetImageClick", this, &TMainForm::OffsetImageClick)
       .Handler("SubtitleVOffsetImageClick", this, &TMainForm::SubtitleVOffsetImageClick)
-      .Handler("VolumeImageClick", this, &TMainForm::VolumeImageClick);
+      .Handler("VolumeImageClick", this, &TMainForm::VolumeImageClick)
+      .Handler("ConvertingPreviewTimerTimer", this, &TMainForm::ConvertingPreviewTimerTimer)
+      .Handler("ShowResultTimerTimer", this, &TMainForm::ShowResultTimerTimer)
+      .Handler("actStopConvertExecute", this, &TMainForm::actStopConvertExecute)
+      .Handler("actPauseExecute", this, &TMainForm::actPauseExecute)
+      .Handler("actToAVIExecute", this, &TMainForm::actToAVIExecute)
+      .Handler("actToMoreExecute", this, &TMainForm::actToMoreExecute);
 
   DeclareSkinFrameField();
+  DeclareTitleTreeBindings();
   TaskList = new TList();
   PreviewRenderer = new TFrameRenderer();
+  MakeConversionState();
   OpenDialog = new TOpenDialog(this);
   OpenDialog->Filter = "DVD IFO Files|VTS_*.ifo|ALL IFO Files|*.ifo";
   OpenDialog->DefaultExt = "VTS_*.ifo";
@@ -230,6 +257,7 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
 TMainForm::~TMainForm() {
   BeforeDestruction();
   delete PreviewRenderer;
+  FreeConversionState();
   if (MainForm == this) MainForm = nullptr;
 }
 
@@ -244,6 +272,7 @@ void TMainForm::Loaded() {
   callbacks.OnPreviewFrame = &TMainForm::RenderPreviewFrame;
   DiscEngineObject->SetCallbacks(&callbacks);
 
+  SetupTitleTree();
   LoadIdlePicture(NoPreviewImage->Bitmap());
   UpdatePreviewControls(nullptr);
   PreviewImage->Bitmap()->Assign(NoPreviewImage->Bitmap());
@@ -294,6 +323,7 @@ void TMainForm::FormDestroy(TObject*) {
   if (DiscEngineObject && DiscEngineObject->IsPlaying()) DiscEngineObject->Stop();
   ForgetChosenSkinItem(this);
   ForgetTasksOfPreview();
+  ClearTitleTree();  // its rows point at the tasks
   ClearTasks();
   delete TaskList;
   TaskList = nullptr;

@@ -4,16 +4,25 @@
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "app/DVDConvertTask.h"
 #include "engines/include/DiscEngine.h"
 #include "platform/core/Geometry.h"
+#include "platform/controls/Control.h"
 #include "platform/controls/CustomForm.h"
+#include "platform/controls/OwnerDraw.h"
 
 class TAction;
+class TCanvas;
+class TCustomListView;
+class TListColumn;
+class TListItem;
 class TActionList;
 class TCropForm;
 class TFrameRenderer;
+class TProcessingForm;
+struct TConversionState;
 class TJumpToForm;
 class TImage;
 class TImage32;
@@ -22,6 +31,7 @@ class TspPngImageList;
 class TList;
 class TMenuItem;
 class TOpenDialog;
+class TOutputSettingsForm;
 class TPanel;
 class TPreviewDialog;
 class TSplitForm;
@@ -116,6 +126,13 @@ public:
   TActionList* ActionList1 = nullptr;
   TAction* actOpenDVD = nullptr;
   TAction* actHelp = nullptr;
+  // The target actions, by tag: AVI, WMV, RMVB, MP4, MPEG, MOV, 3GP, FLV, MP3, WMA,
+  // WAV, OGG, RA, AAC, M4A, APE, MPC, FLAC; and "To More...".
+  TAction *actToAVI = nullptr, *actToWMV = nullptr, *actToRMVB = nullptr, *actToMP4 = nullptr,
+          *actToMPEG = nullptr, *actToMOV = nullptr, *actTo3GP = nullptr, *actToFLV = nullptr;
+  TAction *actToMP3 = nullptr, *actToWMA = nullptr, *actToWAV = nullptr, *actToOGG = nullptr, *actToRA = nullptr,
+          *actToAAC = nullptr, *actToM4A = nullptr, *actToAPE = nullptr, *actToMPC = nullptr, *actToFLAC = nullptr;
+  TAction* actToMore = nullptr;
   TTimer* PreviewTimer = nullptr;
   TTimer* ConvertingPreviewTimer = nullptr;
   TTimer* ShowResultTimer = nullptr;
@@ -161,16 +178,61 @@ public:
 
   // The tasks of a newly opened source replace the list; the tree shows them.
   void LoadTitles(const String& sourceText, SourceKind kind);
+  // A new task's default streams, by the languages the settings name.
+  int FindDefaultAudioStream(const TitleInfo& title) const;
+  int FindDefaultSubtitleStream(const TitleInfo& title) const;
+  // The stream boxes offer a title's streams; left as they are without an engine.
+  void FillAudioStreams(const TitleInfo& title);
+  void FillSubtitleStreams(const TitleInfo& title);
+
+  // The title tree (its rows, drawing, clicks, keys and popup menu).
+  TMenuItem* mnuRemove = nullptr;
+  TMenuItem* mnuClear = nullptr;
+  TMenuItem* mnuCheck = nullptr;
+  TMenuItem* mnuUncheck = nullptr;
+  TMenuItem* mnuCheckAll = nullptr;
+  TMenuItem* mnuUncheckAll = nullptr;
+  TMenuItem* mnuCheckAllChapters = nullptr;
+  TMenuItem* mnuUncheckAllChapters = nullptr;
+  TMenuItem* mnuSelectAll = nullptr;
+  TMenuItem* mnuSelectAllChildren = nullptr;
   void RebuildTitleTree();
+  void ClearTitleTree();
+  void SelectCurrentTask();
+  void SetSelectedChecked(bool value);
+  void SetAllChecked(bool value);
+  void SetChildrenChecked(bool value);
+  void lvTitlesDrawItem(TCustomListView* sender, TListItem* item, TRect rect, TOwnerDrawState state);
+  void lvTitlesDrawHeaderSection(TCanvas* canvas, TListColumn* column, bool pressed, TRect rect);
+  void lvTitlesMouseUp(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
+  void lvTitlesKeyPress(TObject* sender, char& key);
+  void TitlesPopupMenuPopup(TObject* sender);
+  void mnuRemoveClick(TObject* sender);
+  void mnuClearClick(TObject* sender);
+  void mnuCheckClick(TObject* sender);
+  void mnuUncheckClick(TObject* sender);
+  void mnuCheckAllClick(TObject* sender);
+  void mnuUncheckAllClick(TObject* sender);
+  void mnuCheckAllChaptersClick(TObject* sender);
+  void mnuUncheckAllChaptersClick(TObject* sender);
+  void mnuSelectAllClick(TObject* sender);
+  void mnuSelectAllChildrenClick(TObject* sender);
 
   // Preview.
   void UpdatePreviewControls(DVDConvertTask* task);
   void OpenTaskForPreview(DVDConvertTask* task, bool reopen);
+  void StoreTaskSettings();
+  void RefreshPreviewStill();
   void FreePreviewConverters();
   static bool VARNEL_STDCALL RenderPreviewFrame(void* context, const std::uint8_t* frame, VideoFrameInfo* info);
 
-  // The target bar.
+  // The target bar and the target commands (MainFrmTargets.cpp).
   void SetupTargetBar();
+  void BindAudioActions();
+  void SetTargetFormat(int number);
+  bool ConfigureOutput();
+  void actToAVIExecute(TObject* sender);
+  void actToMoreExecute(TObject* sender);
 
   // Preview (MainFrmPreview.cpp).
   TFrameRenderer* PreviewRenderer = nullptr;  // owned
@@ -180,12 +242,8 @@ public:
   // The crop and split dialogs, set only while one is open (MainFrmCropSplit.cpp).
   TCropForm* OpenCropForm = nullptr;
   TSplitForm* OpenSplitForm = nullptr;
-  void StoreTaskSettings();
-  void RefreshPreviewStill();
   // Clears the current and the opened task, under the preview's lock, before tasks go.
   void ForgetTasksOfPreview();
-  void FillAudioStreams(const TitleInfo& title);
-  void FillSubtitleStreams(const TitleInfo& title);
   void PreviewTimerTimer(TObject* sender);
   void tbPreviewMouseDown(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
   void tbPreviewLastChange(TObject* sender);
@@ -211,6 +269,34 @@ public:
   void SubtitleVOffsetImageClick(TObject* sender);
   void VolumeImageClick(TObject* sender);
 
+  // The conversion driver (MainFrmConversion.cpp).
+  TProcessingForm* ProcessingForm = nullptr;  // set only while it is shown
+  void StartConversion();
+  void RunConversion();
+  void PrepareTaskForConversion(DVDConvertTask& task);
+  void ShowTaskStateInTree(DVDConvertTask* task);
+  void CopyConvertingPreview(const std::uint8_t* frame, std::int32_t width, std::int32_t height);
+  std::int64_t GetWrittenFileSize() const;
+  void ConvertingPreviewTimerTimer(TObject* sender);
+  void ShowResultTimerTimer(TObject* sender);
+  void actStopConvertExecute(TObject* sender);
+  void actPauseExecute(TObject* sender);
+  static bool VARNEL_STDCALL BeginTitleOutput(void* context, VideoFrameInfo* video, std::int32_t* audio,
+                                              TitleBeginInfo* title);
+  static bool VARNEL_STDCALL EndTitleOutput(void* context);
+  static std::int64_t VARNEL_STDCALL GetOutputSize(void* context);
+  static bool VARNEL_STDCALL EncodeVideoFrame(void* context, const std::uint8_t* frame, std::int32_t width,
+                                              std::int32_t height, std::int32_t value1, std::int32_t value2,
+                                              std::int32_t value3, std::int32_t value4);
+  static bool VARNEL_STDCALL EncodeAudioSamples(void* context, const std::int16_t* samples, std::int32_t bytes,
+                                                std::int32_t value1, std::int32_t value2, std::int32_t value3,
+                                                std::int32_t value4);
+  static void VARNEL_STDCALL ReportProgress(void* context, ProgressInfo* progress);
+  // The output settings dialog, made on first use and kept while the window lives.
+  TOutputSettingsForm* GetOutputSettingsForm();
+  // Shows the profile editor modally.
+  void EditProfiles1Click(TObject* sender);
+
 protected:
   void CreateParams(TCreateParams& params) override;
   void Dispatch(TMessage& message) override;
@@ -228,7 +314,6 @@ private:
   void cbTargetFormatChange(TObject* sender);
   void rbSourceMovieClick(TObject* sender);
   void edtCropLeftChange(TObject* sender);
-  void EditProfiles1Click(TObject* sender);
   void ClearTasks();
   // Its own unit: the frame's header and the edits' declare the same messages.
   void DeclareSkinFrameField();
@@ -241,13 +326,32 @@ private:
   int ShowPreviewDialog(TPreviewDialog& dialog);
   // After a crop or split dialog: the slider takes the engine's position.
   void TakeOverPreviewPosition();
+  // The tasks a target command changes, and handing them the dialog's choice.
+  std::vector<DVDConvertTask*> TargetTasks() const;
+  void AssignOutput();
+  void ShowSingleTaskTarget();
+  // One output file of a conversion: its path, and opening its encoder.
+  String OutputPathFor(const DVDConvertTask& task, const TitleBeginInfo& title);
+  bool OpenOutput(VideoFrameInfo& video, const std::int32_t* audio, const TitleBeginInfo& title);
+  void MakeConversionState();
+  void FreeConversionState();
+  TConversionState* conversion_ = nullptr;  // owned
+  // The title tree's part of the definition, and what it sets up once it is read.
+  void DeclareTitleTreeBindings();
+  void SetupTitleTree();
+  void ClickTitleRow(TListItem* item);
+  void RemoveTasks(const std::vector<DVDConvertTask*>& doomed);
+  // The column widths the rows were last drawn with: a header drawn with others
+  // repaints the rows.
+  std::vector<int> drawnColumnWidths_;
   bool destroyed_ = false;
   int previewWidth_ = 0, previewHeight_ = 0;  // the picture's size, for the engine's side
+  TOutputSettingsForm* outputSettings_ = nullptr;  // a component of the window
 };
 
 extern TMainForm* MainForm;
 
-// The target every new task starts with, until the output settings dialog chooses it.
+// The target every new task starts with: the output settings dialog's current choice.
 TaskTarget NewTaskTarget();
 
 // The window going away forgets the skin item it made (kept by the skin command).
@@ -271,3 +375,7 @@ TSize PreviewFrameSize(int width, int height, double aspect, bool unsqueeze, int
 int ChapterStepTarget(const TitleInfo& title, double position, int step);
 // The time a jump seeks to: before the title's end, never below 0.
 double JumpTarget(int seconds, double duration);
+
+// The output format a target action's tag (or the hidden list's index) stands for:
+// AVI for anything outside 0-17.
+OutputFormatCode TargetFormatOfTag(int tag);

@@ -147,16 +147,6 @@ void TMainForm::UpdatePreviewControls(DVDConvertTask* task) {
   RefreshPreviewStill();
 }
 
-void TMainForm::FillAudioStreams(const TitleInfo& title) {
-  cbAudioStreams->Items()->Clear();
-  for (const String& text : AudioStreamTexts(title)) cbAudioStreams->Items()->Add(text);
-}
-
-void TMainForm::FillSubtitleStreams(const TitleInfo& title) {
-  cbSubtitleStreams->Items()->Clear();
-  for (const String& text : SubtitleStreamTexts(title)) cbSubtitleStreams->Items()->Add(text);
-}
-
 void TMainForm::OpenTaskForPreview(DVDConvertTask* task, bool reopen) {
   if (!task || !task->Available || task == OpenedTask) return;
   HourGlass busy;

@@ -1,28 +1,36 @@
-// The target new tasks start with: MP3 with the encoder's default preset. The
-// output settings dialog, once it exists, chooses it instead.
-#include "app/AudioPresets.h"
+// The target new tasks start with: the output settings dialog's current choice.
 #include "app/main/MainFrm.h"
 #include "app/main/TitleList.h"
+#include "app/output/OutputFormats.h"
+#include "app/output/OutputSettingsFrm.h"
 #include "platform/core/FileUtils.h"
 
 namespace {
 
-constexpr OutputFormatCode kMP3Target = 8;
-
-}  // namespace
-
-TaskTarget NewTaskTarget() {
-  // The tasks copy the scheme; it is made afresh so it names today's program folder.
+// Without a main window (a window-less caller) the target is the dialog's first
+// choice on a first start: MP3 with its first preset.
+TaskTarget FirstStartTarget() {
   static TAudioEncoderScheme scheme;
   LamePreset preset;
   scheme = TAudioEncoderScheme{};
   scheme.PluginPath = ProgramFolder() + preset.GetPluginFileName();
   scheme.PresetName = preset.GetPresetName(0);
+  scheme.FormatCode = kFirstAudioFormat;
   preset.FillPresetParams(0, scheme.Params);
+  const OutputFormatRow* mp3 = OutputFormat(kFirstAudioFormat);
+  return TaskTarget{nullptr, &scheme, mp3->FormatName, mp3->Extension, kFirstAudioFormat};
+}
+
+}  // namespace
+
+TaskTarget NewTaskTarget() {
+  if (!MainForm) return FirstStartTarget();
+  TOutputSettingsForm* dialog = MainForm->GetOutputSettingsForm();
   TaskTarget target;
-  target.Scheme = &scheme;
-  target.FormatName = "MP3";
-  target.Extension = ".mp3";
-  target.FormatCode = kMP3Target;
+  target.Profile = dialog->CreateVideoProfile();
+  target.Scheme = dialog->CreateAudioScheme();
+  target.FormatName = dialog->FormatName;
+  target.Extension = dialog->Extension;
+  target.FormatCode = dialog->FormatCode;
   return target;
 }

@@ -6,7 +6,7 @@
 #include "app/KelvaneSettings.h"
 #include "app/VideoProfile.h"
 #include "platform/core/Format.h"
-#include "platform/core/WinApi.h"
+#include "platform/core/SystemCalls.h"
 
 namespace {
 
@@ -18,10 +18,19 @@ int SubtitleCount(const TitleInfo& title) { return std::clamp(title.SubtitleStre
 
 String FixedText(const char* text, size_t size) { return String(text, strnlen(text, size)); }
 
-TitleInfo ReadTitle(DiscEngine& engine, int index) {
-  TitleInfo title{};
-  engine.GetTitleInfo(index, &title);
-  return title;
+// A DVD title has at most nine angles; a larger count would only multiply tasks.
+constexpr int kMaxAngles = 9;
+
+// The record as the engine filled it, with its counts kept within its arrays, so
+// that every later reader of the task's copy may trust them.
+bool ReadTitle(DiscEngine& engine, int index, TitleInfo& title) {
+  title = TitleInfo{};
+  if (!engine.GetTitleInfo(index, &title)) return false;
+  title.AudioStreamCount = AudioCount(title);
+  title.SubtitleStreamCount = SubtitleCount(title);
+  title.AngleCount = std::clamp(title.AngleCount, 0, kMaxAngles);
+  title.ChapterCount = std::clamp(title.ChapterCount, 0, kMaxChapters);
+  return true;
 }
 
 String CodingText(int coding) {
@@ -114,7 +123,8 @@ DVDConvertTask* MakeTask(const TitleInfo& title, int titleIndex, int angle, bool
 String SourceVolumeLabel(const String& sourceText, SourceKind kind) {
   if (kind != skDVDFolder) return "DVD";
   char name[256] = {};
-  if (!::GetVolumeInformationA(sourceText.c_str(), name, 255, nullptr, nullptr, nullptr, nullptr, 0)) return "DVD";
+  if (!SystemCalls().GetVolumeInformation(sourceText, name, 255)) return "DVD";
+  name[255] = '\0';
   return name[0] ? String(name) : String("DVD");
 }
 
@@ -122,10 +132,11 @@ int FindMainMovie(DiscEngine& engine) {
   int main = 0;
   double longest = 0.0;
   const int count = engine.GetTitleCount();
+  TitleInfo title;
   for (int t = 0; t < count; ++t) {
-    const double duration = ReadTitle(engine, t).Duration;
-    if (duration > longest) {
-      longest = duration;
+    if (!ReadTitle(engine, t, title)) continue;
+    if (title.Duration > longest) {
+      longest = title.Duration;
       main = t;
     }
   }
@@ -164,8 +175,10 @@ std::vector<DVDConvertTask*> BuildTitleTasks(DiscEngine& engine, const String& s
   const int mainMovie = FindMainMovie(engine);
   std::vector<DVDConvertTask*> tasks;
   const int count = engine.GetTitleCount();
+  TitleInfo title;
   for (int t = 0; t < count; ++t) {
-    const TitleInfo title = ReadTitle(engine, t);
+    // A title the engine cannot describe cannot be shown or converted.
+    if (!ReadTitle(engine, t, title)) continue;
     if (settings.DontShowNotAvailableTitles && !TitleAvailable(title)) continue;
     const bool withAngles = title.AngleCount != 1;
     for (int a = 0; a < title.AngleCount; ++a)

@@ -36,7 +36,8 @@ int FindDefaultAudioStream(const TitleInfo& title, const String& language);
 int FindDefaultSubtitleStream(const TitleInfo& title, const String& language);
 
 // Builds the tasks of every title of the opened source, in order; the caller owns
-// them. The engine's counts are kept within the record's arrays.
+// them. A title the engine cannot describe gets none, and each task's copy of its
+// record has its counts kept within the record's arrays (and at most nine angles).
 std::vector<DVDConvertTask*> BuildTitleTasks(DiscEngine& engine, const String& sourceText, SourceKind kind,
                                              int sourceCounter, const String& volumeLabel, const TaskTarget& target,
                                              const KelvaneSettings& settings);

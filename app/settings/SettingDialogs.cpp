@@ -1,6 +1,9 @@
 #include "app/settings/SettingDialogs.h"
 
-#include "app/AudioPresets.h"
+#include <algorithm>
+#include <memory>
+
+#include "app/output/OutputSettingsFrm.h"
 #include "app/settings/AACSettingFrm.h"
 #include "app/settings/APESettingFrm.h"
 #include "app/settings/LameSettingFrm.h"
@@ -21,6 +24,18 @@ TSettingBaseForm* MakeMpeg4() {
   return form;
 }
 
+// Shows a setting dialog modally and frees it; on OK its pairs are the result.
+int RunDialog(TSettingBaseForm* dialog, EncoderParameter* pairs, std::int32_t& count) {
+  std::unique_ptr<TSettingBaseForm> owned(dialog);
+  const int result = dialog->ShowModal();
+  if (result == mrOk) {
+    EncoderParamBlock block{};
+    count = dialog->GetEncoderParams(block);
+    std::copy(std::begin(block.Pairs), std::end(block.Pairs), pairs);
+  }
+  return result;
+}
+
 }  // namespace
 
 void RegisterSettingDialogs() {
@@ -31,4 +46,5 @@ void RegisterSettingDialogs() {
   SetSettingDialogFactory(SettingDialogKind::kAACMpeg4, MakeMpeg4);
   SetSettingDialogFactory(SettingDialogKind::kAPE, Make<TAPESettingForm>);
   SetSettingDialogFactory(SettingDialogKind::kMusePack, Make<TMusePackSettingForm>);
+  SetSettingDialogRunner(RunDialog);
 }

@@ -6,9 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "DiscEngine.h"
-#include "app/EncoderPlugin.h"
-#include "app/ResampleContainer.h"
+#include "bench/BenchMp3Path.h"
 #include "bench/BenchSupport.h"
 
 namespace {
@@ -18,14 +16,6 @@ constexpr int kRounds = 5;
 struct Counts {
   long long Frames = 0;
   long long SampleFrames = 0;
-};
-
-// The audio path of a conversion to MP3: the record the rate converter fills and the plug-in.
-struct Mp3Path {
-  EncoderPlugin* Plugin = nullptr;  // borrowed from the benchmark
-  std::string Path;
-  AudioFormatRecord Record{};
-  bool Failed = false;
 };
 
 bool VARNEL_STDCALL Begin(void*, VideoFrameInfo*, std::int32_t*, TitleBeginInfo*) { return true; }
@@ -42,36 +32,14 @@ bool VARNEL_STDCALL Audio(void* c, const std::int16_t*, std::int32_t bytes, std:
   return true;
 }
 
-bool VARNEL_STDCALL Mp3Begin(void* c, VideoFrameInfo*, std::int32_t* audio, TitleBeginInfo*) {
-  auto& mp3 = *static_cast<Mp3Path*>(c);
-  InitAudioFormatRecord(mp3.Record);
-  ResampleContainer(&mp3.Record).SetInputFormat(16, kLayoutInterleaved, audio[0], audio[1]);
-  const EncoderParameter pairs[] = {{0, 0}, {1, 128}, {6, 1}, {7, 2}, {8, -1}};
-  MyID3TagImp tag;
-  mp3.Failed = mp3.Plugin->BeginEncoding(mp3.Path, &tag, &mp3.Record, pairs, 5) < 0;
-  return !mp3.Failed;
-}
-bool VARNEL_STDCALL Mp3End(void* c) {
-  auto& mp3 = *static_cast<Mp3Path*>(c);
-  if (!mp3.Failed) mp3.Plugin->EndEncoding(1);
-  FreeAudioFormatBuffers(mp3.Record);
-  return true;
-}
-bool VARNEL_STDCALL Mp3Audio(void* c, const std::int16_t* samples, std::int32_t bytes, std::int32_t, std::int32_t,
-                             std::int32_t, std::int32_t) {
-  auto& mp3 = *static_cast<Mp3Path*>(c);
-  ResampleContainer(&mp3.Record).ConvertBlock(samples, bytes / 4);
-  return mp3.Plugin->EncodeBlock(&mp3.Record) >= 0;
-}
-
 DiscEngineCallbacks Callbacks(void* context, bool mp3) {
   DiscEngineCallbacks cb{};
   cb.Context = context;
-  cb.OnTitleBegin = mp3 ? Mp3Begin : Begin;
-  cb.OnTitleEnd = mp3 ? Mp3End : End;
+  cb.OnTitleBegin = mp3 ? bench::Mp3Begin : Begin;
+  cb.OnTitleEnd = mp3 ? bench::Mp3End : End;
   cb.OnGetOutputSize = Size;
   cb.OnVideoFrame = Video;
-  cb.OnAudioSamples = mp3 ? Mp3Audio : Audio;
+  cb.OnAudioSamples = mp3 ? bench::Mp3Audio : Audio;
   return cb;
 }
 
@@ -119,7 +87,7 @@ int main(int argc, char** argv) {
   bench::ReportTime("dvd_decode_audio", audio);
 
   EncoderPlugin plugin(program + "EncMP3.dll");
-  Mp3Path mp3;
+  bench::Mp3Path mp3;
   mp3.Plugin = &plugin;
   mp3.Path = media + "title.mp3";
   cb = Callbacks(&mp3, true);

@@ -15,12 +15,14 @@ namespace {
 
 constexpr char kMinimalClass[] = "VarnelMinimalWindow";
 
+LRESULT CALLBACK MinimalWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_DESTROY) ::PostQuitMessage(0);
+  return ::DefWindowProcA(window, msg, wParam, lParam);
+}
+
 int RunMinimalWindow() {
   WNDCLASSA windowClass = {};
-  windowClass.lpfnWndProc = [](HWND window, UINT msg, WPARAM wParam, LPARAM lParam) -> LRESULT {
-    if (msg == WM_DESTROY) ::PostQuitMessage(0);
-    return ::DefWindowProcA(window, msg, wParam, lParam);
-  };
+  windowClass.lpfnWndProc = MinimalWindowProc;
   windowClass.hInstance = ::GetModuleHandleA(nullptr);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = kMinimalClass;

@@ -33,14 +33,19 @@ void VARNEL_STDCALL CountedReleaseConverter(ColorConverter* converter) {
   if (library.ReleaseColorConverter) library.ReleaseColorConverter(converter);
 }
 
-const MediaEngineFunctions counted = [] {
+// The module's encoders as they are, its scalers and converters counted.
+MediaEngineFunctions CountingFunctions() {
   MediaEngineFunctions functions;
+  functions.CreateMediaEncoder = library.CreateMediaEncoder;
+  functions.ReleaseMediaEncoder = library.ReleaseMediaEncoder;
   functions.CreateFrameScaler = &CountedCreateScaler;
   functions.ReleaseFrameScaler = &CountedReleaseScaler;
   functions.CreateColorConverter = &CountedCreateConverter;
   functions.ReleaseColorConverter = &CountedReleaseConverter;
   return functions;
-}();
+}
+
+MediaEngineFunctions counted;  // what the program calls while the binding lives
 
 }  // namespace
 
@@ -49,11 +54,14 @@ BuiltMediaEngine::BuiltMediaEngine() : library_(::LoadLibraryA((BuiltProgramFold
     function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(
         reinterpret_cast<void*>(::GetProcAddress(library_, MAKEINTRESOURCEA(ordinal))));
   };
+  bind(library.CreateMediaEncoder, meoCreateMediaEncoder);
+  bind(library.ReleaseMediaEncoder, meoReleaseMediaEncoder);
   bind(library.CreateFrameScaler, meoCreateFrameScaler);
   bind(library.ReleaseFrameScaler, meoReleaseFrameScaler);
   bind(library.CreateColorConverter, meoCreateColorConverter);
   bind(library.ReleaseColorConverter, meoReleaseColorConverter);
   liveScalers = liveConverters = 0;
+  counted = CountingFunctions();
   SetMediaEngineFunctions(&counted);
 }
 

@@ -1,7 +1,7 @@
-// The media engine of the program folder, bound in place of the library the
-// program would load beside itself, for tests that turn real frames into pictures.
-// It counts the frame scalers and colour converters alive, so a test sees what a
-// window left unreleased.
+// The media engine of the program folder, bound for one test in place of the
+// library the program would load beside itself (which the engine's loader would
+// look for beside the tests). It counts the frame scalers and colour converters
+// alive, so a test sees what a window left unreleased.
 #pragma once
 
 #include "platform/core/WinApi.h"

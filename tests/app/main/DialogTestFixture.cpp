@@ -1,6 +1,5 @@
 #include "tests/app/main/DialogTestFixture.h"
 
-#include "app/KelvaneSettings.h"
 #include "app/main/FormRegistrations.h"
 #include "app/main/ResourceFrm.h"
 #include "platform/core/FileUtils.h"
@@ -33,6 +32,7 @@ void CALLBACK RunPendingAction(HWND, UINT, UINT_PTR timer, DWORD) {
 
 void DialogTest::SetUp() {
   UseProgramFormDefinitions();
+  savedSettings = *GetSettings();
   CopyDefaultSkin(folder);
   GetSettings()->Skin = folder.Path() + "Skins\\VARNEL\\Skin.ini";
   GetSettings()->DefaultOutputFolder = folder.Path() + "Output\\";
@@ -59,6 +59,7 @@ void DialogTest::TearDown() {
   ResourceForm->ReleaseResources();
   delete ResourceForm;
   ResourceForm = nullptr;
+  *GetSettings() = savedSettings;
 }
 
 void RunInNextLoop(std::function<void()> action) {
@@ -82,5 +83,3 @@ DiscEngine* LoadBuiltDiscEngine() {
                        : nullptr;
   return create ? create() : nullptr;
 }
-
-String DiscFixture(const String& relative) { return BuiltProgramFolder() + "..\\disc-fixtures\\" + relative; }

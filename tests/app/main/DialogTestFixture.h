@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/KelvaneSettings.h"
 #include "app/main/MainFrm.h"
 #include "platform/controls/Screen.h"
 #include "tests/app/main/FakeDiscEngine.h"
@@ -22,6 +23,7 @@ protected:
   void TearDown() override;
 
   TempProgramFolder folder;
+  KelvaneSettings savedSettings;  // the settings as the test found them, put back after it
   FakeDiscEngine engine;
   SystemCallsGuard calls;
   std::unique_ptr<TMainForm> window;
@@ -47,5 +49,3 @@ CapturedPixels ShowAndCapture(TCustomForm* form, const String& name);
 // The disc engine of the program folder (nullptr when it cannot be loaded); the
 // caller releases it.
 DiscEngine* LoadBuiltDiscEngine();
-// A path under the DVD fixtures the engine tests make ("dvd\\" is a disc's root).
-String DiscFixture(const String& relative);

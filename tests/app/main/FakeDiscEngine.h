@@ -9,9 +9,11 @@
 #include "engines/include/DiscEngine.h"
 #include "platform/core/System.h"
 
-class FakeDiscEngine final : public DiscEngine {
+class FakeDiscEngine : public DiscEngine {
 public:
   std::vector<TitleInfo> Titles;
+  std::vector<int> FailingTitles;  // GetTitleInfo answers false for these
+  double Position = 0.0;           // what GetPosition answers
   std::vector<String> Log;
   bool OpenResult = true;
   // Runs once the scan dialog shows, with the dialog (a test presses Cancel there).
@@ -19,9 +21,11 @@ public:
   // What the preview last set, and the still frame it asks for.
   std::int32_t AudioStream = -1, SubtitleStream = -1, Gain = -1, Offset = -1, SubtitleOffset = -1;
   std::int32_t SeekedChapter = -1;
-  double Volume = -1, SeekedTo = -1, Position = 0;
+  double Volume = -1, SeekedTo = -1;
   std::vector<bool> Plays;
   std::function<void()> OnRefreshFrame;
+  std::vector<std::uint8_t> Results;
+  std::function<void()> DuringConvert;
 
   void SetConvertOptions(const ConvertOptions*) override { Log.push_back("SetConvertOptions"); }
   void SetCallbacks(const DiscEngineCallbacks*) override { Log.push_back("SetCallbacks"); }
@@ -34,6 +38,8 @@ public:
   std::int32_t GetTitleCount() override { return static_cast<std::int32_t>(Titles.size()); }
   bool GetTitleInfo(std::int32_t title, TitleInfo* info) override {
     if (title < 0 || title >= GetTitleCount()) return false;
+    for (int failing : FailingTitles)
+      if (failing == title) return false;
     *info = Titles[title];
     return true;
   }
@@ -42,7 +48,10 @@ public:
   void SelectSubtitleStream(std::int32_t stream) override { SubtitleStream = stream; }
   void SelectAngle(std::int32_t) override {}
   void Seek(double seconds) override { SeekedTo = Position = seconds; }
-  void SeekChapter(std::int32_t chapter) override { SeekedChapter = chapter; }
+  void SeekChapter(std::int32_t chapter) override {
+    SeekedChapter = chapter;
+    Log.push_back("SeekChapter " + std::to_string(chapter));
+  }
   double GetPosition() override { return Position; }
   void Play(bool withSound) override { Plays.push_back(withSound); }
   void Stop() override {}
@@ -51,10 +60,18 @@ public:
   void SetLuminanceOffset(std::int32_t offset) override { Offset = offset; }
   void SetSubtitleOffset(std::int32_t offset) override { SubtitleOffset = offset; }
   void SetTimeRanges(std::int32_t, const TimeRange*) override {}
-  std::uint8_t Convert() override { return 0; }
-  void Abort() override {}
-  void Pause() override {}
-  void Resume() override {}
+  // Convert answers Results in order (0 when none are left), after DuringConvert.
+  std::uint8_t Convert() override {
+    Log.push_back("Convert");
+    if (DuringConvert) DuringConvert();
+    if (Results.empty()) return 0;
+    const std::uint8_t result = Results.front();
+    Results.erase(Results.begin());
+    return result;
+  }
+  void Abort() override { Log.push_back("Abort"); }
+  void Pause() override { Log.push_back("Pause"); }
+  void Resume() override { Log.push_back("Resume"); }
   void Release() override {}
   void Reserved30() override {}
   void RefreshFrame() override {

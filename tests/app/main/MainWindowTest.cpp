@@ -181,7 +181,7 @@ TEST_F(MainWindow, OpensEachKindOfSourceOrSaysWhyNot) {
       EXPECT_EQ(form->Task(0)->SourcePath, c.source);
       EXPECT_EQ(form->Task(0)->Source, c.kind);
       EXPECT_EQ(form->CurrentTask, form->Task(0));
-      EXPECT_EQ(form->lvTitles->Items()->Count(), 2);
+      EXPECT_EQ(form->lvTitles->Items()->Count(), 3) << "the source row and a row per title";
       EXPECT_FALSE(form->FileListBackgroundPanel->Visible());
     } else {
       EXPECT_EQ(form->TaskCount(), 0);

@@ -1,9 +1,10 @@
 // The crop and split dialogs on the disc engine and the media engine of the
-// program folder, over the engine tests' DVD fixture: the disc's frames in the
-// dialog's picture, a dialog closed while the engine's play thread delivers
-// frames, and twenty openings that leave nothing behind.
+// program folder: the frames of the DVD fixtures' movie in the dialog's picture,
+// a dialog closed while the engine's play thread delivers frames, and twenty
+// openings that leave nothing behind.
 #include <memory>
 #include <set>
+#include <vector>
 
 #include "platform/core/WinApi.h"
 
@@ -20,6 +21,7 @@
 #include "skin/controls/SkinTrackBar.h"
 #include "tests/app/main/BuiltMediaEngine.h"
 #include "tests/app/main/DialogTestFixture.h"
+#include "tests/app/main/TitleWindowFixture.h"
 #include "tests/harness/WindowPump.h"
 
 namespace {
@@ -27,8 +29,8 @@ namespace {
 DiscEngine* discEngine = nullptr;
 DiscEngine* MakeDiscEngine() { return discEngine; }
 
-// The main window over the real engine with title 1 of the fixture disc (3 s,
-// 352 x 288, 4:3) opened and current.
+// The main window over the real engine with the movie fixture opened through its
+// command: title 1 (8 s, 720 x 576, 16:9), the main movie, is current.
 class RealFrames : public DialogTest {
 protected:
   void SetUp() override {
@@ -39,19 +41,18 @@ protected:
     ASSERT_NE(discEngine, nullptr);
     SetDiscEngineFactory(&MakeDiscEngine);
     window.reset(NewForm<TMainForm>(nullptr));
-    ASSERT_TRUE(discEngine->OpenDVD(DiscFixture("dvd\\").c_str()));
-    ASSERT_TRUE(discEngine->GetTitleInfo(0, &disc.Title));
-    disc.SourcePath = DiscFixture("dvd\\");
-    task = &disc;
-    window->CurrentTask = &disc;
-    window->OpenTaskForPreview(&disc, false);
-    window->UpdatePreviewControls(&disc);
+    SystemCalls().GetVolumeInformation = [](const String&, char*, DWORD) { return FALSE; };
+    SystemCalls().BrowseForFolder = [](BROWSEINFOA*) { return ::ILCreateFromPathA(DiscFixture("movie").c_str()); };
+    window->actOpenDVDExecute(nullptr);
+    task = window->CurrentTask;
+    ASSERT_NE(task, nullptr);
+    ASSERT_TRUE(task->Available);
+    ASSERT_DOUBLE_EQ(task->Title.Duration, 8.0);
     TIniFile settings(SettingsFileName());
     settings.WriteBool("LastSettings", "ShowPreviewPrompt", false);
     settings.WriteBool("LastSettings", "PreviewMode", false);  // video only: no sound device needed
   }
   void TearDown() override {
-    if (window) window->ForgetTasksOfPreview();
     window.reset();
     if (discEngine) discEngine->Release();
     discEngine = nullptr;
@@ -63,7 +64,6 @@ protected:
   }
 
   BuiltMediaEngine media;
-  DVDConvertTask disc;
 };
 
 std::size_t DistinctColours(const TBitmap32& picture) {
@@ -81,7 +81,11 @@ TEST_F(RealFrames, TheCropDialogShowsTheDiscAndClosesWhileItPlays) {
     ASSERT_NE(dialog, nullptr);
     shown = PictureShown(dialog);
     TBitmap32* picture = dialog->PreviewImage->Bitmap();
-    EXPECT_EQ(picture->Height(), 288) << "352 x 288 unsqueezed to 4:3";
+    const PreviewFit fit = FitPreviewFrame(VideoFrameInfo{720, 576, 25, 1, 0, {}, 16.0 / 9}, true,
+                                           dialog->PreviewImage->Width(), dialog->PreviewImage->Height());
+    EXPECT_EQ(picture->Width(), fit.Fitted.cx) << "720 x 576 unsqueezed to 16:9, fitted";
+    EXPECT_EQ(picture->Height(), fit.Fitted.cy);
+    EXPECT_LT(fit.HorizontalRatio, 1.0);
     colours = DistinctColours(*picture);
     CaptureWindow(dialog->Handle()).SaveBmp("CropFormFrame.bmp");
     dialog->btnPlayClick(nullptr);
@@ -132,13 +136,19 @@ Footprint Measure() {
           BuiltMediaEngine::LiveScalers(), BuiltMediaEngine::LiveConverters()};
 }
 
-TEST_F(RealFrames, TwentyOpeningsLeaveNothingBehind) {
+// The frames come from a still engine that delivers a PAL frame whenever asked,
+// through the media engine of the program folder.
+TEST_F(DialogTest, TwentyOpeningsLeaveNothingBehind) {
+  BuiltMediaEngine media;
+  std::vector<std::uint8_t> frame(720 * 576 * 3 / 2, 128);
+  VideoFrameInfo format{720, 576, 25, 1, kScaledPixelFormat, {}, 4.0 / 3};
+  engine.OnRefreshFrame = [&] { TMainForm::RenderPreviewFrame(window.get(), frame.data(), &format); };
   auto openAndClose = [&](bool split) {
     bool shown = false;
     RunInNextLoop([&] {
       TPreviewDialog* dialog = split ? static_cast<TPreviewDialog*>(window->OpenSplitForm) : window->OpenCropForm;
       ASSERT_NE(dialog, nullptr);
-      shown = PictureShown(dialog);
+      shown = PumpUntil([dialog] { return dialog->PreviewImage->Bitmap()->Height() > 0; });
       PostClick(dialog->btnClose, 10, 10);
     });
     if (split) window->btnSplit->ButtonClick();

@@ -1,6 +1,8 @@
 // The tasks built for a newly opened source, and the texts of its streams.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -8,6 +10,7 @@
 #include "app/VideoProfiles.h"
 #include "app/main/TitleList.h"
 #include "tests/app/main/FakeDiscEngine.h"
+#include "tests/harness/SystemCallsGuard.h"
 
 namespace {
 
@@ -145,10 +148,129 @@ TEST(TitleList, CountsPastTheRecordsArraysAreNotTrusted) {
   EXPECT_EQ(FindDefaultSubtitleStream(title, ""), 0);
 }
 
-TEST(TitleList, VolumeLabelOfAnIfoOrVobSourceIsDvd) {
-  EXPECT_EQ(SourceVolumeLabel("C:\\a\\VTS_01_0.IFO", skIFOFile), "DVD");
-  EXPECT_EQ(SourceVolumeLabel("C:\\a.vob;C:\\b.vob", skVOBFiles), "DVD");
-  EXPECT_EQ(SourceVolumeLabel("Q:\\no\\such\\drive\\", skDVDFolder), "DVD");
+TEST(TitleList, VolumeLabelIsTheDiscsNameOrDvd) {
+  const String unterminated(300, 'L');
+  struct Case {
+    const char* name;
+    SourceKind kind;
+    BOOL answer;
+    String label;     // what the system writes into the name buffer
+    String expected;
+    bool asked;
+  } cases[] = {
+      {"named disc", skDVDFolder, TRUE, "MOVIE_DISC", "MOVIE_DISC", true},
+      {"unnamed disc", skDVDFolder, TRUE, "", "DVD", true},
+      {"no volume", skDVDFolder, FALSE, "", "DVD", true},
+      {"name filling the buffer", skDVDFolder, TRUE, unterminated, String(255, 'L'), true},
+      {"IFO file", skIFOFile, TRUE, "MOVIE_DISC", "DVD", false},
+      {"VOB files", skVOBFiles, TRUE, "MOVIE_DISC", "DVD", false},
+  };
+  for (const Case& c : cases) {
+    SystemCallsGuard calls;
+    bool asked = false;
+    SystemCalls().GetVolumeInformation = [&](const String& root, char* name, DWORD size) {
+      asked = true;
+      EXPECT_EQ(root, "D:\\");
+      EXPECT_EQ(size, 255u);
+      // A system that fills the whole buffer leaves no terminating zero in it.
+      std::memcpy(name, c.label.data(), std::min<size_t>(c.label.size() + 1, size));
+      return c.answer;
+    };
+    EXPECT_EQ(SourceVolumeLabel("D:\\", c.kind), c.expected) << c.name;
+    EXPECT_EQ(asked, c.asked) << c.name;
+  }
+}
+
+TEST(TitleList, HostileRecordsStayWithinTheirArrays) {
+  struct Case {
+    const char* name;
+    int audio, subtitles, angles, chapters;
+    int keptAudio, keptSubtitles, tasks, keptChapters;
+  } cases[] = {
+      {"counts past the arrays", 1000, 99, 1, 5000, 8, 32, 1, 999},
+      {"negative counts", -3, -1, -2, -7, 0, 0, 0, 0},
+      {"a million angles", 1, 0, 1000000, 4, 1, 0, 9, 4},
+      {"an angle count of 0", 1, 0, 0, 4, 1, 0, 0, 4},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    FakeDiscEngine engine;
+    TitleInfo title = FakeTitle(100, {{AC3, "English"}});
+    title.AudioStreamCount = c.audio;
+    title.SubtitleStreamCount = c.subtitles;
+    title.AngleCount = c.angles;
+    title.ChapterCount = c.chapters;
+    engine.Titles = {title};
+    KelvaneSettings settings;
+    const TAudioEncoderScheme scheme = Mp3Scheme();
+    Built built;
+    Build(built, engine, settings, TaskTarget{nullptr, &scheme, "MP3", "mp3", 8});
+    ASSERT_EQ(built.tasks.size(), static_cast<size_t>(c.tasks));
+    for (DVDConvertTask* task : built.tasks) {
+      EXPECT_EQ(task->Title.AudioStreamCount, c.keptAudio);
+      EXPECT_EQ(task->Title.SubtitleStreamCount, c.keptSubtitles);
+      EXPECT_EQ(task->Title.ChapterCount, c.keptChapters);
+      EXPECT_EQ(AudioStreamTexts(task->Title).size(), static_cast<size_t>(c.keptAudio));
+      EXPECT_EQ(SubtitleStreamTexts(task->Title).size(), static_cast<size_t>(c.keptSubtitles) + 1);
+    }
+  }
+}
+
+TEST(TitleList, NamesWithoutTheirZeroAreReadWithinTheirBytes) {
+  TitleInfo title = FakeTitle(100, {{AC3, ""}, {AC3, ""}}, 1, {{"", 1}});
+  std::memset(title.AudioStreams[0].Language, 'E', sizeof(title.AudioStreams[0].Language));
+  std::memset(title.SubtitleStreams[0].Language, 'G', sizeof(title.SubtitleStreams[0].Language));
+  // The bytes after each name are a number and a kind that must not join the text.
+  title.AudioStreams[0].Extension = 'X';
+  title.SubtitleStreams[0].CaptionKind = 'Y';
+  const String english(256, 'E'), german(256, 'G');
+  EXPECT_EQ(AudioStreamText(title.AudioStreams[0]), "Dolby AC-3(48KHz) 2 Channels - " + english);
+  EXPECT_EQ(SubtitleStreamText(title.SubtitleStreams[0]), german);
+  EXPECT_EQ(FindDefaultAudioStream(title, english), 0);
+  EXPECT_EQ(FindDefaultAudioStream(title, ""), 1);
+  EXPECT_EQ(FindDefaultSubtitleStream(title, german), 1);
+}
+
+TEST(TitleList, ATitleTheEngineCannotDescribeGetsNoTask) {
+  struct Case {
+    std::vector<int> failing;
+    std::vector<String> names;
+  } cases[] = {
+      {{1}, {"Title 01", "Title 03(Main Movie)"}},
+      {{2}, {"Title 01", "Title 02(Main Movie)"}},
+      {{0, 1, 2}, {}},
+  };
+  for (const Case& c : cases) {
+    FakeDiscEngine engine;
+    engine.Titles = {FakeTitle(60, {{AC3, "English"}}), FakeTitle(9000, {{AC3, "English"}}),
+                     FakeTitle(120, {{AC3, "English"}})};
+    engine.FailingTitles = c.failing;
+    KelvaneSettings settings;
+    const TAudioEncoderScheme scheme = Mp3Scheme();
+    Built built;
+    Build(built, engine, settings, TaskTarget{nullptr, &scheme, "MP3", "mp3", 8});
+    EXPECT_EQ(built.Names(), c.names);
+  }
+}
+
+TEST(TitleList, DefaultStreamsFollowTheLanguagesOfTheSettings) {
+  const TitleInfo title = FakeTitle(100, {{DTS, "German"}, {LPCM, "French"}, {MPEG2, "French"}, {AC3, "English"},
+                                          {MPEG1, "english"}},
+                                    1, {{"English", 1}, {"German", 2}, {"German", 3}});
+  struct Case {
+    const char* language;
+    int audio, subtitle;
+  } cases[] = {
+      {"German", 0, 2},   // only a DTS stream in German: the first stream
+      {"French", 2, 0},   // the LPCM stream is passed over, MPEG-2 is taken
+      {"English", 3, 1},
+      {"english", 4, 0},  // exact, case and all
+      {"", 0, 0},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(FindDefaultAudioStream(title, c.language), c.audio) << c.language;
+    EXPECT_EQ(FindDefaultSubtitleStream(title, c.language), c.subtitle) << c.language;
+  }
 }
 
 TEST(StreamTexts, AudioAndSubtitleEntries) {
@@ -158,14 +280,29 @@ TEST(StreamTexts, AudioAndSubtitleEntries) {
   } audio[] = {
       {{AC3, "English", 48000, 6}, "Dolby AC-3(48KHz) 5.1 Channels - English"},
       {{MPEG1, "French", 44100, 2, 2}, "MPEG-1(44.1KHz) 2 Channels - French(Visually Impaired)"},
+      {{MPEG2, "Dutch", 32000, 1, 1}, "MPEG-2(32000Hz) 1 Channels - Dutch"},
       {{LPCM, "German", 96000, 8, 3}, "LPCM(96000Hz) 7.1 Channels - German(Director's Comments)"},
+      {{DTS, "Greek", 48000, 5, 5}, "DTS(48KHz) 5 Channels - Greek"},
+      {{7, "Czech", 44100, 7}, "SDDS(44.1KHz) 7 Channels - Czech"},
       {{8, "", 32000, 1, 4}, "Unkown(32000Hz) 1 Channels - (Director's Comments)"},
       {{1, "Italian", 48000, 2}, "Unkown(48KHz) 2 Channels - Italian"},
+      {{5, "Polish", 0, 0}, "Unkown(0Hz) 0 Channels - Polish"},
+      {{-1, "Finnish", -44100, 255, 255}, "Unkown(-44100Hz) 255 Channels - Finnish"},
+      {{99, "Welsh", 22050, 3}, "Unkown(22050Hz) 3 Channels - Welsh"},
   };
   for (const AudioCase& c : audio) EXPECT_EQ(AudioStreamText(FakeTitle(10, {c.audio}).AudioStreams[0]), c.text);
 
-  const TitleInfo title = FakeTitle(10, {}, 1, {{"English", 1}, {"French", 14}, {"German", 4}, {"Dutch", 15}});
+  const TitleInfo title =
+      FakeTitle(10, {}, 1,
+                {{"English", 1}, {"English", 2}, {"English", 3}, {"English", 5}, {"English", 6}, {"English", 7},
+                 {"English", 9}, {"English", 13}, {"English", 14}, {"English", 15}, {"German", 0}, {"German", 4},
+                 {"German", 8}, {"German", 16}, {"German", 255}});
   EXPECT_EQ(SubtitleStreamTexts(title),
-            (std::vector<String>{"None", "English(Normal Captions)", "French(Large-Sized Director's Comments)",
-                                 "German", "Dutch(Director's Comments for Children)"}));
+            (std::vector<String>{"None", "English(Normal Captions)", "English(Big Captions)",
+                                 "English(Captions For Children)", "English(Normal Closed Captions)",
+                                 "English(Big Closed Captions)", "English(Closed Captions For Children)",
+                                 "English(Forcedly Activated)", "English(Director's Comments)",
+                                 "English(Large-Sized Director's Comments)",
+                                 "English(Director's Comments for Children)", "German", "German", "German", "German",
+                                 "German"}));
 }

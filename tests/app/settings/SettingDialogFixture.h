@@ -8,7 +8,7 @@
 
 #include <memory>
 
-#include "app/AudioPresets.h"
+#include "app/output/OutputSettingsFrm.h"
 #include "app/settings/SettingBaseFrm.h"
 #include "tests/harness/TempProgramFolder.h"
 

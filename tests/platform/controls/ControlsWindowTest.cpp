@@ -81,6 +81,11 @@ TEST(ControlsWindow, MessagesDuringCreationReachTheControl) {
   delete form;
 }
 
+static BOOL CALLBACK CountWindow(HWND, LPARAM counter) {
+  ++*reinterpret_cast<int*>(counter);
+  return TRUE;
+}
+
 // A child asked for its window before its form has one gets exactly one: the
 // form's window, made on the way, makes the child's; no second, orphaned window
 // is left behind to receive paint messages for the object.
@@ -95,13 +100,7 @@ TEST(ControlsWindow, AChildAskedFirstGetsOneWindowUnderItsForm) {
   EXPECT_EQ(::GetParent(window), panel->Handle());
   EXPECT_EQ(::GetParent(panel->Handle()), form->Handle());
   int panels = 0;
-  ::EnumChildWindows(
-      form->Handle(),
-      [](HWND, LPARAM counter) -> BOOL {
-        ++*reinterpret_cast<int*>(counter);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&panels));
+  ::EnumChildWindows(form->Handle(), CountWindow, reinterpret_cast<LPARAM>(&panels));
   EXPECT_EQ(panels, 2);  // the panel and the control inside it
   delete form;
 }

@@ -1,10 +1,9 @@
-#include "app/AudioPresets.h"
-
+// The preset sources of the output settings dialog and the registry of the encoder
+// setting dialogs they open.
 #include "app/MultiLang.h"
+#include "app/output/OutputSettingsFrm.h"
+#include "engines/EncoderCommon/EncoderPluginInterface.h"
 #include "platform/core/FileUtils.h"
-
-const char kWMAFormatListFile[] = "WMAFormats.txt";
-const char kRealAudienceListFile[] = "RAAudiences.txt";
 
 namespace {
 
@@ -12,11 +11,7 @@ const char kSection[] = "AUDIO_PRESET";
 const char kSameAsSource[] = "The same as the source";
 
 SettingDialogFactory dialogFactories[kSettingDialogKindCount] = {};
-
-TSettingBaseForm* MakeDialog(SettingDialogKind kind) {
-  SettingDialogFactory factory = dialogFactories[static_cast<int>(kind)];
-  return factory ? factory() : nullptr;
-}
+SettingDialogRunner dialogRunner = nullptr;
 
 String SameAsSourceName() { return LanguageManager()->Translate(kSection, "00", kSameAsSource); }
 
@@ -134,6 +129,16 @@ void SetSettingDialogFactory(SettingDialogKind kind, SettingDialogFactory factor
   if (index >= 0 && index < kSettingDialogKindCount) dialogFactories[index] = factory;
 }
 
+void SetSettingDialogRunner(SettingDialogRunner runner) { dialogRunner = runner; }
+
+int RunSettingDialog(TSettingBaseForm* dialog, EncoderParamBlock& block) {
+  if (!dialog || !dialogRunner) return 2;
+  std::int32_t count = 0;
+  int result = dialogRunner(dialog, block.Pairs, count);
+  if (result == 1) block.Count = count < 0 ? 0 : (count > kMaxEncoderParameters ? kMaxEncoderParameters : count);
+  return result;
+}
+
 String FixedPreset::GetPresetName(int index) const {
   if (index < 0 || index >= rowCount_) return String();
   return LanguageManager()->Translate(kSection, rows_[index].Key, rows_[index].Name);
@@ -147,36 +152,34 @@ int FixedPreset::FillPresetParams(int index, EncoderParamBlock& block) const {
   return 0;
 }
 
-LamePreset::LamePreset() : FixedPreset(kLameRows, CountOf(kLameRows)) {}
-String LamePreset::GetPluginFileName() const { return "EncMP3.dll"; }
-TSettingBaseForm* LamePreset::CreateSettingDialog() const { return MakeDialog(SettingDialogKind::kLame); }
+TSettingBaseForm* DialogPreset::CreateSettingDialog() const {
+  SettingDialogFactory factory = dialogFactories[static_cast<int>(kind_)];
+  return factory ? factory() : nullptr;
+}
 
-WavPreset::WavPreset() : FixedPreset(kWavRows, CountOf(kWavRows)) {}
-String WavPreset::GetPluginFileName() const { return "EncWAV.dll"; }
-TSettingBaseForm* WavPreset::CreateSettingDialog() const { return MakeDialog(SettingDialogKind::kWave); }
+LamePreset::LamePreset() : DialogPreset(kLameRows, CountOf(kLameRows), SettingDialogKind::kLame) {}
+String LamePreset::GetPluginFileName() const { return kEncMP3Module; }
 
-OggPreset::OggPreset() : FixedPreset(kOggRows, CountOf(kOggRows)) {}
-String OggPreset::GetPluginFileName() const { return "EncOGG.dll"; }
-TSettingBaseForm* OggPreset::CreateSettingDialog() const { return MakeDialog(SettingDialogKind::kOgg); }
+WavPreset::WavPreset() : DialogPreset(kWavRows, CountOf(kWavRows), SettingDialogKind::kWave) {}
+String WavPreset::GetPluginFileName() const { return kEncWAVModule; }
 
-AacPreset::AacPreset() : FixedPreset(kAacRows, CountOf(kAacRows)) {}
-String AacPreset::GetPluginFileName() const { return "EncAAC.dll"; }
-TSettingBaseForm* AacPreset::CreateSettingDialog() const { return MakeDialog(SettingDialogKind::kAAC); }
+OggPreset::OggPreset() : DialogPreset(kOggRows, CountOf(kOggRows), SettingDialogKind::kOgg) {}
+String OggPreset::GetPluginFileName() const { return kEncOGGModule; }
 
-Mp4Preset::Mp4Preset() : FixedPreset(kMp4Rows, CountOf(kMp4Rows)) {}
-String Mp4Preset::GetPluginFileName() const { return "EncAAC.dll"; }
-TSettingBaseForm* Mp4Preset::CreateSettingDialog() const { return MakeDialog(SettingDialogKind::kAACMpeg4); }
+AacPreset::AacPreset() : DialogPreset(kAacRows, CountOf(kAacRows), SettingDialogKind::kAAC) {}
+String AacPreset::GetPluginFileName() const { return kEncAACModule; }
 
-ApePreset::ApePreset() : FixedPreset(kApeRows, CountOf(kApeRows)) {}
-String ApePreset::GetPluginFileName() const { return "EncAPE.dll"; }
-TSettingBaseForm* ApePreset::CreateSettingDialog() const { return MakeDialog(SettingDialogKind::kAPE); }
+Mp4Preset::Mp4Preset() : DialogPreset(kMp4Rows, CountOf(kMp4Rows), SettingDialogKind::kAACMpeg4) {}
+String Mp4Preset::GetPluginFileName() const { return kEncAACModule; }
 
-MpcPreset::MpcPreset() : FixedPreset(kMpcRows, CountOf(kMpcRows)) {}
-String MpcPreset::GetPluginFileName() const { return "EncMPC.dll"; }
-TSettingBaseForm* MpcPreset::CreateSettingDialog() const { return MakeDialog(SettingDialogKind::kMusePack); }
+ApePreset::ApePreset() : DialogPreset(kApeRows, CountOf(kApeRows), SettingDialogKind::kAPE) {}
+String ApePreset::GetPluginFileName() const { return kEncAPEModule; }
+
+MpcPreset::MpcPreset() : DialogPreset(kMpcRows, CountOf(kMpcRows), SettingDialogKind::kMusePack) {}
+String MpcPreset::GetPluginFileName() const { return kEncMPCModule; }
 
 FlacPreset::FlacPreset() : FixedPreset(kFlacRows, CountOf(kFlacRows)) {}
-String FlacPreset::GetPluginFileName() const { return "EncFLAC.dll"; }
+String FlacPreset::GetPluginFileName() const { return kEncFLACModule; }
 
 ListFilePreset::ListFilePreset(const String& listFileName) {
   const String path = ProgramFolder() + listFileName;
@@ -209,8 +212,8 @@ int ListFilePreset::FillPresetParams(int index, EncoderParamBlock& block) const 
   return 0;
 }
 
-WMA9Preset::WMA9Preset() : ListFilePreset(kWMAFormatListFile) {}
-String WMA9Preset::GetPluginFileName() const { return "EncWMA.dll"; }
+WMA9Preset::WMA9Preset() : ListFilePreset(kWMAFormatsFile) {}
+String WMA9Preset::GetPluginFileName() const { return kEncWMAModule; }
 
-RealPreset::RealPreset() : ListFilePreset(kRealAudienceListFile) {}
-String RealPreset::GetPluginFileName() const { return "EncRA.dll"; }
+RealPreset::RealPreset() : ListFilePreset(kRAAudiencesFile) {}
+String RealPreset::GetPluginFileName() const { return kEncRAModule; }

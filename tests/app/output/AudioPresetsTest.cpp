@@ -1,4 +1,4 @@
-#include "app/AudioPresets.h"
+#include "app/output/OutputSettingsFrm.h"
 
 #include <memory>
 #include <vector>

@@ -1,0 +1,111 @@
+// A whole run through the real disc engine and audio plug-in: a title of the
+// fixture disc becomes an MP3 file of the title's length, named by the pattern.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/DVDConvertTask.h"
+#include "app/KelvaneSettings.h"
+#include "app/VideoEncoder.h"
+#include "app/VideoProfiles.h"
+#include "app/main/FormRegistrations.h"
+#include "app/main/MainFrm.h"
+#include "app/main/ResourceFrm.h"
+#include "app/output/OutputSettingsFrm.h"
+#include "platform/core/FileUtils.h"
+#include "platform/core/Lists.h"
+#include "platform/core/Timer.h"
+#include "tests/app/EncoderPluginDecode.h"
+#include "tests/app/main/BuiltMediaEngine.h"
+#include "tests/harness/BuildFolders.h"
+#include "tests/harness/SystemCallsGuard.h"
+#include "tests/harness/TempProgramFolder.h"
+
+namespace {
+
+String Fixture(const String& relative) { return BuiltProgramFolder() + "..\\disc-fixtures\\" + relative; }
+
+class ConversionRun : public ::testing::Test {
+protected:
+  void SetUp() override {
+    // The rate converter comes from the program folder, as the plug-ins do.
+    ::SetDllDirectoryA(BuiltProgramFolder().c_str());
+    UseProgramFormDefinitions();
+    GetSettings()->DefaultOutputFolder = folder.Path() + "Output";  // no backslash yet
+    GetSettings()->SingleFileSymbols = "<volumelabel>_T<title_index>[angle_index][clips_number]";
+    ResourceForm = NewForm<TResourceForm>(nullptr);
+    SetDiscEngineFactory(nullptr);
+    form.reset(NewForm<TMainForm>(nullptr));
+  }
+  void TearDown() override {
+    form.reset();
+    FreeDiscEngine();
+    delete ResourceForm;
+    ResourceForm = nullptr;
+    ::SetDllDirectoryA(nullptr);
+    // The encoder objects a test registered are for that test only.
+    for (int kind = vfk3GP; kind <= vfkFLV; ++kind) SetEncoderObjectFactory(VideoFormatKind(kind), nullptr);
+  }
+  // Title 1 of the fixture disc, checked, named by the pattern "DVD_T01".
+  DVDConvertTask* NewFixtureTask() {
+    auto* task = new DVDConvertTask();
+    task->Source = skDVDFolder;
+    task->SourcePath = Fixture("dvd\\");
+    task->VolumeLabel = "DVD";
+    task->TitleIndex = 0;
+    task->Checked = true;
+    task->Title.Duration = 3;
+    return task;
+  }
+  TempProgramFolder folder;
+  BuiltMediaEngine media;
+  SystemCallsGuard calls;
+  std::unique_ptr<TMainForm> form;
+};
+
+TEST_F(ConversionRun, ATitleBecomesAnMP3FileOfItsLength) {
+  auto* task = NewFixtureTask();
+  task->SourcePath = Fixture("dvd\\");
+  task->VolumeLabel = "DVD";
+  task->TitleIndex = 0;
+  task->Checked = true;
+  task->Title.Duration = 3;
+  auto* scheme = new TAudioEncoderScheme();
+  LamePreset preset;
+  scheme->PluginPath = BuiltProgramFolder() + preset.GetPluginFileName();
+  preset.FillPresetParams(0, scheme->Params);
+  task->AudioScheme = scheme;
+  task->Extension = "mp3";
+  task->FormatCode = 8;
+  form->TaskList->Add(task);
+
+  form->RunConversion();
+  EXPECT_EQ(task->State, tsCompleted);
+  EXPECT_EQ(GetSettings()->DefaultOutputFolder, folder.Path() + "Output\\") << "the setting gains its backslash";
+  const String written = folder.Path() + "Output\\DVD_T01.mp3";
+  ASSERT_TRUE(FileExists(written));
+  DecodedAudio audio = DecodeAudioFile(written, false);
+  ASSERT_TRUE(audio.ok);
+  EXPECT_EQ(audio.container, "mp3");
+  ASSERT_GT(audio.rate, 0);
+  EXPECT_NEAR(double(audio.frames) / audio.rate, 3.0, 0.3) << "the title's length";
+  EXPECT_TRUE(form->ShowResultTimer->Enabled());
+}
+
+TEST_F(ConversionRun, ATitleBecomesAnAVIFile) {
+  RegisterVideoEncoderObjects();
+  DVDConvertTask* task = NewFixtureTask();
+  task->VideoProfile = new TAVIProfile("AVI", "");
+  task->VideoProfile->Width = task->VideoProfile->Height = 0;  // the source's size
+  task->Extension = "avi";
+  task->FormatCode = 1;
+  form->TaskList->Add(task);
+  form->RunConversion();
+  EXPECT_EQ(task->State, tsCompleted);
+  const String written = folder.Path() + "Output\\DVD_T01.avi";
+  ASSERT_TRUE(FileExists(written));
+  EXPECT_GT(FileSizeOf(written), 10000);
+  EXPECT_EQ(task->VideoProfile->Width, 0) << "a size taken from the source is not kept in the profile";
+}
+
+}  // namespace
