@@ -2,7 +2,9 @@
 // fixture disc becomes an MP3 file of the title's length, named by the pattern.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 #include "app/DVDConvertTask.h"
 #include "app/KelvaneSettings.h"
@@ -106,6 +108,62 @@ TEST_F(ConversionRun, ATitleBecomesAnAVIFile) {
   ASSERT_TRUE(FileExists(written));
   EXPECT_GT(FileSizeOf(written), 10000);
   EXPECT_EQ(task->VideoProfile->Width, 0) << "a size taken from the source is not kept in the profile";
+}
+
+// Clips through the real engine: the files they give, named by the pattern, and
+// their lengths.
+TEST_F(ConversionRun, ClipsGiveTheirFiles) {
+  GetSettings()->MultiFilesSymbols = "<volumelabel>_T<title_index>[angle_index]_<clips_number>";
+  GetSettings()->ByChapterMultiFilesSymbols = "<volumelabel>_T<title_index>[angle_index]_C<chapter_index>";
+  struct Case {
+    const char* name;
+    SplitMode mode;
+    std::vector<TimeRange> clips;
+    std::vector<int> chapters;  // chosen chapters, by chapter
+    std::vector<std::pair<String, double>> files;
+  } cases[] = {
+      {"two clips", smClips, {{1, 3}, {4, 7}}, {}, {{"DVD_T01.mp3", 2}, {"DVD_T01_Clips02.mp3", 3}}},
+      {"one clip", smClips, {{2, 6}}, {}, {{"DVD_T01.mp3", 4}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const String output = folder.Path() + "Output\\" + c.name + "\\";
+    GetSettings()->DefaultOutputFolder = output;
+    auto* task = NewFixtureTask();
+    task->SourcePath = Fixture("movie\\");
+    task->Title.Duration = 8;
+    auto* scheme = new TAudioEncoderScheme();
+    LamePreset preset;
+    scheme->PluginPath = BuiltProgramFolder() + preset.GetPluginFileName();
+    preset.FillPresetParams(0, scheme->Params);
+    task->AudioScheme = scheme;
+    task->Extension = "mp3";
+    task->Split = c.mode;
+    task->SplitMinutes = 1;
+    for (const TimeRange& clip : c.clips) task->Clips.push_back(new TimeRange(clip));
+    for (int chapter : c.chapters) task->ChapterFlags[chapter] = 1;
+    form->TaskList->Clear();
+    form->TaskList->Add(task);
+    form->RunConversion();
+    form->ShowResultTimer->SetEnabled(false);  // no output folder opened between the runs
+    EXPECT_EQ(task->State, tsCompleted);
+    std::vector<String> names;
+    TSearchRec found;
+    if (FindFirst(output + "*.mp3", faAnyFile, found) == 0) {
+      do names.push_back(found.Name);
+      while (FindNext(found) == 0);
+      FindClose(found);
+    }
+    std::sort(names.begin(), names.end());
+    std::vector<String> expected;
+    for (const auto& file : c.files) expected.push_back(file.first);
+    EXPECT_EQ(names, expected);
+    for (const auto& [name, seconds] : c.files) {
+      DecodedAudio audio = DecodeAudioFile(output + name, false);
+      if (audio.ok && audio.rate) EXPECT_NEAR(double(audio.frames) / audio.rate, seconds, 0.5) << name;
+    }
+    delete task;
+  }
 }
 
 }  // namespace

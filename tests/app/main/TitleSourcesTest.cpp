@@ -10,7 +10,14 @@
 #include "skin/controls/SkinCustomListView.h"
 #include "imaging/GR32.h"
 #include "imaging/GR32_Image.h"
+#include "app/output/OutputSettingsFrm.h"
+#include "platform/controls/ActnList.h"
+#include "platform/core/FileUtils.h"
+#include "skin/controls/SkinEdit.h"
+#include "tests/app/EncoderPluginDecode.h"
 #include "tests/app/main/BuiltMediaEngine.h"
+#include "tests/harness/BuildFolders.h"
+#include "tests/harness/WindowPump.h"
 #include "tests/app/main/TitleWindowFixture.h"
 
 namespace {
@@ -202,4 +209,57 @@ TEST_F(TitleWindow, TheOpenedMovieShowsAFrameInThePreview) {
   EXPECT_LE(shown->Width(), form->PreviewImage->Width());
   EXPECT_LE(shown->Height(), form->PreviewImage->Height());
   CapturePainted(form->Handle()).SaveBmp("main-window-movie.bmp");
+}
+
+namespace {
+
+TOutputSettingsForm* dialogToConfirm = nullptr;
+
+// Closes the output settings dialog with OK once its modal loop runs.
+void CALLBACK ConfirmDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+  ::KillTimer(nullptr, timer);
+  if (dialogToConfirm) dialogToConfirm->SetModalResult(mrOk);
+}
+
+}  // namespace
+
+// "To MP3" on the movie opened by its IFO file: the output settings dialog (OK),
+// the processing dialog running the conversion, an MP3 of the title's length, the
+// row's status, and the result timer opening the output folder.
+TEST_F(TitleWindow, ToMP3ConvertsTheCheckedTitleThroughTheProcessingDialog) {
+  // The plug-in and the rate converter, beside the program as installed.
+  for (const char* module : {"EncMP3.dll", "RateConverter.dll"})
+    ASSERT_TRUE(::CopyFileA((BuiltProgramFolder() + module).c_str(), (folder.Path() + module).c_str(), FALSE));
+  BuiltMediaEngine media;
+  GetSettings()->OpenOutputFolder = true;
+  GetSettings()->Shutdown = false;
+  std::vector<String> opened;
+  SystemCalls().ShellExecute = [&](HWND, const String&, const String& file, const String&, const String&, int) {
+    opened.push_back(file);
+    return reinterpret_cast<HINSTANCE>(33);
+  };
+  MakeWindow(nullptr);
+  ShowWindow();
+  OpenIfo(Movie("VIDEO_TS\\VTS_01_0.IFO"));
+  ASSERT_GE(form->TaskCount(), 1);
+  DVDConvertTask* title = form->Task(0);
+  ASSERT_TRUE(title->Checked);
+  dialogToConfirm = form->GetOutputSettingsForm();
+  dialogToConfirm->SelectOutputFormat(8);
+  ::SetTimer(nullptr, 0, 100, ConfirmDialog);
+  form->actToMP3->Execute();
+  dialogToConfirm = nullptr;
+
+  EXPECT_EQ(int(title->State), int(tsCompleted));
+  for (const auto& box : calls.Boxes) ADD_FAILURE() << "message: " << box.Text;
+  EXPECT_EQ(title->Extension, "mp3");
+  const String written = form->edtOutputFolder->Text() + "DVD_T01.mp3";
+  ASSERT_TRUE(FileExists(written)) << written;
+  DecodedAudio audio = DecodeAudioFile(written, false);
+  ASSERT_TRUE(audio.ok);
+  EXPECT_EQ(audio.container, "mp3");
+  EXPECT_NEAR(double(audio.frames) / audio.rate, 8.0, 0.5);
+  EXPECT_NE(Rows()[1].find("| Completed |"), String::npos) << Rows()[1];
+  EXPECT_TRUE(PumpUntil([&] { return !opened.empty(); })) << "the result timer opens the output folder";
+  EXPECT_EQ(opened.size(), 1u);
 }
