@@ -1,5 +1,7 @@
 #include "skin/controls/buttons/ButtonLook.h"
 
+#include "skin/draw/SkinImage.h"
+
 void TspButtonLook::Read(const TspDataSkinButtonControl& record, const TRect& skinrect) {
   fontname = record.fontname, fontheight = record.fontheight, fontstyle = record.fontstyle;
   fontcolor = record.fontcolor, activefontcolor = record.activefontcolor;
@@ -45,4 +47,17 @@ void MorphByKind(TspEffectBmp& from, const TspEffectBmp& to, double kf, TMorphKi
     case mkPush: return from.MorphPush(to, kf);
     default: return from.Morph(to, kf);
   }
+}
+
+void ComposeButtonPart(const TspSkinPiece& p, bool stretching, TBitmap* into, const TRect& state, Integer partWidth,
+                       Integer height) {
+  into->SetSize(partWidth, height);
+  if (stretching) return CreateStretchImage(into, p.SkinPicture, state, p.clientrect, true);
+  Integer dx = partWidth - p.skinrect.Width(), dy = height - p.skinrect.Height();
+  TPoint rt{p.righttoppoint.X + dx, p.righttoppoint.Y}, lb{p.leftbottompoint.X, p.leftbottompoint.Y + dy};
+  TPoint rb{p.rightbottompoint.X + dx, p.rightbottompoint.Y + dy};
+  TRect client{p.clientrect.Left, p.clientrect.Top, p.clientrect.Right + dx, p.clientrect.Bottom + dy};
+  CreateSkinImage(p.lefttoppoint, p.righttoppoint, p.leftbottompoint, p.rightbottompoint, p.clientrect,
+                  p.lefttoppoint, rt, lb, rb, client, into, p.SkinPicture, state, partWidth, height, true,
+                  p.leftstretch, p.topstretch, p.rightstretch, p.bottomstretch, p.stretcheffect, p.stretchtype);
 }

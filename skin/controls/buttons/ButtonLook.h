@@ -3,6 +3,7 @@
 // animation shows, the glyph cell of a state, and the fade's blend by kind.
 #pragma once
 
+#include "skin/controls/SkinPiece.h"
 #include "skin/data/ControlRecords.h"
 #include "skin/draw/Speffbmp.h"
 
@@ -33,3 +34,10 @@ Integer ButtonGlyphNumber(Integer numGlyphs, bool enabled, bool aDown, bool aMou
 
 // Blends `from` toward `to` by kf with the record's transition.
 void MorphByKind(TspEffectBmp& from, const TspEffectBmp& to, double kf, TMorphKind kind);
+
+// One part of a drop-down button's image, partWidth x height, from the state
+// piece: the nine-part stretch for the tool-button records (`stretching`), else
+// the four-corner composition with the right-hand and lower points moved by the
+// part's size.
+void ComposeButtonPart(const TspSkinPiece& piece, bool stretching, TBitmap* into, const TRect& state,
+                       Integer partWidth, Integer height);
