@@ -288,7 +288,7 @@ void TspSkinSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int x, 
 
 void TspSkinSpeedButton::CMMouseEnter(TMessage& message) {
   TspGraphicSkinCustomControl::CMMouseEnter(message);
-  if (Designing()) return;
+  if (Designing() || !Enabled()) return;  // a disabled button shows no hot look
   MouseIn = true;
   if ((GroupIndex == 0 || !down_) && Enabled()) {
     if (down_) {
