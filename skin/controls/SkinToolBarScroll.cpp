@@ -4,13 +4,24 @@
 #include "skin/controls/SkinToolBar.h"
 #include "skin/draw/SkinImage.h"
 
-void TspSkinToolBar::GetScrollInfo() {
+namespace {
+
+Integer ChildrenRight(TWinControl* parent) {
   Integer a = 0;
-  for (int i = 0; i < ControlCount(); ++i) {
-    TControl* child = Controls(i);
+  for (int i = 0; i < parent->ControlCount(); ++i) {
+    TControl* child = parent->Controls(i);
     if (child->Visible() && child->Left() + child->Width() > a) a = child->Left() + child->Width();
   }
-  arrows_.TakeRange(a, ClientWidth());
+  return a;
+}
+
+}  // namespace
+
+// Taken once more when the arrows' coming or going changed the client width.
+void TspSkinToolBar::GetScrollInfo() {
+  Integer client = ClientWidth();
+  arrows_.TakeRange(ChildrenRight(this), client);
+  if (ClientWidth() != client) arrows_.TakeRange(ChildrenRight(this), ClientWidth());
 }
 
 void TspSkinToolBar::HScrollControls(Integer d) {
