@@ -78,6 +78,8 @@ void TspSkinBitLabel::CreateControlDefaultImage(TBitmap* b) {
 void TspSkinBitLabel::CreateControlSkinImage(TBitmap* b) {
   TspSkinCustomControl::CreateControlSkinImage(b);
   if (!SkinPicture || !Symbols || SymbolWidth <= 0 || SymbolHeight <= 0) return;
+  Integer w = Width(), h = Height();
+  TspSkinCustomControl::CalcSize(w, h);  // the client part of the size drawn, not of a wanted one
   const String caption = Caption();
   const Integer right = std::min<Integer>(RealClientRect.Right, b->Width());
   for (size_t i = 0; i < caption.size(); ++i) {

@@ -90,11 +90,14 @@ void TspSkinTextLabel::SetTextFont(TCanvas* canvas) {
   canvas->Font()->SetCharset(SkinCharset(skinData_, defaultFont_.get()));
 }
 
+// Measured without the line break after the last line, so the height is that of
+// the lines themselves whether or not DrawText counts an empty last line.
 void TspSkinTextLabel::DoDrawText(TRect& r, UINT flags) {
   GetSkinData();
   TCanvas* canvas = Canvas();
   SetTextFont(canvas);
   String text = GetLabelText();
+  if ((flags & DT_CALCRECT) != 0 && text.ends_with("\r\n")) text.resize(text.size() - 2);
   if ((flags & DT_CALCRECT) != 0) {
     HDC dc = canvas->Handle();
     ::SelectObject(dc, canvas->Font()->Handle());
@@ -117,7 +120,6 @@ void TspSkinTextLabel::Paint() {
   if (layout_ != tlTop) {
     TRect measured = r;
     DoDrawText(measured, flags | DT_CALCRECT);
-    measured.Bottom -= Canvas()->TextHeight("A");
     Integer spare = Height() - measured.Bottom;
     r.Top += layout_ == tlBottom ? spare : spare / 2;
   }
@@ -131,7 +133,6 @@ void TspSkinTextLabel::AdjustBounds() {
   canvas->BindPaintDC(dc);
   TRect r = ClientRect();
   DoDrawText(r, DT_CALCRECT | DT_EXPANDTABS | (wordWrap_ ? DT_WORDBREAK : 0));
-  r.Bottom -= canvas->TextHeight("A");
   canvas->FreeHandle();
   ::ReleaseDC(nullptr, dc);
   Integer left = Left();
