@@ -7,6 +7,7 @@
 #include "imaging/pngimage.h"
 #include "platform/graphics/Picture.h"
 #include "platform/published/FormsPublished.h"
+#include "skin/controls/PeripheryPublished.h"
 #include "skin/controls/SkinBoxCtrlsPublished.h"
 #include "skin/controls/SkinCtrls.h"
 #include "skin/controls/SkinStdCtrlsPublished.h"
@@ -23,6 +24,7 @@ void UseProgramFormDefinitions() {
   PublishSkinControlClasses();
   PublishSkinStdControlClasses();
   PublishSkinBoxControlClasses();
+  PublishSkinPeripheryControlClasses();
   PublishSkinMenuClasses();
   PublishDynamicSkinFormClasses();
   UseSkinMenus();
