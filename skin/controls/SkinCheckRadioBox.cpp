@@ -309,6 +309,11 @@ void TspSkinCheckRadioBox::DrawFlatText(TCanvas* c, Integer left) {
   String text = Caption();
   TRect r{textLeft, 0, Width() - 2, h};
   HDC dc = c->Handle();
+  // The text goes straight to the device context: its font, colour and a
+  // transparent background are set here, not left from the box drawn before.
+  ::SelectObject(dc, c->Font()->Handle());
+  ::SetTextColor(dc, ColorToRGB(c->Font()->Color()));
+  ::SetBkMode(dc, TRANSPARENT);
   if (!wordWrap_) {
     RECT m = {r.Left, 0, r.Right, h};
     ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &m, DT_SINGLELINE | DT_CALCRECT);

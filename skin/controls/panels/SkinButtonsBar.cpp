@@ -33,6 +33,10 @@ TspSkinButtonsBar::~TspSkinButtonsBar() {
 // ---- properties ----
 
 void TspSkinButtonsBar::SetSectionIndex(Integer value) {
+  if (HasState(csReading)) {
+    sectionIndex_ = value;  // the sections may come later in a definition
+    return;
+  }
   if (value >= -1 && value < sections_->Count() && value != sectionIndex_) OpenSection(value);
 }
 
@@ -86,6 +90,13 @@ void TspSkinButtonsBar::SetSkinData(TspSkinData* value) {
 void TspSkinButtonsBar::ChangeSkinData() {
   TspSkinPanel::ChangeSkinData();
   CheckVisibleItems();
+}
+
+void TspSkinButtonsBar::Loaded() {
+  TspSkinPanel::Loaded();
+  if (sectionIndex_ < -1 || sectionIndex_ >= sections_->Count()) sectionIndex_ = sections_->Count() > 0 ? 0 : -1;
+  UpdateSections();
+  UpdateItems();
 }
 
 void TspSkinButtonsBar::CreateWnd() {

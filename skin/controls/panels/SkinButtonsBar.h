@@ -91,6 +91,7 @@ public:
   void ScrollDown();
   void SetSkinData(TspSkinData* value) override;
   void ChangeSkinData() override;
+  void Loaded() override;
 
   // Read by tests.
   TspSkinPanel* ItemPanel() const { return itemPanel_; }

@@ -46,9 +46,11 @@ void TspSkinScrollPanel::GetSkinData() {
                                  : dynamic_cast<TspDataSkinCustomControl*>(SkinData()->CtrlList[SkinRecordIndex].get());
 }
 
+// The children of a definition are all there now: the range is taken once.
 void TspSkinScrollPanel::Loaded() {
   TspSkinControl::Loaded();
   if (AutoSize()) UpDateSize();
+  GetScrollInfo();
 }
 
 void TspSkinScrollPanel::SetBounds(int left, int top, int width, int height) {
