@@ -13,5 +13,6 @@ void PublishSkinLabelsPeriphery();
 void PublishSkinPanelsPeriphery();
 void PublishSkinBarsPeriphery();
 void PublishSkinFramesPeriphery();
+void PublishSkinViewsPeriphery();
 void PublishSkinImagesMenu();
 void RegisterSkinPeripherySkinChange();
