@@ -2,6 +2,8 @@
 
 #include <richedit.h>
 
+#include <algorithm>
+
 #include "skin/controls/SkinBoxFonts.h"
 #include "skin/controls/SkinPaintMessages.h"
 #include "skin/draw/SkinSystem.h"
@@ -125,24 +127,21 @@ void TspSkinRichEdit::UpDateScrollBars() {
   if (hScrollBar_) UpdateBar(hScrollBar_, SB_HORZ, HScrollDisabled());
 }
 
-// The edit's own scroll position call takes 32-bit positions.
+// The thumb position travels as an unsigned 16-bit word: the edit keeps its
+// range within 16 bits (it scales a tall document), so every position fits.
 void TspSkinRichEdit::OnVScrollBarChange(TObject*) {
   if (!vScrollBar_ || !HandleAllocated()) return;
   fromScrollBar_ = true;
-  POINT at{};
-  ::SendMessageA(Handle(), EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&at));
-  at.y = vScrollBar_->Position();
-  ::SendMessageA(Handle(), EM_SETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&at));
+  WORD position = static_cast<WORD>(std::clamp<Integer>(vScrollBar_->Position(), 0, 0xFFFF));
+  ::SendMessageA(Handle(), WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, position), 0);
   fromScrollBar_ = false;
 }
 
 void TspSkinRichEdit::OnHScrollBarChange(TObject*) {
   if (!hScrollBar_ || !HandleAllocated()) return;
   fromScrollBar_ = true;
-  POINT at{};
-  ::SendMessageA(Handle(), EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&at));
-  at.x = hScrollBar_->Position();
-  ::SendMessageA(Handle(), EM_SETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&at));
+  WORD position = static_cast<WORD>(std::clamp<Integer>(hScrollBar_->Position(), 0, 0xFFFF));
+  ::SendMessageA(Handle(), WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, position), 0);
   fromScrollBar_ = false;
 }
 
