@@ -13,10 +13,13 @@
 #include "skin/controls/PeripheryPublished.h"
 #include "skin/controls/SkinBevel.h"
 #include "skin/controls/SkinStdLabel.h"
+#include "skin/controls/bars/SkinControlBar.h"
 #include "skin/controls/bars/SkinSplitter.h"
 #include "skin/controls/labels/SkinButtonLabel.h"
 #include "skin/controls/labels/SkinLinkLabel.h"
 #include "skin/controls/labels/SkinTextLabel.h"
+#include "skin/controls/views/SkinRichEdit.h"
+#include "skin/controls/views/SkinTreeView.h"
 #include "skin/form/SkinChangeTable.h"
 #include "tests/harness/WindowCapture.h"
 #include "tests/harness/WindowPump.h"
@@ -58,6 +61,10 @@ std::optional<Integer> RecordIndex(TControl* c) {
   if (auto* s = dynamic_cast<TspSkinLinkLabel*>(c)) return s->SkinRecordIndex();
   if (auto* s = dynamic_cast<TspSkinButtonLabel*>(c)) return s->SkinRecordIndex();
   if (auto* s = dynamic_cast<TspSkinSplitter*>(c)) return s->SkinRecordIndex();
+  if (auto* s = dynamic_cast<TspSkinCustomTreeView*>(c)) return s->SkinRecordIndex();
+  if (auto* s = dynamic_cast<TspSkinRichEdit*>(c)) return s->SkinRecordIndex();
+  if (auto* s = dynamic_cast<TspSkinControlBar*>(c)) return s->SkinRecordIndex();
+  if (auto* s = dynamic_cast<TspSkinCoolBar*>(c)) return s->SkinRecordIndex();
   return std::nullopt;
 }
 
@@ -69,6 +76,10 @@ String SkinDataNameOf(TControl* c) {
   if (auto* s = dynamic_cast<TspSkinLinkLabel*>(c)) return s->SkinDataName;
   if (auto* s = dynamic_cast<TspSkinButtonLabel*>(c)) return s->SkinDataName;
   if (auto* s = dynamic_cast<TspSkinSplitter*>(c)) return s->SkinDataName;
+  if (auto* s = dynamic_cast<TspSkinCustomTreeView*>(c)) return s->SkinDataName;
+  if (auto* s = dynamic_cast<TspSkinRichEdit*>(c)) return s->SkinDataName;
+  if (auto* s = dynamic_cast<TspSkinControlBar*>(c)) return s->SkinDataName;
+  if (auto* s = dynamic_cast<TspSkinCoolBar*>(c)) return s->SkinDataName;
   return String();
 }
 
