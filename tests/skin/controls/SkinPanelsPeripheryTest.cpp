@@ -236,3 +236,18 @@ TEST_F(GroupTest, CheckGroupButtonsAreIndependentAndTrackTheLastClick) {
   EXPECT_FALSE(group->GetCheckedStatus(7));
   EXPECT_EQ(clicks, 2);
 }
+
+TEST(SkinScrollPanel, ARecordWithoutAPicturePaintsThePlainFace) {
+  TestSkin skin;
+  skin.Add("panel", "nopicture", "pictureindex=9;skinrect=0,0,40,40;clientrect=2,2,38,38");
+  skin.Add("panel", "tiled", "skinrect=0,0,40,40;clientrect=2,2,38,38");
+  skin.Finish();
+  FormFixture f;
+  auto* panel = f.Make<TspSkinScrollPanel>({0, 0, 100, 40});
+  panel->SkinDataName = "nopicture";
+  panel->SetSkinData(&skin.data);
+  EXPECT_EQ(PixelOf(*Render(panel), 50, 20), ColorToRGB(clBtnFace));
+  panel->SkinDataName = "tiled";
+  panel->ChangeSkinData();
+  EXPECT_EQ(PixelOf(*Render(panel), 50, 20), skin.ColorOf("tiled", "skinrect"));
+}
