@@ -22,7 +22,7 @@ struct TspScrollArrow {
 
 class TspScrollArrows {
 public:
-  TspScrollArrows(TWinControl* owner, bool vertical) : owner_(owner), Vertical(vertical) {}
+  TspScrollArrows(TWinControl* owner, bool vertical) : Vertical(vertical), owner_(owner) {}
 
   // Moves the children by -d along the axis (the owner's H/VScrollControls).
   std::function<void(Integer d)> ScrollChildren;
