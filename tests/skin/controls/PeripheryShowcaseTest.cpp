@@ -131,7 +131,9 @@ TEST(PeripheryShowcase, ReadWrittenBackShownCapturedAndReskinned) {
   data->ClearSkin();
   UpdateSkinControls(form.get());
   ForEachControl(form.get(), [&](TControl* c) {
-    if (std::optional<Integer> index = RecordIndex(c)) EXPECT_EQ(*index, -1) << c->Name();
+    if (std::optional<Integer> index = RecordIndex(c)) {
+      EXPECT_EQ(*index, -1) << c->Name();
+    }
   });
 
   auto plain = std::make_unique<TForm>(nullptr);

@@ -72,8 +72,8 @@ TEST(SkinAnimate, CycleModeLoopsOtherwiseItStops) {
       clock.Clock().Advance(50);
       frames.push_back(a->Frame());
     }
-    if (cycle) EXPECT_EQ(frames, (std::vector<Integer>{2, 3, 1, 2, 3}));
-    else EXPECT_EQ(frames, (std::vector<Integer>{2, 3, 3, 3, 3}));
+    std::vector<Integer> expected = cycle ? std::vector<Integer>{2, 3, 1, 2, 3} : std::vector<Integer>{2, 3, 3, 3, 3};
+    EXPECT_EQ(frames, expected);
     EXPECT_EQ(stops, cycle ? 0 : 1);
     delete a;
   }

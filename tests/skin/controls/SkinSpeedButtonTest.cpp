@@ -104,7 +104,9 @@ TEST_F(SpeedButtonTest, FlatShowsOnlyContentOverTheParentUntilHovered) {
     Enter(b);
     auto hot = Render(b);
     EXPECT_EQ(PixelOf(*hot, 5, 5), record ? skin.ColorOf("tb", "activeskinrect") : TColor(RGB(182, 189, 210)));
-    if (!record) EXPECT_EQ(PixelOf(*hot, 0, 0), TColor(0x800000));
+    if (!record) {
+      EXPECT_EQ(PixelOf(*hot, 0, 0), TColor(0x800000));
+    }
     delete b;
   }
 }
