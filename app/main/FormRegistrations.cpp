@@ -8,6 +8,7 @@
 #include "imaging/sppngimagePublished.h"
 #include "platform/graphics/Picture.h"
 #include "platform/published/FormsPublished.h"
+#include "skin/controls/PeripheryPublished.h"
 #include "skin/controls/SkinBoxCtrlsPublished.h"
 #include "skin/controls/SkinCtrls.h"
 #include "skin/controls/SkinStdCtrlsPublished.h"
@@ -25,6 +26,7 @@ void UseProgramFormDefinitions() {
   PublishSkinControlClasses();
   PublishSkinStdControlClasses();
   PublishSkinBoxControlClasses();
+  PublishSkinPeripheryControlClasses();
   PublishSkinMenuClasses();
   PublishDynamicSkinFormClasses();
   UseSkinMenus();

@@ -326,8 +326,9 @@ protected:
   // An autosizing control answers the size it wants; false keeps the asked one.
   virtual bool CanAutoSize(int& newWidth, int& newHeight) { return false; }
   void AdjustSize();
-  // The parent aligns its controls again (after a change of Align, size or visibility).
-  void RequestAlign();
+  // The parent aligns its controls again (after a change of Align, size or
+  // visibility); descendants that follow their alignment add to it.
+  virtual void RequestAlign();
   virtual void SetClientSize(int width, int height);
   virtual void SetZOrder(bool topMost);
   virtual void VisibleChanging() {}

@@ -110,6 +110,23 @@ void TWinControl::EnableAlign() {
   if (alignLevel_ == 0 && HasControlState(csAlignmentNeeded)) Realign();
 }
 
+void TWinControl::ScrollBy(int deltaX, int deltaY) {
+  if (deltaX == 0 && deltaY == 0) return;
+  DisableAlign();
+  try {
+    for (int i = 0; i < ControlCount(); ++i) {
+      TControl* child = Controls(i);
+      child->SetBounds(child->Left() + deltaX, child->Top() + deltaY, child->Width(), child->Height());
+    }
+  } catch (...) {
+    EnableAlign();
+    throw;
+  }
+  EnableAlign();
+  Invalidate();
+  Realign();
+}
+
 void TWinControl::Realign() {
   if (HasState(csDestroying)) return;
   if (alignLevel_ > 0 || HasState(csLoading)) {

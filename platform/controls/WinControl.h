@@ -53,6 +53,8 @@ public:
   void DisableAlign();
   void EnableAlign();
   void Realign();
+  // Moves every child by (deltaX, deltaY), repaints the client area and realigns.
+  void ScrollBy(int deltaX, int deltaY);
   bool AlignDisabled() const { return alignLevel_ > 0; }
   // Space kept free inside the client area's edges for the aligned children.
   Integer BorderWidth() const { return borderWidth_; }

@@ -12,18 +12,6 @@
 
 namespace {
 
-void MorphBy(TspEffectBmp& from, const TspEffectBmp& to, double kf, TMorphKind kind) {
-  switch (kind) {
-    case mkGradient: return from.MorphGrad(to, kf);
-    case mkLeftGradient: return from.MorphLeftGrad(to, kf);
-    case mkRightGradient: return from.MorphRightGrad(to, kf);
-    case mkLeftSlide: return from.MorphLeftSlide(to, kf);
-    case mkRightSlide: return from.MorphRightSlide(to, kf);
-    case mkPush: return from.MorphPush(to, kf);
-    default: return from.Morph(to, kf);
-  }
-}
-
 constexpr TColor kNavy = 0x800000;
 
 }  // namespace
@@ -149,32 +137,11 @@ void TspSkinButton::GetSkinData() {
   auto* record = dynamic_cast<TspDataSkinButtonControl*>(SkinData()->CtrlList[SkinRecordIndex].get());
   if (!record) return;
   if (!UseSkinSize) SkinMaskPicture = nullptr;
-  look.fontname = record->fontname, look.fontheight = record->fontheight, look.fontstyle = record->fontstyle;
-  look.fontcolor = record->fontcolor, look.activefontcolor = record->activefontcolor;
-  look.downfontcolor = record->downfontcolor;
-  look.disabledfontcolor = record->disabledfontcolor == record->fontcolor ? clGray : record->disabledfontcolor;
-  look.morphing = record->morphing, look.morphkind = record->morphkind;
-  look.activeskinrect = record->activeskinrect.IsEmpty() ? skinrect : record->activeskinrect;
-  look.downskinrect = record->downskinrect.IsEmpty() ? look.activeskinrect : record->downskinrect;
-  look.focusedskinrect = record->focusedskinrect, look.disabledskinrect = record->disabledskinrect;
-  look.animateskinrect = record->animateskinrect, look.framecount = record->framecount;
-  look.animateinterval = record->animateinterval, look.showfocus = record->showfocus;
-  look.menumarkerrect = record->menumarkerrect, look.menumarkerflatrect = record->menumarkerflatrect;
-  look.menumarkeractiverect = record->menumarkeractiverect.IsEmpty() ? look.menumarkerrect : record->menumarkeractiverect;
-  look.menumarkerdownrect =
-      record->menumarkerdownrect.IsEmpty() ? look.menumarkeractiverect : record->menumarkerdownrect;
-  look.menumarkertransparentcolor = record->menumarkertransparentcolor;
+  look.Read(*record, skinrect);
   // A running frame animation shows its frame instead of the hot or normal image.
   if (EnableAnimation() && AnimateRunning() && AnimateFrame >= 1 && AnimateFrame <= look.framecount) {
     TRect& target = animateForward_ ? look.activeskinrect : skinrect;
-    const TRect& a = look.animateskinrect;
-    if (a.Width() > skinrect.Width()) {
-      Integer w = a.Width() / look.framecount;
-      target = TRect{a.Left + w * (AnimateFrame - 1), a.Top, a.Left + w * AnimateFrame, a.Bottom};
-    } else {
-      Integer h = a.Height() / look.framecount;
-      target = TRect{a.Left, a.Top + h * (AnimateFrame - 1), a.Right, a.Top + h * AnimateFrame};
-    }
+    target = look.AnimationFrame(AnimateFrame, skinrect);
   }
 }
 
@@ -217,7 +184,7 @@ void TspSkinButton::Paint() {
     TBitmap *normalImage = nullptr, *hotImage = nullptr;
     FadeImages(normalImage, hotImage);
     TspEffectBmp normal(normalImage->Handle()), hot(hotImage->Handle());
-    MorphBy(normal, hot, fade_.Kf, look.morphkind);
+    MorphByKind(normal, hot, fade_.Kf, look.morphkind);
     return finish(normal);
   }
   bool animating = AnimateRunning();
@@ -305,10 +272,7 @@ void TspSkinButton::SetCaptionFont(TCanvas* canvas, bool aDown, bool aMouseIn) {
 }
 
 Integer TspSkinButton::GlyphNumber(bool aDown, bool aMouseIn) const {
-  if (aDown && aMouseIn && numGlyphs_ > 2) return 3;
-  if (aMouseIn && numGlyphs_ > 3) return 4;
-  if (!Enabled() && numGlyphs_ > 1) return 2;
-  return 1;
+  return ButtonGlyphNumber(numGlyphs_, Enabled(), aDown, aMouseIn);
 }
 
 void TspSkinButton::DrawContent(TCanvas* canvas, const TRect& r, bool aDown, bool aMouseIn, bool pressedOffset) {

@@ -9,6 +9,7 @@
 
 #include "platform/controls/ModalResult.h"
 #include "skin/controls/SkinCtrlHelpers.h"
+#include "skin/controls/buttons/ButtonLook.h"
 #include "skin/controls/SkinCtrls.h"
 #include "skin/draw/SkinLayout.h"
 
@@ -77,20 +78,7 @@ public:
   bool EnableAnimation() const;
   bool AnimateRunning() const { return animateTimer_ && animateTimer_->Enabled(); }
 
-  // Copies of the record.
-  struct Look {
-    String fontname = "Arial";
-    Integer fontheight = 14;
-    TFontStyles fontstyle = 0;
-    TColor fontcolor = 0, activefontcolor = 0, downfontcolor = 0, disabledfontcolor = 0;
-    bool morphing = false;
-    TMorphKind morphkind = mkDefault;
-    TRect activeskinrect, downskinrect, focusedskinrect, disabledskinrect, animateskinrect;
-    Integer framecount = 0, animateinterval = 25;
-    bool showfocus = false;
-    TRect menumarkerrect, menumarkeractiverect, menumarkerdownrect, menumarkerflatrect;
-    TColor menumarkertransparentcolor = 0;
-  } look;
+  TspButtonLook look;  // copies of the record
 
 protected:
   void Notification(TComponent* component, TOperation operation) override;

@@ -6,21 +6,10 @@
 #include "skin/draw/ParentImage.h"
 #include "skin/draw/SkinGlyphs.h"
 #include "skin/draw/SkinText.h"
+#include "skin/controls/buttons/ButtonLook.h"
 #include "skin/draw/Speffbmp.h"
 
 namespace {
-
-void MorphBy(TspEffectBmp& from, const TspEffectBmp& to, double kf, TMorphKind kind) {
-  switch (kind) {
-    case mkGradient: return from.MorphGrad(to, kf);
-    case mkLeftGradient: return from.MorphLeftGrad(to, kf);
-    case mkRightGradient: return from.MorphRightGrad(to, kf);
-    case mkLeftSlide: return from.MorphLeftSlide(to, kf);
-    case mkRightSlide: return from.MorphRightSlide(to, kf);
-    case mkPush: return from.MorphPush(to, kf);
-    default: return from.Morph(to, kf);
-  }
-}
 
 TRect OrIfEmpty(const TRect& r, const TRect& fallback) { return r.IsEmpty() ? fallback : r; }
 
@@ -248,7 +237,7 @@ void TspSkinCheckRadioBox::Paint() {
     CreateImage(&image, skinrect, false);
     CreateImage(&hot, look.activeskinrect, true);
     TspEffectBmp a(image.Handle()), b(hot.Handle());
-    MorphBy(a, b, fade_.Kf, look.morphkind);
+    MorphByKind(a, b, fade_.Kf, look.morphkind);
     if (background) a.Morph(*background, kf);
     return a.Draw(Canvas()->Handle(), 0, 0);
   }
@@ -320,6 +309,11 @@ void TspSkinCheckRadioBox::DrawFlatText(TCanvas* c, Integer left) {
   String text = Caption();
   TRect r{textLeft, 0, Width() - 2, h};
   HDC dc = c->Handle();
+  // The text goes straight to the device context: its font, colour and a
+  // transparent background are set here, not left from the box drawn before.
+  ::SelectObject(dc, c->Font()->Handle());
+  ::SetTextColor(dc, ColorToRGB(c->Font()->Color()));
+  ::SetBkMode(dc, TRANSPARENT);
   if (!wordWrap_) {
     RECT m = {r.Left, 0, r.Right, h};
     ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &m, DT_SINGLELINE | DT_CALCRECT);

@@ -32,6 +32,35 @@ void DrawPiece(TCanvas* canvas, Integer x, Integer y, TBitmap* picture, const TR
   if (CopyPictureRect(piece, picture, r)) canvas->Draw(x, y, &piece);
 }
 
+void FillPieceClient(TCanvas* canvas, TBitmap* picture, const TRect& piece, const TRect& clientPart,
+                     const TRect& r, bool stretch, TspStretchType stretchType) {
+  Integer cw = clientPart.Width(), ch = clientPart.Height();
+  if (!picture || cw <= 0 || ch <= 0 || cw > picture->Width() || ch > picture->Height()) return;
+  TBitmap client(cw, ch);
+  client.Canvas()->CopyRect(TRect{0, 0, cw, ch}, picture->Canvas(),
+                            TRect{piece.Left + clientPart.Left, piece.Top + clientPart.Top,
+                                  piece.Left + clientPart.Right, piece.Top + clientPart.Bottom});
+  HDC dc = canvas->Handle();
+  int saved = ::SaveDC(dc);
+  ::IntersectClipRect(dc, r.Left, r.Top, r.Right, r.Bottom);
+  if (!stretch) {
+    for (Integer i = 0; i <= r.Width() / cw; ++i)
+      for (Integer j = 0; j <= r.Height() / ch; ++j) canvas->Draw(r.Left + i * cw, r.Top + j * ch, &client);
+  } else if (r.Width() > 0 && r.Height() > 0) {
+    if (stretchType == spstFull) {
+      canvas->StretchDraw(r, &client);
+    } else if (stretchType == spstHorz || stretchType == spstVert) {
+      bool horizontal = stretchType == spstHorz;
+      TBitmap strip(horizontal ? cw : r.Width(), horizontal ? r.Height() : ch);
+      strip.Canvas()->StretchDraw(TRect{0, 0, strip.Width(), strip.Height()}, &client);
+      Integer count = horizontal ? r.Width() / cw : r.Height() / ch;
+      for (Integer i = 0; i <= count; ++i)
+        canvas->Draw(horizontal ? r.Left + i * cw : r.Left, horizontal ? r.Top : r.Top + i * ch, &strip);
+    }
+  }
+  ::RestoreDC(dc, saved);
+}
+
 Byte SkinCharset(const TspSkinData* data, const TFont* defaultFont) {
   if (data && data->ResourceStrData()) return data->ResourceStrData()->CharSet;
   return defaultFont->Charset();

@@ -31,6 +31,13 @@ void SetRecordFont(TCanvas* canvas, bool useSkinFont, const String& name, Intege
 // The canvas font := default font, charset by the rule.
 void SetCanvasDefaultFont(TCanvas* canvas, const TFont* defaultFont, const TspSkinData* data);
 
+// The client part of a piece (client relative to the piece) drawn into `target`
+// of the canvas: tiled from target's corner, or with `stretch` stretched over it
+// (spstFull), stretched across and repeated along it (spstHorz, spstVert).
+// Nothing for a client part without width or height or outside the picture.
+void FillPieceClient(TCanvas* canvas, TBitmap* picture, const TRect& piece, const TRect& client,
+                     const TRect& target, bool stretch, TspStretchType stretchType);
+
 // A 1-pixel frame of a border style on r (bvNone draws nothing).
 void DrawBorderStyle(TCanvas* canvas, const TRect& r, TspSkinBorderStyle style);
 void FillAndFrame(TCanvas* canvas, const TRect& r, TColor frame, TColor fill);

@@ -2,6 +2,8 @@
 // the window region from the record's mask and the paint through border pictures.
 #include "skin/controls/SkinCtrls.h"
 
+#include "skin/controls/SkinCtrlHelpers.h"
+
 #include "platform/graphics/Regions.h"
 #include "skin/draw/SkinImage.h"
 #include "skin/draw/SkinMask.h"
@@ -205,30 +207,5 @@ void TspSkinCustomControl::PaintBorders() {
 // The piece's client straight on the canvas inside RealClientRect; nothing for a
 // client rectangle without width or height.
 void TspSkinCustomControl::FillClient(TCanvas* canvas) {
-  Integer cw = clientrect.Width(), ch = clientrect.Height();
-  if (cw <= 0 || ch <= 0 || cw > SkinPicture->Width() || ch > SkinPicture->Height()) return;
-  TBitmap client(cw, ch);
-  client.Canvas()->CopyRect(TRect{0, 0, cw, ch}, SkinPicture->Canvas(),
-                            TRect{skinrect.Left + clientrect.Left, skinrect.Top + clientrect.Top,
-                                  skinrect.Left + clientrect.Right, skinrect.Top + clientrect.Bottom});
-  HDC dc = canvas->Handle();
-  int saved = ::SaveDC(dc);
-  ::IntersectClipRect(dc, RealClientRect.Left, RealClientRect.Top, RealClientRect.Right, RealClientRect.Bottom);
-  const TRect& r = RealClientRect;
-  if (!stretcheffect) {
-    for (Integer i = 0; i <= r.Width() / cw; ++i)
-      for (Integer j = 0; j <= r.Height() / ch; ++j) canvas->Draw(r.Left + i * cw, r.Top + j * ch, &client);
-  } else if (r.Width() > 0 && r.Height() > 0) {
-    if (stretchtype == spstFull) {
-      canvas->StretchDraw(r, &client);
-    } else if (stretchtype == spstHorz || stretchtype == spstVert) {
-      bool horizontal = stretchtype == spstHorz;
-      TBitmap strip(horizontal ? cw : r.Width(), horizontal ? r.Height() : ch);
-      strip.Canvas()->StretchDraw(TRect{0, 0, strip.Width(), strip.Height()}, &client);
-      Integer count = horizontal ? r.Width() / cw : r.Height() / ch;
-      for (Integer i = 0; i <= count; ++i)
-        canvas->Draw(horizontal ? r.Left + i * cw : r.Left, horizontal ? r.Top : r.Top + i * ch, &strip);
-    }
-  }
-  ::RestoreDC(dc, saved);
+  FillPieceClient(canvas, SkinPicture, skinrect, clientrect, RealClientRect, stretcheffect, stretchtype);
 }

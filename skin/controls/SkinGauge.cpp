@@ -4,7 +4,7 @@
 #include "skin/draw/ParentImage.h"
 #include "skin/draw/Speffbmp.h"
 
-TspSkinGauge::TspSkinGauge(TComponent* owner) : TspSkinCustomControl(owner) {
+TspSkinGauge::TspSkinGauge(TComponent* owner) : TspSkinCustomControl(owner), run_([this] { Repaint(); }) {
   ControlStyle |= csOpaque;
   SetBounds(0, 0, 100, 20);
   SkinDataName = "gauge";
@@ -173,8 +173,8 @@ TRect TspSkinGauge::FrameRect(Integer k) const {
 // stretched from the source's middle. The caps are drawn even when the source
 // has no middle, so a thin skin still shows the bar's ends.
 void TspSkinGauge::DrawFill(TCanvas* canvas, const TRect& p) {
-  bool frameShown = frameTimer_ && frameTimer_->Enabled() && frame_ != 0 && look.progressanimationcountframes != 0;
-  TRect source = frameShown ? FrameRect(frame_) : look.progressrect;
+  bool frameShown = run_.FrameTimerOn() && run_.Frame != 0 && look.progressanimationcountframes != 0;
+  TRect source = frameShown ? FrameRect(run_.Frame) : look.progressrect;
   const TRect& pr = look.progressrect;
   Integer b = look.beginoffset, e = look.endoffset;
   TBitmap fill(p.Width(), p.Height());
@@ -292,37 +292,7 @@ void TspSkinGauge::WMEraseBkgnd(TMessage& message) {
 void TspSkinGauge::StartProgressAnimation() {
   GetSkinData();
   if (SkinRecordIndex == -1 || look.progressanimationskinrect.IsEmpty()) return;
-  StopProgressAnimation();
-  pauseTimer_ = SkinClock().MakeTimer();
-  pauseTimer_->OnTimer = TNotifyEvent::Function([this](TObject*) { StartRun(); });
-  pauseTimer_->SetInterval(animationPause_);
-  frameTimer_ = SkinClock().MakeTimer();
-  frameTimer_->OnTimer = TNotifyEvent::Function([this](TObject*) { FrameTick(); });
-  frameTimer_->SetInterval(look.progressanimationtimerinterval);
-  StartRun();
+  run_.Start(animationPause_, look.progressanimationtimerinterval, look.progressanimationcountframes);
 }
 
-void TspSkinGauge::StartRun() {
-  pauseTimer_->SetEnabled(false);
-  frame_ = 0;
-  frameTimer_->SetEnabled(true);
-  Repaint();
-}
-
-void TspSkinGauge::FrameTick() {
-  ++frame_;
-  if (frame_ > look.progressanimationcountframes) {
-    pauseTimer_->SetEnabled(true);
-    frameTimer_->SetEnabled(false);
-    frame_ = 0;
-  }
-  Repaint();
-}
-
-// Only stops: the timers stay until the next start or the gauge's end, as a
-// tick may be the caller.
-void TspSkinGauge::StopProgressAnimation() {
-  frame_ = 0;
-  if (pauseTimer_) pauseTimer_->SetEnabled(false);
-  if (frameTimer_) frameTimer_->SetEnabled(false);
-}
+void TspSkinGauge::StopProgressAnimation() { run_.Stop(); }

@@ -5,6 +5,7 @@
 
 #include "skin/controls/SkinCtrlHelpers.h"
 #include "skin/controls/SkinCtrls.h"
+#include "skin/controls/bars/FrameRun.h"
 
 using TspGaugePaintEvent = TEvent<TCanvas*, TRect, TRect>;
 
@@ -43,10 +44,8 @@ public:
   String GaugeText() const;
   void StartProgressAnimation();
   void StopProgressAnimation();
-  bool AnimationRunning() const {
-    return pauseTimer_ && (pauseTimer_->Enabled() || frameTimer_->Enabled());
-  }
-  Integer AnimationFrame() const { return frame_; }
+  bool AnimationRunning() const { return run_.Running(); }
+  Integer AnimationFrame() const { return run_.Frame; }
 
   void GetSkinData() override;
   void CreateControlDefaultImage(TBitmap* b) override;
@@ -73,8 +72,6 @@ protected:
 private:
   void DrawProgressText(TCanvas* canvas);
   void DrawFill(TCanvas* canvas, const TRect& p);
-  void StartRun();
-  void FrameTick();
   TRect FrameRect(Integer k) const;
 
   Integer minValue_ = 0, maxValue_ = 100, value_ = 50;
@@ -84,6 +81,5 @@ private:
   bool textAlphaBlend_ = false;
   Byte textAlphaBlendValue_ = 200;
   Integer animationPause_ = 1000;
-  std::unique_ptr<TspClockTimer> pauseTimer_, frameTimer_;
-  Integer frame_ = 0;
+  TspFrameRun run_;
 };

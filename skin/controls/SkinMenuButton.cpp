@@ -156,18 +156,8 @@ void TspSkinMenuButton::CMDialogChar(TMessage& message) {
 // ---- images ----
 
 void TspSkinMenuButton::ComposePart(TBitmap* into, const TRect& state, Integer partWidth, bool) {
-  into->SetSize(partWidth, Height());
-  if (SkinDataName == "toolbutton" || SkinDataName == "bigtoolbutton") {
-    CreateStretchImage(into, SkinPicture, state, clientrect, true);
-    return;
-  }
-  Integer dx = partWidth - skinrect.Width(), dy = Height() - skinrect.Height();
-  TPoint rt{righttoppoint.X + dx, righttoppoint.Y}, lb{leftbottompoint.X, leftbottompoint.Y + dy};
-  TPoint rb{rightbottompoint.X + dx, rightbottompoint.Y + dy};
-  TRect client{clientrect.Left, clientrect.Top, clientrect.Right + dx, clientrect.Bottom + dy};
-  CreateSkinImage(lefttoppoint, righttoppoint, leftbottompoint, rightbottompoint, clientrect, lefttoppoint, rt, lb, rb,
-                  client, into, SkinPicture, state, partWidth, Height(), true, leftstretch, topstretch, rightstretch,
-                  bottomstretch, stretcheffect, stretchtype);
+  ComposeButtonPart(*this, SkinDataName == "toolbutton" || SkinDataName == "bigtoolbutton", into, state, partWidth,
+                    Height());
 }
 
 void TspSkinMenuButton::StretchedTrackImage(TBitmap* b, bool) {

@@ -40,7 +40,10 @@ void TspSkinPage::Dispatch(TMessage& message) {
 String TspPageAccess::Get(int index) const { return notebook_->pages_.at(index)->Caption(); }
 int TspPageAccess::Count() const { return notebook_->PageCount(); }
 TObject* TspPageAccess::GetObject(int index) const { return notebook_->pages_.at(index); }
-void TspPageAccess::Put(int index, const String& text) { notebook_->pages_.at(index)->SetCaption(text); }
+void TspPageAccess::Put(int index, const String& text) {
+  notebook_->pages_.at(index)->SetCaption(text);
+  if (notebook_->ButtonsMode()) notebook_->UpdateButton(index, text);
+}
 
 int TspPageAccess::Add(const String& text) {
   Insert(Count(), text);
@@ -56,10 +59,18 @@ void TspPageAccess::Insert(int index, const String& text) {
   // The current page moved one place on when the new page went before it.
   if (notebook_->pageIndex_ >= index) ++notebook_->pageIndex_;
   notebook_->SetPageIndex(index);
+  if (notebook_->ButtonsMode()) notebook_->UpdateButtons();
 }
 
-void TspPageAccess::Delete(int index) { notebook_->DeletePage(index); }
-void TspPageAccess::Clear() { notebook_->ClearPages(); }
+void TspPageAccess::Delete(int index) {
+  notebook_->DeletePage(index);
+  if (notebook_->ButtonsMode()) notebook_->UpdateButtons();
+}
+
+void TspPageAccess::Clear() {
+  notebook_->ClearPages();
+  if (notebook_->ButtonsMode()) notebook_->UpdateButtons();
+}
 
 void TspPageAccess::Move(int curIndex, int newIndex) {
   if (curIndex == newIndex) return;
@@ -68,6 +79,7 @@ void TspPageAccess::Move(int curIndex, int newIndex) {
   Integer& current = notebook_->pageIndex_;
   if (current == curIndex) current = newIndex;
   else if (current == newIndex) current = curIndex;
+  if (notebook_->ButtonsMode()) notebook_->UpdateButtons();
 }
 
 // ---- notebook ----
@@ -83,6 +95,7 @@ TspSkinNotebook::TspSkinNotebook(TComponent* owner)
 }
 
 TspSkinNotebook::~TspSkinNotebook() {
+  ClearButtons();
   std::vector<TspSkinPage*> pages = std::move(pages_);
   pages_.clear();
   for (TspSkinPage* page : pages) page->SetParent(nullptr);
@@ -166,6 +179,12 @@ void TspSkinNotebook::SetPageIndex(Integer value) {
   if (pageIndex_ >= 0 && pageIndex_ < PageCount()) pages_[pageIndex_]->SetVisible(false);
   pageIndex_ = value;
   if (form && form->ActiveControl() == this) SelectNext(this, true, true);
+  if (buttonsMode_) {
+    for (int i = ButtonCount() - 1; i >= 0; --i)
+      if (buttons_[i]->PageIndex > value && buttons_[i]->Align() != alBottom) buttons_[i]->SetAlign(alBottom);
+    for (TspPageButton* button : buttons_)
+      if (button->PageIndex <= value && button->Align() != alTop) button->SetAlign(alTop);
+  }
   OnPageChanged(this);
 }
 
@@ -182,6 +201,7 @@ void TspSkinNotebook::SetActivePage(const String& name) {
 void TspSkinNotebook::SetImages(TCustomImageList* value) {
   images_ = value;
   if (value) value->FreeNotification(this);
+  if (buttonsMode_) UpdateButtons();
 }
 
 void TspSkinNotebook::Notification(TComponent* component, TOperation operation) {
@@ -194,6 +214,7 @@ void TspSkinNotebook::Loaded() {
   for (TspSkinPage* page : pages_) page->SetVisible(false);
   if (pageIndex_ >= 0 && pageIndex_ < PageCount()) ShowPage(pageIndex_);
   else pageIndex_ = -1;
+  if (buttonsMode_) UpdateButtons();
   // The pages' windows are made now only under a window that already exists; a
   // notebook read before its form has a window gets them when it is shown.
   if (Parent() && Parent()->HandleAllocated()) NotebookHandlesNeeded(this);

@@ -9,8 +9,20 @@
 
 #include "platform/core/Strings.h"
 #include "skin/controls/SkinPanel.h"
+#include "skin/controls/buttons/SkinSpeedButton.h"
 
 class TspSkinNotebook;
+
+// The button of one page in buttons mode: a click opens its page.
+class TspPageButton : public TspSkinSpeedButton {
+public:
+  TspPageButton(TspSkinNotebook* notebook, Integer pageIndex);
+  Integer PageIndex;
+  void ButtonClick() override;
+
+private:
+  TspSkinNotebook* notebook_;
+};
 
 class TspSkinPage : public TspSkinPanel {
 public:
@@ -55,7 +67,10 @@ public:
   // The current page's name; empty when there is none.
   String ActivePage() const;
   void SetActivePage(const String& name);
-  bool ButtonsMode = false;  // kept for the definitions; pages show no buttons here
+  bool ButtonsMode() const { return buttonsMode_; }
+  // On: one button per page, those up to the current page at the top, the
+  // others at the bottom. Off: the buttons go.
+  void SetButtonsMode(bool value);
   String ButtonSkinDataName = "toolbutton";
   TCustomImageList* Images() const { return images_; }
   void SetImages(TCustomImageList* value);
@@ -65,6 +80,11 @@ public:
   TWinControl* Page(int index) const override { return pages_.at(index); }
   TspSkinPage* PageAt(int index) const { return pages_.at(index); }
   int VisiblePageCount() const;
+  int ButtonCount() const { return static_cast<int>(buttons_.size()); }
+  TspPageButton* Button(int index) const { return buttons_.at(index); }
+  void UpdateButtons();
+  void UpdateButton(int index, const String& text);
+  void ClearButtons();
 
   void Loaded() override;
 
@@ -89,4 +109,6 @@ private:
   TspSkinPage* defaultPage_ = nullptr;
   Integer pageIndex_ = 0;
   TCustomImageList* images_ = nullptr;  // borrowed, freed-notified
+  bool buttonsMode_ = false;
+  std::vector<TspPageButton*> buttons_;  // owned (children without an owner)
 };

@@ -143,7 +143,7 @@ void PublishPanels() {
       .Default("BorderStyle", static_cast<int>(bvNone))
       .Bool("AdjustControls", &T::AdjustControls, &T::AdjustControls, true)
       .Bool("CanScroll", &T::CanScroll, &T::CanScroll, false)
-      .Bool("HotScroll", &T::HotScroll, &T::HotScroll, false)
+      .Bool("HotScroll", &T::HotScroll, &T::SetHotScroll, false)
       .Integer("ScrollOffset", &T::ScrollOffset, &T::SetScrollOffset, 0)
       .Integer("ScrollTimerInterval", &T::ScrollTimerInterval, &T::SetScrollTimerInterval, 50)
       .Bool("ShowCaptions", &T::ShowCaptions, &T::SetShowCaptions, false)
@@ -162,7 +162,7 @@ void PublishPanels() {
       .Integer("PageIndex", &N::PageIndex, &N::SetPageIndex, 0)
       .Str("ActivePage", &N::ActivePage, &N::SetActivePage)
       .StoredWhen([](N&) { return false; })
-      .Bool("ButtonsMode", &N::ButtonsMode, &N::ButtonsMode, false)
+      .Bool("ButtonsMode", &N::ButtonsMode, &N::SetButtonsMode, false)
       .Str("ButtonSkinDataName", &N::ButtonSkinDataName, &N::ButtonSkinDataName, "toolbutton")
       .Component<TCustomImageList>("Images", &N::Images, &N::SetImages)
       .Event("OnPageChanged", &N::OnPageChanged);

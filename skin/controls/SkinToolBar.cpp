@@ -1,6 +1,7 @@
 #include "skin/controls/SkinToolBar.h"
 
 #include "skin/controls/SkinBevel.h"
+#include "skin/controls/buttons/SkinMenuSpeedButton.h"
 
 using enum TspSkinBorderStyle;
 
@@ -23,23 +24,32 @@ TspSkinToolBar::TspSkinToolBar(TComponent* owner) : TspSkinPanel(owner) {
   SetDefaultHeight(0);
   SetHeight(25);
   SetBorderStyle(bvNone);
+  arrows_.ScrollChildren = [this](Integer d) { HScrollControls(d); };
+  arrows_.VisibilityChanged = [this] { ArrowsChanged(); };
 }
 
 void TspSkinToolBar::SetScrollOffset(Integer value) {
-  if (value >= 0) scrollOffset_ = value;
+  if (value >= 0) arrows_.ScrollOffset = value;
 }
 
 void TspSkinToolBar::SetScrollTimerInterval(Integer value) {
-  if (value > 0) scrollTimerInterval_ = value;
+  if (value > 0) arrows_.ScrollTimerInterval = value;
 }
 
 void TspSkinToolBar::SetShowCaptions(bool value) {
   if (value == showCaptions_) return;
   showCaptions_ = value;
+  if (AutoShowHideCaptions)
+    for (int i = 0; i < ControlCount(); ++i)
+      if (auto* button = dynamic_cast<TspSkinSpeedButton*>(Controls(i))) button->SetShowCaption(value);
   if (WidthWithCaptions != 0 && WidthWithoutCaptions != 0) SetWidth(value ? WidthWithCaptions : WidthWithoutCaptions);
 }
 
-void TspSkinToolBar::SetFlat(bool value) { flat_ = value; }
+void TspSkinToolBar::SetFlat(bool value) {
+  flat_ = value;
+  for (int i = 0; i < ControlCount(); ++i)
+    if (auto* button = dynamic_cast<TspSkinSpeedButton*>(Controls(i))) button->SetFlat(value);
+}
 
 void TspSkinToolBar::SetImages(TCustomImageList* value) {
   images_ = value;
@@ -67,8 +77,29 @@ void TspSkinToolBar::Notification(TComponent* component, TOperation operation) {
 
 void TspSkinToolBar::SetSkinData(TspSkinData* value) {
   TspSkinPanel::SetSkinData(value);
-  for (int i = 0; i < ControlCount(); ++i)
+  for (int i = 0; i < ControlCount(); ++i) {
+    if (auto* button = dynamic_cast<TspSkinSpeedButton*>(Controls(i))) button->SetSkinData(value);
     if (auto* bevel = dynamic_cast<TspSkinBevel*>(Controls(i))) bevel->SetSkinData(value);
+  }
+}
+
+// In the designer the buttons take the records that go with the bar's own.
+void TspSkinToolBar::SetSkinDataName(const String& value) {
+  SkinDataName = value;
+  if (!Designing() || HasState(csLoading)) return;
+  const bool big = value == "bigtoolpanel";
+  for (int i = 0; i < ControlCount(); ++i) {
+    auto* button = dynamic_cast<TspSkinSpeedButton*>(Controls(i));
+    if (!button) continue;
+    String name;
+    if (value == "resizetoolpanel") name = "resizetoolbutton";
+    else if (value == "panel") name = "resizebutton";
+    else if (auto* menu = dynamic_cast<TspSkinMenuSpeedButton*>(button))
+      name = menu->TrackButtonMode() ? (big ? "bigtoolmenutrackbutton" : "toolmenutrackbutton")
+                                     : (big ? "bigtoolmenubutton" : "toolmenubutton");
+    else name = big ? "bigtoolbutton" : "toolbutton";
+    button->SkinDataName = name;
+  }
 }
 
 void TspSkinToolBar::AdjustAllControls() {
@@ -83,7 +114,12 @@ void TspSkinToolBar::AdjustAllControls() {
 }
 
 void TspSkinToolBar::SetBounds(int left, int top, int width, int height) {
+  Integer oldWidth = Width();
   TspSkinPanel::SetBounds(left, top, width, height);
+  if (CanScroll) {
+    arrows_.GrowDelta = oldWidth != 0 && Width() > oldWidth ? Width() - oldWidth : 0;
+    if (Align() != alNone) GetScrollInfo();
+  }
   if (!AdjustControls || settingBounds_) return;
   settingBounds_ = true;
   for (int i = 0; i < ControlCount(); ++i) {

@@ -1,9 +1,13 @@
 // TspSkinToolBar: a skinned panel holding a row of controls, kept vertically
-// centred in its skin client area; it hands its skin container to its bevels
-// and switches between two widths when ShowCaptions changes.
+// centred in its skin client area. It hands its skin container, flat look and
+// image lists to its speed buttons and its container to its bevels, renames
+// their records to match its own at design time, switches between two widths
+// when ShowCaptions changes and, with CanScroll, shows two scroll arrows in its
+// non-client area when the children are wider than the bar.
 #pragma once
 
 #include "skin/controls/SkinPanel.h"
+#include "skin/controls/panels/ScrollArrows.h"
 
 class TspSkinToolBar : public TspSkinPanel {
 public:
@@ -11,10 +15,11 @@ public:
 
   bool AdjustControls = true;
   bool CanScroll = false;
-  bool HotScroll = false;
-  Integer ScrollOffset() const { return scrollOffset_; }
+  bool HotScroll() const { return arrows_.HotScroll; }
+  void SetHotScroll(bool value) { arrows_.HotScroll = value; }
+  Integer ScrollOffset() const { return arrows_.ScrollOffset; }
   void SetScrollOffset(Integer value);  // values below 0 are ignored
-  Integer ScrollTimerInterval() const { return scrollTimerInterval_; }
+  Integer ScrollTimerInterval() const { return arrows_.ScrollTimerInterval; }
   void SetScrollTimerInterval(Integer value);  // values of 0 or less are ignored
   bool ShowCaptions() const { return showCaptions_; }
   void SetShowCaptions(bool value);
@@ -33,14 +38,28 @@ public:
   void AdjustAllControls();
   void SetBounds(int left, int top, int width, int height) override;
   void SetSkinData(TspSkinData* value) override;
+  void SetSkinDataName(const String& value) override;
+  void CreateControlSkinImage(TBitmap* b) override;
+
+  // The scroll arrows: their state, the range and one step.
+  TspScrollArrows& Arrows() { return arrows_; }
+  void GetScrollInfo();
+  void ButtonClick(int i) { arrows_.ButtonClick(i, ClientWidth()); }
+  void ButtonDown(int i) { arrows_.ButtonDown(i); }
+  void ButtonUp(int i) { arrows_.ButtonUp(i, ClientWidth()); }
 
 protected:
   void Notification(TComponent* component, TOperation operation) override;
   void Dispatch(TMessage& message) override;
+  void WndProc(TMessage& message) override;
+  void AdjustClientRect(TRect& rect) override;
 
 private:
-  Integer scrollOffset_ = 0;
-  Integer scrollTimerInterval_ = 50;
+  void HScrollControls(Integer d);
+  void ArrowsChanged();
+  bool ArrowMessage(TMessage& message);
+
+  TspScrollArrows arrows_{this, false};
   bool showCaptions_ = false;
   bool flat_ = false;
   TCustomImageList* images_ = nullptr;  // the three lists: borrowed, freed-notified

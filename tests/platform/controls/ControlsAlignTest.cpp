@@ -3,6 +3,8 @@
 // their distances when the parent grows.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "platform/controls/Forms.h"
 
 namespace {
@@ -162,4 +164,26 @@ TEST(ControlsAlign, AlignmentWaitsUntilTheDefinitionIsReadAndKeepsTheBorderWidth
   EXPECT_EQ(panel->BoundsRect(), Bounds(0, 0, 200, 100));
   EXPECT_EQ(inner->BoundsRect(), Bounds(5, 5, 190, 90));
   delete form;
+}
+
+// ScrollBy moves windowed and windowless children alike; the aligned ones go
+// back to their places when the parent realigns.
+TEST(ControlsAlign, ScrollByMovesTheChildrenAndRealigns) {
+  std::unique_ptr<TForm> form(NewForm<TForm>(nullptr));
+  form->SetBorderStyle(bsNone);
+  form->SetClientWidth(300);
+  form->SetClientHeight(200);
+  auto* windowed = Place<Panel>(form.get(), form.get(), alNone, Rect(10, 20, 60, 50));
+  auto* windowless = Place<Label>(form.get(), form.get(), alNone, Rect(100, 20, 150, 40));
+  auto* aligned = Place<Panel>(form.get(), form.get(), alBottom, Rect(0, 0, 300, 30));
+  form->Show();
+  form->ScrollBy(-7, 3);
+  EXPECT_EQ(windowed->BoundsRect(), Rect(3, 23, 53, 53));
+  EXPECT_EQ(windowless->BoundsRect(), Rect(93, 23, 143, 43));
+  EXPECT_EQ(aligned->BoundsRect(), Rect(0, 170, 300, 200));
+  RECT actual;
+  ::GetWindowRect(windowed->Handle(), &actual);
+  ::MapWindowPoints(nullptr, form->Handle(), reinterpret_cast<POINT*>(&actual), 2);
+  EXPECT_EQ(actual.left, 3);
+  EXPECT_EQ(actual.top, 23);
 }

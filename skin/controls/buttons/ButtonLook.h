@@ -1,0 +1,43 @@
+// What the push button and the speed button share of a button record: the
+// copied fonts, colours, state pieces and markers, the piece a running frame
+// animation shows, the glyph cell of a state, and the fade's blend by kind.
+#pragma once
+
+#include "skin/controls/SkinPiece.h"
+#include "skin/data/ControlRecords.h"
+#include "skin/draw/Speffbmp.h"
+
+struct TspButtonLook {
+  String fontname = "Arial";
+  Integer fontheight = 14;
+  TFontStyles fontstyle = 0;
+  TColor fontcolor = 0, activefontcolor = 0, downfontcolor = 0, disabledfontcolor = 0;
+  bool morphing = false;
+  TMorphKind morphkind = mkDefault;
+  TRect activeskinrect, downskinrect, focusedskinrect, disabledskinrect, animateskinrect;
+  Integer framecount = 0, animateinterval = 25;
+  bool showfocus = false;
+  TRect menumarkerrect, menumarkeractiverect, menumarkerdownrect, menumarkerflatrect;
+  TColor menumarkertransparentcolor = 0;
+
+  // Copies the record; an empty hot piece is the normal one, an empty pressed
+  // piece the hot one, and a disabled colour equal to the normal one is grey.
+  void Read(const TspDataSkinButtonControl& record, const TRect& skinrect);
+  // Frame `frame` (1-based) of the animation strip: side by side when the strip is
+  // wider than the normal piece, else stacked; empty without frames.
+  TRect AnimationFrame(Integer frame, const TRect& skinrect) const;
+};
+
+// Glyph cell of a strip: 3 pressed, 4 hot, 2 disabled, else 1, as far as the
+// strip has cells.
+Integer ButtonGlyphNumber(Integer numGlyphs, bool enabled, bool aDown, bool aMouseIn);
+
+// Blends `from` toward `to` by kf with the record's transition.
+void MorphByKind(TspEffectBmp& from, const TspEffectBmp& to, double kf, TMorphKind kind);
+
+// One part of a drop-down button's image, partWidth x height, from the state
+// piece: the nine-part stretch for the tool-button records (`stretching`), else
+// the four-corner composition with the right-hand and lower points moved by the
+// part's size.
+void ComposeButtonPart(const TspSkinPiece& piece, bool stretching, TBitmap* into, const TRect& state,
+                       Integer partWidth, Integer height);
