@@ -45,6 +45,7 @@ inline constexpr RequiredSkinRecord kRequiredSkinRecords[] = {
     {SkinList::Controls, "combobox", "combobox"},
     {SkinList::Controls, "listbox", "listbox"},
     {SkinList::Controls, "edit", "edit"},
+    {SkinList::Controls, "edit", "buttonedit"},
     {SkinList::Controls, "spinedit", "spinedit"},
     {SkinList::Controls, "tab", "tab"},
     {SkinList::Controls, "updown", "hupdown"},
