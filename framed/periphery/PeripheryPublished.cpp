@@ -1,5 +1,7 @@
 #include "framed/periphery/PeripheryPublished.h"
 
+#include "framed/components/ComponentsPublished.h"
+#include "framed/display/DisplayPublished.h"
 #include "framed/groups/GroupsPublished.h"
 
 void PublishFramedPeriphery() {
@@ -7,4 +9,6 @@ void PublishFramedPeriphery() {
   if (published) return;
   published = true;
   PublishFramedGroups();
+  PublishFramedDisplays();
+  PublishFramedComponents();
 }
