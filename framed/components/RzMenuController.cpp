@@ -120,13 +120,13 @@ void TRzMenuController::Notification(TComponent* component, TOperation operation
     }
     return;
   }
-  if (!item) return;
-  if (operation == opInsert && !HasState(csLoading))
-    SetupMenuItem(item);
-  else if (operation == opRemove) {
-    // The item is going away: it is only forgotten, its handlers with it.
-    items_.erase(std::remove(items_.begin(), items_.end(), item), items_.end());
-  }
+  if (operation == opInsert && item && !HasState(csLoading)) SetupMenuItem(item);
+  // An item on its way out is no longer a menu item here: it is found by address
+  // and only forgotten, its handlers with it.
+  if (operation == opRemove)
+    items_.erase(std::remove_if(items_.begin(), items_.end(),
+                                [component](TMenuItem* listed) { return static_cast<TComponent*>(listed) == component; }),
+                 items_.end());
 }
 
 void TRzMenuController::AdvancedDrawItemHandler(TObject* sender, TCanvas* canvas, const TRect& rect, UINT state) {
