@@ -2,6 +2,7 @@
 
 #include "framed/components/ComponentsPublished.h"
 #include "framed/display/DisplayPublished.h"
+#include "framed/edits/EditsPublished.h"
 #include "framed/groups/GroupsPublished.h"
 
 void PublishFramedPeriphery() {
@@ -11,4 +12,5 @@ void PublishFramedPeriphery() {
   PublishFramedGroups();
   PublishFramedDisplays();
   PublishFramedComponents();
+  PublishFramedEdits();
 }
