@@ -97,6 +97,7 @@ void PublishMeter() {
 void PublishColorPicker() {
   using P = TRzColorPicker;
   PublishClass<P, TRzBorder>()
+      .Default("BorderOuter", fsLowered)  // the classic look; themed it is fsFlat
       .Default("BorderWidth", 2)
       .Default("BorderColor", clWindow)
       .Default("FlatColorAdjustment", 0)

@@ -25,6 +25,7 @@ TRzMeter::TRzMeter(TComponent* owner) : TRzBorder(owner), bitmap_(std::make_uniq
   ControlStyle |= csFramed | csOpaque;
   bitmap_->OnChange = TNotifyEvent(this, &TRzMeter::BitmapChangedHandler);
   SetBorderOuter(fsStatus);
+  SetParentColor(true);
   SetBounds(Left(), Top(), 150, 30);
 }
 
