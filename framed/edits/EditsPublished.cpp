@@ -9,6 +9,38 @@
 
 namespace {
 
+const TEnumNames kBiDiModes{"TBiDiMode",
+                            {"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign", "bdRightToLeftReadingOnly"}};
+const TEnumNames kDragKinds{"TDragKind", {"dkDrag", "dkDock"}};
+const TEnumNames kDragModes{"TDragMode", {"dmManual", "dmAutomatic"}};
+const TEnumNames kImeModes{"TImeMode",
+                           {"imDisable", "imClose", "imOpen", "imDontCare", "imSAlpha", "imAlpha", "imHira", "imSKata",
+                            "imKata", "imChinese", "imSHanguel", "imHanguel"}};
+
+// The platform's reading order, drag, 3D and input-method settings, which the
+// family's windowed controls publish beside their own.
+template <class T, class Parent>
+void PublishPlatformExtras() {
+  PublishClass<T, Parent>()
+      .Enum("BiDiMode", kBiDiModes, &TControl::BiDiMode, &TControl::SetBiDiMode, bdLeftToRight)
+      .StoredWhen([](T& c) { return !c.ParentBiDiMode(); })
+      .Bool("ParentBiDiMode", &TControl::ParentBiDiMode, &TControl::SetParentBiDiMode, true)
+      .IdentInt("DragCursor", CursorIdents(), &TControl::DragCursor, &TControl::DragCursor, crDrag)
+      .Enum("DragKind", kDragKinds, &TControl::DragKind, &TControl::DragKind, dkDrag)
+      .Enum("DragMode", kDragModes, &TControl::DragMode, &TControl::DragMode, dmManual)
+      .Bool("Ctl3D", &TWinControl::Ctl3D, &TWinControl::SetCtl3D, true)
+      .StoredWhen([](T& c) { return !c.ParentCtl3D(); })
+      .Bool("ParentCtl3D", &TWinControl::ParentCtl3D, &TWinControl::SetParentCtl3D, true)
+      .Enum("ImeMode", kImeModes, &TWinControl::ImeMode, &TWinControl::ImeMode, imDontCare)
+      .Str("ImeName", &TWinControl::ImeName, &TWinControl::ImeName)
+      .Event("OnDragDrop", &TControl::OnDragDrop)
+      .Event("OnDragOver", &TControl::OnDragOver)
+      .Event("OnEndDrag", &TControl::OnEndDrag)
+      .Event("OnEndDock", &TControl::OnEndDock)
+      .Event("OnStartDrag", &TControl::OnStartDrag)
+      .Event("OnStartDock", &TControl::OnStartDock);
+}
+
 // The frame and face colours of a framed control over another platform base;
 // they are written only while no frame controller supplies them.
 template <class T, class Parent>
@@ -40,6 +72,7 @@ TPublishedBuilder<T> PublishFramingRows() {
             fpXPThemes)
       .Event("OnMouseEnter", &T::OnMouseEnter)
       .Event("OnMouseLeave", &T::OnMouseLeave);
+  PublishPlatformExtras<T, Parent>();
   return builder;
 }
 

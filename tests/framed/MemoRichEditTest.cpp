@@ -10,6 +10,7 @@
 #include "framed/edits/RzMemo.h"
 #include "framed/edits/RzRichEdit.h"
 #include "platform/controls/Mouse.h"
+#include "platform/published/FormDefinition.h"
 #include "tests/framed/FramedControlsFixture.h"
 #include "tests/harness/WindowCapture.h"
 
@@ -260,6 +261,36 @@ TEST_F(FramedHotKeyEdit, AFreedFrameControllerIsForgotten) {
   EXPECT_EQ(keys->FrameColor(), clLime);
   delete controller;
   EXPECT_EQ(keys->FrameController(), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+using FramedTwinDefinitions = FramedForm;
+
+// The framing properties of older versions are translated on the memo, the rich
+// edit and the hot-key edit as on the framed edit, and are not written again.
+TEST_F(FramedTwinDefinitions, OldFramePropertiesAreTranslated) {
+  ReadComponentText(form,
+                    "object Form: TForm\n"
+                    "  object Notes: TRzMemo\n    FrameFlat = True\n  end\n"
+                    "  object Story: TRzRichEdit\n    FrameFocusStyle = fsGroove\n    FrameFlatStyle = fsFlat\n  end\n"
+                    "  object Keys: TRzHotKeyEdit\n    FrameFlat = True\n  end\n"
+                    "end\n");
+  auto* notes = dynamic_cast<TRzMemo*>(form->FindComponent("Notes"));
+  auto* story = dynamic_cast<TRzRichEdit*>(form->FindComponent("Story"));
+  auto* keys = dynamic_cast<TRzHotKeyEdit*>(form->FindComponent("Keys"));
+  ASSERT_TRUE(notes && story && keys);
+  EXPECT_TRUE(notes->FrameHotTrack());
+  EXPECT_EQ(notes->FrameStyle(), fsStatus);
+  EXPECT_EQ(notes->FrameHotStyle(), fsLowered);
+  EXPECT_EQ(story->FrameHotStyle(), fsGroove);
+  EXPECT_TRUE(keys->FrameHotTrack());
+  const String written = WriteComponentText(form);
+  EXPECT_EQ(written.find("FrameFlat"), String::npos);
+  EXPECT_EQ(written.find("FrameFocusStyle"), String::npos);
+  EXPECT_NE(written.find("ParentCtl3D = False"), String::npos) << "a shown frame brings the 3D look of its own";
 }
 
 }  // namespace

@@ -100,6 +100,7 @@ const char* const kShowcase = R"(object Showcase: TForm
       'Second line')
     FrameHotTrack = True
     FrameVisible = True
+    ParentCtl3D = False
     TabOnEnter = True
   end
   object Story: TRzRichEdit
@@ -113,6 +114,7 @@ const char* const kShowcase = R"(object Showcase: TForm
       'with a dotted frame')
     FrameStyle = fsLowered
     FrameVisible = True
+    ParentCtl3D = False
   end
   object Keys: TRzHotKeyEdit
     Left = 8
@@ -123,6 +125,7 @@ const char* const kShowcase = R"(object Showcase: TForm
     HotKey = 'Ctrl+Alt+K'
     FrameColor = clMaroon
     FrameVisible = True
+    ParentCtl3D = False
   end
   object Divider: TRzBorder
     Left = 224
