@@ -340,7 +340,7 @@ void TRzColorPicker::Decorate(TCanvas* canvas, const TRect& cell, bool selected,
     if (themed)
       ThemeServices()->DrawElement(canvas->Handle(), GetElementDetails(ttbButtonHot), cell);
     else
-      Edge(canvas, cell, BDR_RAISEDINNER, BF_RECT | BF_MIDDLE | BF_FLAT | (soft ? BF_SOFT : 0));
+      Edge(canvas, cell, BDR_RAISEDINNER, BF_RECT | BF_MIDDLE | (soft ? BF_SOFT : 0));
   }
 }
 
