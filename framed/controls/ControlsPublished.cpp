@@ -18,6 +18,7 @@
 #include "framed/controls/RzRadioGroup.h"
 #include "framed/controls/RzSpinEdit.h"
 #include "framed/controls/RzURLLabel.h"
+#include "framed/periphery/PeripheryPublished.h"
 #include "framed/settings/RzCommon_FrameController.h"
 #include "platform/controls/ActnList.h"
 #include "platform/published/ControlsPublished.h"
@@ -429,4 +430,5 @@ void PublishFramedControls() {
   PublishButtons();
   PublishEdits();
   PublishComboBoxes();
+  PublishFramedPeriphery();
 }

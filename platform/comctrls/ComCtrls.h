@@ -3,7 +3,9 @@
 #pragma once
 
 #include "platform/comctrls/HeaderControl.h"
+#include "platform/comctrls/HotKey.h"
 #include "platform/comctrls/ListView.h"
 #include "platform/comctrls/PageControl.h"
+#include "platform/comctrls/RichEdit.h"
 #include "platform/comctrls/TrackBar.h"
 #include "platform/controls/Forms.h"

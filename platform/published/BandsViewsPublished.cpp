@@ -1,7 +1,6 @@
 #include "platform/published/BandsViewsPublished.h"
 
 #include "platform/comctrls/ControlBar.h"
-#include "platform/comctrls/RichEdit.h"
 #include "platform/comctrls/TreeView.h"
 #include "platform/published/ComCtrlsPublished.h"
 #include "platform/published/Published.h"
@@ -32,8 +31,6 @@ void PublishBandsAndViewsClasses() {
       .Component<TCustomImageList>("StateImages", &T::StateImages, &T::SetStateImages)
       .Event("OnChange", &T::OnChange);
   PublishClass<TTreeView, T>();
-  PublishClass<TCustomRichEdit, TCustomMemo>();
-  PublishClass<TRichEdit, TCustomRichEdit>();
   using C = TCustomControlBar;
   PublishClass<C, TCustomControl>()
       .Default("Width", 100)

@@ -2,6 +2,7 @@
 
 #include "platform/comctrls/ComCtrls.h"
 #include "platform/published/FormsPublished.h"
+#include "platform/published/StdCtrlsPublished.h"
 
 namespace {
 
@@ -119,6 +120,24 @@ void PublishTrackBar() {
       .Event("OnChange", &TTrackBar::OnChange);
 }
 
+const TEnumNames kInvalidKeys{"THKInvalidKey",
+                              {"hcNone", "hcShift", "hcCtrl", "hcAlt", "hcShiftCtrl", "hcShiftAlt", "hcCtrlAlt",
+                               "hcShiftCtrlAlt"}};
+const TEnumNames kModifiers{"THKModifier", {"hkShift", "hkCtrl", "hkAlt", "hkExt"}};
+
+void PublishHotKeyAndRichEdit() {
+  using H = THotKeyControl;
+  PublishClass<H, TWinControl>()
+      .Default("TabStop", 1)
+      .ShortCut("HotKey", &H::HotKey, &H::SetHotKey, scAlt | 'A')
+      .Set("InvalidKeys", kInvalidKeys, &H::InvalidKeys, &H::SetInvalidKeys, (1u << hcNone) | (1u << hcShift))
+      .Set("Modifiers", kModifiers, &H::Modifiers, &H::SetModifiers, 1u << hkAlt)
+      .Event("OnChange", &H::OnChange);
+  PublishClass<THotKey, H>();
+  PublishClass<TCustomRichEdit, TCustomMemo>().Event("OnSelectionChange", &TCustomRichEdit::OnSelectionChange);
+  PublishClass<TRichEdit, TCustomRichEdit>();
+}
+
 }  // namespace
 
 void PublishCommonControlClasses() {
@@ -130,4 +149,6 @@ void PublishCommonControlClasses() {
   PublishTabControls();
   PublishHeaderControl();
   PublishTrackBar();
+  PublishStdControlClasses();
+  PublishHotKeyAndRichEdit();
 }

@@ -1,0 +1,16 @@
+#include "framed/periphery/PeripheryPublished.h"
+
+#include "framed/components/ComponentsPublished.h"
+#include "framed/display/DisplayPublished.h"
+#include "framed/edits/EditsPublished.h"
+#include "framed/groups/GroupsPublished.h"
+
+void PublishFramedPeriphery() {
+  static bool published = false;
+  if (published) return;
+  published = true;
+  PublishFramedGroups();
+  PublishFramedDisplays();
+  PublishFramedComponents();
+  PublishFramedEdits();
+}
