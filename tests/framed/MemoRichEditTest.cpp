@@ -77,7 +77,9 @@ TYPED_TEST(FramedMultiLine, JumpToPlacesTheCaretAndScrollsItsLineToTheTop) {
     ::SendMessageA(edit->Handle(), EM_LINESCROLL, 0, -100);
     this->reports.clear();
     edit->JumpTo(c.line, c.column);
-    if (c.caret >= 0) EXPECT_EQ(edit->SelStart(), this->LineStart(2) + c.caret) << c.line << "," << c.column;
+    if (c.caret >= 0) {
+      EXPECT_EQ(edit->SelStart(), this->LineStart(2) + c.caret) << c.line << "," << c.column;
+    }
     EXPECT_EQ(edit->GetLine(), c.line2);
     EXPECT_EQ(edit->GetColumn(), c.column2);
     EXPECT_EQ(this->FirstVisibleLine(), c.top);
