@@ -47,3 +47,11 @@ String GetMyDocumentsFolder() {
   }
   return ExcludeTrailingBackslash(ProgramFolder());
 }
+
+unsigned DropShadowClassStyle() {
+  OSVERSIONINFOA version{};
+  version.dwOSVersionInfoSize = sizeof(version);
+  if (!::GetVersionExA(&version) || version.dwPlatformId != VER_PLATFORM_WIN32_NT) return 0;
+  const bool xpOrLater = version.dwMajorVersion > 5 || (version.dwMajorVersion == 5 && version.dwMinorVersion > 0);
+  return xpOrLater ? CS_DROPSHADOW : 0;
+}

@@ -1,5 +1,6 @@
 // Small shell-side routines the windows share: the application's message box, the
-// scoped wait cursor, the help file's path and the user's documents folder.
+// scoped wait cursor, the drop shadow, the help file's path and the user's
+// documents folder.
 #pragma once
 
 #include "platform/core/System.h"
@@ -25,6 +26,10 @@ public:
 
 // The cursor the last MyCursor set or restored (kDefault before any).
 int ScreenCursor();
+
+// The window class style that gives a window a drop shadow where the system draws
+// them (Windows XP and later), otherwise 0.
+unsigned DropShadowClassStyle();
 
 // The program's folder followed by "VarnelRevo.chm".
 String GetHelpFileName();

@@ -1,6 +1,7 @@
 #include "app/main/AboutFrm.h"
 
 #include "app/AppInfo.h"
+#include "app/Myshelllib.h"
 #include "framed/controls/RzLabel.h"
 #include "framed/controls/RzPanel.h"
 #include "framed/controls/RzURLLabel.h"
@@ -8,12 +9,6 @@
 #include "platform/stdctrls/Image.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/form/DynamicSkinForm.h"
-
-namespace {
-
-constexpr DWORD kDropShadow = 0x20000;
-
-}  // namespace
 
 String AboutVersionLine() { return String("Version: ") + kVersionText + "(Build: " + kBuildText + ")"; }
 
@@ -31,7 +26,7 @@ TAboutForm::TAboutForm(TComponent* owner) : TForm(owner) {
 
 void TAboutForm::CreateParams(TCreateParams& params) {
   TForm::CreateParams(params);
-  params.WindowClass.style |= kDropShadow;
+  params.WindowClass.style |= DropShadowClassStyle();
 }
 
 void TAboutForm::Loaded() {

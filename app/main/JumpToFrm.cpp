@@ -1,13 +1,12 @@
 #include "app/main/JumpToFrm.h"
 
+#include "app/Myshelllib.h"
 #include "platform/published/FormsPublished.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinSpinEdit.h"
 #include "skin/form/DynamicSkinForm.h"
 
 namespace {
-
-constexpr DWORD kDropShadow = 0x20000;
 
 int Whole(const TspSkinSpinEdit* edit) {
   double value = edit->Value();
@@ -30,7 +29,7 @@ TJumpToForm::TJumpToForm(TComponent* owner) : TForm(owner) {
 
 void TJumpToForm::CreateParams(TCreateParams& params) {
   TForm::CreateParams(params);
-  params.WindowClass.style |= kDropShadow;
+  params.WindowClass.style |= DropShadowClassStyle();
 }
 
 void TJumpToForm::SetTime(int seconds) {

@@ -3,6 +3,7 @@
 #include "app/AppInfo.h"
 #include "app/DVDConvertTask.h"
 #include "app/KelvaneSettings.h"
+#include "app/Myshelllib.h"
 #include "app/main/FrameRenderer.h"
 #include "app/main/ResourceFrm.h"
 #include "imaging/GR32.h"
@@ -45,7 +46,6 @@ namespace {
 DiscEngineFactory engineFactory = nullptr;
 
 // The window-class style that gives a window its shadow (XP and later).
-constexpr DWORD kDropShadow = 0x20000;
 
 // The ten audio entries of the target list; the window offers them through the
 // "To More..." menu instead.
@@ -73,12 +73,6 @@ DiscEngine* LibraryDiscEngine() {
   return create();
 }
 
-bool SystemDrawsShadows() {
-  OSVERSIONINFOA version{};
-  version.dwOSVersionInfoSize = sizeof(version);
-  if (!GetVersionExA(&version) || version.dwPlatformId != VER_PLATFORM_WIN32_NT) return false;
-  return (version.dwMajorVersion > 4 && version.dwMinorVersion > 0) || version.dwMajorVersion > 5;
-}
 
 }  // namespace
 
@@ -331,7 +325,7 @@ void TMainForm::FormDestroy(TObject*) {
 
 void TMainForm::CreateParams(TCreateParams& params) {
   TForm::CreateParams(params);
-  if (SystemDrawsShadows()) params.WindowClass.style |= kDropShadow;
+  params.WindowClass.style |= DropShadowClassStyle();
 }
 
 int TMainForm::TaskCount() const { return TaskList ? TaskList->Count() : 0; }

@@ -237,8 +237,11 @@ public:
   // Preview (MainFrmPreview.cpp).
   TFrameRenderer* PreviewRenderer = nullptr;  // owned
   // While the crop or split dialog is open, the frames go to it: answers true when
-  // it took the frame.
-  std::function<bool(const std::uint8_t* frame, const VideoFrameInfo& info)> ForeignFrameHandler;
+  // it took the frame. Read on the engine's thread under the preview's lock; set
+  // it through SetForeignFrameHandler.
+  using FrameHandler = std::function<bool(const std::uint8_t* frame, const VideoFrameInfo& info)>;
+  FrameHandler ForeignFrameHandler;
+  void SetForeignFrameHandler(FrameHandler handler);
   // The crop and split dialogs, set only while one is open (MainFrmCropSplit.cpp).
   TCropForm* OpenCropForm = nullptr;
   TSplitForm* OpenSplitForm = nullptr;

@@ -18,6 +18,7 @@
 #include "app/VideoProfile.h"
 #include "app/main/ConversionSizes.h"
 #include "app/main/FrameRenderer.h"
+#include "app/main/HourGlass.h"
 #include "app/main/MainFrm.h"
 #include "app/main/ProcessingFrm.h"
 #include "app/main/ShutDownFrm.h"
@@ -80,15 +81,6 @@ namespace {
 constexpr char kCaption[] = "Varnel Revo";
 constexpr int kInformation = 64;
 constexpr int kYesNoInformation = 68;
-
-class HourGlass {
-public:
-  HourGlass() : saved_(Screen.Cursor()) { Screen.SetCursor(crHourGlass); }
-  ~HourGlass() { Screen.SetCursor(saved_); }
-
-private:
-  TCursor saved_;
-};
 
 std::int32_t Trunc(double value) { return static_cast<std::int32_t>(std::trunc(value)); }
 

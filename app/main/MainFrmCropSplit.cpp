@@ -20,15 +20,15 @@ void StopDeliveringFrames() {
 
 int TMainForm::ShowPreviewDialog(TPreviewDialog& dialog) {
   StopDeliveringFrames();
-  ForeignFrameHandler = [&dialog](const std::uint8_t* frame, const VideoFrameInfo& info) {
+  SetForeignFrameHandler([&dialog](const std::uint8_t* frame, const VideoFrameInfo& info) {
     dialog.RenderPreview(frame, info);
     return true;
-  };
+  });
   struct Detach {
     TMainForm& window;
     ~Detach() {
       StopDeliveringFrames();
-      window.ForeignFrameHandler = nullptr;
+      window.SetForeignFrameHandler(nullptr);
     }
   } detach{*this};
   return dialog.ShowModal();

@@ -7,6 +7,7 @@
 
 #include "app/DVDConvertTask.h"
 #include "app/main/FrameRenderer.h"
+#include "app/main/HourGlass.h"
 #include "app/main/JumpToFrm.h"
 #include "app/main/MainFrm.h"
 #include "app/main/PreviewPromptFrm.h"
@@ -37,15 +38,6 @@ constexpr UINT kPreviewIdle = WM_APP + 0x52;
 // The hidden target list's entry for each output format code (the audio codes
 // have none: the list holds the eight video formats).
 constexpr int kTargetEntry[] = {6, 0, 4, 3, 1, 2, 5, 7, 8, 9, 10, 12, 11};
-
-class HourGlass {
-public:
-  HourGlass() : saved_(Screen.Cursor()) { Screen.SetCursor(crHourGlass); }
-  ~HourGlass() { Screen.SetCursor(saved_); }
-
-private:
-  TCursor saved_;
-};
 
 // Sets a control's value with its change handler detached, so nothing reacts.
 template <class Control, class Value>
@@ -225,13 +217,14 @@ bool VARNEL_STDCALL TMainForm::RenderPreviewFrame(void* context, const std::uint
 }
 
 void TMainForm::RenderFrame(const std::uint8_t* frame, const VideoFrameInfo& info) {
-  if (ForeignFrameHandler && ForeignFrameHandler(frame, info)) return;
   TFrameRenderer& renderer = *PreviewRenderer;
   if (!renderer.TryEnter()) return;  // another frame is being made: this one is dropped
   struct Leave {
     TFrameRenderer& renderer;
     ~Leave() { renderer.Leave(); }
   } leave{renderer};
+  // The handler changes under the same lock (SetForeignFrameHandler).
+  if (ForeignFrameHandler && ForeignFrameHandler(frame, info)) return;
   if (!CurrentTask) {
     ::PostMessageA(Handle(), kPreviewIdle, 0, 0);
     return;
@@ -241,6 +234,11 @@ void TMainForm::RenderFrame(const std::uint8_t* frame, const VideoFrameInfo& inf
     if (!renderer.Configure(info, size.cx, size.cy, CurrentTask->Unsqueeze, CurrentTask->KeepAspect)) return;
   }
   if (renderer.Render(frame)) ::PostMessageA(Handle(), kPreviewFrameReady, 0, 0);
+}
+
+void TMainForm::SetForeignFrameHandler(FrameHandler handler) {
+  TFrameRenderer::Hold hold(*PreviewRenderer);
+  ForeignFrameHandler = std::move(handler);
 }
 
 void TMainForm::ShowRenderedFrame() {

@@ -1,5 +1,6 @@
 #include "app/main/OptionFrm.h"
 
+#include "app/Myshelllib.h"
 #include <algorithm>
 #include <cstring>
 
@@ -24,8 +25,6 @@
 #include "skin/form/DynamicSkinForm.h"
 
 namespace {
-
-constexpr DWORD kDropShadow = 0x20000;
 
 // The volume name of the drive at `root` ("D:"); empty when the system gives none.
 String VolumeName(const String& root) {
@@ -86,7 +85,7 @@ TOptionForm::TOptionForm(TComponent* owner) : TForm(owner) {
 
 void TOptionForm::CreateParams(TCreateParams& params) {
   TForm::CreateParams(params);
-  params.WindowClass.style |= kDropShadow;
+  params.WindowClass.style |= DropShadowClassStyle();
 }
 
 void TOptionForm::Loaded() {

@@ -1,5 +1,6 @@
 #include "app/main/PreviewDialog.h"
 
+#include "app/Myshelllib.h"
 #include <climits>
 #include <cmath>
 #include <memory>
@@ -18,7 +19,6 @@
 
 namespace {
 
-constexpr DWORD kDropShadow = 0x20000;
 // Posted by the engine's side when a picture is ready to be shown.
 constexpr UINT kPictureReady = WM_APP + 0x61;
 
@@ -72,7 +72,7 @@ TPreviewDialog::~TPreviewDialog() {
 
 void TPreviewDialog::CreateParams(TCreateParams& params) {
   TForm::CreateParams(params);
-  params.WindowClass.style |= kDropShadow;
+  params.WindowClass.style |= DropShadowClassStyle();
 }
 
 void TPreviewDialog::CreateWnd() {

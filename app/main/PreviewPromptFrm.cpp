@@ -1,9 +1,10 @@
 #include "app/main/PreviewPromptFrm.h"
 
+#include "app/Myshelllib.h"
 #include <memory>
 
-#include "app/KelvaneSettings.h"
 #include "app/AppInfo.h"
+#include "app/KelvaneSettings.h"
 #include "platform/controls/Application.h"
 #include "platform/io/IniFiles.h"
 #include "platform/published/FormsPublished.h"
@@ -13,7 +14,6 @@
 
 namespace {
 
-constexpr DWORD kDropShadow = 0x20000;
 constexpr char kSection[] = "LastSettings";
 constexpr char kShowPrompt[] = "ShowPreviewPrompt";
 constexpr char kPreviewMode[] = "PreviewMode";
@@ -33,7 +33,7 @@ TPreviewPromptForm::TPreviewPromptForm(TComponent* owner) : TForm(owner) {
 
 void TPreviewPromptForm::CreateParams(TCreateParams& params) {
   TForm::CreateParams(params);
-  params.WindowClass.style |= kDropShadow;
+  params.WindowClass.style |= DropShadowClassStyle();
 }
 
 void TPreviewPromptForm::Remember(bool withSound) {

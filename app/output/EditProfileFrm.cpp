@@ -24,12 +24,6 @@ constexpr int kPageKinds[kVideoFormatKindCount] = {vfkAVI, vfkWMV, vfkReal, vfkM
 
 constexpr char kNoProfile[] = "No Profile in this category";
 
-bool SystemDrawsShadows() {
-  OSVERSIONINFOA version{};
-  version.dwOSVersionInfoSize = sizeof(version);
-  if (!GetVersionExA(&version) || version.dwPlatformId != VER_PLATFORM_WIN32_NT) return false;
-  return version.dwMajorVersion > 5 || (version.dwMajorVersion == 5 && version.dwMinorVersion > 0);
-}
 
 }  // namespace
 
@@ -83,7 +77,7 @@ void TEditProfileForm::btnCloseClick(TObject*) { Close(); }
 
 void TEditProfileForm::CreateParams(TCreateParams& params) {
   TForm::CreateParams(params);
-  if (SystemDrawsShadows()) params.WindowClass.style |= 0x20000;  // drop shadow
+  params.WindowClass.style |= DropShadowClassStyle();
 }
 
 int TEditProfileForm::PageKind(int pageIndex) {

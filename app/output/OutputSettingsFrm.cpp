@@ -29,12 +29,6 @@ using T = TOutputSettingsForm;
 
 constexpr char kNoProfile[] = "No Profile in this category";
 
-bool SystemDrawsShadows() {
-  OSVERSIONINFOA version{};
-  version.dwOSVersionInfoSize = sizeof(version);
-  if (!GetVersionExA(&version) || version.dwPlatformId != VER_PLATFORM_WIN32_NT) return false;
-  return version.dwMajorVersion > 5 || (version.dwMajorVersion == 5 && version.dwMinorVersion > 0);
-}
 
 String CustomText() { return LanguageManager()->Translate("SELECTOUTFORMAT_FORM", "07", "Custom..."); }
 
@@ -114,7 +108,7 @@ void TOutputSettingsForm::FormKeyPress(TObject*, char& key) {
 
 void TOutputSettingsForm::CreateParams(TCreateParams& params) {
   TForm::CreateParams(params);
-  if (SystemDrawsShadows()) params.WindowClass.style |= 0x20000;  // drop shadow
+  params.WindowClass.style |= DropShadowClassStyle();
 }
 
 void TOutputSettingsForm::btnOkClick(TObject*) {

@@ -160,7 +160,9 @@ TEST_F(ConversionRun, ClipsGiveTheirFiles) {
     EXPECT_EQ(names, expected);
     for (const auto& [name, seconds] : c.files) {
       DecodedAudio audio = DecodeAudioFile(output + name, false);
-      if (audio.ok && audio.rate) EXPECT_NEAR(double(audio.frames) / audio.rate, seconds, 0.5) << name;
+      if (audio.ok && audio.rate) {
+        EXPECT_NEAR(double(audio.frames) / audio.rate, seconds, 0.5) << name;
+      }
     }
     delete task;
   }

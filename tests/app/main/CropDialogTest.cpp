@@ -189,10 +189,10 @@ TEST_F(CropDialog, AutoCropMeasuresTheFirstFrameAndShowsTheNext) {
     ++refreshes;
     TMainForm::RenderPreviewFrame(window.get(), frame.data(), &format);
   };
-  window->ForeignFrameHandler = [this](const std::uint8_t* data, const VideoFrameInfo& info) {
+  window->SetForeignFrameHandler([this](const std::uint8_t* data, const VideoFrameInfo& info) {
     dialog->RenderCropPreview(data, info);
     return true;
-  };
+  });
   dialog->Show();
   PumpMessages();
   dialog->edtCropLeft->SetValue(77);
@@ -204,7 +204,7 @@ TEST_F(CropDialog, AutoCropMeasuresTheFirstFrameAndShowsTheNext) {
   ASSERT_TRUE(PumpUntil([&] { return dialog->PreviewImage->Bitmap()->Width() == 320; }));
   EXPECT_FALSE(dialog->AutoCropRequested());
   EXPECT_EQ(dialog->edtCropLeft->Value(), 0) << "the grey frame has no border";
-  window->ForeignFrameHandler = nullptr;
+  window->SetForeignFrameHandler(nullptr);
 }
 
 TEST_F(CropDialog, ShowsASmallFrameAtItsSizeAndReusesItsScalerUntilTheViewChanges) {

@@ -195,7 +195,9 @@ TEST_F(OptionDialog, OkStoresTheNineSettingsCancelAndEscapeNone) {
     EXPECT_EQ(dialog->ShowModal(), close == kOk ? mrOk : mrCancel);
     dialog.reset();
     settings.Save();
-    if (close != kOk) EXPECT_EQ(folder.Read("DUZORERAVE.ini"), before);
+    if (close != kOk) {
+      EXPECT_EQ(folder.Read("DUZORERAVE.ini"), before);
+    }
   }
   TIniFile file(SettingsFileName());
   EXPECT_EQ(file.ReadString("Settings", "DefaultOutputFolder", ""), "D:\\Films\\");

@@ -74,7 +74,9 @@ TEST_F(SplitDialog, ShowsTheTasksModeAndEnablesItsControls) {
     EXPECT_TRUE((dialog.get()->*c.checked)->Checked());
     for (TspSkinCheckRadioBox* other : {dialog->rbCustomSplit, dialog->rbByTime, dialog->rbByOutputSize,
                                         dialog->rbByChapter})
-      if (other != dialog.get()->*c.checked) EXPECT_FALSE(other->Checked()) << other->Name();
+      if (other != dialog.get()->*c.checked) {
+        EXPECT_FALSE(other->Checked()) << other->Name();
+      }
     EXPECT_EQ(task->Split, c.mode) << "showing the mode writes the same mode";
     EXPECT_FALSE(task->Checked);
     EXPECT_EQ(dialog->edtByOutputSizeValue->Value(), 650);
