@@ -6,10 +6,12 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(realpath -m "${1:-$root/build}")
 arch=${2:-i686}
 toolchain=$root/cmake/toolchain-$arch.cmake
+# shellcheck source=phases.sh
+source "$root/scripts/phases.sh"
 
-"$root/scripts/setup.sh"
+phase packages "$root/scripts/setup.sh"
 mkdir -p "$build"
-"$root/scripts/deps.sh" "$build/deps.cmake" "$arch" >/dev/null
+phase "dependencies-$arch" "$root/scripts/deps.sh" "$build/deps.cmake" "$arch" >/dev/null
 # A build folder configured with another toolchain file is configured anew.
 if [ -f "$build/CMakeCache.txt" ] && ! grep -q "^CMAKE_TOOLCHAIN_FILE:.*=$toolchain\$" "$build/CMakeCache.txt"; then
   rm -rf "$build/CMakeCache.txt" "$build/CMakeFiles"
@@ -22,6 +24,10 @@ if command -v ccache >/dev/null; then
   launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
 if [ ! -f "$build/CMakeCache.txt" ]; then
-  cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DDEPS_FILE="$build/deps.cmake" "${launcher[@]}" >/dev/null
+  phase "configure-$arch" cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DDEPS_FILE="$build/deps.cmake" "${launcher[@]}" >/dev/null
 fi
-cmake --build "$build" -j"${JOBS:-$(nproc)}" 2>&1 | { grep -v -E '^\[ *[0-9]+%\]|^(Consolidate|Scanning|Built) ' || true; }
+compile() {
+  cmake --build "$build" -j"${JOBS:-$(nproc)}" 2>&1 | { grep -v -E '^\[ *[0-9]+%\]|^(Consolidate|Scanning|Built) ' || true; }
+}
+phase "build-$arch" compile

@@ -71,8 +71,10 @@ build_one() {
   )
 }
 
-ensure_deb_src
-exec 9> "$cache/.lock"
+# The source lists are changed under one lock for every run; each architecture's
+# libraries build under their own, so two architectures can build side by side.
+(flock 8; ensure_deb_src) 8> "$cache/.lock"
+exec 9> "$cache/.lock-$TARGET_ARCH"
 flock 9
 : > "$out_file.tmp"
 for recipe in "$here"/deps/*.sh; do

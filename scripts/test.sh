@@ -9,9 +9,24 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(realpath -m "${1:-$root/build}")
 shift || true
 
-"$root/scripts/build.sh" "$build" i686
 # shellcheck source=arch.sh
 source "$root/scripts/arch.sh"
+# shellcheck source=phases.sh
+source "$root/scripts/phases.sh"
+if [ "$TEST_ARCH" != i686 ]; then
+  both_dependencies() {
+    # Each architecture's dependencies build side by side, half the cores each: their
+    # configure steps run on one core, so two at once use a machine better.
+    local jobs=$(( ($(nproc) + 1) / 2 ))
+    mkdir -p "$build/x64"
+    VARNEL_DEPS_JOBS=$jobs "$root/scripts/deps.sh" "$build/deps.cmake" i686 >/dev/null &
+    VARNEL_DEPS_JOBS=$jobs "$root/scripts/deps.sh" "$build/x64/deps.cmake" "$TEST_ARCH" >/dev/null &
+    wait -n && wait -n
+  }
+  phase packages "$root/scripts/setup.sh"
+  phase dependencies both_dependencies
+fi
+"$root/scripts/build.sh" "$build" i686
 test_build=$build
 if [ "$TEST_ARCH" != i686 ]; then
   echo "test: this machine runs no 32-bit programs; the tests run as a 64-bit build ($build/x64)" >&2
@@ -22,4 +37,4 @@ WINE_PREFIX_DIR=$test_build/wineprefix
 # shellcheck source=session.sh
 source "$root/scripts/session.sh"
 cd "$test_build"
-ctest --output-on-failure "$@"
+phase tests ctest --output-on-failure "$@"
