@@ -110,9 +110,9 @@ TEST_F(ConversionRun, ATitleBecomesAnAVIFile) {
   EXPECT_EQ(task->VideoProfile->Width, 0) << "a size taken from the source is not kept in the profile";
 }
 
-// Clips through the real engine: the files they give, named by the pattern, and
-// their lengths.
-TEST_F(ConversionRun, ClipsGiveTheirFiles) {
+// Clips, chapters and time pieces through the real engine: the files they give,
+// named by the pattern, and their lengths.
+TEST_F(ConversionRun, SplitTitlesGiveTheirFiles) {
   GetSettings()->MultiFilesSymbols = "<volumelabel>_T<title_index>[angle_index]_<clips_number>";
   GetSettings()->ByChapterMultiFilesSymbols = "<volumelabel>_T<title_index>[angle_index]_C<chapter_index>";
   struct Case {
@@ -124,6 +124,9 @@ TEST_F(ConversionRun, ClipsGiveTheirFiles) {
   } cases[] = {
       {"two clips", smClips, {{1, 3}, {4, 7}}, {}, {{"DVD_T01.mp3", 2}, {"DVD_T01_Clips02.mp3", 3}}},
       {"one clip", smClips, {{2, 6}}, {}, {{"DVD_T01.mp3", 4}}},
+      {"chapters", smByChapter, {}, {0, 1, 3}, {{"DVD_T01_C01.mp3", 2}, {"DVD_T01_C02.mp3", 2}, {"DVD_T01_C04.mp3", 2}}},
+      // A minute's pieces of an 8-second title: one piece, named as one of many.
+      {"by time", smByTime, {}, {}, {{"DVD_T01_01.mp3", 8}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
