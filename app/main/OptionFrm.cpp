@@ -1,11 +1,11 @@
 #include "app/main/OptionFrm.h"
 
-#include "app/Myshelllib.h"
 #include <algorithm>
 #include <cstring>
 
 #include "app/AppInfo.h"
 #include "app/KelvaneSettings.h"
+#include "app/Myshelllib.h"
 #include "app/OutputFileName.h"
 #include "app/main/MainFrm.h"
 #include "framed/controls/RzLabel.h"

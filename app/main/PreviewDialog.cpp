@@ -1,11 +1,11 @@
 #include "app/main/PreviewDialog.h"
 
-#include "app/Myshelllib.h"
 #include <climits>
 #include <cmath>
 #include <memory>
 
 #include "app/DVDConvertTask.h"
+#include "app/Myshelllib.h"
 #include "app/main/JumpToFrm.h"
 #include "app/main/MainFrm.h"
 #include "app/main/PreviewPromptFrm.h"

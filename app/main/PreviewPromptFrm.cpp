@@ -1,10 +1,10 @@
 #include "app/main/PreviewPromptFrm.h"
 
-#include "app/Myshelllib.h"
 #include <memory>
 
 #include "app/AppInfo.h"
 #include "app/KelvaneSettings.h"
+#include "app/Myshelllib.h"
 #include "platform/controls/Application.h"
 #include "platform/io/IniFiles.h"
 #include "platform/published/FormsPublished.h"
@@ -28,6 +28,11 @@ TPreviewPromptForm::TPreviewPromptForm(TComponent* owner) : TForm(owner) {
       .Field("DSF", DSF)
       .Handler("btnPlayClick", this, &TPreviewPromptForm::btnPlayClick)
       .Handler("btnPlayOnlyVideoClick", this, &TPreviewPromptForm::btnPlayOnlyVideoClick);
+}
+
+// The caption is the program's name, whatever the definition holds.
+void TPreviewPromptForm::Loaded() {
+  TForm::Loaded();
   SetCaption(kProductName);
 }
 

@@ -19,6 +19,7 @@ public:
 
 protected:
   void CreateParams(TCreateParams& params) override;
+  void Loaded() override;
 
 private:
   void btnPlayClick(TObject* sender);

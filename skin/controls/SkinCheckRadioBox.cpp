@@ -319,7 +319,9 @@ void TspSkinCheckRadioBox::DrawFlatText(TCanvas* c, Integer left) {
     ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &m, DT_SINGLELINE | DT_CALCRECT);
     r = TRect{textLeft, h / 2 - (m.bottom - m.top) / 2, std::min<Integer>(m.right, Width() - 2),
               h / 2 - (m.bottom - m.top) / 2 + (m.bottom - m.top)};
-    RECT d = {r.Left, r.Top, r.Right, r.Bottom};
+    // Drawn up to the box's edge, not the measured width: a measure may come out a
+    // few pixels short of the drawing and would cut the last letter.
+    RECT d = {r.Left, r.Top, Width() - 2, r.Bottom};
     ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &d, DT_SINGLELINE | DT_VCENTER);
   } else {
     RECT m = {textLeft, 0, Width() - 2, h};

@@ -20,6 +20,7 @@
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckRadioBox.h"
 #include "tests/app/main/FakeDiscEngine.h"
+#include "tests/harness/WindowCapture.h"
 #include "tests/harness/SystemCallsGuard.h"
 #include "tests/harness/TempProgramFolder.h"
 #include "tests/harness/WindowPump.h"
@@ -135,6 +136,8 @@ TEST_F(Conversion, TheProcessingDialogRunsPausesAndCancels) {
   engine.DuringConvert = [&] {
     TProcessingForm* dialog = form->ProcessingForm;
     ASSERT_NE(dialog, nullptr);
+    dialog->Update();
+    CaptureWindow(dialog->Handle()).SaveBmp("ProcessingForm.bmp");
     EXPECT_TRUE(dialog->chkShutdown->Checked());
     EXPECT_FALSE(GetSettings()->OpenOutputFolder) << "choosing shutdown clears the other";
     EXPECT_FALSE(dialog->chkPreviewMovie->Checked());

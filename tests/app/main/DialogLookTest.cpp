@@ -4,7 +4,11 @@
 
 #include "app/main/AboutFrm.h"
 #include "app/main/CropFrm.h"
+#include "app/main/JumpToFrm.h"
 #include "app/main/OptionFrm.h"
+#include "app/main/PreviewPromptFrm.h"
+#include "app/main/ProcessingFrm.h"
+#include "app/main/ShutDownFrm.h"
 #include "app/main/SplitFrm.h"
 #include "imaging/GR32_Image.h"
 #include "skin/controls/SkinButton.h"
@@ -38,6 +42,17 @@ TEST_F(DialogTest, EachDialogShowsWithTheDefaultSkin) {
   options->cbCDDVDRom->CloseUp(false);
   std::unique_ptr<TAboutForm> about(NewForm<TAboutForm>(window.get()));
   ShowAndCapture(about.get(), "AboutForm");
+}
+
+TEST_F(DialogTest, TheSmallDialogsShowWithTheDefaultSkin) {
+  std::unique_ptr<TJumpToForm> jump(NewForm<TJumpToForm>(window.get()));
+  ShowAndCapture(jump.get(), "JumpToForm");
+  std::unique_ptr<TPreviewPromptForm> prompt(NewForm<TPreviewPromptForm>(window.get()));
+  ShowAndCapture(prompt.get(), "PreviewPromptForm");
+  std::unique_ptr<TShutDownForm> shutDown(NewForm<TShutDownForm>(window.get()));
+  ShowAndCapture(shutDown.get(), "ShutDownForm");
+  std::unique_ptr<TProcessingForm> processing(NewForm<TProcessingForm>(window.get()));
+  ShowAndCapture(processing.get(), "ProcessingForm");
 }
 
 }  // namespace
