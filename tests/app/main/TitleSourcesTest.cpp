@@ -13,6 +13,8 @@
 #include "app/output/OutputSettingsFrm.h"
 #include "platform/controls/ActnList.h"
 #include "platform/core/FileUtils.h"
+#include "platform/core/Lists.h"
+#include "platform/io/IniFiles.h"
 #include "skin/controls/SkinEdit.h"
 #include "tests/app/EncoderPluginDecode.h"
 #include "tests/app/main/BuiltMediaEngine.h"
@@ -262,4 +264,42 @@ TEST_F(TitleWindow, ToMP3ConvertsTheCheckedTitleThroughTheProcessingDialog) {
   EXPECT_NE(Rows()[1].find("| Completed |"), String::npos) << Rows()[1];
   EXPECT_TRUE(PumpUntil([&] { return !opened.empty(); })) << "the result timer opens the output folder";
   EXPECT_EQ(opened.size(), 1u);
+}
+
+// The engine's thread delivers frames while the window switches the current title,
+// reopens the disc (its tasks go and come back) and stops and plays again: every
+// frame finds either a task or none, never one that is gone.
+TEST_F(TitleWindow, PlayingSurvivesSwitchingAndReopeningTitles) {
+  BuiltMediaEngine media;  // the scaler of the preview
+  TIniFile settings(SettingsFileName());
+  settings.WriteBool("LastSettings", "ShowPreviewPrompt", false);
+  settings.WriteBool("LastSettings", "PreviewMode", false);  // frames only, no sound
+  MakeWindow(nullptr);
+  ShowWindow();
+  OpenFolder(Movie());
+  ASSERT_NE(form->CurrentTask, nullptr);
+  bool sawFrame = false;
+  auto pumpAWhile = [&] {
+    for (int i = 0; i < 5; ++i) {
+      PumpPosted(form->Handle());
+      ::Sleep(4);
+      sawFrame = sawFrame || form->PreviewImage->ScaleMode() == smNormal;  // a frame, not the idle picture
+    }
+  };
+  for (int round = 0; round < 24; ++round) {
+    SCOPED_TRACE(round);
+    if (!DiscEngineObject->IsPlaying()) form->actPlayPreviewExecute(nullptr);
+    pumpAWhile();
+    SelectRows({1 + round % 2});
+    pumpAWhile();
+    if (round % 5 == 4) OpenFolder(Movie());
+    if (round % 7 == 6) form->actStopPreviewExecute(nullptr);
+    pumpAWhile();
+    ASSERT_NE(form->CurrentTask, nullptr);
+  }
+  form->actStopPreviewExecute(nullptr);
+  PumpPosted(form->Handle());
+  EXPECT_FALSE(DiscEngineObject->IsPlaying());
+  EXPECT_TRUE(sawFrame) << "frames were shown on the way";
+  EXPECT_EQ(form->TaskList->Count(), 2) << "the disc's two titles, as opened last";
 }
