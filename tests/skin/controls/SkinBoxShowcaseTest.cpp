@@ -326,6 +326,9 @@ TEST_F(Showcase, WritesBackEqual) {
   ASSERT_TRUE(againData->LoadFromFile(VarnelSkinIni()));
   ChangeSkins(again);
   String second = WriteComponentText(again);
+  form->Show();
+  again->Show();  // two shown copies side by side paint and go quiet
+  PumpMessages();
   delete again;
   EXPECT_EQ(first, second);
   EXPECT_NE(first.find("TspSkinPageControl"), String::npos);
