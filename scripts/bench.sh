@@ -28,7 +28,8 @@ native_out=$(mktemp -d)
 trap 'rm -rf "$figures" "$native_out"; stop_session' EXIT
 for bench in "$bench_build"/bench/*.exe; do
   echo "== $(basename "$bench")"
-  "$VARNEL_WINE" "$bench" | tr -d '\r' | tee -a "$figures" || echo "$(basename "$bench") failed"
+  # A benchmark that stops making progress is ended, so the others still run.
+  timeout 900 "$VARNEL_WINE" "$bench" | tr -d '\r' | tee -a "$figures" || echo "$(basename "$bench") failed"
 done
 
 # The median of five runs of a command, in seconds: `median_seconds wall|cpu command...`,
