@@ -286,8 +286,10 @@ TEST_F(TitleWindow, PlayingSurvivesSwitchingAndReopeningTitles) {
       sawFrame = sawFrame || form->PreviewImage->ScaleMode() == smNormal;  // a frame, not the idle picture
     }
   };
+  int gdiAfterFirstRound = 0;
   for (int round = 0; round < 24; ++round) {
     SCOPED_TRACE(round);
+    if (round == 1) gdiAfterFirstRound = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
     if (!DiscEngineObject->IsPlaying()) form->actPlayPreviewExecute(nullptr);
     pumpAWhile();
     SelectRows({1 + round % 2});
@@ -301,5 +303,6 @@ TEST_F(TitleWindow, PlayingSurvivesSwitchingAndReopeningTitles) {
   PumpPosted(form->Handle());
   EXPECT_FALSE(DiscEngineObject->IsPlaying());
   EXPECT_TRUE(sawFrame) << "frames were shown on the way";
+  EXPECT_LE(::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS), gdiAfterFirstRound + 20) << "GDI objects stable";
   EXPECT_EQ(form->TaskList->Count(), 2) << "the disc's two titles, as opened last";
 }
