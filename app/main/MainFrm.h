@@ -278,6 +278,7 @@ public:
   void RunConversion();
   void PrepareTaskForConversion(DVDConvertTask& task);
   void ShowTaskStateInTree(DVDConvertTask* task);
+  void RepaintTaskRows(DVDConvertTask* task);
   void CopyConvertingPreview(const std::uint8_t* frame, std::int32_t width, std::int32_t height);
   std::int64_t GetWrittenFileSize() const;
   void ConvertingPreviewTimerTimer(TObject* sender);

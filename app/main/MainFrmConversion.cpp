@@ -271,6 +271,20 @@ void TMainForm::ShowTaskStateInTree(DVDConvertTask* task) {
   }
 }
 
+// Only the task's own rows show its progress: the rest of the tree stays as painted.
+void TMainForm::RepaintTaskRows(DVDConvertTask* task) {
+  if (!lvTitles->HandleAllocated()) return;
+  TListItems* rows = lvTitles->Items();
+  for (int i = 0; i < rows->Count(); ++i) {
+    TListItem* item = rows->Item(i);
+    const TTitleRow* row = RowOf(item);
+    if (!row || row->Task != task) continue;
+    const TRect bounds = item->DisplayRect(drBounds);
+    ::InvalidateRect(lvTitles->Handle(), reinterpret_cast<const RECT*>(&bounds), FALSE);
+  }
+  lvTitles->Update();
+}
+
 // ---- the engine's callbacks ----
 
 String TMainForm::OutputPathFor(const DVDConvertTask& task, const TitleBeginInfo& title) {
@@ -464,7 +478,7 @@ void VARNEL_STDCALL TMainForm::ReportProgress(void* context, ProgressInfo* progr
     DVDConvertTask* task = form->CurrentTask;
     if (!task || !progress) return;
     task->Percent = progress->Percent;
-    form->lvTitles->Repaint();
+    form->RepaintTaskRows(task);
     if (TProcessingForm* dialog = form->ProcessingForm) {
       dialog->CurrentGauge->SetValue(Trunc(progress->Percent));
       dialog->lblTime1->SetCaption("Elapsed Time: " + FormatSecondsHMS(unsigned(std::max(progress->Elapsed, 0))) +
