@@ -1,5 +1,6 @@
 // Painting of the calendar: title, buttons, weekday row, week numbers and the
 // day grid, classic or in the visual style.
+#include <algorithm>
 #include <cmath>
 
 #include "framed/controls/RzControlSupport.h"
@@ -20,6 +21,7 @@ private:
   void HorizontalLine(int x1, int x2, int y);
   void VerticalLine(int x, int y1, int y2);
   void Title();
+  void Triangle(const TRect& r, int direction);
   void Button(TRzCalendarArea area, const String& caption);
   void WeekdayRow();
   void DayGrid();
@@ -63,6 +65,17 @@ void TRzCalendarPainter::VerticalLine(int x, int y1, int y2) {
   canvas_->LineTo(x, y2);
 }
 
+// The arrow the symbol font would show: a solid triangle pointing left (-1) or right (1).
+void TRzCalendarPainter::Triangle(const TRect& r, int direction) {
+  const int half = std::max(2, c_.charHeight_ / 3);
+  const int cx = (r.Left + r.Right) / 2, cy = (r.Top + r.Bottom) / 2;
+  const int tip = cx + direction * half / 2, back = cx - direction * half / 2;
+  canvas_->Pen()->SetColor(c_.Font()->Color());
+  canvas_->Brush()->SetColor(c_.Font()->Color());
+  canvas_->Polygon({Point(tip, cy), Point(back, cy - half), Point(back, cy + half)});
+  canvas_->Brush()->SetStyle(bsClear);
+}
+
 void TRzCalendarPainter::Title() {
   const TRect& title = a_[caYear];
   if (themed_) {
@@ -78,8 +91,15 @@ void TRzCalendarPainter::Title() {
     arrows.SetName("Marlett");
     arrows.SetSize(c_.Font()->Size() + 4);
     canvas_->SetFont(&arrows);
-    Text(a_[caLeftArrow], "3", c_.Font()->Color(), kCentred);
-    Text(a_[caRightArrow], "4", c_.Font()->Color(), kCentred);
+    char face[LF_FACESIZE] = {};
+    ::GetTextFaceA(FontDC(canvas_), sizeof face, face);
+    if (String(face) == "Marlett") {
+      Text(a_[caLeftArrow], "3", c_.Font()->Color(), kCentred);
+      Text(a_[caRightArrow], "4", c_.Font()->Color(), kCentred);
+    } else {
+      Triangle(a_[caLeftArrow], -1);  // a system without the symbol font
+      Triangle(a_[caRightArrow], 1);
+    }
   }
   canvas_->SetFont(c_.Font());
   const String format = c_.Has(ceYear) ? "mmmm yyyy" : "mmmm";

@@ -26,9 +26,19 @@ protected:
     c->OnClick = TNotifyEvent::Function([this](TObject*) { ++clicks; });
     return c;
   }
-  // The mouse over a client point, as the system reports it before a press.
+  void SetUp() override {
+    FramedForm::SetUp();
+    ::GetCursorPos(&savedCursor);
+  }
+  void TearDown() override {
+    ::SetCursorPos(savedCursor.x, savedCursor.y);  // later tests find the pointer where it was
+    FramedForm::TearDown();
+  }
+  // The mouse over a client point, as the system reports it before a press: the
+  // pointer is there too, so the system's own hit tests agree.
   static void Hover(TRzCalendar* c, int x, int y) {
     const TPoint s = c->ClientToScreen(Point(x, y));
+    ::SetCursorPos(s.X, s.Y);
     c->Perform(WM_NCHITTEST, 0, MAKELPARAM(s.X, s.Y));
   }
   static void Press(TRzCalendar* c, const TPoint& p) {
@@ -51,6 +61,7 @@ protected:
   TLocaleOverride locale{TLocaleSettings::English()};
   TNowOverride today{EncodeDate(2008, 8, 8) + EncodeTime(9, 0, 0, 0)};
   int changes = 0, clicks = 0;
+  POINT savedCursor{};
 };
 
 TPoint Mid(const TRect& r) { return Point((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2); }

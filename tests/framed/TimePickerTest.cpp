@@ -36,11 +36,20 @@ protected:
                MAKELPARAM(at.X, at.Y));
     p->Perform(right ? WM_RBUTTONUP : WM_LBUTTONUP, keys, MAKELPARAM(at.X, at.Y));
   }
+  void SetUp() override {
+    FramedForm::SetUp();
+    ::GetCursorPos(&savedCursor);
+  }
+  void TearDown() override {
+    ::SetCursorPos(savedCursor.x, savedCursor.y);  // later tests find the pointer where it was
+    FramedForm::TearDown();
+  }
   static String Shown(TDateTime t) { return FormatDateTime("hh:nn", t); }
 
   TLocaleOverride locale{TLocaleSettings::English()};
   TNowOverride now{EncodeDate(2008, 8, 8) + EncodeTime(9, 0, 0, 0)};
   int changes = 0, setTimes = 0, setClicks = 0;
+  POINT savedCursor{};
 };
 
 }  // namespace
