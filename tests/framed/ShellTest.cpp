@@ -297,6 +297,15 @@ TEST(ShellDrives, NetworkDrivesWithAndWithoutTheLibrary) {
   IsNetworkDriveConnected('C');  // the system's library, loaded or missing: no failure either way
 }
 
+TEST(ShellDrives, TheDriveCacheFlushWaitsWhileLocked) {
+  LockFlushDriveInfoCache();
+  EXPECT_EQ(gFlushDriveInfoSem, 1);
+  FlushDriveInfoCache();  // nothing while locked
+  UnlockFlushDriveInfoCache();
+  EXPECT_EQ(gFlushDriveInfoSem, 0);
+  EXPECT_NO_THROW(FlushDriveInfoCache()) << "My Computer validates its drives";
+}
+
 TEST(ShellDrives, ADeviceChangeReachesEveryHandler) {
   struct Listener : TObject {
     int calls = 0;
