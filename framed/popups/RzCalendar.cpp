@@ -250,6 +250,13 @@ int TRzCalendar::IsoWeekNumber(TDateTime date) {
   return static_cast<int>(thursday - EncodeDate(year, 1, 1)) / 7 + 1;
 }
 
+int TRzCalendar::WeekNumberOfRow(int row) {
+  const TDateTime rowStart = firstVisibleDate_ + 7 * row;
+  int number = IsoWeekNumber(rowStart + 1);
+  if (OnGetWeekNumber) OnGetWeekNumber(this, rowStart + 7, number);
+  return number;
+}
+
 void TRzCalendar::BoldMasks(Cardinal& previous, Cardinal& shown, Cardinal& next) {
   previous = shown = next = 0;
   Word year, month, day;

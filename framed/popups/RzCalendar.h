@@ -107,6 +107,9 @@ public:
   void SetBounds(int left, int top, int width, int height) override;
   // The ISO 8601 week of a date: weeks start on Monday, week 1 holds the first Thursday.
   static int IsoWeekNumber(TDateTime date);
+  // The number shown beside grid row `row` (0..5): the ISO week of its second day,
+  // or what OnGetWeekNumber answers for the day after the row.
+  int WeekNumberOfRow(int row);
   // The auto-repeat's schedule: counts a tick and answers whether it steps.
   static bool RepeatDue(int& count);
   // The month masks the painting asks for: ViewDate's month, and with ceFillDays

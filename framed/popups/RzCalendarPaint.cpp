@@ -159,7 +159,6 @@ void TRzCalendarPainter::DayGrid() {
   TDateTime d = c_.firstVisibleDate_;
   TFont font;
   for (int row = 0; row < 6; ++row) {
-    const TDateTime rowStart = d;
     for (int column = 0; column < 7; ++column, d += 1) {
       const int left = days.Left + column * c_.cellWidth_, top = days.Top - 1 + row * c_.cellHeight_;
       TRect cell(left, top, left + c_.cellWidth_ - 2, top + c_.cellHeight_);
@@ -189,8 +188,7 @@ void TRzCalendarPainter::DayGrid() {
       }
     }
     if (c_.Has(ceWeekNumbers)) {
-      int number = TRzCalendar::IsoWeekNumber(rowStart + 1);
-      if (c_.OnGetWeekNumber) c_.OnGetWeekNumber(&c_, rowStart + 7, number);
+      const int number = c_.WeekNumberOfRow(row);
       canvas_->SetFont(c_.Font());
       canvas_->Brush()->SetColor(c_.Color());
       Text(week, std::to_string(number), colors_.DaysOfWeek(), DT_CENTER | DT_VCENTER | DT_SINGLELINE);

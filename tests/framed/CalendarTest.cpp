@@ -140,6 +140,23 @@ TEST_F(FramedCalendar, WeekNumbersAreIso) {
   for (const Case& k : cases)
     EXPECT_EQ(TRzCalendar::IsoWeekNumber(EncodeDate(k.year, k.month, k.day)), k.week) << k.year << "-" << k.month;
   EXPECT_EQ(TRzCalendar::DaysToBitmask({1, 2, 31, 0, 32}), 0x40000003u);
+
+  // With weeks from Sunday a row's number is its Monday's: Sunday 28 December 2008
+  // is in week 52, its row in week 1.
+  auto* c = Calendar();
+  ShowForm();
+  c->SetFirstDayOfWeek(fdowSunday);
+  c->SetViewDate(EncodeDate(2008, 12, 15));
+  const int row = static_cast<int>(EncodeDate(2008, 12, 28) - c->FirstVisibleDate()) / 7;
+  EXPECT_EQ(TRzCalendar::IsoWeekNumber(EncodeDate(2008, 12, 28)), 52);
+  EXPECT_EQ(c->WeekNumberOfRow(row), 1);
+  TDateTime asked = 0;
+  c->OnGetWeekNumber = TRzGetWeekNumberEvent::Function([&](TObject*, TDateTime weekDate, int& number) {
+    asked = weekDate;
+    number += 100;
+  });
+  EXPECT_EQ(c->WeekNumberOfRow(row), 101);
+  EXPECT_EQ(asked, EncodeDate(2009, 1, 4)) << "the day after the row";
 }
 
 TEST_F(FramedCalendar, BoldMasksAreAskedForTheThreeMonthsOnShow) {
