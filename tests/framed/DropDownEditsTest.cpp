@@ -3,7 +3,6 @@
 // a pinned locale and today, with its calendar and clock dropped for real.
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <functional>
 
 #include "framed/display/RzColorPicker.h"
@@ -14,33 +13,9 @@
 #include "platform/controls/Messages.h"
 #include "platform/core/LocaleSettings.h"
 #include "tests/framed/FramedControlsFixture.h"
+#include "tests/framed/PopupJobs.h"
 
 namespace {
-
-constexpr UINT WM_RUNJOB = WM_APP + 8;
-
-// Runs a job from inside a pop-up's loop, when its posted message arrives.
-class TJobWindow : public TWinControl {
-public:
-  using TWinControl::TWinControl;
-  void Post(std::function<void()> job) {
-    jobs_.push_back(std::move(job));
-    ::PostMessageA(Handle(), WM_RUNJOB, 0, 0);
-  }
-
-protected:
-  void WndProc(TMessage& message) override {
-    if (message.Msg != WM_RUNJOB) return TWinControl::WndProc(message);
-    std::function<void()> job = std::move(jobs_.front());
-    jobs_.pop_front();
-    job();
-  }
-
-private:
-  std::deque<std::function<void()>> jobs_;
-};
-
-void CALLBACK Rescue(HWND, UINT, UINT_PTR, DWORD) { ::PostMessageA(::GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0); }
 
 class FramedDropDownEdits : public FramedForm {
 protected:
@@ -48,17 +23,6 @@ protected:
     FramedForm::SetUp();
     jobs = Make<TJobWindow>({0, 0, 1, 1});
     other = Make<TRzEdit>({10, 200, 110, 221});
-    rescue = ::SetTimer(nullptr, 0, 8000, Rescue);
-  }
-  void TearDown() override {
-    ::KillTimer(nullptr, rescue);
-    FramedForm::TearDown();
-  }
-  // The pop-up window open for `owner` (its panel is one of the owner's components).
-  static TRzPopup* OpenPopup(TComponent* owner) {
-    for (int i = 0; i < owner->ComponentCount(); ++i)
-      if (auto* panel = dynamic_cast<TRzPopupPanel*>(owner->Components(i))) return panel->PopupWindow();
-    return nullptr;
   }
   // Text as a user types it: in the focused edit, marked modified.
   static void Type(TWinControl* edit, const String& text) {
@@ -76,7 +40,7 @@ protected:
   TNowOverride now{EncodeDate(2008, 8, 8) + EncodeTime(9, 15, 0, 0)};
   TJobWindow* jobs = nullptr;
   TRzEdit* other = nullptr;
-  UINT_PTR rescue = 0;
+  TPopupRescue rescue;
 };
 
 }  // namespace

@@ -3,9 +3,6 @@
 // to look at, and it is written back as it was read.
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <functional>
-
 #include "framed/edits/RzColorEdit.h"
 #include "framed/edits/RzDateTimeEdit.h"
 #include "framed/edits/RzExpandEdit.h"
@@ -16,6 +13,7 @@
 #include "platform/core/LocaleSettings.h"
 #include "platform/published/FormDefinition.h"
 #include "tests/framed/FramedControlsFixture.h"
+#include "tests/framed/PopupJobs.h"
 #include "tests/harness/WindowCapture.h"
 
 namespace {
@@ -113,34 +111,6 @@ T* Find(TForm* form, const char* name) {
   return dynamic_cast<T*>(form->FindComponent(name));
 }
 
-constexpr UINT WM_RUNJOB = WM_APP + 9;
-
-class TJobWindow : public TWinControl {
-public:
-  using TWinControl::TWinControl;
-  void Post(std::function<void()> job) {
-    jobs_.push_back(std::move(job));
-    ::PostMessageA(Handle(), WM_RUNJOB, 0, 0);
-  }
-
-protected:
-  void WndProc(TMessage& message) override {
-    if (message.Msg != WM_RUNJOB) return TWinControl::WndProc(message);
-    std::function<void()> job = std::move(jobs_.front());
-    jobs_.pop_front();
-    job();
-  }
-
-private:
-  std::deque<std::function<void()>> jobs_;
-};
-
-TRzPopup* OpenPopup(TComponent* owner) {
-  for (int i = 0; i < owner->ComponentCount(); ++i)
-    if (auto* panel = dynamic_cast<TRzPopupPanel*>(owner->Components(i))) return panel->PopupWindow();
-  return nullptr;
-}
-
 // Drops the edit's pop-up, captures the screen around it and dismisses it.
 CapturedPixels DropAndCapture(TJobWindow* jobs, TRzDateTimeEdit* edit, TRect& shown) {
   CapturedPixels shot;
@@ -165,6 +135,7 @@ CapturedPixels DropAndCapture(TJobWindow* jobs, TRzDateTimeEdit* edit, TRect& sh
 TEST(PickersShowcase, IsReadShownDroppedAndWrittenBackAsItWas) {
   TLocaleOverride locale(TLocaleSettings::English());
   TNowOverride today(EncodeDate(2008, 8, 20) + EncodeTime(9, 0, 0, 0));
+  TPopupRescue rescue;
   PublishFramedPeriphery();
   TForm* form = NewForm<TForm>(nullptr);
   ReadComponentText(form, kShowcase);

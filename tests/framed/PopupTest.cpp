@@ -3,7 +3,6 @@
 // that a pop-up is freed once even when its panel goes while a close is pending.
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <functional>
 
 #include "framed/popups/RzCalendar.h"
@@ -12,37 +11,9 @@
 #include "platform/core/LocaleSettings.h"
 #include "platform/stdctrls/Edit.h"
 #include "tests/framed/FramedControlsFixture.h"
+#include "tests/framed/PopupJobs.h"
 
 namespace {
-
-constexpr UINT WM_RUNJOB = WM_APP + 7;
-
-// A window that runs queued jobs when its posted message arrives: inside the
-// pop-up's loop, as a user's action would.
-class TJobWindow : public TWinControl {
-public:
-  using TWinControl::TWinControl;
-  void Post(std::function<void()> job) {
-    jobs_.push_back(std::move(job));
-    ::PostMessageA(Handle(), WM_RUNJOB, 0, 0);
-  }
-
-protected:
-  void WndProc(TMessage& message) override {
-    if (message.Msg != WM_RUNJOB) return TWinControl::WndProc(message);
-    std::function<void()> job = std::move(jobs_.front());
-    jobs_.pop_front();
-    job();
-  }
-
-private:
-  std::deque<std::function<void()>> jobs_;
-};
-
-// Ends a pop-up a broken test would leave open, so the run never hangs.
-void CALLBACK Rescue(HWND, UINT, UINT_PTR, DWORD) {
-  ::PostMessageA(::GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);
-}
 
 class FramedPopup : public FramedForm {
 protected:
@@ -55,11 +26,6 @@ protected:
     calendar->SetParent(panel);
     calendar->InPopup = true;
     calendar->SetFirstDayOfWeek(fdowMonday);
-    rescue = ::SetTimer(nullptr, 0, 8000, Rescue);
-  }
-  void TearDown() override {
-    ::KillTimer(nullptr, rescue);
-    FramedForm::TearDown();
   }
 
   TLocaleOverride locale{TLocaleSettings::English()};
@@ -68,7 +34,7 @@ protected:
   TRzPanel* anchor = nullptr;
   TRzPopupPanel* panel = nullptr;
   TRzCalendar* calendar = nullptr;
-  UINT_PTR rescue = 0;
+  TPopupRescue rescue;
 };
 
 }  // namespace
