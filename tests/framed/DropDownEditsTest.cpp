@@ -85,6 +85,11 @@ TEST_F(FramedDropDownEdits, TheColorEditTakesAColourOnlyFromAChoice) {
   EXPECT_EQ(edit->Text(), "") << "typing is ignored";
   const TPoint s = edit->ClientToScreen(Point(5, 5));
   EXPECT_EQ(edit->Perform(WM_NCHITTEST, 0, MAKELPARAM(s.X, s.Y)), HTCLIENT);
+  edit->Repaint();
+  int hatch = 0;
+  for (int x = 3; x < edit->ClientWidth() - 3; ++x)
+    hatch += ShownPixel(edit, x, edit->ClientHeight() / 2) == ColorToRGB(clBtnShadow) ? 1 : 0;
+  EXPECT_GT(hatch, 5) << "no colour: a hatched box, in the shadow colour while focused";
 
   // Cancelled with Escape: nothing changes.
   edit->CustomColor = clYellow;

@@ -112,7 +112,7 @@ T* Find(TForm* form, const char* name) {
 }
 
 // Drops the edit's pop-up, captures the screen around it and dismisses it.
-CapturedPixels DropAndCapture(TJobWindow* jobs, TRzDateTimeEdit* edit, TRect& shown) {
+CapturedPixels DropAndCapture(TJobWindow* jobs, TRzCustomEdit* edit, TRect& shown) {
   CapturedPixels shot;
   jobs->Post([&] {
     TRzPopup* popup = OpenPopup(edit);
@@ -177,5 +177,10 @@ TEST(PickersShowcase, IsReadShownDroppedAndWrittenBackAsItWas) {
   clockShot.SaveBmp("framed_pickers_clock.bmp");
   EXPECT_GT(clockShot.Height, 150);
   EXPECT_EQ(hour->Text(), "13:30") << "dismissed: the value stays";
+  TRect pickerRect;
+  const CapturedPixels pickerShot = DropAndCapture(jobs, swatch, pickerRect);
+  pickerShot.SaveBmp("framed_pickers_colors.bmp");
+  EXPECT_GT(pickerShot.Width, 100);
+  EXPECT_EQ(swatch->SelectedColor(), clTeal);
   delete form;
 }
