@@ -51,10 +51,17 @@ const char* const kShowcase = R"(object Pickers: TForm
   object Drop: TRzPopupPanel
     Left = 400
     Top = 8
-    Width = 120
-    Height = 60
+    Width = 66
+    Height = 26
     Visible = False
     TabOrder = 2
+    object Sign: TRzPanel
+      Left = 3
+      Top = 3
+      Width = 60
+      Height = 20
+      TabOrder = 0
+    end
   end
   object Wide: TRzExpandEdit
     Left = 8
@@ -147,6 +154,7 @@ TEST(PickersShowcase, IsReadShownDroppedAndWrittenBackAsItWas) {
   auto* day = Find<TRzDateTimeEdit>(form, "Day");
   auto* hour = Find<TRzDateTimeEdit>(form, "Hour");
   ASSERT_TRUE(month && clock && drop && wide && swatch && day && hour);
+  EXPECT_EQ(drop->ControlCount(), 1) << "the popup panel holds its designed children";
   EXPECT_EQ(month->Date(), EncodeDate(2008, 8, 8));
   EXPECT_EQ(month->CalendarColors()->SelectedDateBack(), clNavy);
   EXPECT_EQ(clock->Time(), EncodeTime(13, 30, 0, 0));
