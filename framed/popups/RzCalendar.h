@@ -143,6 +143,7 @@ protected:
   void Dispatch(TMessage& message) override;
   void WMEraseBkgnd(TMessage& message) override { message.Result = 0; }
   void CMFontChanged(TMessage& message) override;
+  void CMDialogChar(TMessage& message) override;
 
 private:
   friend class TRzCalendarPainter;
@@ -156,7 +157,6 @@ private:
   void CloseMonthList();
   void InvalidatePressedRect();
   void WMNCHitTest(TMessage& message);
-  void CMDialogChar(TMessage& message);
   void SetDateForced(TDateTime value);
 
   int startOfWeek_ = 0;

@@ -22,7 +22,6 @@ void TRzCalendar::Dispatch(TMessage& message) {
   switch (message.Msg) {
     case WM_NCHITTEST: return WMNCHitTest(message);
     case WM_GETDLGCODE: message.Result = DLGC_WANTARROWS; return;
-    case CM_DIALOGCHAR: return CMDialogChar(message);
     default: return TRzCustomPanel::Dispatch(message);
   }
 }
@@ -45,7 +44,7 @@ void TRzCalendar::WMNCHitTest(TMessage& message) {
 }
 
 void TRzCalendar::CMDialogChar(TMessage& message) {
-  if (!Enabled()) return TRzCustomPanel::Dispatch(message);
+  if (!Enabled()) return TRzCustomPanel::CMDialogChar(message);
   const Word key = static_cast<Word>(message.WParam);
   if (IsAccel(key, captionClearBtn_)) {
     Clear();
@@ -54,7 +53,7 @@ void TRzCalendar::CMDialogChar(TMessage& message) {
     Today();
     message.Result = 1;
   } else {
-    TRzCustomPanel::Dispatch(message);
+    TRzCustomPanel::CMDialogChar(message);
   }
 }
 

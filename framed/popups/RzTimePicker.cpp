@@ -65,9 +65,9 @@ String TRzTimePicker::ShownCaption(const String& caption, unsigned id) const {
 
 String TRzTimePicker::AMText() const { return ShownCaption(captionAM_, kCaptionAMId); }
 String TRzTimePicker::PMText() const { return ShownCaption(captionPM_, kCaptionPMId); }
-String TRzTimePicker::SetText() const { return ShownCaption(captionSet_, kCaptionSetId); }
+String TRzTimePicker::SetButtonText() const { return ShownCaption(captionSet_, kCaptionSetId); }
 
-void TRzTimePicker::SetCaption(String& field, const String& value) {
+void TRzTimePicker::ChangeCaption(String& field, const String& value) {
   if (field == value) return;
   field = value;
   AdjustForFont();

@@ -43,11 +43,11 @@ public:
   virtual void SetTime(TDateTime value);
   bool IsPM() const { return isPM_; }
   const String& CaptionAM() const { return captionAM_; }
-  virtual void SetCaptionAM(const String& value) { SetCaption(captionAM_, value); }
+  virtual void SetCaptionAM(const String& value) { ChangeCaption(captionAM_, value); }
   const String& CaptionPM() const { return captionPM_; }
-  virtual void SetCaptionPM(const String& value) { SetCaption(captionPM_, value); }
+  virtual void SetCaptionPM(const String& value) { ChangeCaption(captionPM_, value); }
   const String& CaptionSet() const { return captionSet_; }
-  virtual void SetCaptionSet(const String& value) { SetCaption(captionSet_, value); }
+  virtual void SetCaptionSet(const String& value) { ChangeCaption(captionSet_, value); }
   TRzClockFaceColors* ClockFaceColors() const { return clockFaceColors_.get(); }
   virtual void SetClockFaceColors(const TRzClockFaceColors* value) { clockFaceColors_->Assign(value); }
   const String& Format() const { return format_; }
@@ -108,20 +108,20 @@ protected:
   void DoExit() override;
   void Dispatch(TMessage& message) override;
   void CMFontChanged(TMessage& message) override;
+  void CMDialogChar(TMessage& message) override;
 
 private:
   friend class TRzTimePickerPainter;
-  void SetCaption(String& field, const String& value);
+  void ChangeCaption(String& field, const String& value);
   String ShownCaption(const String& caption, unsigned id) const;
   // The captions shown: the property, or the library's text when it is empty.
   String AMText() const;
   String PMText() const;
-  String SetText() const;
+  String SetButtonText() const;
   void CalcFontSize();
   void DoHint(int x, int y);
   void ReleaseHintWindow();
   void HintTimerTick();
-  void CMDialogChar(TMessage& message);
   void ClearPresses();
 
   TDateTime time_ = 0;

@@ -22,18 +22,17 @@ bool ApplicationInForeground() {
 void TRzTimePicker::Dispatch(TMessage& message) {
   switch (message.Msg) {
     case WM_GETDLGCODE: message.Result = DLGC_WANTARROWS; return;
-    case CM_DIALOGCHAR: return CMDialogChar(message);
     default: return TRzCustomPanel::Dispatch(message);
   }
 }
 
 void TRzTimePicker::CMDialogChar(TMessage& message) {
-  if (!Enabled()) return TRzCustomPanel::Dispatch(message);
+  if (!Enabled()) return TRzCustomPanel::CMDialogChar(message);
   const Word key = static_cast<Word>(message.WParam);
   if (IsAccel(key, captionAM_)) ChangeToAM();
   else if (IsAccel(key, captionPM_)) ChangeToPM();
   else if (showSetButton_ && IsAccel(key, captionSet_)) SetBtnClick();
-  else return TRzCustomPanel::Dispatch(message);
+  else return TRzCustomPanel::CMDialogChar(message);
   message.Result = 1;
 }
 

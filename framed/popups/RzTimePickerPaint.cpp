@@ -164,7 +164,7 @@ void TRzTimePickerPainter::SetButton() {
       r.Top += 2;
     }
   }
-  Text(r, p_.SetText(), p_.Font()->Color());
+  Text(r, p_.SetButtonText(), p_.Font()->Color());
   canvas_->Brush()->SetStyle(bsSolid);
 }
 

@@ -332,6 +332,18 @@ TEST_F(FramedCalendar, KeysMoveTheDateAndKeepItsTime) {
   c->Perform(WM_KEYDOWN, VK_RIGHT, 0);
   EXPECT_EQ(c->Date(), EncodeDate(2008, 8, 9)) << "an empty calendar steps from today";
   EXPECT_EQ(c->Perform(WM_GETDLGCODE), DLGC_WANTARROWS);
+  clicks = 0;
+  c->Perform(WM_KEYDOWN, VK_RETURN, 0);
+  EXPECT_EQ(clicks, 1) << "Enter clicks";
+  // The buttons' accelerators.
+  c->SetCaptionTodayBtn("&Now");
+  c->SetCaptionClearBtn("&Empty");
+  c->Clear();
+  EXPECT_EQ(c->Perform(CM_DIALOGCHAR, 'n'), 1);
+  EXPECT_EQ(c->Date(), EncodeDate(2008, 8, 8));
+  EXPECT_EQ(c->Perform(CM_DIALOGCHAR, 'e'), 1);
+  EXPECT_TRUE(c->IsClear());
+  EXPECT_EQ(c->Perform(CM_DIALOGCHAR, 'q'), 0);
 }
 
 TEST_F(FramedCalendar, TheTitleOpensAMonthListThatPicksTheView) {

@@ -154,6 +154,17 @@ TEST_F(FramedTimePicker, KeysStepAcrossMidnight) {
   p->SetShowSetButton(true);
   p->Perform(WM_KEYDOWN, VK_RETURN, 0);
   EXPECT_EQ(setClicks, 1);
+  // The choices' accelerators.
+  p->SetCaptionAM("&Morning");
+  p->SetCaptionPM("&Afternoon");
+  p->SetCaptionSet("&Done");
+  p->SetTime(EncodeTime(9, 0, 0, 0));
+  EXPECT_EQ(p->Perform(CM_DIALOGCHAR, 'a'), 1);
+  EXPECT_EQ(Shown(p->Time()), "21:00");
+  EXPECT_EQ(p->Perform(CM_DIALOGCHAR, 'm'), 1);
+  EXPECT_EQ(Shown(p->Time()), "09:00");
+  EXPECT_EQ(p->Perform(CM_DIALOGCHAR, 'd'), 1);
+  EXPECT_EQ(setClicks, 2);
 }
 
 TEST_F(FramedTimePicker, TheHowToHintLeavesWithThePointer) {
