@@ -51,6 +51,8 @@ protected:
   virtual void DropDown() { OnDropDown(this); }
   virtual void CloseUp() { OnCloseUp(this); }
   void MouseCancel();
+  // Marks the last hit test as on the button (an edit that is all button sets it always).
+  void SetButtonHit(bool hit) { buttonHit_ = hit; }
 
   void CreateParams(TCreateParams& params) override;
   void ValidateError() override;

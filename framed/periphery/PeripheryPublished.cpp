@@ -3,6 +3,9 @@
 #include "framed/components/ComponentsPublished.h"
 #include "framed/display/DisplayPublished.h"
 #include "framed/edits/EditsPublished.h"
+// Pickers, popups and the edits that drop them.
+#include "framed/edits/DropDownEditsPublished.h"
+#include "framed/popups/PopupsPublished.h"
 #include "framed/groups/GroupsPublished.h"
 
 void PublishFramedPeriphery() {
@@ -13,4 +16,7 @@ void PublishFramedPeriphery() {
   PublishFramedDisplays();
   PublishFramedComponents();
   PublishFramedEdits();
+  // Pickers, popups and the edits that drop them.
+  PublishFramedPopups();
+  PublishFramedDropDownEdits();
 }

@@ -1,6 +1,7 @@
 #include "framed/startup/FramedStartup.h"
 
 #include "framed/common/RzCommon_Blink.h"
+#include "framed/shell/RzShellDrives.h"
 #include "framed/startup/RzBorder_ColorNames.h"
 #include "framed/startup/RzButton_Kinds.h"
 #include "framed/startup/RzShellIntf.h"
@@ -27,6 +28,8 @@ void FramedShutdown() {
   FreeThemeServices();
   while (ThemeLibraryUsers() > 0) FreeThemeLibrary();
   FreeAndNil(BlinkingControls);
+  FreeRzDeviceChangeHandler();
+  ReleaseNetApi();
   StopShellUtils();
   StopShellInterfaces();
   StopColorNames();

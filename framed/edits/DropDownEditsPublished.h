@@ -1,0 +1,4 @@
+// The published properties of the expand, colour and date-time edits.
+#pragma once
+
+void PublishFramedDropDownEdits();

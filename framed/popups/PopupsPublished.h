@@ -1,0 +1,4 @@
+// The published properties of the calendar, the time picker and the popup panel.
+#pragma once
+
+void PublishFramedPopups();
