@@ -232,6 +232,9 @@ void TCustomForm::ApplyPosition() {
 void TCustomForm::Show() {
   SetVisible(true);
   if (HandleAllocated() && !Parent()) ::SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  // A shown child comes to the front of its frame as the active one.
+  if (formStyle_ == fsMDIChild && mdiFrame_ && HandleAllocated())
+    ::SendMessageA(mdiFrame_->clientHandle_, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(Handle()), 0);
 }
 
 void TCustomForm::CMVisibleChanged(TMessage& message) {

@@ -72,6 +72,9 @@ TspDynamicSkinForm::TspDynamicSkinForm(TComponent* owner)
 
 TspDynamicSkinForm::~TspDynamicSkinForm() {
   StopTimers();
+  mdiClient_.Restore();
+  SetMDITabsBar(nullptr);
+  SetMainMenuBar(nullptr);
   if (FormMenuSeams().Destroying) FormMenuSeams().Destroying(this);
   ClearObjects();
   if (!Designing() && form_->WindowProc == TWndMethod(this, &TspDynamicSkinForm::NewWndProc)) {
@@ -190,6 +193,7 @@ void TspDynamicSkinForm::Notification(TComponent* component, TOperation operatio
   if (operation != opRemove) return;
   if (component == skinData_) skinData_ = nullptr;
   if (component == menusSkinData_) menusSkinData_ = nullptr;
+  ForgetMDILinks(component);
   // A linked control that goes takes its area links with it. The notice may
   // come from the component's own destructor, when the control part is gone:
   // the links are compared by identity, never cast.

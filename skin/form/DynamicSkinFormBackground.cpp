@@ -95,6 +95,30 @@ void TspDynamicSkinForm::PaintBG2(HDC dc) {
   }
 }
 
+// The MDI client's own picture of the skin, when it names one.
+void TspDynamicSkinForm::PaintBG3(HDC dc) {
+  if (!HasUsableSkin()) return;
+  TBitmap* picture = NamedPicture(skinData_->MDIBGPictureIndex);
+  if (!picture) return PaintBG(dc);
+  const TRect client = form_->ClientRect();
+  FillFromTile(dc, *picture, client.Width(), client.Height(), client.Width(), client.Height(),
+               skinData_->MDIBGStretchEffect, skinData_->MDIBGStretchType);
+  if (logoBitMap_->Empty()) return;
+  TCanvas canvas;
+  canvas.SetHandle(dc);
+  DrawLogoBitMap(&canvas);
+  canvas.SetHandle(nullptr);
+}
+
+void TspDynamicSkinForm::PaintMDIBGDefault(HDC dc) {
+  FillClient(dc, form_->ClientRect(), clAppWorkSpace);
+  if (logoBitMap_->Empty()) return;
+  TCanvas canvas;
+  canvas.SetHandle(dc);
+  DrawLogoBitMap(&canvas);
+  canvas.SetHandle(nullptr);
+}
+
 void TspDynamicSkinForm::PaintBGDefault(HDC dc) {
   FillClient(dc, form_->ClientRect(), clBtnFace);
   if (logoBitMap_->Empty()) return;
