@@ -52,6 +52,10 @@ using TspValueEvent = TEvent<const String&, Integer>;
 
 // The skin's inactive effect applied to a picture in place.
 void ApplyInactiveEffect(TBitmap& b, TspInActiveEffect kind);
+// Fills a client area of clientW x clientH from a tile: stretched by type over
+// width x height, or repeated from (0, 0).
+void FillFromTile(HDC dc, TBitmap& tile, Integer width, Integer height, Integer clientW, Integer clientH,
+                  bool stretch, TspStretchType type);
 // A caption in the system code page as wide text.
 std::wstring WideOf(const String& text);
 

@@ -7,8 +7,6 @@
 #include "skin/draw/SkinRects.h"
 #include "skin/form/DynamicSkinForm.h"
 
-namespace {
-
 // Fills the client area from a tile: stretched by type, or repeated.
 void FillFromTile(HDC dc, TBitmap& tile, Integer width, Integer height, Integer clientW, Integer clientH,
                   bool stretch, TspStretchType type) {
@@ -33,6 +31,8 @@ void FillFromTile(HDC dc, TBitmap& tile, Integer width, Integer height, Integer 
   for (Integer col = 0; col <= clientW / w; ++col)
     for (Integer row = 0; row <= clientH / h; ++row) ::BitBlt(dc, col * w, row * h, w, h, source, 0, 0, SRCCOPY);
 }
+
+namespace {
 
 void FillClient(HDC dc, const TRect& r, TColor color) {
   TCanvas canvas;
