@@ -107,6 +107,9 @@ public:
 
   void Show(const TRect& r);
   void Hide(bool chosen);
+  // Hides the window and gives back the application's handler and the capture,
+  // without the closing events.
+  void Dismiss();
   void CreateMenu();
   void AssignItemRects();
   Integer GetItemFromPoint(const TPoint& p) const;

@@ -155,7 +155,7 @@ void TspSkinImagesMenuPopupWindow::Show(const TRect& r) {
   HookApp();
 }
 
-void TspSkinImagesMenuPopupWindow::Hide(bool chosen) {
+void TspSkinImagesMenuPopupWindow::Dismiss() {
   if (Menu->ShowHints) HideHint();
   if (HandleAllocated())
     ::SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
@@ -163,6 +163,10 @@ void TspSkinImagesMenuPopupWindow::Hide(bool chosen) {
   SetVisible(false);
   UnHookApp();
   if (HandleAllocated() && ::GetCapture() == Handle()) ::ReleaseCapture();
+}
+
+void TspSkinImagesMenuPopupWindow::Hide(bool chosen) {
+  Dismiss();
   Menu->ProcessEvents(chosen);
 }
 
