@@ -11,7 +11,9 @@
 #include "skin/form/SkinMDITabsBar.h"
 #include "skin/menus/SkinMainMenuBar.h"
 #include "skin/menus/SkinPopupMenu.h"
+#include "tests/harness/WindowCapture.h"
 #include "tests/harness/WindowPump.h"
+#include "tests/skin/data/SkinFixtures.h"
 #include "tests/skin/form/FrameFixtures.h"
 
 namespace {
@@ -260,4 +262,37 @@ TEST_F(SkinMDI, ATabsCloseButtonClosesItsChild) {
   PumpMessages();
   EXPECT_TRUE(closed);
   EXPECT_EQ(tabs->Tabs().size(), 1u) << "the hidden child leaves the bar";
+}
+
+TEST_F(SkinMDI, AVarnelFrameWithMenuBarTabsAndTiledChildrenIsCaptured) {
+  TspSkinData varnel(nullptr);
+  ASSERT_TRUE(varnel.LoadFromFile(VarnelSkinIni()));
+  frame->SetSkinData(&varnel);
+  auto* bar = new TspSkinMainMenuBar(main);
+  bar->SetParent(main);
+  bar->SetSkinData(&varnel);
+  bar->SetDynamicSkinForm(frame);
+  bar->SetMainMenu(menu);
+  frame->SetMainMenuBar(bar);
+  auto* tabs = new TspSkinMDITabsBar(main);
+  tabs->SetParent(main);
+  tabs->SetAlign(alTop);
+  tabs->SetTop(100);
+  tabs->SetSkinData(&varnel);
+  tabs->ShowCloseButtons = true;
+  tabs->SetDynamicSkinForm(frame);
+  frame->SetMDITabsBar(tabs);
+  tabs->ChangeSkinData();
+  bar->ChangeSkinData();
+  for (const char* name : {"Report", "Notes", "Summary"}) AddChild(name, &varnel);
+  frame->Tile();
+  PumpMessages();
+  main->Repaint();
+  PumpMessages();
+  CaptureWindow(main->Handle()).SaveBmp("mdi_varnel.bmp");
+  ASSERT_EQ(tabs->Tabs().size(), 3u);
+  for (const auto& tab : tabs->Tabs()) EXPECT_TRUE(tab->Visible);
+  EXPECT_GT(tabs->Top(), bar->Top()) << "the tabs sit under the menu bar";
+  const TRect area = frame->GetMDIWorkArea();
+  EXPECT_EQ(area.Top, tabs->Top() + tabs->Height());
 }

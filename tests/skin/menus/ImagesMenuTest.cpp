@@ -174,12 +174,14 @@ TEST(ImagesMenu, ARightPressAnywhereClosesAndKeysNeverReachTheFocusedControl) {
   edit->SetBounds(0, 0, 50, 20);
   edit->SetTabStop(true);
   edit->SetFocus();
+  PumpMessages();  // nothing left over may close the grid
   TspSkinImagesMenuPopupWindow* grid = f.Open();
   ASSERT_NE(grid, nullptr);
   PostKey(edit->Handle(), 'A');
   PostKey(edit->Handle(), VK_RIGHT);
   PumpMessages();
   EXPECT_EQ(edit->keys, 0);
+  ASSERT_EQ(f.menu->GridWindow(), grid);
   EXPECT_EQ(grid->HotIndex, 0) << "the grid took the arrow";
 
   bool closed = false;

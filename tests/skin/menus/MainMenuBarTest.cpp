@@ -16,6 +16,7 @@
 #include "skin/menus/SkinPopupWindow.h"
 #include "tests/harness/WindowCapture.h"
 #include "tests/harness/WindowPump.h"
+#include "tests/skin/data/SkinFixtures.h"
 
 namespace {
 
@@ -206,4 +207,23 @@ TEST_F(MainMenuBar, TheDefaultLookIsCaptured) {
   // The hot item's face, and the plain face beside the items.
   EXPECT_EQ(bar->Canvas()->Pixels(Item(1)->ObjectRect.Left + 3, Item(1)->ObjectRect.Top + 3), TColor(0xD2BDB6));
   EXPECT_EQ(bar->Canvas()->Pixels(390, 10), TColor(::GetSysColor(COLOR_BTNFACE)));
+}
+
+TEST_F(MainMenuBar, TheVarnelLookIsCaptured) {
+  TspSkinData skin(nullptr);
+  ASSERT_TRUE(skin.LoadFromFile(VarnelSkinIni()));
+  bar->SetSkinData(&skin);
+  bar->ChangeSkinData();
+  ASSERT_TRUE(bar->UsesSkin());
+  ASSERT_NE(bar->ItemRecord(), nullptr);
+  EXPECT_EQ(bar->Height(), 24) << "the record's strip height";
+  Item(1)->MouseEnter();
+  bar->Repaint();
+  PumpMessages();
+  CaptureWindow(bar->Handle()).SaveBmp("menubar_varnel.bmp");
+  const TRect hot = Item(1)->ObjectRect;
+  EXPECT_EQ(bar->Canvas()->Pixels(hot.Left + 2, hot.Top + hot.Height() / 2), TColor(0xEBE7E5)) << "the hover face";
+  const TRect plain = Item(0)->ObjectRect;
+  EXPECT_EQ(bar->Canvas()->Pixels(plain.Left + 1, plain.Top + 1), TColor(0xF6F4F3)) << "the bar's background";
+  bar->SetSkinData(nullptr);
 }
