@@ -267,6 +267,10 @@ void TspDynamicSkinForm::ChangeSkinData() {
                    SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ::RedrawWindow(form_->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
   }
+  if (form_->FormStyle() == fsMDIForm && form_->ClientHandle()) {
+    ::RedrawWindow(form_->ClientHandle(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE);
+    ResizeMDIChilds();
+  }
   FormChangeActive(!IsMDIChildMaximized());
   mouseTimer_->SetEnabled(true);
   OnChangeSkinData(this);

@@ -6,6 +6,7 @@
 #include "skin/draw/SkinSystem.h"
 #include "skin/form/DynamicSkinForm.h"
 #include "skin/form/FormMenuSeams.h"
+#include "skin/menus/SkinMainMenuBar.h"
 
 namespace {
 
@@ -37,6 +38,13 @@ bool TspDynamicSkinForm::FirstStage(TMessage& message) {
           ::SendMessageA(Application.MainForm()->Handle(), WM_MDICHILDRESTORE, 0, 0);
         CheckMDIMainMenu();
         CheckMDIBar();
+      }
+      return true;
+    case WM_MOUSEACTIVATE:
+      if (skinnable && IsMDIChild() && Application.MainForm() && Application.MainForm()->ActiveMDIChild() == form_ &&
+          !mdiFormActive_) {
+        mdiFormActive_ = true;
+        FormChangeActive(!IsMDIChildMaximized());
       }
       return true;
     case WM_MDICHILDMOVE:
@@ -118,6 +126,10 @@ bool TspDynamicSkinForm::FirstStage(TMessage& message) {
     case WM_SYSCOMMAND:
       if ((message.WParam & 0xFFF0) == SC_RESTORE) OnRestore(this);
       if ((message.WParam & 0xFFF0) == SC_KEYMENU) {
+        if (mainMenuBar_ && !MainMenuActive) {
+          mainMenuBar_->MenuEnter();
+          return false;
+        }
         if (FormMenuSeams().MenuVisible && FormMenuSeams().MenuVisible(this)) SkinMenuClose();
         if (FormMenuSeams().ActivateMenu) FormMenuSeams().ActivateMenu(this);
         return false;

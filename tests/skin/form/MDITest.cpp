@@ -296,3 +296,27 @@ TEST_F(SkinMDI, AVarnelFrameWithMenuBarTabsAndTiledChildrenIsCaptured) {
   const TRect area = frame->GetMDIWorkArea();
   EXPECT_EQ(area.Top, tabs->Top() + tabs->Height());
 }
+
+TEST_F(SkinMDI, AZeroWidthTabBarAndChildrenWithoutAComponentAreNoOps) {
+  auto* tabs = new TspSkinMDITabsBar(main);
+  tabs->SetParent(main);
+  tabs->SetAlign(alNone);
+  tabs->MinTabWidth = 80;
+  frame->SetMDITabsBar(tabs);
+  AddChildren(2);
+  tabs->SetBounds(0, 0, 0, 21);
+  tabs->Repaint();  // nothing to paint
+  tabs->CalcObjectRects();
+  EXPECT_EQ(tabs->HiddenCount, 2) << "nothing fits";
+  EXPECT_EQ(tabs->GetTab(5, 5), nullptr);
+
+  TForm* bare = NewForm<TForm>(&Application);
+  bare->SetName("Bare");
+  bare->SetFormStyle(fsMDIChild);
+  bare->Show();
+  children.push_back(bare);
+  frame->MinimizeAll();
+  frame->RestoreAll();
+  frame->Tile();  // placed all the same
+  EXPECT_EQ(bare->Width(), frame->GetMDIWorkArea().Width()) << "three children tile in one column";
+}

@@ -227,3 +227,48 @@ TEST_F(MainMenuBar, TheVarnelLookIsCaptured) {
   EXPECT_EQ(bar->Canvas()->Pixels(plain.Left + 1, plain.Top + 1), TColor(0xF6F4F3)) << "the bar's background";
   bar->SetSkinData(nullptr);
 }
+
+TEST_F(MainMenuBar, AMenuWithoutItemsAndAZeroSizeBarAreNoOps) {
+  TMainMenu empty(nullptr);
+  bar->SetMainMenu(&empty);
+  EXPECT_TRUE(bar->Objects().empty());
+  bar->MenuEnter();
+  bar->NextMainMenuItem();
+  bar->PriorMainMenuItem();
+  bar->MenuClose();
+  bar->MenuExit();
+  EXPECT_FALSE(bar->CheckReturnKey());
+  EXPECT_FALSE(bar->FindHotKeyItem('F'));
+  bar->SetMainMenu(menu);
+  bar->SetAlign(alNone);
+  bar->SetBounds(0, 0, 0, 0);
+  bar->Repaint();
+  bar->TestActive(5, 5);
+  EXPECT_EQ(bar->HotIndex, -1);
+  bar->SetMainMenu(nullptr);
+  EXPECT_TRUE(bar->Objects().empty());
+}
+
+TEST_F(MainMenuBar, TheFormsMenuKeyEntersTheBarAndTheKeysWalkIt) {
+  frame->SetMainMenuBar(bar);
+  form->Perform(WM_SYSCOMMAND, SC_KEYMENU, 0);
+  EXPECT_TRUE(bar->MenuMode);
+  EXPECT_TRUE(Item(0)->Active);
+  PostKey(form->Handle(), VK_RIGHT);
+  PumpMessages();
+  EXPECT_TRUE(Item(1)->Active);
+  PostKey(form->Handle(), VK_RETURN);
+  PumpMessages();
+  EXPECT_TRUE(Item(1)->Down);
+  EXPECT_EQ(DropDownFirst(), edit->Items(0));
+  PostKey(form->Handle(), VK_ESCAPE);
+  PumpMessages();
+  EXPECT_FALSE(FormMenuHost()->SkinMenu()->Visible());
+  EXPECT_FALSE(Item(1)->Down);
+  EXPECT_TRUE(Item(1)->Active) << "the first Escape closes only the drop-down";
+  PostKey(form->Handle(), VK_ESCAPE);
+  PumpMessages();
+  EXPECT_FALSE(bar->MenuMode);
+  EXPECT_FALSE(Item(1)->Active);
+  EXPECT_FALSE(FormMenuHost()->Menus()->HookedApp()) << "the application's messages are given back";
+}
