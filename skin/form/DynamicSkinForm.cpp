@@ -73,8 +73,6 @@ TspDynamicSkinForm::TspDynamicSkinForm(TComponent* owner)
 TspDynamicSkinForm::~TspDynamicSkinForm() {
   StopTimers();
   mdiClient_.Restore();
-  SetMDITabsBar(nullptr);
-  SetMainMenuBar(nullptr);
   if (FormMenuSeams().Destroying) FormMenuSeams().Destroying(this);
   ClearObjects();
   if (!Designing() && form_->WindowProc == TWndMethod(this, &TspDynamicSkinForm::NewWndProc)) {

@@ -45,7 +45,6 @@ TspSkinFrame::TspSkinFrame(TComponent* owner) : TspSkinComponent(owner) {
 TspSkinFrame::~TspSkinFrame() {
   if (!HasState(csDesigning) && ownerFrame_ && ownerFrame_->WindowProc == TWndMethod(this, &TspSkinFrame::NewWndProc))
     ownerFrame_->WindowProc = oldWindowProc_;
-  if (ctrlsSkinData_) ctrlsSkinData_->RemoveFreeNotification(this);
 }
 
 void TspSkinFrame::Notification(TComponent* component, TOperation operation) {

@@ -40,7 +40,8 @@ TspSkinMDITabsBar::~TspSkinMDITabsBar() {
   listButton_.reset();
   hideListButton_.reset();
   tabs_.clear();
-  SetDynamicSkinForm(nullptr);
+  // Borrowed links are not touched here: a sibling of one owner may be gone
+  // already, and the component base takes its notices back by itself.
 }
 
 void TspSkinMDITabsBar::SetDynamicSkinForm(TspDynamicSkinForm* value) {

@@ -69,8 +69,6 @@ TspTrayIcon::~TspTrayIcon() {
   // The hooks come off in any order; a window already gone gave its own back.
   formHook_.Restore();
   appHook_.Restore();
-  if (iconList_) iconList_->RemoveFreeNotification(this);
-  SetPopupMenu(nullptr);
 }
 
 void TspTrayIcon::Notification(TComponent* component, TOperation operation) {

@@ -24,7 +24,7 @@ TspSkinImagesMenu::TspSkinImagesMenu(TComponent* owner)
 // An open grid is closed first: the application's handler and the mouse capture
 // go back before its window goes.
 TspSkinImagesMenu::~TspSkinImagesMenu() {
-  if (grid_) grid_->Dismiss();
+  if (grid_) grid_->Dismiss(false);
   grid_.reset();
   retired_.reset();
 }

@@ -155,8 +155,8 @@ void TspSkinImagesMenuPopupWindow::Show(const TRect& r) {
   HookApp();
 }
 
-void TspSkinImagesMenuPopupWindow::Dismiss() {
-  if (Menu->ShowHints) HideHint();
+void TspSkinImagesMenuPopupWindow::Dismiss(bool hideHint) {
+  if (hideHint && Menu->ShowHints) HideHint();
   if (HandleAllocated())
     ::SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
                    SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);

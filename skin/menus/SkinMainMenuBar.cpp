@@ -57,9 +57,8 @@ TspSkinMainMenuBar::~TspSkinMainMenuBar() {
   morphTimer_.reset();
   animateTimer_.reset();
   objects_.clear();
-  SetDynamicSkinForm(nullptr);
-  SetMainMenu(nullptr);
-  if (mergedMenu_) mergedMenu_->RemoveFreeNotification(this);
+  // Borrowed links are not touched here: a sibling of one owner may be gone
+  // already, and the component base takes its notices back by itself.
 }
 
 void TspSkinMainMenuBar::SetDefItemFont(const TFont* value) {
