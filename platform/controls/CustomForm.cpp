@@ -32,6 +32,10 @@ TCustomForm::~TCustomForm() {
   }
   Destroying();
   Screen.RemoveForm(this);
+  // A child's window goes through its frame's client while this form is whole.
+  if (mdiFrame_) DestroyHandle();
+  LeaveMDIFrame();
+  ForgetMDIChildren();
   if (Application.mainForm_ == this) Application.mainForm_ = nullptr;
   // Owned components go while the form is still whole, so that components that
   // hooked its window procedure can give it back.
@@ -59,6 +63,7 @@ void TCustomForm::BeforeDestruction() {
 void TCustomForm::CreateParams(TCreateParams& params) {
   TScrollingWinControl::CreateParams(params);
   if (Parent()) return;  // a form placed on another control is a child window
+  if (formStyle_ == fsMDIChild) return MDIChildParams(params);
   params.Style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
   params.ExStyle = 0;
   switch (borderStyle_) {
@@ -93,6 +98,8 @@ void TCustomForm::CreateParams(TCreateParams& params) {
 
 void TCustomForm::CreateWnd() {
   TScrollingWinControl::CreateWnd();
+  if (formStyle_ == fsMDIForm && !Parent()) CreateMDIClient();
+  if (formStyle_ == fsMDIChild && !Parent()) JoinMDIFrame();
   if (menu_ && !Parent()) menu_->SetWindowHandle(Handle());
   if (windowState_ == wsMaximized) ::ShowWindow(Handle(), SW_MAXIMIZE);
 }
@@ -101,6 +108,10 @@ void TCustomForm::DestroyWnd() {
   // The bar is taken off first: a window that goes destroys its menu.
   if (menu_) menu_->SetWindowHandle(nullptr);
   TScrollingWinControl::DestroyWnd();
+  LeaveMDIFrame();
+  // The client and the children's windows went with this window.
+  clientHandle_ = nullptr;
+  ForgetMDIChildren();
 }
 
 void TCustomForm::SetMenu(TMainMenu* menu) {
@@ -122,6 +133,7 @@ void TCustomForm::SetMenu(TMainMenu* menu) {
 void TCustomForm::Notification(TComponent* component, TOperation operation) {
   TScrollingWinControl::Notification(component, operation);
   if (operation == opRemove && component == menu_) menu_ = nullptr;
+  if (operation == opRemove && component == windowMenu_) windowMenu_ = nullptr;
 }
 
 TRect TCustomForm::FrameAdjustment() const {
@@ -162,7 +174,10 @@ void TCustomForm::SetBorderIcons(TBorderIcons value) {
 
 void TCustomForm::SetFormStyle(TFormStyle value) {
   if (formStyle_ == value) return;
+  const bool mdiChange = value == fsMDIForm || value == fsMDIChild || formStyle_ == fsMDIForm ||
+                         formStyle_ == fsMDIChild;
   formStyle_ = value;
+  if (mdiChange) return RecreateWnd();  // another kind of window
   if (HandleAllocated() && !Parent())
     ::SetWindowPos(Handle(), value == fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -217,6 +232,9 @@ void TCustomForm::ApplyPosition() {
 void TCustomForm::Show() {
   SetVisible(true);
   if (HandleAllocated() && !Parent()) ::SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  // A shown child comes to the front of its frame as the active one.
+  if (formStyle_ == fsMDIChild && mdiFrame_ && HandleAllocated())
+    ::SendMessageA(mdiFrame_->clientHandle_, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(Handle()), 0);
 }
 
 void TCustomForm::CMVisibleChanged(TMessage& message) {
@@ -228,7 +246,10 @@ void TCustomForm::CMVisibleChanged(TMessage& message) {
     if (!Visible()) return;  // OnShow hid the form again
     static const int commands[] = {SW_SHOWNORMAL, SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED};
     ::ShowWindow(Handle(), commands[windowState_]);
-    ::SetForegroundWindow(Handle());
+    if (formStyle_ == fsMDIChild && mdiFrame_)
+      ::SendMessageA(mdiFrame_->clientHandle_, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(Handle()), 0);
+    else
+      ::SetForegroundWindow(Handle());
     if (!activeControl_) SetActiveControl(FindNextControl(nullptr, true, true, false));
     if (activeControl_) FocusControl(activeControl_);
   } else {

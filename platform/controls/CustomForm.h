@@ -1,9 +1,10 @@
 // Forms: TCustomForm (a top-level window with border, focus keeping, dialog keys,
-// modal showing and closing), TForm and TFrame, and NewForm, which makes a form
-// and reads its definition.
+// modal showing and closing, and the multiple-document frame and child windows),
+// TForm and TFrame, and NewForm, which makes a form and reads its definition.
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include "platform/controls/BorderStyle.h"
 #include "platform/controls/ControlCanvas.h"
@@ -12,6 +13,7 @@
 
 class TIcon;
 class TMainMenu;
+class TMenuItem;
 
 enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
 using TBorderIcons = unsigned;
@@ -58,6 +60,19 @@ public:
   // The menu bar shown in the form's window (borrowed; forgotten when freed).
   TMainMenu* Menu() const { return menu_; }
   void SetMenu(TMainMenu* menu);
+
+  // ---- multiple documents (CustomFormMDI.cpp) ----
+  // An fsMDIForm frame holds the MDI client window, which fills what its aligned
+  // controls leave free; fsMDIChild forms live inside the main form's client.
+  HWND ClientHandle() const { return clientHandle_; }  // owned by the frame's window
+  // The menu item under which window lists are kept (borrowed; forgotten when freed).
+  TMenuItem* WindowMenu() const { return windowMenu_; }
+  void SetWindowMenu(TMenuItem* item);
+  // The frame's children whose windows exist, in the order they were made.
+  int MDIChildCount() const { return static_cast<int>(mdiChildren_.size()); }
+  TCustomForm* MDIChildren(int index) const { return mdiChildren_.at(index); }
+  // The child the MDI client calls active; nullptr on other forms or without children.
+  TCustomForm* ActiveMDIChild() const;
 
   TRect ClientRect() const override;
 
@@ -122,6 +137,9 @@ protected:
   virtual void DoHide() { OnHide(this); }
   virtual void DoClose(TCloseAction& action) { OnClose(this, action); }
   void SetClientSize(int width, int height) override;
+  void AlignControls(TControl* control, TRect& rect) override;
+  void DefaultHandler(TMessage& message) override;
+  void DestroyWindowHandle() override;
   void CMVisibleChanged(TMessage& message) override;
   void CMDialogKey(TMessage& message) override;
   virtual void WMActivate(TMessage& message);
@@ -131,6 +149,11 @@ private:
   void ApplyPosition();
   void CloseModal();
   TRect FrameAdjustment() const;
+  void CreateMDIClient();
+  void MDIChildParams(TCreateParams& params);
+  void JoinMDIFrame();
+  void LeaveMDIFrame();
+  void ForgetMDIChildren();
 
   TFormBorderStyle borderStyle_ = bsSizeable;
   TBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;
@@ -149,6 +172,10 @@ private:
   bool destroyed_ = false;
   bool positioned_ = false;
   TModalResult modalResult_ = mrNone;
+  HWND clientHandle_ = nullptr;              // the MDI client, a child of this frame's window
+  TMenuItem* windowMenu_ = nullptr;          // borrowed, free notification
+  std::vector<TCustomForm*> mdiChildren_;    // borrowed: children whose windows exist
+  TCustomForm* mdiFrame_ = nullptr;          // borrowed: the frame this child's window lives in
 };
 
 class TForm : public TCustomForm {

@@ -24,6 +24,7 @@ TSystemCalls RealSystemCalls() {
   calls.GetVolumeInformation = [](const String& root, char* name, DWORD nameSize) {
     return ::GetVolumeInformationA(root.c_str(), name, nameSize, nullptr, nullptr, nullptr, nullptr, 0);
   };
+  calls.ShellNotifyIcon = [](DWORD message, PNOTIFYICONDATAA data) { return ::Shell_NotifyIconA(message, data); };
   return calls;
 }
 

@@ -29,6 +29,8 @@ struct TSystemCalls {
   // The volume name of the drive at `root` (with its backslash), into a buffer of
   // `nameSize` characters; FALSE when the system gives none.
   std::function<BOOL(const String& root, char* name, DWORD nameSize)> GetVolumeInformation;
+  // The notification area: NIM_ADD, NIM_MODIFY or NIM_DELETE with the icon's record.
+  std::function<BOOL(DWORD message, PNOTIFYICONDATAA data)> ShellNotifyIcon;
 };
 
 // The hooks in force; replace members to intercept, RestoreSystemCalls to undo.

@@ -72,6 +72,7 @@ TspDynamicSkinForm::TspDynamicSkinForm(TComponent* owner)
 
 TspDynamicSkinForm::~TspDynamicSkinForm() {
   StopTimers();
+  mdiClient_.Restore();
   if (FormMenuSeams().Destroying) FormMenuSeams().Destroying(this);
   ClearObjects();
   if (!Designing() && form_->WindowProc == TWndMethod(this, &TspDynamicSkinForm::NewWndProc)) {
@@ -190,6 +191,7 @@ void TspDynamicSkinForm::Notification(TComponent* component, TOperation operatio
   if (operation != opRemove) return;
   if (component == skinData_) skinData_ = nullptr;
   if (component == menusSkinData_) menusSkinData_ = nullptr;
+  ForgetMDILinks(component);
   // A linked control that goes takes its area links with it. The notice may
   // come from the component's own destructor, when the control part is gone:
   // the links are compared by identity, never cast.
@@ -262,6 +264,10 @@ void TspDynamicSkinForm::ChangeSkinData() {
     ::SetWindowPos(form_->Handle(), nullptr, 0, 0, 0, 0,
                    SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ::RedrawWindow(form_->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  }
+  if (form_->FormStyle() == fsMDIForm && form_->ClientHandle()) {
+    ::RedrawWindow(form_->ClientHandle(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE);
+    ResizeMDIChilds();
   }
   FormChangeActive(!IsMDIChildMaximized());
   mouseTimer_->SetEnabled(true);

@@ -15,12 +15,15 @@
 #include <vector>
 
 #include "platform/controls/Forms.h"
+#include "platform/controls/WindowSubclass.h"
 #include "platform/core/Timer.h"
 #include "skin/controls/SkinPaintMessages.h"
 #include "skin/form/ActiveSkinObject.h"
 #include "skin/form/FormMenuSeams.h"
 
 class TspSkinCaptionObject;
+class TspSkinMDITabsBar;
+class TspSkinMainMenuBar;
 
 // The caption commands a skinned form offers: the form's own biSystemMenu,
 // biMinimize and biMaximize bits, and two of the skin's.
@@ -49,6 +52,10 @@ using TspValueEvent = TEvent<const String&, Integer>;
 
 // The skin's inactive effect applied to a picture in place.
 void ApplyInactiveEffect(TBitmap& b, TspInActiveEffect kind);
+// Fills a client area of clientW x clientH from a tile: stretched by type over
+// width x height, or repeated from (0, 0).
+void FillFromTile(HDC dc, TBitmap& tile, Integer width, Integer height, Integer clientW, Integer clientH,
+                  bool stretch, TspStretchType type);
 // A caption in the system code page as wide text.
 std::wstring WideOf(const String& text);
 
@@ -101,6 +108,7 @@ public:
 
   TspCaptionPaintEvent OnCaptionPaint;
   TChangeClientRectEvent OnChangeClientRect;
+  TNotifyEvent OnMainMenuEnter;
   TNotifyEvent OnChangeSkinData, OnActivate, OnDeActivate, OnChangeRollUpState, OnMinimize, OnRestore, OnMaximize,
       OnMinimizeToTray, OnRestoreFromTray;
   TspActivateCustomObjectEvent OnActivateCustomObject;
@@ -293,6 +301,45 @@ public:
   bool ButtonGetDown(const String& id);
   void SetEnabled(const String& id, bool value);
 
+  // ---- multiple documents (DynamicSkinFormMDI.cpp) ----
+  // The window list in the main form's WindowMenu and the tabs of the main
+  // form's tab bar; the child's component calls these on its main form's.
+  void AddChildToMenu(TCustomForm* child);
+  void DeleteChildFromMenu(TCustomForm* child);
+  void UpDateChildCaptionInMenu(TCustomForm* child);
+  void UpDateChildActiveInMenu();
+  void MDIItemClick(TObject* sender);
+  void AddChildToBar(TCustomForm* child);
+  void DeleteChildFromBar(TCustomForm* child);
+  void RefreshMDIBarTab(TCustomForm* child);
+  // Arrangements of the frame's children (nothing on other forms).
+  void Tile();
+  void Cascade();
+  void MinimizeAll();
+  void MaximizeAll();
+  void RestoreAll();
+  void CloseAll();
+  void ResizeMDIChilds();
+  void ArangeMinimizedChilds();
+  TRect GetMDIWorkArea() const;
+  TCustomForm* GetMaximizeMDIChild() const;
+  // On a frame: a child of it is maximized by its component.
+  bool MDIChildMaximized() const { return mdiChildMaximized_; }
+  Integer MaxMenuItemsInWindow() const { return maxMenuItemsInWindow_; }
+  void SetMaxMenuItemsInWindow(Integer value);
+  TspSkinMDITabsBar* MDITabsBar() const { return mdiTabsBar_; }
+  void SetMDITabsBar(TspSkinMDITabsBar* value);
+  TspSkinMainMenuBar* MainMenuBar() const { return mainMenuBar_; }
+  void SetMainMenuBar(TspSkinMainMenuBar* value);
+  void CheckMDIBar();
+  void CheckMDIMainMenu();
+  bool MDIClientHooked() const { return mdiClient_.Attached(); }
+  void HookMDIClient();
+  void PaintMDIBGDefault(HDC dc);
+  void PaintBG3(HDC dc);
+  // The engine's limit on rows per menu level, set by the menu unit.
+  std::function<void(TspDynamicSkinForm*, Integer)> ApplyMaxMenuItems;
+
   // ---- the frame layout at the present size (window coordinates) ----
   Integer NewWidth = 0, NewHeight = 0;
   TPoint TargetLeftTop, TargetRightTop, TargetLeftBottom, TargetRightBottom;
@@ -330,6 +377,11 @@ private:
   void SkinBeforeChange(TMessage& message);
   void SkinChange(TMessage& message);
   void PaintNCInto(HDC dc);
+  bool MDIMessage(TMessage& message);
+  void SendToMainForm(UINT msg);
+  void ForgetMDILinks(TComponent* component);
+  void MDIClientProc(TMessage& message);
+  TspDynamicSkinForm* MainFormComponent() const;
   void NCLeftDown(TMessage& message, TPoint p);
 
   void SetReference(TspSkinData*& field, TspSkinData* value);
@@ -393,6 +445,11 @@ private:
   Integer fadeValue_ = 0, fadeTarget_ = 255;
   DWORD fadeTick_ = 0;
   bool fading_ = false;
+  bool mdiChildMaximized_ = false;
+  Integer maxMenuItemsInWindow_ = 0;
+  TspSkinMDITabsBar* mdiTabsBar_ = nullptr;    // borrowed, freed-notified
+  TspSkinMainMenuBar* mainMenuBar_ = nullptr;  // borrowed, freed-notified
+  TWindowSubclass mdiClient_;                  // the frame's MDI client, taken over while skinned
 };
 
 // Registers the component and its properties for form definitions.

@@ -7,8 +7,6 @@
 #include "skin/draw/SkinRects.h"
 #include "skin/form/DynamicSkinForm.h"
 
-namespace {
-
 // Fills the client area from a tile: stretched by type, or repeated.
 void FillFromTile(HDC dc, TBitmap& tile, Integer width, Integer height, Integer clientW, Integer clientH,
                   bool stretch, TspStretchType type) {
@@ -33,6 +31,8 @@ void FillFromTile(HDC dc, TBitmap& tile, Integer width, Integer height, Integer 
   for (Integer col = 0; col <= clientW / w; ++col)
     for (Integer row = 0; row <= clientH / h; ++row) ::BitBlt(dc, col * w, row * h, w, h, source, 0, 0, SRCCOPY);
 }
+
+namespace {
 
 void FillClient(HDC dc, const TRect& r, TColor color) {
   TCanvas canvas;
@@ -93,6 +93,30 @@ void TspDynamicSkinForm::PaintBG2(HDC dc) {
     DrawLogoBitMap(&canvas);
     canvas.SetHandle(nullptr);
   }
+}
+
+// The MDI client's own picture of the skin, when it names one.
+void TspDynamicSkinForm::PaintBG3(HDC dc) {
+  if (!HasUsableSkin()) return;
+  TBitmap* picture = NamedPicture(skinData_->MDIBGPictureIndex);
+  if (!picture) return PaintBG(dc);
+  const TRect client = form_->ClientRect();
+  FillFromTile(dc, *picture, client.Width(), client.Height(), client.Width(), client.Height(),
+               skinData_->MDIBGStretchEffect, skinData_->MDIBGStretchType);
+  if (logoBitMap_->Empty()) return;
+  TCanvas canvas;
+  canvas.SetHandle(dc);
+  DrawLogoBitMap(&canvas);
+  canvas.SetHandle(nullptr);
+}
+
+void TspDynamicSkinForm::PaintMDIBGDefault(HDC dc) {
+  FillClient(dc, form_->ClientRect(), clAppWorkSpace);
+  if (logoBitMap_->Empty()) return;
+  TCanvas canvas;
+  canvas.SetHandle(dc);
+  DrawLogoBitMap(&canvas);
+  canvas.SetHandle(nullptr);
 }
 
 void TspDynamicSkinForm::PaintBGDefault(HDC dc) {

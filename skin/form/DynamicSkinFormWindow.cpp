@@ -112,6 +112,7 @@ void TspDynamicSkinForm::DoMinimize() {
     if (IsNullRect(restoreBounds_)) restoreBounds_ = FormBounds();
     const TPoint at = GetMinimizeCoord();
     form_->SetBounds(at.X, at.Y, GetMinWidth(), GetMinHeight());
+    if (IsMDIChild()) SendToMainForm(WM_MDICHILDRESTORE);
   }
   OnMinimize(this);
 }
@@ -119,10 +120,18 @@ void TspDynamicSkinForm::DoMinimize() {
 TPoint TspDynamicSkinForm::GetMinimizeCoord() const {
   // At least one pixel a step: a minimum size of 0 would never leave the place.
   const Integer minW = std::max<Integer>(1, GetMinWidth()), minH = std::max<Integer>(1, GetMinHeight());
-  const TRect area = MonitorRect(true);
-  auto taken = [this](Integer x, Integer y) {
-    for (int i = 0; i < Screen.FormCount(); ++i) {
-      TCustomForm* other = Screen.Forms(i);
+  TRect area = MonitorRect(true);
+  TCustomForm* main = Application.MainForm();
+  if (IsMDIChild() && main) {
+    TspDynamicSkinForm* frame = GetDynamicSkinFormComponent(main);
+    const TRect work = frame ? frame->GetMDIWorkArea() : GetMDIWorkArea();
+    area = Rect(0, 0, work.Width(), work.Height());
+  }
+  auto taken = [this, main](Integer x, Integer y) {
+    const bool mdi = IsMDIChild() && main;
+    const int count = mdi ? main->MDIChildCount() : Screen.FormCount();
+    for (int i = 0; i < count; ++i) {
+      TCustomForm* other = mdi ? main->MDIChildren(i) : Screen.Forms(i);
       if (other == form_ || other == Application.MainForm() || !other->Visible()) continue;
       TspDynamicSkinForm* component = GetDynamicSkinFormComponent(other);
       if (component && component->WindowState() == wsMinimized && other->Left() == x && other->Top() == y)
@@ -145,8 +154,26 @@ TPoint TspDynamicSkinForm::GetMinimizeCoord() const {
   return Point(x, y);
 }
 
+void TspDynamicSkinForm::SendToMainForm(UINT msg) {
+  TCustomForm* main = Application.MainForm();
+  if (main && main != form_ && main->HandleAllocated()) ::SendMessageA(main->Handle(), msg, 0, 0);
+}
+
 void TspDynamicSkinForm::DoMaximize() {
   if (IsNullRect(restoreBounds_)) restoreBounds_ = FormBounds();
+  if (IsMDIChild()) {
+    // A maximized child fills the frame's work area, without a frame of its own.
+    mouseTimer_->SetEnabled(false);
+    TestActive(-1, -1, false);
+    TspDynamicSkinForm* frame = Application.MainForm() ? GetDynamicSkinFormComponent(Application.MainForm()) : nullptr;
+    const TRect work = frame ? frame->GetMDIWorkArea() : GetMDIWorkArea();
+    const TSize oldSize = Size(form_->Width(), form_->Height());
+    form_->SetBounds(0, 0, work.Width(), work.Height());
+    if (oldSize == Size(form_->Width(), form_->Height())) UpDateForm();
+    SendToMainForm(WM_MDICHILDMAX);
+    OnMaximize(this);
+    return;
+  }
   TRect target = MonitorRect(!MaximizeOnFullScreen);
   const TRect whole = MonitorRect(false);
   const TRect primary = GetPrimaryMonitorWorkArea(false);
@@ -171,6 +198,7 @@ void TspDynamicSkinForm::DoNormalize() {
     mouseTimer_->SetEnabled(true);
     if (oldSize == Size(form_->Width(), form_->Height())) UpDateForm();
     form_->Invalidate();
+    if (IsMDIChild()) SendToMainForm(WM_MDICHILDRESTORE);
     restoreBounds_ = TRect{};
   } else {
     if (!IsNullRect(restoreBounds_)) SetFormBounds(restoreBounds_);

@@ -6,6 +6,7 @@
 #include "skin/draw/SkinSystem.h"
 #include "skin/form/DynamicSkinForm.h"
 #include "skin/form/FormMenuSeams.h"
+#include "skin/menus/SkinMainMenuBar.h"
 
 namespace {
 
@@ -29,7 +30,28 @@ bool TspDynamicSkinForm::FirstStage(TMessage& message) {
   switch (message.Msg) {
     case WM_DESTROY:
       StopTimers();
+      if (IsMDIChild()) {
+        windowState_ = wsNormal;
+        DeleteChildFromMenu(form_);
+        DeleteChildFromBar(form_);
+        if (Application.MainForm() && Application.MainForm()->HandleAllocated())
+          ::SendMessageA(Application.MainForm()->Handle(), WM_MDICHILDRESTORE, 0, 0);
+        CheckMDIMainMenu();
+        CheckMDIBar();
+      }
       return true;
+    case WM_MOUSEACTIVATE:
+      if (skinnable && IsMDIChild() && Application.MainForm() && Application.MainForm()->ActiveMDIChild() == form_ &&
+          !mdiFormActive_) {
+        mdiFormActive_ = true;
+        FormChangeActive(!IsMDIChildMaximized());
+      }
+      return true;
+    case WM_MDICHILDMOVE:
+    case WM_MDICHILDMAX:
+    case WM_MDICHILDRESTORE:
+    case SkinMsgAfterChange:
+      return MDIMessage(message);
     case WM_SIZE:
       WMSize(message);
       return inSizeMove_ && fullDrag_;
@@ -104,6 +126,10 @@ bool TspDynamicSkinForm::FirstStage(TMessage& message) {
     case WM_SYSCOMMAND:
       if ((message.WParam & 0xFFF0) == SC_RESTORE) OnRestore(this);
       if ((message.WParam & 0xFFF0) == SC_KEYMENU) {
+        if (mainMenuBar_ && !MainMenuActive) {
+          mainMenuBar_->MenuEnter();
+          return false;
+        }
         if (FormMenuSeams().MenuVisible && FormMenuSeams().MenuVisible(this)) SkinMenuClose();
         if (FormMenuSeams().ActivateMenu) FormMenuSeams().ActivateMenu(this);
         return false;
@@ -214,6 +240,10 @@ void TspDynamicSkinForm::WMActivate(TMessage& message) {
 
 void TspDynamicSkinForm::WMSetText(TMessage& message) {
   OldProcFirst(message);
+  if (IsMDIChild()) {
+    UpDateChildCaptionInMenu(form_);
+    RefreshMDIBarTab(form_);
+  }
   if (!FrameVisible()) return;
   SendNCPaint();
   if (skinActive_) SetDefaultCaptionText();
@@ -234,6 +264,10 @@ void TspDynamicSkinForm::WMEraseBkgnd(TMessage& message) {
 }
 
 void TspDynamicSkinForm::WMShowWindow(TMessage& message) {
+  if (message.WParam == 0 && skinnableForm_ && IsMDIChild()) {
+    DeleteChildFromMenu(form_);
+    DeleteChildFromBar(form_);
+  }
   if (message.WParam == 0) {
     if (skinnableForm_ && CheckW2KWXP() && alphaBlend_ && form_->HandleAllocated()) {
       HWND window = form_->Handle();
@@ -250,7 +284,15 @@ void TspDynamicSkinForm::WMShowWindow(TMessage& message) {
     }
   }
   if (CheckW2KWXP() && (alphaBlend_ || AlphaBlendAnimation)) StartFade();
+  if (form_->FormStyle() == fsMDIForm && !MDIClientHooked() && form_->ClientHandle()) {
+    HookMDIClient();
+    if (skinnableForm_) UpDateForm();
+  }
   if (!skinnableForm_) return;
+  if (IsMDIChild()) {
+    AddChildToMenu(form_);
+    AddChildToBar(form_);
+  }
   if (form_->FormStyle() != fsMDIForm && supportNCArea_) UpDateForm();
   if (!supportNCArea_) ControlsToAreas();
   if (form_->Menu()) form_->SetMenu(nullptr);
@@ -298,6 +340,13 @@ void TspDynamicSkinForm::WMNCActivate(TMessage& message) {
   } else {
     SendNCPaint();
     FormChangeActive(true);
+  }
+  if (IsMDIChildMaximized() && Application.MainForm() && Application.MainForm()->HandleAllocated())
+    Application.MainForm()->Perform(WM_NCPAINT, 0, 0);
+  if (IsMDIChild()) {
+    UpDateChildActiveInMenu();
+    CheckMDIMainMenu();
+    CheckMDIBar();
   }
 }
 

@@ -6,6 +6,8 @@
 #include "skin/data/SkinDataPublished.h"
 #include "skin/form/DynamicSkinForm.h"
 
+void PublishSkinFramePeriphery();  // FramePeripheryPublished.cpp
+
 namespace {
 
 const TEnumNames kBorderIcons{"TspBorderIcons",
@@ -81,4 +83,5 @@ void PublishDynamicSkinFormClasses() {
       .Event("OnSwitchChangeStateEvent", &F::OnSwitchChangeStateEvent)
       .Event("OnTrackBarChangeValueEvent", &F::OnTrackBarChangeValueEvent)
       .Event("OnFrameRegulatorChangeValueEvent", &F::OnFrameRegulatorChangeValueEvent);
+  PublishSkinFramePeriphery();
 }

@@ -3,7 +3,10 @@
 #include <map>
 
 #include "skin/form/DynamicSkinForm.h"
+#include "skin/menus/SkinMainMenuBar.h"
 #include "skin/menus/SkinMenu.h"
+#include "skin/menus/SkinMenuItem.h"
+#include "skin/menus/SkinPopupWindow.h"
 
 namespace {
 
@@ -30,7 +33,50 @@ TspFormMenuHost::TspFormMenuHost(TspDynamicSkinForm* skinForm)
   menus_->OnCommand = [this](TspSystemCommand command) { Command(command); };
   menus_->OnPopupSystemMenu = [this] { PopupSystemMenu(); };
   menus_->OnSkinMenuClose = TNotifyEvent(this, &TspFormMenuHost::MenuClosed);
+  menus_->OnMainMenuKey = [this](Word key) { return MainMenuKey(key); };
   Hosts()[skinForm] = this;
+}
+
+// The keys of the entered menu bar: arrows move along the bar (also out of a
+// drop-down without sub-levels), Enter presses the hot item, Escape closes the
+// drop-down and then leaves the bar, a letter presses the item it names.
+bool TspFormMenuHost::MainMenuKey(Word key) {
+  TspSkinMainMenuBar* bar = skinForm_->MainMenuBar();
+  if (!bar) return false;
+  const Integer levels = engine_->Visible() ? engine_->LevelCount() : 0;
+  auto topRowOpensLevel = [this] {
+    TspSkinMenuItem* row = engine_->TopLevel() ? engine_->TopLevel()->ActiveItem() : nullptr;
+    return row && row->SourceItem->Count() > 0;
+  };
+  switch (key) {
+    case VK_LEFT:
+      if (levels > 1) return false;
+      bar->PriorMainMenuItem();
+      return true;
+    case VK_RIGHT:
+      if (levels > 1 || (levels == 1 && topRowOpensLevel())) return false;
+      bar->NextMainMenuItem();
+      return true;
+    case VK_RETURN: return levels == 0 && bar->CheckReturnKey();
+    case VK_ESCAPE:
+      if (levels > 1) return false;
+      if (levels == 1) {
+        keepBar_ = true;  // the bar stays entered with its item hot
+        engine_->Hide();
+        keepBar_ = false;
+        bar->MenuClose();
+        bar->MenuMode = true;
+        menus_->MainMenuActive = true;
+        skinForm_->MainMenuActive = true;
+        menus_->HookApp();
+        return true;
+      }
+      bar->MenuExit();
+      menus_->SkinMenuClose();
+      skinForm_->MainMenuActive = false;
+      return true;
+    default: return levels == 0 && bar->FindHotKeyItem(key);
+  }
 }
 
 TspFormMenuHost::~TspFormMenuHost() {
@@ -139,6 +185,11 @@ void TspFormMenuHost::Command(TspSystemCommand command) {
 
 void TspFormMenuHost::MenuClosed(TObject*) {
   skinForm_->SkinMenuOpened = false;
+  // The bar's pressed item lets go and the bar is left.
+  if (TspSkinMainMenuBar* bar = skinForm_->MainMenuBar(); bar && !keepBar_) {
+    bar->MenuExit();
+    skinForm_->MainMenuActive = false;
+  }
   for (auto& object : skinForm_->Objects()) {
     if (auto* button = dynamic_cast<TspSkinButtonObject*>(object.get()); button && button->MenuItem && button->Down) {
       button->SetDown(false);

@@ -35,6 +35,7 @@ public:
   void TrackMenu(TMenuItem* item, const TRect& r, bool popupUp);
   // Hides an open menu (the form's own SkinMenuClose).
   void HideMenu();
+  bool MainMenuKey(Word key);
 
 private:
   void Command(TspSystemCommand command);
@@ -45,6 +46,7 @@ private:
   TspDynamicSkinForm* skinForm_;
   TspSkinMenu* engine_;   // owned as a component
   TspFormMenus* menus_;   // owned as a component
+  bool keepBar_ = false;  // a drop-down closes while the menu bar stays entered
 };
 
 // The menu host of a form component; nullptr before UseSkinMenus or after it went.

@@ -234,6 +234,7 @@ void TspFormMenus::NewAppMessage(MSG& msg, bool& handled) {
 }
 
 void TspFormMenus::FormKeyDown(Word key) {
+  if (MainMenuActive && OnMainMenuKey && OnMainMenuKey(key)) return;
   TspSkinMenu* engine = Engine();
   if (engine && engine->Visible())
     if (TspSkinPopupWindow* top = engine->TopLevel()) top->PopupKeyDown(key);

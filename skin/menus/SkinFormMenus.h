@@ -51,6 +51,8 @@ public:
   std::function<void(TspSystemCommand)> OnCommand;
   // Shows the system menu for Alt+Space (the form knows its system menu button).
   std::function<void()> OnPopupSystemMenu;
+  // While the main menu bar is entered: the bar's answer to a key (true: taken).
+  std::function<bool(Word key)> OnMainMenuKey;
   TNotifyEvent OnSkinMenuOpen;
   TNotifyEvent OnSkinMenuClose;
 

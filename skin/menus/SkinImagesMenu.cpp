@@ -21,7 +21,10 @@ TspSkinImagesMenu::TspSkinImagesMenu(TComponent* owner)
   defaultFont_->SetHeight(14);
 }
 
+// An open grid is closed first: the application's handler and the mouse capture
+// go back before its window goes.
 TspSkinImagesMenu::~TspSkinImagesMenu() {
+  if (grid_) grid_->Dismiss(false);
   grid_.reset();
   retired_.reset();
 }
@@ -61,7 +64,8 @@ TspImagesMenuItem* TspSkinImagesMenu::GetSelectedItem() const {
 void TspSkinImagesMenu::PopupFromRect(const TRect& r) {
   Hide();
   OnMenuPopup(this);
-  if (!images_ || images_->Count() == 0) return;
+  // Without pictures, or without items to place them in, nothing opens.
+  if (!images_ || images_->Count() == 0 || items_->Count() == 0) return;
   OldItemIndex = ItemIndex;
   retired_.reset();
   grid_ = std::make_unique<TspSkinImagesMenuPopupWindow>(this);

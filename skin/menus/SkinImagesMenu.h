@@ -107,6 +107,10 @@ public:
 
   void Show(const TRect& r);
   void Hide(bool chosen);
+  // Hides the window and gives back the application's handler and the capture,
+  // without the closing events (and, while the menu goes, without its hint,
+  // which may be gone before it).
+  void Dismiss(bool hideHint = true);
   void CreateMenu();
   void AssignItemRects();
   Integer GetItemFromPoint(const TPoint& p) const;

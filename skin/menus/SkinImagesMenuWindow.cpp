@@ -155,14 +155,18 @@ void TspSkinImagesMenuPopupWindow::Show(const TRect& r) {
   HookApp();
 }
 
-void TspSkinImagesMenuPopupWindow::Hide(bool chosen) {
-  if (Menu->ShowHints) HideHint();
+void TspSkinImagesMenuPopupWindow::Dismiss(bool hideHint) {
+  if (hideHint && Menu->ShowHints) HideHint();
   if (HandleAllocated())
     ::SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
                    SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
   SetVisible(false);
   UnHookApp();
   if (HandleAllocated() && ::GetCapture() == Handle()) ::ReleaseCapture();
+}
+
+void TspSkinImagesMenuPopupWindow::Hide(bool chosen) {
+  Dismiss();
   Menu->ProcessEvents(chosen);
 }
 

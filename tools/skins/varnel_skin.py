@@ -4,6 +4,7 @@ describes them. The layout of every picture is described in README.md."""
 import os
 
 from bitmaps import Atlas, Canvas, GLYPHS, tcolor
+from varnel_menubar import main_menu_bar
 from varnel_periphery import periphery
 from varnel_look import (FONT, FONT_HEIGHT, BG, SURFACE, BORDER, SEPARATOR, TEXT, TEXT_MUTED, TEXT_DISABLED, ACCENT,
                          ACCENT_LIGHT, ACCENT_HOVER, HOVER, PRESSED, WHITE, TRACK, THUMB, BUTTONS_RECT, check_contrast,
@@ -451,6 +452,7 @@ class VarnelSkin:
         self.edits()
         self.tabs_and_updowns()
         periphery(self)
+        main_menu_bar(self)
         self.extra(folder)
         ini.section('SKINOBJECTS', [('count', len(self.objects))] + [(str(i), e) for i, e in enumerate(self.objects)])
         ini.section('SKINCONTROLS', [('count', len(self.controls))] +
