@@ -1,6 +1,8 @@
 #include "framed/lists/ListsPublished.h"
 
 #include "framed/lists/RzCheckList.h"
+#include "framed/lists/RzEditListBox.h"
+#include "framed/lists/RzRankListBox.h"
 #include "framed/lists/RzTabbedListBox.h"
 #include "framed/settings/RzCommon_FrameController.h"
 #include "platform/published/Published.h"
@@ -15,6 +17,7 @@ const TEnumNames kDragModes{"TDragMode", {"dmManual", "dmAutomatic"}};
 const TEnumNames kImeModes{"TImeMode",
                            {"imDisable", "imClose", "imOpen", "imDontCare", "imSAlpha", "imAlpha", "imHira", "imSKata",
                             "imKata", "imChinese", "imSHanguel", "imHanguel"}};
+const TEnumNames kModifierKeys{"TRzModifierKey", {"mkShift", "mkNone"}};
 const TEnumNames kTabStopsModes{"TRzTabStopsMode", {"tsmManual", "tsmAutomatic"}};
 
 // The platform's reading order, drag, 3D and input-method settings.
@@ -118,6 +121,29 @@ void PublishTabbedListBoxes() {
       .Event("OnChanging", &C::OnChanging);
 }
 
+void PublishEditAndRankListBoxes() {
+  using E = TRzEditListBox;
+  PublishClass<E, TRzListBox>()
+      .Bool("AllowEdit", &E::AllowEdit, &E::AllowEdit, true)
+      .Bool("AllowDeleteByKbd", &E::AllowDeleteByKbd, &E::AllowDeleteByKbd, false)
+      .Event("OnSizeEditRect", &E::OnSizeEditRect)
+      .Event("OnShowingEditor", &E::OnShowingEditor)
+      .Event("OnHidingEditor", &E::OnHidingEditor)
+      .Event("OnItemChanged", &E::OnItemChanged);
+
+  // The selection of a rank list is single and unsorted: a definition cannot change that.
+  using R = TRzRankListBox;
+  PublishClass<R, TRzListBox>()
+      .Hide("Columns")
+      .Hide("ExtendedSelect")
+      .Hide("MultiSelect")
+      .Hide("Sorted")
+      .Hide("DragMode")
+      .Enum("ModifierKey", kModifierKeys, &R::ModifierKey, &R::ModifierKey, mkShift)
+      .Bool("MoveOnDrag", &R::MoveOnDrag, &R::SetMoveOnDrag, true)
+      .Event("OnMoveItem", &R::OnMoveItem);
+}
+
 }  // namespace
 
 void PublishFramedLists() {
@@ -127,4 +153,5 @@ void PublishFramedLists() {
   PublishStdControlClasses();
   PublishListBox();
   PublishTabbedListBoxes();
+  PublishEditAndRankListBoxes();
 }

@@ -20,6 +20,9 @@ protected:
 
 class FramedListBox : public FramedForm {
 protected:
+  // Outlives the form, whose controls hold its timers.
+  TManualClockScope clock_;
+
   CountingListBox* List(std::initializer_list<const char*> items) {
     auto* list = Make<CountingListBox>({10, 10, 160, 150});
     for (const char* s : items) list->Items()->Add(s);
@@ -31,7 +34,6 @@ protected:
 };
 
 TEST_F(FramedListBox, TypingSearchesAndAPauseStartsANewSearch) {
-  TManualClockScope clock;
   auto* list = List({"Apple", "Abacus", "Banana", "Cherry"});
   Type(list, "AB");
   EXPECT_EQ(list->ItemIndex(), 1);
@@ -40,7 +42,7 @@ TEST_F(FramedListBox, TypingSearchesAndAPauseStartsANewSearch) {
   EXPECT_EQ(list->beeps, 1);
   EXPECT_EQ(list->ItemIndex(), 1);
   EXPECT_EQ(list->SearchString(), "AB");
-  clock.Clock().Advance(1500);
+  clock_.Clock().Advance(1500);
   Type(list, "c");
   EXPECT_EQ(list->ItemIndex(), 3);
   EXPECT_EQ(list->SearchString(), "c");
@@ -48,7 +50,6 @@ TEST_F(FramedListBox, TypingSearchesAndAPauseStartsANewSearch) {
 
 // A Backspace that empties the search only forgets it; an empty search selects nothing.
 TEST_F(FramedListBox, BackspaceAndEscape) {
-  TManualClockScope clock;
   auto* list = List({"Apple", "Banana", "Berry"});
   Type(list, "be\b");
   EXPECT_EQ(list->ItemIndex(), 1);
