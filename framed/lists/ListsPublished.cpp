@@ -2,6 +2,7 @@
 
 #include "framed/lists/RzCheckList.h"
 #include "framed/lists/RzEditListBox.h"
+#include "framed/lists/RzFontListBox.h"
 #include "framed/lists/RzRankListBox.h"
 #include "framed/lists/RzTabbedListBox.h"
 #include "framed/settings/RzCommon_FrameController.h"
@@ -18,6 +19,10 @@ const TEnumNames kImeModes{"TImeMode",
                            {"imDisable", "imClose", "imOpen", "imDontCare", "imSAlpha", "imAlpha", "imHira", "imSKata",
                             "imKata", "imChinese", "imSHanguel", "imHanguel"}};
 const TEnumNames kModifierKeys{"TRzModifierKey", {"mkShift", "mkNone"}};
+const TEnumNames kFontDevices{"TRzFontDevice", {"fdScreen", "fdPrinter"}};
+const TEnumNames kFontTypes{"TRzFontType", {"ftAll", "ftTrueType", "ftFixedPitch", "ftPrinter"}};
+const TEnumNames kShowStyles{"TRzShowStyle", {"ssFontName", "ssFontSample", "ssFontNameAndSample", "ssFontPreview"}};
+const TEnumNames kFontStyles{"TFontStyles", {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"}};
 const TEnumNames kTabStopsModes{"TRzTabStopsMode", {"tsmManual", "tsmAutomatic"}};
 
 // The platform's reading order, drag, 3D and input-method settings.
@@ -144,6 +149,38 @@ void PublishEditAndRankListBoxes() {
       .Event("OnMoveItem", &R::OnMoveItem);
 }
 
+// The font list box keeps its own list: items, style and groups are not for definitions.
+void PublishFontListBox() {
+  using F = TRzFontListBox;
+  PublishClass<F, TRzCustomListBox>()
+      .Hide("Items")
+      .Hide("Style")
+      .Hide("MultiSelect")
+      .Hide("GroupColor")
+      .Hide("GroupFont")
+      .Hide("GroupPrefix")
+      .Hide("ShowGroups")
+      .Hide("UseGradients")
+      .Hide("OwnerDrawIndent")
+      .Hide("ShowItemHints")
+      .Hide("OnDrawItem")
+      .Default("Sorted", 1)
+      .Enum("FontDevice", kFontDevices, &F::FontDevice, &F::SetFontDevice, fdScreen)
+      .Str("FontName", &F::GetFontName, &F::SetFontName)
+      .NoDefault()
+      .Integer("FontSize", &F::FontSize, &F::FontSize, 8)
+      .Set("FontStyle", kFontStyles, &F::FontStyle, &F::FontStyle, 0)
+      .Enum("FontType", kFontTypes, &F::FontType, &F::SetFontType, ftAll)
+      .Bool("MaintainMRUFonts", &F::MaintainMRUFonts, &F::MaintainMRUFonts, false)
+      .Component<TCustomEdit>("PreviewEdit", &F::PreviewEdit, &F::SetPreviewEdit)
+      .Integer("PreviewFontSize", &F::PreviewFontSize, &F::SetPreviewFontSize, 36)
+      .Integer("PreviewHeight", &F::PreviewHeight, &F::SetPreviewHeight, 65)
+      .Str("PreviewText", &F::PreviewText, &F::PreviewText)
+      .Integer("PreviewWidth", &F::PreviewWidth, &F::SetPreviewWidth, 260)
+      .Bool("ShowSymbolFonts", &F::ShowSymbolFonts, &F::SetShowSymbolFonts, true)
+      .Enum("ShowStyle", kShowStyles, &F::ShowStyle, &F::SetShowStyle, ssFontName);
+}
+
 }  // namespace
 
 void PublishFramedLists() {
@@ -154,4 +191,5 @@ void PublishFramedLists() {
   PublishListBox();
   PublishTabbedListBoxes();
   PublishEditAndRankListBoxes();
+  PublishFontListBox();
 }
