@@ -7,6 +7,7 @@
 #include "framed/lists/RzTabbedListBox.h"
 #include "framed/settings/RzCommon_FrameController.h"
 #include "platform/published/Published.h"
+#include "platform/stdctrls/Edit.h"
 #include "platform/published/StdCtrlsPublished.h"
 
 namespace {

@@ -1,5 +1,6 @@
 #include "framed/periphery/PeripheryPublished.h"
 
+#include "framed/combos/CombosPublished.h"
 #include "framed/components/ComponentsPublished.h"
 #include "framed/display/DisplayPublished.h"
 #include "framed/edits/EditsPublished.h"
@@ -15,4 +16,5 @@ void PublishFramedPeriphery() {
   PublishFramedComponents();
   PublishFramedEdits();
   PublishFramedLists();
+  PublishFramedCombos();
 }
