@@ -89,12 +89,15 @@ void TRzCustomImageComboBox::ItemRemoved(TRzImageComboBoxItem* item) {
 // while it is re-created are kept.
 void TRzCustomImageComboBox::Dispatch(TMessage& message) {
   switch (message.Msg) {
+    case WM_DELETEITEM:
     case CN_DELETEITEM: {
       auto* record = reinterpret_cast<DELETEITEMSTRUCT*>(message.LParam);
       auto* item = reinterpret_cast<TRzImageComboBoxItem*>(record ? record->itemData : 0);
-      if (item && !windowGoing_ && owned_.count(item)) DeleteItem(item);
-      message.Result = 1;
-      return;
+      if (item && owned_.count(item)) {
+        if (!windowGoing_) DeleteItem(item);
+        record->itemData = 0;  // reported once, here
+      }
+      return TRzCustomComboBox::Dispatch(message);
     }
     case WM_ERASEBKGND: {
       auto* form = dynamic_cast<TCustomForm*>(Owner());

@@ -204,7 +204,10 @@ void TRzMRUComboBox::KeyPress(char& key) {
     }
     return;
   }
-  if (key == 27) return EscapeKeyPressed();
+  if (key == 27) {
+    key = 0;  // handled here: the edit inside does not see it again
+    return EscapeKeyPressed();
+  }
   TRzCustomComboBox::KeyPress(key);
 }
 
