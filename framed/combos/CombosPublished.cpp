@@ -63,9 +63,9 @@ void PublishFontComboBox() {
   using F = TRzFontComboBox;
   PublishOwnList<F>()
       .Default("DropDownCount", 14)
+      .Default("Sorted", 1)
       .Enum("FontDevice", kFontDevices, &F::FontDevice, &F::SetFontDevice, fdScreen)
       .Str("FontName", &F::GetFontName, &F::SetFontName)
-      .NoDefault()
       .Integer("FontSize", &F::FontSize, &F::FontSize, 8)
       .Set("FontStyle", kFontStyles, &F::FontStyle, &F::FontStyle, 0)
       .Enum("FontType", kFontTypes, &F::FontType, &F::SetFontType, ftAll)

@@ -77,6 +77,7 @@ TRzColorComboBox::TRzColorComboBox(TComponent* owner)
       customColors_(std::make_unique<TStringList>()) {
   SetStyle(csOwnerDrawFixed);
   InitColorNames();
+  BuildList();  // kept aside until the window comes, so a colour can be chosen before
   colorNames_->Link(this);
 }
 
@@ -104,6 +105,7 @@ void TRzColorComboBox::BuildList() {
 // The list is made anew with every window; changed names and the selection come back.
 void TRzColorComboBox::CreateWnd() {
   TRzCustomComboBox::CreateWnd();
+  const int keep = ItemIndex();
   BuildList();
   SetDefaultColor(defaultColor_);
   SetCustomColor(customColor_);
@@ -118,11 +120,10 @@ void TRzColorComboBox::CreateWnd() {
     colorNames_->Assign(&given);
     namesChanged_ = changed;
   }
-  SetItemIndex(savedItemIndex_);
+  SetItemIndex(keep);
 }
 
 void TRzColorComboBox::DestroyWnd() {
-  savedItemIndex_ = ItemIndex();
   if (Items()->Count() > 0 && namesChanged_) {
     savedColorNames_ = std::make_unique<TRzColorNames>();
     savedColorNames_->ShowSysColors = showSysColors_;
@@ -169,7 +170,10 @@ void TRzColorComboBox::SetCustomColor(TColor value) {
     if (field == value) return;                 \
     field = value;                              \
     colorNames_->namesFlag = value;             \
-    RecreateWnd();                              \
+    if (HandleAllocated())                      \
+      RecreateWnd();                            \
+    else                                        \
+      BuildList();                              \
   }
 RZ_SHOW_SETTER(ShowSysColors, showSysColors_, ShowSysColors)
 RZ_SHOW_SETTER(ShowDefaultColor, showDefaultColor_, ShowDefaultColor)

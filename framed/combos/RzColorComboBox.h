@@ -117,6 +117,5 @@ private:
   bool showSysColors_ = true, showColorNames_ = true, showDefaultColor_ = true, showCustomColor_ = true;
   std::unique_ptr<TStringList> customColors_;  // owned
   bool namesChanged_ = false;
-  int savedItemIndex_ = 0;
   TRzRegIniFile* regIniFile_ = nullptr;  // borrowed, with a free notification
 };

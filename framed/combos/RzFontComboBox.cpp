@@ -8,7 +8,6 @@ TRzFontComboBox::TRzFontComboBox(TComponent* owner)
   SetSorted(true);
   SetDropDownCount(14);
   selectedFont_->SetSize(8);
-  if (auto* parent = dynamic_cast<TWinControl*>(owner)) previewPanel_->SetParent(parent);
   previewPanel_->Control = this;
 }
 
@@ -58,6 +57,7 @@ void TRzFontComboBox::CMFontChanged(TMessage& message) {
 }
 
 String TRzFontComboBox::GetFontName() const {
+  if (!HandleAllocated()) return savedFontName_;  // the list is made with the window
   const int index = ItemIndex();
   return index < 0 ? String() : Items()->Strings(index);
 }
@@ -131,6 +131,9 @@ void TRzFontComboBox::ShowPreviewPanel() {
   if (Items()->Count() == 0 || !previewPanel_) return;
   const TPoint p = ClientToScreen(TPoint(0, 0));
   const int width = DropDownWidth() == 0 ? Width() : DropDownWidth();
+  // Placed on the owner's window only when first shown: it takes no place among the form's controls before.
+  if (!previewPanel_->Parent())
+    if (auto* parent = dynamic_cast<TWinControl*>(Owner())) previewPanel_->SetParent(parent);
   previewPanel_->HandleNeeded();
   ::SetWindowPos(previewPanel_->Handle(), HWND_TOP, p.X + width - 1, p.Y, previewPanel_->Width(),
                  previewPanel_->Height(), SWP_SHOWWINDOW | SWP_NOACTIVATE);

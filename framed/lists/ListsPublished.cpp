@@ -155,6 +155,7 @@ void PublishFontListBox() {
   using F = TRzFontListBox;
   PublishClass<F, TRzCustomListBox>()
       .Hide("Items")
+      .Hide("ItemIndex")
       .Hide("Style")
       .Hide("MultiSelect")
       .Hide("GroupColor")
@@ -168,7 +169,6 @@ void PublishFontListBox() {
       .Default("Sorted", 1)
       .Enum("FontDevice", kFontDevices, &F::FontDevice, &F::SetFontDevice, fdScreen)
       .Str("FontName", &F::GetFontName, &F::SetFontName)
-      .NoDefault()
       .Integer("FontSize", &F::FontSize, &F::FontSize, 8)
       .Set("FontStyle", kFontStyles, &F::FontStyle, &F::FontStyle, 0)
       .Enum("FontType", kFontTypes, &F::FontType, &F::SetFontType, ftAll)

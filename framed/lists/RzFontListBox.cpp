@@ -7,7 +7,6 @@ TRzFontListBox::TRzFontListBox(TComponent* owner)
   SetStyle(lbOwnerDrawFixed);
   SetSorted(true);
   selectedFont_->SetSize(8);
-  if (auto* parent = dynamic_cast<TWinControl*>(owner)) previewPanel_->SetParent(parent);
   previewPanel_->Control = this;
 }
 
@@ -64,6 +63,7 @@ void TRzFontListBox::CMFontChanged(TMessage& message) {
 }
 
 String TRzFontListBox::GetFontName() const {
+  if (!HandleAllocated()) return savedFontName_;  // the list is made with the window
   const int index = ItemIndex();
   return index < 0 ? String() : Items()->Strings(index);
 }
@@ -123,6 +123,9 @@ void TRzFontListBox::UpdatePreviewText() {
 void TRzFontListBox::ShowPreviewPanel() {
   if (Items()->Count() == 0 || !previewPanel_) return;
   const TPoint p = ClientOrigin();
+  // Placed on the owner's window only when first shown: it takes no place among the form's controls before.
+  if (!previewPanel_->Parent())
+    if (auto* parent = dynamic_cast<TWinControl*>(Owner())) previewPanel_->SetParent(parent);
   previewPanel_->HandleNeeded();
   ::SetWindowPos(previewPanel_->Handle(), HWND_TOP, p.X + Width() - 1, p.Y, previewPanel_->Width(),
                  previewPanel_->Height(), SWP_SHOWWINDOW | SWP_NOACTIVATE);
