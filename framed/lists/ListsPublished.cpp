@@ -104,6 +104,7 @@ void PublishListBox() {
 void PublishTabbedListBoxes() {
   using T = TRzCustomTabbedListBox;
   PublishClass<T, TRzCustomListBox>()
+      .Hide("TabWidth")
       .Default("ShowItemHints", Int64(0))
       .Object("TabStops", &T::TabStops)
       .StoredWhen([](T& c) { return c.TabStops()->Count() > 0; })
@@ -166,6 +167,11 @@ void PublishFontListBox() {
       .Hide("OwnerDrawIndent")
       .Hide("ShowItemHints")
       .Hide("OnDrawItem")
+      .Hide("TabWidth")
+      .Hide("Count")
+      .Hide("OnData")
+      .Hide("OnDataObject")
+      .Hide("OnDataFind")
       .Default("Sorted", 1)
       .Enum("FontDevice", kFontDevices, &F::FontDevice, &F::SetFontDevice, fdScreen)
       .Str("FontName", &F::GetFontName, &F::SetFontName)

@@ -50,8 +50,8 @@ void TRzCustomListBox::Delete(int index) {
 String TRzCustomListBox::SelectedItem() const {
   const int index = ItemIndex();
   const bool any = MultiSelect() ? SelCount() > 0 : index != -1;
-  if (!any || index < 0 || index >= GetItems()->Count()) return String();
-  return GetItems()->Strings(index);
+  if (!any || index < 0 || index >= Count()) return String();
+  return ItemText(index);
 }
 
 bool TRzCustomListBox::FindItem(const String& s) {
@@ -168,9 +168,8 @@ void TRzCustomListBox::CreateWnd() {
 
 void TRzCustomListBox::AdjustHorzExtent() {
   int widest = 0;
-  TStrings* items = GetItems();
-  for (int i = 0; i < items->Count(); ++i)
-    widest = std::max(widest, static_cast<int>(ScreenTextExtent(Font(), items->Strings(i) + "x").cx));
+  for (int i = 0; i < Count(); ++i)
+    widest = std::max(widest, static_cast<int>(ScreenTextExtent(Font(), ItemText(i) + "x").cx));
   SetHorzExtent(static_cast<Word>(std::min(widest, 0xFFFF)));
 }
 
@@ -223,16 +222,7 @@ void TRzCustomListBox::Resize() {
 
 // ---- incremental search ----
 
-int TRzCustomListBox::FindClosest(const String& s) {
-  if (!HandleAllocated()) {
-    for (int i = 0; i < GetItems()->Count(); ++i)
-      if (CompareText(GetItems()->Strings(i).substr(0, s.size()), s) == 0) return i;
-    return -1;
-  }
-  const LRESULT found =
-      ::SendMessageA(Handle(), LB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(s.c_str()));
-  return found == LB_ERR ? -1 : static_cast<int>(found);
-}
+int TRzCustomListBox::FindClosest(const String& s) { return FindPrefix(s); }
 
 void TRzCustomListBox::SearchChar(TMessage& message) {
   const auto c = static_cast<unsigned char>(message.WParam);
@@ -325,7 +315,7 @@ void TRzCustomListBox::ShowItemHint(int x, int y) {
   if (!HandleAllocated()) return;
   const int index = ItemAtPos(TPoint(x, y), true);
   if (HasState(csDesigning) || index < 0) return HideItemHint();
-  const String text = GetItems()->Strings(index);
+  const String text = ItemText(index);
   if (ScreenTextExtent(Font(), text).cx + 2 <= ClientWidth() || !ApplicationIsForeground()) return HideItemHint();
   if (!hintWindow_) {
     hintWindow_ = new THintWindow(this);

@@ -9,9 +9,8 @@
 // ---- groups ----
 
 bool TRzCustomListBox::GetItemIsGroup(int index) const {
-  TStrings* items = GetItems();
-  if (index < 0 || index >= items->Count()) return false;
-  return items->Strings(index).compare(0, groupPrefix_.size(), groupPrefix_) == 0;
+  if (index < 0 || index >= Count()) return false;
+  return ItemText(index).compare(0, groupPrefix_.size(), groupPrefix_) == 0;
 }
 
 int TRzCustomListBox::AddGroup(const String& s) { return GetItems()->Add(groupPrefix_ + s); }
@@ -136,14 +135,14 @@ void TRzCustomListBox::DrawListItem(int index, const TRect& rect, TOwnerDrawStat
 void TRzCustomListBox::DefaultDrawItem(int index, const TRect& rect, TOwnerDrawState state) {
   TCanvas* canvas = Canvas();
   canvas->FillRect(rect);
-  if (index >= GetItems()->Count()) return;
+  if (index >= Count()) return;
   RECT r = WinRect(rect);
   const bool rtl = UseRightToLeftAlignment();
   if (rtl)
     r.right -= 2;
   else
     r.left += 2;
-  const String text = GetItems()->Strings(index);
+  const String text = ItemText(index);
   UINT flags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
   if (rtl) flags |= DT_RIGHT | DT_RTLREADING;
   HDC dc = FontDC(canvas);
@@ -190,7 +189,7 @@ void TRzCustomListBox::DrawGroup(int index, const TRect& rect, TOwnerDrawState s
       canvas->FillRect(rect);
     }
   }
-  const String caption = GetItems()->Strings(index).substr(groupPrefix_.size());
+  const String caption = ItemText(index).substr(groupPrefix_.size());
   const int top = rect.Top + (ItemHeight() - canvas->TextHeight("Pp")) / 2;
   canvas->Brush()->SetStyle(bsClear);
   HDC dc = FontDC(canvas);

@@ -183,3 +183,32 @@ TEST_F(FramedListBox, TheFramePaintsInItsStyleAndHotWhileFocused) {
 }
 
 }  // namespace
+
+namespace {
+
+// A virtual list holds only a count: its data event names the items, which
+// are drawn, searched and measured like stored ones.
+TEST_F(FramedListBox, AVirtualListAsksForItsItems) {
+  ShowForm();
+  auto* list = Make<CountingListBox>({10, 10, 160, 150});
+  list->SetStyle(lbVirtual);
+  list->OnData = TLBGetDataEvent::Function([](TWinControl*, int i, String& text) { text = "Row " + std::to_string(i); });
+  list->OnDataFind = TLBFindDataEvent::Function([](TWinControl*, String text, int& found) {
+    for (int i = 0; i < 100 && found < 0; ++i)
+      if (("Row " + std::to_string(i)).rfind(text, 0) == 0) found = i;
+  });
+  list->SetCount(100);
+  EXPECT_EQ(list->Count(), 100);
+  EXPECT_EQ(list->ItemText(7), "Row 7");
+  Type(list, "Row 4");
+  EXPECT_EQ(list->ItemIndex(), 4);
+  Type(list, "x");
+  EXPECT_EQ(list->beeps, 1);
+  list->SetHorzScrollBar(true);
+  list->SetCount(5);
+  list->RecreateWnd();
+  EXPECT_EQ(list->Count(), 5);
+  list->Repaint();
+}
+
+}  // namespace
