@@ -1,5 +1,7 @@
 #include "framed/fonts/RzFontFamilies.h"
 
+#include <set>
+
 #include "framed/controls/RzControlSupport.h"
 #include "framed/graphics/RzGrafx.h"
 
@@ -14,10 +16,14 @@ bool FontFamilyListed(const TFontFamilyInfo& family, TRzFontType type, bool show
   return true;
 }
 
+// A family the system reports once per character set is listed once.
 void LoadFontFamilies(TStrings* items, TRzFontDevice device, TRzFontType type, bool showSymbolFonts) {
-  for (const TFontFamilyInfo& family : EnumerateFontFamilies(device == fdPrinter ? fdkPrinter : fdkScreen))
-    if (FontFamilyListed(family, type, showSymbolFonts))
-      items->AddObject(family.Name.substr(0, 32), PitchAndFamilyObject(family.PitchAndFamily));
+  std::set<String> listed;
+  for (const TFontFamilyInfo& family : EnumerateFontFamilies(device == fdPrinter ? fdkPrinter : fdkScreen)) {
+    const String name = family.Name.substr(0, 32);
+    if (FontFamilyListed(family, type, showSymbolFonts) && listed.insert(name).second)
+      items->AddObject(name, PitchAndFamilyObject(family.PitchAndFamily));
+  }
 }
 
 // ---- glyphs ----

@@ -16,6 +16,7 @@ const std::vector<TFontFamilyInfo> kFamilies = {
     {"Mono Test", ANSI_CHARSET, 0x04, TRUETYPE_FONTTYPE},
     {"Symbol Test", SYMBOL_CHARSET, 0x05, TRUETYPE_FONTTYPE},
     {"Printer Test", ANSI_CHARSET, 0x01, DEVICE_FONTTYPE},
+    {"Arial Test", GREEK_CHARSET, 0x05, TRUETYPE_FONTTYPE},  // the same family again: listed once
 };
 
 class FramedFontListBox : public FramedForm {
