@@ -10,6 +10,7 @@
 #include "framed/combos/RzImageComboBox.h"
 #include "framed/combos/RzMRUComboBox.h"
 #include "platform/core/Exceptions.h"
+#include "platform/stdctrls/Edit.h"
 #include "tests/framed/FramedControlsFixture.h"
 #include "tests/harness/SystemCallsGuard.h"
 #include "tests/harness/TempProgramFolder.h"
@@ -146,6 +147,29 @@ TEST_F(FramedCombos, FontFilterAndRecentFontsAcrossANewWindow) {
   EXPECT_EQ(combo->Items()->Strings(0), "Symbol Test");
   EXPECT_EQ(combo->MRULast(), 0);
   EXPECT_EQ(combo->GetFontName(), "Mono Test");
+}
+
+TEST_F(FramedCombos, ThePreviewShowsTheEditsTextOrTheSample) {
+  TFontEnumerationOverride families([](TFontDeviceKind) { return kFamilies; });
+  ShowForm();
+  auto* combo = Combo<TRzFontComboBox>();
+  combo->UpdatePreviewText();
+  EXPECT_EQ(combo->PreviewPanel()->Caption(), "AaBbYyZz");
+  EXPECT_EQ(combo->PreviewPanel()->Alignment(), taCenter);
+  auto* edit = Make<TEdit>({10, 60, 200, 80});
+  edit->SetText("twelve chars");
+  combo->SetPreviewEdit(edit);
+  combo->UpdatePreviewText();
+  EXPECT_EQ(combo->PreviewPanel()->Caption(), "twelve cha");
+  EXPECT_EQ(combo->PreviewPanel()->Alignment(), taLeftJustify);
+  delete edit;  // the combo box forgets it
+  EXPECT_EQ(combo->PreviewEdit(), nullptr);
+  combo->SetShowStyle(ssFontPreview);
+  combo->SetItemIndex(1);
+  combo->Perform(CN_COMMAND, MAKEWPARAM(0, CBN_DROPDOWN), 0);
+  EXPECT_TRUE(combo->PreviewShown());
+  combo->Perform(CN_COMMAND, MAKEWPARAM(0, CBN_CLOSEUP), 0);
+  EXPECT_FALSE(combo->PreviewShown());
 }
 
 // ---- history ----
