@@ -79,14 +79,17 @@ void TRzCheckListStrings::Clear() {
   packets_.clear();
 }
 
-// The replaced item keeps its state and the list its current item.
+// The replaced item keeps its state and the list its current item; a sorted
+// list puts the new text in its place.
 void TRzCheckListStrings::Put(int index, const String& text) {
   const TPacket packet = Packet(index);
   TObject* object = items_->GetObject(index);
   const int current = checkList_->ItemIndex();
   Delete(index);
-  const int placed = checkList_->Sorted() ? AddWithPacket(text, object, packet) : index;
-  if (!checkList_->Sorted()) {
+  int placed = index;
+  if (checkList_->Sorted()) {
+    placed = AddWithPacket(text, object, packet);
+  } else {
     TRzCheckList::TAddingItems adding(checkList_);
     items_->InsertObject(index, text, object);
     packets_.insert(packets_.begin() + index, packet);

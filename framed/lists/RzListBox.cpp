@@ -33,9 +33,6 @@ void TRzCustomListBox::Loaded() {
   if (horzScrollBar_ && !ItemsUpdating()) AdjustHorzExtent();
 }
 
-// Older versions stored a flat frame, a focus style and a flat style; the framing reads them.
-void TRzCustomListBox::DefineProperties(TFiler* filer) { Inherited::DefineProperties(filer); }
-
 // ---- items ----
 
 void TRzCustomListBox::Delete(int index) {

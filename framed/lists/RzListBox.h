@@ -100,8 +100,6 @@ protected:
   // A search that found nothing (beeps when BeepOnInvalidKey).
   virtual void InvalidKeyPressed();
   virtual void DoDeleteItems() { OnDeleteItems(this); }
-  // The vertical offset that centres a line of `canvas`'s font in an item.
-  int TextTopOffset(TCanvas* canvas) const;
 
   void DrawItem(int index, const TRect& rect, TOwnerDrawState state) override;
   void CNDrawItem(TMessage& message) override;
@@ -109,7 +107,6 @@ protected:
   void CreateWnd() override;
   void WndProc(TMessage& message) override;
   void Dispatch(TMessage& message) override;
-  void DefineProperties(TFiler* filer) override;
   void CMFontChanged(TMessage& message) override;
   void Resize() override;
   bool DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) override;

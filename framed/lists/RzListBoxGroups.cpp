@@ -77,10 +77,6 @@ int TRzCustomListBox::ItemGroupIndex(int index) const {
 
 // ---- drawing ----
 
-int TRzCustomListBox::TextTopOffset(TCanvas* canvas) const {
-  return (ItemHeight() - canvas->TextHeight("Pp")) / 2;
-}
-
 void TRzCustomListBox::CNDrawItem(TMessage& message) {
   const DRAWITEMSTRUCT record = *reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam);
   const TOwnerDrawState state = record.itemState & 0xFFFF;
