@@ -303,6 +303,86 @@ def rc_string(text):
     return '"' + out + '"'
 
 
+# Font kind glyphs of the font combo and list boxes: 12 x 12, olive background
+# (the transparent colour). "." olive, "k" black, "n" navy, "g" gray, "s" silver,
+# "w" white, "m" maroon, "t" teal.
+FONT_GLYPH_COLOURS = {".": OLIVE, "k": BLACK, "n": NAVY, "g": GRAY, "s": SILVER, "w": WHITE, "m": MAROON,
+                      "t": TEAL}
+FONT_GLYPHS = {
+    # Two overlapping letters T: the TrueType mark.
+    "TRUETYPE": ["............",
+                 "ggggggg.....",
+                 "ggggggg.....",
+                 "...gnnnnnnn.",
+                 "...gnnnnnnn.",
+                 "...g...nn...",
+                 "...g...nn...",
+                 "...g...nn...",
+                 "...g...nn...",
+                 ".......nn...",
+                 "......nnnn..",
+                 "............"],
+    # A letter on a ruler of equal cells: every character as wide as the next.
+    "FIXEDPITCH": ["............",
+                   "....kkk.....",
+                   "...k...k....",
+                   "...k...k....",
+                   "...kkkkk....",
+                   "...k...k....",
+                   "...k...k....",
+                   "............",
+                   "kkkkkkkkkkk.",
+                   "k...k...k.k.",
+                   "k...k...k.k.",
+                   "............"],
+    # The TrueType letters over the ruler of equal cells.
+    "TRUETYPEFIXED": ["ggggggg.....",
+                      "ggggggg.....",
+                      "...gnnnnnnn.",
+                      "...gnnnnnnn.",
+                      "...g...nn...",
+                      "...g...nn...",
+                      ".......nn...",
+                      "............",
+                      "tttttttttttt",
+                      "t...t...t..t",
+                      "t...t...t..t",
+                      "............"],
+    # A small printer: paper above a grey body with a dark slot.
+    "PRINTER": ["............",
+                "...kkkkkk...",
+                "...kwwwwk...",
+                "...kwkkwk...",
+                ".kkkkkkkkkk.",
+                ".kssssssssk.",
+                ".kssssssmsk.",
+                ".kggggggggk.",
+                ".kkkkkkkkkk.",
+                "..kwwwwwwk..",
+                "..kkkkkkkk..",
+                "............"],
+    # A letter in a frame: a font built into the device.
+    "DEVICE": ["............",
+               ".kkkkkkkkkk.",
+               ".k........k.",
+               ".k...mm...k.",
+               ".k..m..m..k.",
+               ".k..m..m..k.",
+               ".k..mmmm..k.",
+               ".k..m..m..k.",
+               ".k..m..m..k.",
+               ".k........k.",
+               ".kkkkkkkkkk.",
+               "............"],
+}
+
+
+def font_glyph(kind):
+    rows = FONT_GLYPHS[kind]
+    assert len(rows) == 12 and all(len(r) == 12 for r in rows), kind
+    return [[PALETTE16.index(FONT_GLYPH_COLOURS[ch]) for ch in row] for row in rows]
+
+
 def main():
     folder = sys.argv[1]
     os.makedirs(folder, exist_ok=True)
@@ -311,6 +391,8 @@ def main():
     files["RZCOMMON_RADIOBUTTON_CHECKED"] = bmp(glyph4(radio_button(True)), 4, PALETTE16)
     for state in ("unchecked", "checked", "grayed"):
         files["RZCOMMON_CHECKBOX_" + state.upper()] = bmp(glyph4(check_box(state)), 4, PALETTE16)
+    for kind in FONT_GLYPHS:
+        files["RZCMBOBX_" + kind] = bmp(font_glyph(kind), 4, PALETTE16)
     for kind in ("OK", "CANCEL", "HELP", "YES", "NO", "CLOSE", "ABORT", "RETRY", "IGNORE", "ALL"):
         files["RZCOMMON_" + kind] = bmp(kind_glyph(kind), 8, KIND_PALETTE)
     lines = ["// Made by tools/make_framed_resources.py: the framed controls' resources.",

@@ -1,12 +1,13 @@
 #include "framed/periphery/PeripheryPublished.h"
 
+#include "framed/combos/CombosPublished.h"
 #include "framed/components/ComponentsPublished.h"
 #include "framed/display/DisplayPublished.h"
-#include "framed/edits/EditsPublished.h"
-// Pickers, popups and the edits that drop them.
 #include "framed/edits/DropDownEditsPublished.h"
-#include "framed/popups/PopupsPublished.h"
+#include "framed/edits/EditsPublished.h"
 #include "framed/groups/GroupsPublished.h"
+#include "framed/lists/ListsPublished.h"
+#include "framed/popups/PopupsPublished.h"
 
 void PublishFramedPeriphery() {
   static bool published = false;
@@ -16,7 +17,8 @@ void PublishFramedPeriphery() {
   PublishFramedDisplays();
   PublishFramedComponents();
   PublishFramedEdits();
-  // Pickers, popups and the edits that drop them.
-  PublishFramedPopups();
+  PublishFramedPopups();  // pickers and popups, then the edits that drop them
   PublishFramedDropDownEdits();
+  PublishFramedLists();
+  PublishFramedCombos();
 }

@@ -1,5 +1,7 @@
 #include "platform/graphics/ImageList.h"
 
+#include <algorithm>
+
 namespace {
 
 // A copy of the bitmap's pixels in a DIB section that no DC holds, as the image
@@ -20,6 +22,7 @@ COLORREF ListColor(TColor color, COLORREF none) {
 TCustomImageList::TCustomImageList(TComponent* owner) : TComponent(owner) {}
 
 TCustomImageList::~TCustomImageList() {
+  for (TChangeLink* link : links_) link->sender_ = nullptr;
   if (handle_) ImageList_Destroy(handle_);
 }
 
@@ -171,7 +174,26 @@ void TCustomImageList::DoDraw(int index, TCanvas* canvas, int x, int y, UINT sty
   canvas->Refresh();  // the canvas's own brush is selected again on its next use
 }
 
-void TCustomImageList::Change() { OnChange(this); }
+void TCustomImageList::Change() {
+  OnChange(this);
+  const std::vector<TChangeLink*> links = links_;  // a handler may unregister
+  for (TChangeLink* link : links) link->OnChange(this);
+}
+
+void TCustomImageList::RegisterChanges(TChangeLink* link) {
+  if (link->sender_) link->sender_->UnRegisterChanges(link);
+  link->sender_ = this;
+  links_.push_back(link);
+}
+
+void TCustomImageList::UnRegisterChanges(TChangeLink* link) {
+  links_.erase(std::remove(links_.begin(), links_.end(), link), links_.end());
+  if (link->sender_ == this) link->sender_ = nullptr;
+}
+
+TChangeLink::~TChangeLink() {
+  if (sender_) sender_->UnRegisterChanges(this);
+}
 
 void TCustomImageList::Assign(const TPersistent* source) {
   const TCustomImageList* other = dynamic_cast<const TCustomImageList*>(source);

@@ -3,6 +3,8 @@
 // override DoDraw.
 #pragma once
 
+#include <vector>
+
 #include "platform/core/Component.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Icon.h"
@@ -11,6 +13,22 @@
 
 enum TDrawingStyle { dsFocus, dsSelected, dsNormal, dsTransparent };
 enum TImageType { itImage, itMask };
+
+class TCustomImageList;
+
+// A control's link to an image list it shows: the list tells every link of a
+// change, so several controls follow one list. The link leaves the list when
+// it is destroyed.
+class TChangeLink {
+public:
+  ~TChangeLink();
+  TCustomImageList* Sender() const { return sender_; }
+  TNotifyEvent OnChange;
+
+private:
+  friend class TCustomImageList;
+  TCustomImageList* sender_ = nullptr;  // borrowed: the list this link is registered with
+};
 
 class TCustomImageList : public TComponent {
 public:
@@ -56,6 +74,9 @@ public:
   bool Masked = true;
 
   TNotifyEvent OnChange;
+  // Links told of every change after OnChange (borrowed; a link is told once).
+  void RegisterChanges(TChangeLink* link);
+  void UnRegisterChanges(TChangeLink* link);
 
   void Assign(const TPersistent* source) override;
 
@@ -69,6 +90,7 @@ private:
   void Recreate();
 
   HIMAGELIST handle_ = nullptr;  // owned
+  std::vector<TChangeLink*> links_;  // borrowed
   int width_ = 16;
   int height_ = 16;
 };

@@ -20,7 +20,8 @@ namespace {
 
 const TEnumNames kCharCases{"TEditCharCase", {"ecNormal", "ecUpperCase", "ecLowerCase"}};
 const TEnumNames kScrollStyles{"TScrollStyle", {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"}};
-const TEnumNames kListBoxStyles{"TListBoxStyle", {"lbStandard", "lbOwnerDrawFixed", "lbOwnerDrawVariable"}};
+const TEnumNames kListBoxStyles{"TListBoxStyle",
+                                {"lbStandard", "lbOwnerDrawFixed", "lbOwnerDrawVariable", "lbVirtual", "lbVirtualOwnerDraw"}};
 const TEnumNames kComboBoxStyles{"TComboBoxStyle",
                                  {"csDropDown", "csSimple", "csDropDownList", "csOwnerDrawFixed", "csOwnerDrawVariable"}};
 const TEnumNames kTextLayouts{"TTextLayout", {"tlTop", "tlCenter", "tlBottom"}};
@@ -78,7 +79,14 @@ void PublishButtonAndLists() {
       .Bool("MultiSelect", &TCustomListBox::MultiSelect, &TCustomListBox::SetMultiSelect, false)
       .Bool("Sorted", &TCustomListBox::Sorted, &TCustomListBox::SetSorted, false)
       .Enum("Style", kListBoxStyles, &TCustomListBox::Style, &TCustomListBox::SetStyle, lbStandard)
-      .Event("OnDrawItem", &TCustomListBox::OnDrawItem);
+      .Event("OnDrawItem", &TCustomListBox::OnDrawItem)
+      // The virtual styles' count, text, object and search.
+      .Integer("Count", &TCustomListBox::Count, &TCustomListBox::SetCount, 0)
+      .StoredWhen([](TCustomListBox& l) { return l.IsVirtual(); })
+      .Integer("TabWidth", &TCustomListBox::TabWidth, &TCustomListBox::SetTabWidth, 0)
+      .Event("OnData", &TCustomListBox::OnData)
+      .Event("OnDataObject", &TCustomListBox::OnDataObject)
+      .Event("OnDataFind", &TCustomListBox::OnDataFind);
   PublishClass<TListBox, TCustomListBox>();
 
   PublishClass<TCustomComboBox, TWinControl>()

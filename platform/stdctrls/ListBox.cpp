@@ -5,6 +5,7 @@
 
 #include "platform/stdctrls/ListBox.h"
 #include "platform/stdctrls/WindowItems.h"
+#include "platform/core/SysUtils.h"
 
 TCustomListBox::TCustomListBox(TComponent* owner)
     : TWinControl(owner),
@@ -22,7 +23,53 @@ TCustomListBox::~TCustomListBox() = default;
 
 TStrings* TCustomListBox::Items() const { return items_.get(); }
 void TCustomListBox::SetItems(const TStrings* value) { items_->Assign(value); }
-int TCustomListBox::Count() const { return items_->Count(); }
+int TCustomListBox::Count() const {
+  if (IsVirtual() && !HandleAllocated()) return virtualCount_;
+  return items_->Count();
+}
+
+void TCustomListBox::SetCount(int value) {
+  if (!IsVirtual()) return;
+  virtualCount_ = std::max(0, value);
+  if (HandleAllocated()) ::SendMessageA(Handle(), LB_SETCOUNT, static_cast<WPARAM>(virtualCount_), 0);
+}
+
+String TCustomListBox::ItemText(int index) const {
+  if (!IsVirtual()) return items_->Get(index);
+  String text;
+  OnData(const_cast<TCustomListBox*>(this), index, text);
+  return text;
+}
+
+TObject* TCustomListBox::ItemObject(int index) const {
+  if (!IsVirtual()) return items_->GetObject(index);
+  TObject* object = nullptr;
+  OnDataObject(const_cast<TCustomListBox*>(this), index, object);
+  return object;
+}
+
+int TCustomListBox::FindPrefix(const String& text) const {
+  if (IsVirtual()) {
+    int found = -1;
+    OnDataFind(const_cast<TCustomListBox*>(this), text, found);
+    return found;
+  }
+  if (!HandleAllocated()) {
+    for (int i = 0; i < items_->Count(); ++i)
+      if (CompareText(items_->Get(i).substr(0, text.size()), text) == 0) return i;
+    return -1;
+  }
+  const LRESULT found = ::SendMessageA(const_cast<TCustomListBox*>(this)->Handle(), LB_FINDSTRING,
+                                       static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
+  return found == LB_ERR ? -1 : static_cast<int>(found);
+}
+
+void TCustomListBox::SetTabWidth(int value) {
+  value = std::max(0, value);
+  if (tabWidth_ == value) return;
+  tabWidth_ = value;
+  RecreateWnd();
+}
 
 void TCustomListBox::Clear() {
   items_->Clear();
@@ -36,6 +83,9 @@ void TCustomListBox::CreateParams(TCreateParams& params) {
   params.Style |= WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_HASSTRINGS;
   if (style_ == lbOwnerDrawFixed) params.Style |= LBS_OWNERDRAWFIXED;
   if (style_ == lbOwnerDrawVariable) params.Style |= LBS_OWNERDRAWVARIABLE;
+  // A virtual list keeps no strings: the window holds a count, the control draws.
+  if (IsVirtual()) params.Style = (params.Style & ~LBS_HASSTRINGS) | LBS_NODATA | LBS_OWNERDRAWFIXED;
+  if (tabWidth_ != 0) params.Style |= LBS_USETABSTOPS;
   if (sorted_) params.Style |= LBS_SORT;
   if (multiSelect_) params.Style |= extendedSelect_ ? LBS_EXTENDEDSEL : LBS_MULTIPLESEL;
   if (columns_ > 0) params.Style |= LBS_MULTICOLUMN;
@@ -54,7 +104,11 @@ void TCustomListBox::CreateWnd() {
   TWinControl::CreateWnd();
   HWND window = Handle();
   if (style_ != lbStandard) ::SendMessageA(window, LB_SETITEMHEIGHT, 0, itemHeight_);
-  items_->MoveToWindow();
+  if (tabWidth_ != 0) ::SendMessageA(window, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tabWidth_));
+  if (IsVirtual())
+    ::SendMessageA(window, LB_SETCOUNT, static_cast<WPARAM>(virtualCount_), 0);
+  else
+    items_->MoveToWindow();
   SetColumnWidth();
   ::SendMessageA(window, LB_SETTOPINDEX, static_cast<WPARAM>(savedTop_), 0);
   if (multiSelect_) {
@@ -74,7 +128,10 @@ void TCustomListBox::DestroyWnd() {
   if (WindowMultiSelect())
     for (int i = 0; i < Count(); ++i)
       if (::SendMessageA(Handle(), LB_GETSEL, static_cast<WPARAM>(i), 0) > 0) savedSelection_.push_back(i);
-  items_->MoveFromWindow();
+  if (IsVirtual())
+    virtualCount_ = Count();
+  else
+    items_->MoveFromWindow();
   TWinControl::DestroyWnd();
 }
 
@@ -331,7 +388,7 @@ void TCustomListBox::DrawItem(int index, const TRect& rect, TOwnerDrawState stat
     canvas_->Font()->SetColor(clHighlightText);
   }
   canvas_->FillRect(rect);
-  if (index < Count()) canvas_->TextOut(rect.Left + 2, rect.Top, items_->Get(index));
+  if (index < Count()) canvas_->TextOut(rect.Left + 2, rect.Top, ItemText(index));
 }
 
 void TCustomListBox::CMCtl3DChanged(TMessage& message) {

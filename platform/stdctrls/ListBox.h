@@ -14,7 +14,14 @@
 
 class TWindowItems;
 
-enum TListBoxStyle { lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable };
+// The virtual styles keep no items: the list holds only a count, and OnData
+// (OnDataObject, OnDataFind) answer for each item when it is needed.
+enum TListBoxStyle { lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable, lbVirtual, lbVirtualOwnerDraw };
+
+using TLBGetDataEvent = TEvent<TWinControl*, int, String&>;
+using TLBGetDataObjectEvent = TEvent<TWinControl*, int, TObject*&>;
+// Answers in the last argument the index of the item that begins with the text (-1: none).
+using TLBFindDataEvent = TEvent<TWinControl*, String, int&>;
 
 class TCustomListBox : public TWinControl {
 public:
@@ -25,6 +32,14 @@ public:
   TStrings* Items() const;  // owned
   void SetItems(const TStrings* value);
   int Count() const;
+  // The number of items of a virtual list (a stored list counts its items).
+  void SetCount(int value);
+  bool IsVirtual() const { return style_ == lbVirtual || style_ == lbVirtualOwnerDraw; }
+  // An item's text and object: OnData and OnDataObject answer for a virtual list.
+  String ItemText(int index) const;
+  TObject* ItemObject(int index) const;
+  // The first item that begins with `text` in any case (OnDataFind for a virtual list); -1 when none.
+  int FindPrefix(const String& text) const;
   void Clear();
 
   // -1 for none. Setting it from code selects without any event; an index
@@ -56,6 +71,10 @@ public:
   void SetIntegralHeight(bool value);
   TBorderStyle BorderStyle() const { return borderStyle_; }
   void SetBorderStyle(TBorderStyle value);
+  // The distance between tab stops in dialog units; 0 keeps the system's (tabs
+  // are then not expanded).
+  int TabWidth() const { return tabWidth_; }
+  void SetTabWidth(int value);
 
   // The item under a client point; with `existing` -1 when none is there,
   // otherwise the count when the point lies below the last item.
@@ -67,6 +86,9 @@ public:
   TCanvas* Canvas() const { return canvas_.get(); }  // owned
 
   TDrawItemEvent OnDrawItem;
+  TLBGetDataEvent OnData;
+  TLBGetDataObjectEvent OnDataObject;
+  TLBFindDataEvent OnDataFind;
 
 protected:
   friend class TWindowItems;
@@ -95,6 +117,8 @@ private:
   int columns_ = 0;
   bool integralHeight_ = false;
   TBorderStyle borderStyle_ = bsSingle;
+  int tabWidth_ = 0;
+  int virtualCount_ = 0;  // the count of a virtual list while it has no window
   // What the window held when it went away, given back to the next one.
   int savedIndex_ = -1;
   int savedTop_ = 0;

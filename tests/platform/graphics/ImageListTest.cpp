@@ -111,3 +111,30 @@ TEST(ImageList, DrawingGoesThroughTheOverridableHook) {
   list.Draw(target.Canvas(), 0, 0, 5);  // no such image: nothing is drawn
   EXPECT_EQ(list.Drawn, (std::vector<int>{0, 0}));
 }
+
+// Several controls follow one list: every registered link hears each change,
+// and a link that goes or a list that goes leaves nothing dangling.
+TEST(ImageListChangeLinks, EveryLinkHearsAChange) {
+  auto* list = new TImageList(nullptr);
+  int first = 0, second = 0;
+  TChangeLink a, b;
+  a.OnChange = TNotifyEvent::Function([&](TObject*) { ++first; });
+  b.OnChange = TNotifyEvent::Function([&](TObject*) { ++second; });
+  list->RegisterChanges(&a);
+  {
+    TChangeLink gone;
+    gone.OnChange = TNotifyEvent::Function([&](TObject*) { ADD_FAILURE() << "a link that went was told"; });
+    list->RegisterChanges(&gone);
+  }
+  list->RegisterChanges(&b);
+  list->SetSize(20, 20);
+  EXPECT_EQ(first, 1);
+  EXPECT_EQ(second, 1);
+  EXPECT_EQ(a.Sender(), list);
+  list->UnRegisterChanges(&a);
+  list->SetSize(24, 24);
+  EXPECT_EQ(first, 1);
+  EXPECT_EQ(second, 2);
+  delete list;
+  EXPECT_EQ(b.Sender(), nullptr);
+}
