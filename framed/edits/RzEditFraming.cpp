@@ -9,6 +9,7 @@
 #include "platform/published/Filer.h"
 #include "platform/published/Reader.h"
 #include "platform/stdctrls/MaskEdit.h"
+#include "platform/stdctrls/ListBox.h"
 #include "platform/stdctrls/Memo.h"
 
 template <class Base>
@@ -241,3 +242,4 @@ template class TRzEditFraming<TCustomMaskEdit>;
 template class TRzEditFraming<TMemo>;
 template class TRzEditFraming<TRichEdit>;
 template class TRzEditFraming<THotKey>;
+template class TRzEditFraming<TCustomListBox>;

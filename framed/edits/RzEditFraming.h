@@ -1,7 +1,7 @@
 // TRzEditFraming: the frame and face colours the framed edits share, put over
 // any edit-type platform control (the mask edit of the framed edit base, the
-// memo, the rich edit, the hot-key control). The frame is painted in the family's
-// styles in the non-client area, in a hot style while the mouse is over the
+// memo, the rich edit, the hot-key control) and over the list box. The frame is
+// painted in the family's styles in the non-client area, in a hot style while the mouse is over the
 // control or it has the focus; the face switches between a normal, a focus and a
 // disabled colour; a frame controller may supply all of it.
 #pragma once

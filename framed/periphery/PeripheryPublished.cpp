@@ -4,6 +4,7 @@
 #include "framed/display/DisplayPublished.h"
 #include "framed/edits/EditsPublished.h"
 #include "framed/groups/GroupsPublished.h"
+#include "framed/lists/ListsPublished.h"
 
 void PublishFramedPeriphery() {
   static bool published = false;
@@ -13,4 +14,5 @@ void PublishFramedPeriphery() {
   PublishFramedDisplays();
   PublishFramedComponents();
   PublishFramedEdits();
+  PublishFramedLists();
 }
