@@ -205,6 +205,19 @@ void TRzToolbar::AlignControls(TControl* control, TRect&) {
   PositionControls();
 }
 
+// The list follows the children: a control placed on the bar is appended, one
+// that left it (or was destroyed) is dropped, compared by address only.
+void TRzToolbar::SyncWithChildren() {
+  if (toolbarControls_->NamesPending()) return;
+  for (int i = toolbarControls_->Count() - 1; i >= 0; --i) {
+    TControl* listed = toolbarControls_->Items(i)->Control;
+    bool child = false;
+    for (int c = 0; c < ControlCount() && !child; ++c) child = Controls(c) == listed;
+    if (!child) toolbarControls_->RemoveAt(i);
+  }
+  for (int c = 0; c < ControlCount(); ++c) toolbarControls_->AddControl(Controls(c));
+}
+
 void TRzToolbar::PositionControl(int index, int row, int& offset) {
   TControl* control = toolbarControls_->Items(index)->Control;
   if (!control || control->HasState(csDestroying)) return;
@@ -221,7 +234,8 @@ void TRzToolbar::PositionControl(int index, int row, int& offset) {
 }
 
 void TRzToolbar::PositionControls() {
-  if (!toolbarControls_) return;
+  if (!toolbarControls_ || HasState(csLoading)) return;
+  SyncWithChildren();
   int offset = margin_, maxExtent = 0, row = 1;
   rowPitch_ = CalculateRowHeight(1);
   const bool horizontal = orientation_ == orHorizontal;

@@ -93,6 +93,7 @@ private:
   void NotifyChildren(UINT message);
   void TileBackground();
   void AskParentToRealign();
+  void SyncWithChildren();
 
   bool autoResize_ = false;
   std::unique_ptr<TBitmap> background_;

@@ -33,6 +33,9 @@ public:
   int AddControlName(const String& name);
   int RemoveControl(TControl* control);
   int RemoveControlName(const String& name);
+  void RemoveAt(int index) { items_.erase(items_.begin() + index); }
+  // Names read from the stream wait to be bound to their controls.
+  bool NamesPending() const { return names_ != nullptr; }
   // Moves an entry; an index outside the list raises EListError.
   void Move(int curIndex, int newIndex);
 

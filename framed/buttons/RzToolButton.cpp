@@ -208,8 +208,9 @@ void TRzToolButton::ToolbarButtonSizeChanged() {
   if (!useToolbarButtonSize_ || !bar) return;
   int w = bar->ButtonWidth();
   if (showCaption_) {
-    Canvas()->SetFont(Font());
-    const int text = Canvas()->TextWidth(Caption());
+    TBitmap measure(1, 1);
+    measure.Canvas()->SetFont(Font());
+    const int text = measure.Canvas()->TextWidth(Caption());
     if (layout_ == blGlyphLeft || layout_ == blGlyphRight)
       w = std::max(w, GetImageSize().cx + text + 12);
     else
