@@ -186,7 +186,7 @@ void TRzSplitter::UpdateHotSpotRect() {
 }
 
 void TRzSplitter::CheckPosition(int& value) {
-  if (!pane1_->Visible() || !pane2_->Visible()) return;
+  if (!pane1_ || !pane2_ || !pane1_->Visible() || !pane2_->Visible()) return;
   const bool ignore = hotSpotClosed_ && HotSpotIgnoreMargins;
   const int lower = ignore ? 0 : marginMin_, upper = ignore ? 0 : marginMax_;
   value = std::max(value, lower);
@@ -255,7 +255,6 @@ void TRzSplitter::SetUsePercent(bool value) {
 }
 
 void TRzSplitter::SetPercent(int value) {
-  if (percent_ == value) return;
   percent_ = value;
   if (HasState(csLoading)) return;
   usePercent_ = true;
@@ -390,7 +389,7 @@ void TRzSplitter::ResetHotSpot() { hotSpotClosed_ = hotSpotClosedToMin_ = hotSpo
 
 void TRzSplitter::Resize() {
   TRzCustomPanel::Resize();
-  if (HasState(csDestroying)) return;
+  if (HasState(csDestroying) || !pane2_) return;  // the panes are made after the first size
   resizing_ = true;
   try {
     const int e = UsableExtent();
