@@ -14,6 +14,7 @@
 
 TRzCustomSizePanel::TRzCustomSizePanel(TComponent* owner) : TRzCustomPanel(owner) {
   borderOuter_ = fsNone;
+  UseDockManager = true;
   CreateMaskBitmap(&mask_);
   SetAlign(alLeft);
 }

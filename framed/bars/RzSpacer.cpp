@@ -1,5 +1,7 @@
 #include "framed/bars/RzSpacer.h"
 
+#include "framed/bars/RzToolbar.h"
+
 #include "framed/theme/RzThemeSrv.h"
 
 TRzSpacer::TRzSpacer(TComponent* owner) : TGraphicControl(owner) { SetBounds(Left(), Top(), 8, 25); }
@@ -49,4 +51,9 @@ void TRzSpacer::Paint() {
     line(clBtnShadow, x, r.Top + 1, x, r.Bottom);
     line(clBtnHighlight, x + 1, r.Top + 1, x + 1, r.Bottom);
   }
+}
+
+void TRzSpacer::RequestAlign() {
+  TGraphicControl::RequestAlign();
+  RequestToolbarLayout(this);
 }

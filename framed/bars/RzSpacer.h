@@ -16,6 +16,7 @@ public:
   virtual void SetOrientation(TOrientation value);
 
 protected:
+  void RequestAlign() override;
   void Paint() override;
 
 private:

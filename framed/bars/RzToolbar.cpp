@@ -36,6 +36,10 @@ TRzToolbar::TRzToolbar(TComponent* owner)
 
 TRzToolbar::~TRzToolbar() { toolbarControls_.reset(); }
 
+void RequestToolbarLayout(TControl* control) {
+  if (auto* bar = dynamic_cast<TRzToolbar*>(control->Parent())) bar->PositionControls();
+}
+
 // ---- setters ----
 
 void TRzToolbar::SetAlignProp(TAlign value) {
@@ -234,7 +238,12 @@ void TRzToolbar::PositionControl(int index, int row, int& offset) {
 }
 
 void TRzToolbar::PositionControls() {
-  if (!toolbarControls_ || HasState(csLoading)) return;
+  if (!toolbarControls_ || HasState(csLoading) || positioning_) return;
+  positioning_ = true;
+  struct TDone {
+    bool& flag;
+    ~TDone() { flag = false; }
+  } done{positioning_};
   SyncWithChildren();
   int offset = margin_, maxExtent = 0, row = 1;
   rowPitch_ = CalculateRowHeight(1);

@@ -14,6 +14,10 @@
 
 class TRzRegIniFile;
 
+// A control on a tool bar asks the bar to lay out again whenever it changes size,
+// as the bar places every child itself.
+void RequestToolbarLayout(TControl* control);
+
 enum TRzToolbarTextOptions : Byte { ttoNoTextLabels, ttoShowTextLabels, ttoSelectiveTextOnRight, ttoCustom };
 
 class TRzToolbar : public TRzCustomPanel {
@@ -114,4 +118,5 @@ private:
   int margin_ = 4;
   int topMargin_ = 2;
   int rowPitch_ = 25;
+  bool positioning_ = false;  // a child moved by the layout asks for no second one
 };

@@ -136,6 +136,8 @@ void PublishSpeedButtons() {
 
   using R = TRzRapidFireButton;
   PublishClass<R, TSpeedButton>()
+      .Object("Glyph", &TSpeedButton::Glyph)
+      .StoredWhen([](R& b) { return b.ScrollStyle() == scsNone && !b.Glyph()->Empty(); })
       .Integer("Delay", &R::Delay, &R::Delay, 100)
       .Integer("InitialDelay", &R::InitialDelay, &R::InitialDelay, 400)
       .Enum("ScrollStyle", kScrollStyles, &R::ScrollStyle, &R::SetScrollStyle, scsNone);

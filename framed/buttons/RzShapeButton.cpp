@@ -204,9 +204,7 @@ void TRzShapeButton::Rebuild() {
       const TCursor saved = Screen.Cursor();
       Screen.SetCursor(crHourGlass);
       try {
-        Create3DBitmap(bitmap_.get(), bsUp, bitmapUp_.get());
-        Create3DBitmap(bitmap_.get(), bsDown, bitmapDown_.get());
-        mask_ = CreateColorMask(bitmapUp_.get(), bitmap_->TransparentColor());
+        BuildPictures();
       } catch (...) {
         Screen.SetCursor(saved);
         throw;
@@ -217,9 +215,22 @@ void TRzShapeButton::Rebuild() {
   Invalidate();
 }
 
+void TRzShapeButton::BuildPictures() {
+  Create3DBitmap(bitmap_.get(), bsUp, bitmapUp_.get());
+  Create3DBitmap(bitmap_.get(), bsDown, bitmapDown_.get());
+  mask_ = CreateColorMask(bitmapUp_.get(), bitmap_->TransparentColor());
+}
+
+// A definition written by hand may name the picture without the pictures made
+// from it: they are made now.
 void TRzShapeButton::Loaded() {
   TGraphicControl::Loaded();
   if (bitmap_->Width() < 1 || bitmap_->Height() < 1) return;
+  if (bitmapUp_->Empty() || bitmapDown_->Empty()) {
+    BuildPictures();
+    ReapplyBounds();
+    return;
+  }
   const TColor transparent = bitmap_->TransparentColor();
   mask_ = CreateColorMask(bitmap_.get(), transparent);
   if (!bitmapUp_->Empty()) {

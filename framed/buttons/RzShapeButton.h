@@ -73,6 +73,7 @@ protected:
 
 private:
   void Rebuild();
+  void BuildPictures();
   void BitmapChanged(TObject*) { Rebuild(); }
   void Create3DBitmap(TBitmap* source, TButtonState state, TBitmap* dest);
   TColor BevelColor(TButtonState state, bool topLeft);

@@ -644,3 +644,8 @@ void TRzToolButton::Paint() {
   DrawImage(GetImageRect());
   DrawCaption(GetCaptionRect());
 }
+
+void TRzToolButton::RequestAlign() {
+  TGraphicControl::RequestAlign();
+  RequestToolbarLayout(this);
+}

@@ -97,6 +97,7 @@ public:
   virtual TRect GetCaptionRect();
 
 protected:
+  void RequestAlign() override;
   virtual void PickupToolbarStyles();
   virtual void DrawBtnBorder(TRect& r);
   virtual void DrawImage(const TRect& r);

@@ -1,5 +1,7 @@
 #include "framed/buttons/RzToolbarButton.h"
 
+#include "framed/bars/RzToolbar.h"
+
 #include "platform/controls/ActnList.h"
 #include "platform/graphics/ImageList.h"
 #include "platform/published/Filer.h"
@@ -108,4 +110,9 @@ void TRzToolbarButton::CMMouseLeave(TMessage& message) {
   }
   changingGlyph_ = false;
   Invalidate();
+}
+
+void TRzToolbarButton::RequestAlign() {
+  TSpeedButton::RequestAlign();
+  RequestToolbarLayout(this);
 }

@@ -35,6 +35,7 @@ public:
   void ActionChange(TObject* sender, bool checkDefaults) override;
 
 protected:
+  void RequestAlign() override;
   virtual void MouseEnter() { OnMouseEnter(this); }
   virtual void MouseLeave() { OnMouseLeave(this); }
   void DefineProperties(TFiler* filer) override;
