@@ -74,6 +74,33 @@ TEST(ButtonsBarsShowcase, IsReadShownAndWrittenBackAsItWas) {
   delete form;
 }
 
+// Properties of older versions are read and dropped, or translated.
+TEST(ButtonsBarsShowcase, OldPropertiesAreReadAndDropped) {
+  PublishFramedControls();
+  const char* text = R"(object F: TForm
+  object Flat: TRzButton
+    FrameFlat = True
+  end
+  object Spin: TRzSpinner
+    NumGlyphsMinus = 2
+    NumGlyphsPlus = 2
+    Flat = True
+  end
+  object Split: TRzSplitter
+    PositionMin = 10
+    PositionMax = 90
+  end
+end
+)";
+  TForm* form = NewForm<TForm>(nullptr);
+  ASSERT_NO_THROW(ReadComponentText(form, text));
+  EXPECT_TRUE(Find<TRzButton>(form, "Flat")->HotTrack()) << "FrameFlat becomes HotTrack";
+  const String written = WriteComponentText(form);
+  for (const char* old : {"FrameFlat", "NumGlyphs", "Flat =", "PositionMin", "PositionMax"})
+    EXPECT_EQ(written.find(old), String::npos) << old;
+  delete form;
+}
+
 TEST(ButtonsBarsShowcase, SplitCursorsLoadWithTheirHotSpots) {
   struct Case {
     const char* name;

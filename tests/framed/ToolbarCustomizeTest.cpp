@@ -173,6 +173,17 @@ TEST_F(ToolbarCustomize, PlacedAboveABottomBar) {
   EXPECT_EQ(window->Top(), y);
 }
 
+// A bar that fills its parent has no edge to open beside: its centre anchors.
+TEST_F(ToolbarCustomize, PlacedFromTheCentreOfAFillingBar) {
+  bar->SetAlignProp(alClient);
+  Open();
+  const TRect b = bar->BoundsRect();
+  const TPoint p = form->ClientToScreen(TPoint{b.Left + b.Width() / 2, b.Top + b.Height() / 2});
+  const TRect desktop = GetDesktopClientRect();
+  EXPECT_EQ(window->Left(), std::min(p.X + 15, desktop.Right - window->Width()));
+  EXPECT_EQ(window->Top(), std::min(p.Y + 25, desktop.Bottom - window->Height()));
+}
+
 TEST_F(ToolbarCustomize, NamesTheListShows) {
   auto* captioned = new TRzToolButton(form);
   captioned->SetName("Captioned");
