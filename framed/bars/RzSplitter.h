@@ -190,6 +190,8 @@ private:
   void WriteNames(TWriter& writer, TRzSplitterPane* pane);
   void PlaceNamedControls(TRzSplitterPane* pane, TStringList* names);
 
+  // Splitters inside their Loaded: while any is, no splitter aligns its controls.
+  static inline int loadingSplitters_ = 0;
   TOrientation orientation_ = orHorizontal;
   std::unique_ptr<TRzPaneData> upperLeft_, lowerRight_;
   TRzSplitterPane* pane1_ = nullptr;  // owned through the component tree
