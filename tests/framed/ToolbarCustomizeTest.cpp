@@ -208,24 +208,29 @@ TEST_F(ToolbarCustomize, NamesTheListShows) {
   EXPECT_EQ(List()->Items()->Strings(3), "Spacer");
 }
 
+// Closes the customisation window once it is the active one, from a timer that
+// runs inside its modal loop.
+bool sawCustomizeWindow = false;
+
+void CALLBACK CloseCustomizeWindow(HWND, UINT, UINT_PTR id, DWORD) {
+  HWND active = ::GetActiveWindow();
+  char title[64] = {};
+  ::GetWindowTextA(active, title, sizeof title);
+  if (String(title) != "Customize Toolbar") return;
+  sawCustomizeWindow = true;
+  ::KillTimer(nullptr, id);
+  ::PostMessageA(active, WM_CLOSE, 0, 0);
+}
+
 // Customize shows the window modally; closing it keeps what was done.
 TEST_F(ToolbarCustomize, CustomizeRunsModally) {
   AddSpacer("A");
   ShowForm();
-  static bool sawWindow = false;
-  sawWindow = false;
-  const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
-    HWND active = ::GetActiveWindow();
-    char title[64] = {};
-    ::GetWindowTextA(active, title, sizeof title);
-    if (String(title) != "Customize Toolbar") return;
-    sawWindow = true;
-    ::KillTimer(nullptr, id);
-    ::PostMessageA(active, WM_CLOSE, 0, 0);
-  });
+  sawCustomizeWindow = false;
+  const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, CloseCustomizeWindow);
   bar->Customize();
   ::KillTimer(nullptr, timer);
-  EXPECT_TRUE(sawWindow);
+  EXPECT_TRUE(sawCustomizeWindow);
   EXPECT_EQ(bar->ToolbarControls()->Count(), 1);
 }
 
