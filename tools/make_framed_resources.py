@@ -3,7 +3,8 @@
 script that compiles them: the check-box and radio-button glyphs (13 x 13, 4 bits,
 drawn only in the marker colours the controls recolour), the bit-button kind
 glyphs (32 x 16, 8 bits: normal and disabled side by side), the hand cursor of
-the URL label and the library's string table.
+the URL label, the splitter's four sizing cursors, the tool-bar customisation
+window's definition with its two spacer pictures, and the library's string table.
 
     make_framed_resources.py <output folder>
 """
@@ -261,6 +262,232 @@ def hand_cursor():
     return directory + entry + bytes(image)
 
 
+def cursor_file(black, hotspot):
+    """A 32 x 32 two-colour cursor file: the `black` pixels ((x, y) pairs) with a
+    white rim one pixel wide around them; everything else transparent."""
+    black = set(black)
+    white = set()
+    for (x, y) in black:
+        for dx in (-1, 0, 1):
+            for dy in (-1, 0, 1):
+                p = (x + dx, y + dy)
+                if p not in black and 0 <= p[0] < 32 and 0 <= p[1] < 32:
+                    white.add(p)
+    xor_rows, and_rows = [], []
+    for y in range(32):
+        xor_bits = and_bits = 0
+        for x in range(32):
+            if (x, y) in white:
+                xor_bits |= 1 << (31 - x)
+            if (x, y) not in black and (x, y) not in white:
+                and_bits |= 1 << (31 - x)
+        xor_rows.append(struct.pack(">I", xor_bits))
+        and_rows.append(struct.pack(">I", and_bits))
+    image = bytearray(struct.pack("<IiiHHIIiiII", 40, 32, 64, 1, 1, 0, 256, 0, 0, 2, 0))
+    image.extend(bytes((0, 0, 0, 0, 255, 255, 255, 0)))
+    for row in reversed(xor_rows):
+        image.extend(row)
+    for row in reversed(and_rows):
+        image.extend(row)
+    directory = struct.pack("<HHH", 0, 2, 1)
+    entry = struct.pack("<BBBBHHII", 32, 32, 0, 0, hotspot[0], hotspot[1], len(image), 6 + 16)
+    return directory + entry + bytes(image)
+
+
+def sizing_mark(cx, cy, scale=1.0):
+    """Two vertical lines with arrow heads pointing left and right, centred on
+    (cx, cy): the mark of a bar dragged sideways."""
+    reach = int(round(7 * scale))
+    half = int(round(6 * scale))
+    points = set()
+    for y in range(cy - half, cy + half + 1):
+        points.add((cx - 1, y))
+        points.add((cx + 1, y))
+    for x in range(cx - reach, cx - 1):
+        points.add((x, cy))
+    for x in range(cx + 2, cx + reach + 1):
+        points.add((x, cy))
+    head = max(2, int(round(3 * scale)))
+    for i in range(1, head + 1):
+        points.add((cx - reach + i, cy - i))
+        points.add((cx - reach + i, cy + i))
+        points.add((cx + reach - i, cy - i))
+        points.add((cx + reach - i, cy + i))
+    return points
+
+
+def arrow_pointer():
+    """The ordinary arrow pointer with its tip at (0, 0)."""
+    points = set()
+    for y in range(11):
+        for x in range(min(y, 7, 2 * (10 - y) + 1) + 1):
+            points.add((x, y))
+    for i in range(5):  # the stem, down and to the right
+        points.add((3 + i // 2, 10 + i))
+        points.add((4 + i // 2, 10 + i))
+    return points
+
+
+def transpose(points):
+    return {(y, x) for (x, y) in points}
+
+
+def split_cursors():
+    horz = sizing_mark(8, 8)
+    vert = transpose(horz)
+    horz_hot = arrow_pointer() | sizing_mark(15, 19, 0.7)
+    vert_hot = arrow_pointer() | transpose(sizing_mark(19, 15, 0.7))
+    return {
+        "RZSPLIT_HORZ": cursor_file(horz, (8, 8)),
+        "RZSPLIT_VERT": cursor_file(vert, (8, 8)),
+        "RZSPLIT_HORZHOTSPOT": cursor_file(horz_hot, (0, 0)),
+        "RZSPLIT_VERTHOTSPOT": cursor_file(vert_hot, (0, 0)),
+    }
+
+
+# The customisation window's spacer pictures: two 16 x 16 images side by side on
+# the background colour, which is also the bottom-left pixel.
+SPACER_PALETTE = [(236, 233, 216), (0, 51, 153), (153, 153, 153), (172, 168, 153), (255, 255, 255)]
+
+
+def spacer_pictures():
+    plain = [[0] * 32 for _ in range(16)]
+    for image, colour in ((0, 1), (1, 2)):
+        ox = image * 16
+        for x in range(4, 12):
+            if (x - 4) % 3 != 2:  # two-pixel dashes, one-pixel gaps
+                plain[0][ox + x] = colour
+                plain[15][ox + x] = colour
+        for y in range(16):
+            if y % 4 < 2:  # two-pixel dashes, two-pixel gaps
+                plain[y][ox + 4] = colour
+                plain[y][ox + 11] = colour
+    groove = [[0] * 32 for _ in range(16)]
+    for image in (0, 1):
+        for y in range(1, 15):
+            groove[y][image * 16 + 7] = 3
+            groove[y][image * 16 + 8] = 4
+    return bmp(plain, 8, SPACER_PALETTE), bmp(groove, 8, SPACER_PALETTE)
+
+
+CUSTOMIZE_FORM = """object RzFrmCustomizeToolbar: TRzFrmCustomizeToolbar
+  Left = 258
+  Top = 114
+  BorderIcons = [biSystemMenu]
+  BorderStyle = bsDialog
+  Caption = 'Customize Toolbar'
+  ClientHeight = 280
+  ClientWidth = 337
+  Color = clBtnFace
+  Font.Charset = DEFAULT_CHARSET
+  Font.Color = clWindowText
+  Font.Height = -11
+  Font.Name = 'Verdana'
+  Font.Style = []
+  OldCreateOrder = True
+  ShowHint = True
+  PixelsPerInch = 96
+  TextHeight = 13
+  object BtnClose: TButton
+    Left = 244
+    Top = 24
+    Width = 85
+    Height = 25
+    Caption = 'Close'
+    ModalResult = 1
+    TabOrder = 2
+  end
+  object LstControls: TRzCheckList
+    Left = 8
+    Top = 24
+    Width = 225
+    Height = 205
+    ItemHeight = 20
+    DragMode = dmAutomatic
+    TabOrder = 0
+    OnChange = LstControlsChange
+    OnClick = LstControlsClick
+    OnDragDrop = LstControlsDragDrop
+    OnDragOver = LstControlsDragOver
+    OnDrawItem = ListBoxDrawItem
+    OnEndDrag = LstControlsEndDrag
+    OnMouseDown = LstControlsMouseDown
+  end
+  object BtnSpacer: TSpeedButton
+    Left = 359
+    Top = 227
+    Width = 25
+    Height = 25
+    Hint = 'Add a Spacer'
+    Visible = False
+    Flat = True
+    Transparent = False
+    Glyph.Data = {file 'rzspacer.bmp'}
+    NumGlyphs = 2
+  end
+  object BtnGrooveSpacer: TSpeedButton
+    Left = 384
+    Top = 227
+    Width = 25
+    Height = 25
+    Hint = 'Add a Grooved Spacer'
+    Visible = False
+    Flat = True
+    Transparent = False
+    Glyph.Data = {file 'rzgroovespacer.bmp'}
+    NumGlyphs = 2
+  end
+  object LblHint: TRzLabel
+    Left = 8
+    Top = 8
+    Width = 38
+    Height = 13
+    Caption = 'LblHint'
+  end
+  object LblTextOptions: TRzLabel
+    Left = 8
+    Top = 236
+    Width = 84
+    Height = 13
+    Caption = 'LblTextOptions'
+  end
+  object CbxTextOptions: TRzComboBox
+    Left = 8
+    Top = 252
+    Width = 225
+    Height = 21
+    Style = csDropDownList
+    ItemHeight = 13
+    TabOrder = 1
+    OnClick = CbxTextOptionsClick
+  end
+  object BtnMoveUp: TButton
+    Left = 244
+    Top = 84
+    Width = 85
+    Height = 25
+    Caption = 'MoveUp'
+    TabOrder = 3
+    OnClick = BtnMoveUpClick
+  end
+  object BtnMoveDown: TButton
+    Left = 244
+    Top = 116
+    Width = 85
+    Height = 25
+    Caption = 'MoveDown'
+    TabOrder = 4
+    OnClick = BtnMoveDownClick
+  end
+  object Timer1: TTimer
+    Enabled = False
+    Interval = 100
+    OnTimer = Timer1Timer
+  end
+end
+"""
+
+
 STRINGS = {
     65392: "Left-click to set Hour\rRight-click to set Minute\r    Ctrl key restricts to 5 minutes",
     65393: "AM", 65394: "PM", 65395: "Set", 65396: "Clear", 65397: "Today",
@@ -406,6 +633,21 @@ def main():
     with open(cursor, "wb") as f:
         f.write(hand_cursor())
     lines.append('RZCOMMON_HANDCURSOR CURSOR "%s"' % cursor.replace("\\", "/"))
+    for name, data in split_cursors().items():
+        path = os.path.join(folder, name.lower() + ".cur")
+        with open(path, "wb") as f:
+            f.write(data)
+        lines.append('%s CURSOR "%s"' % (name, path.replace("\\", "/")))
+    plain, groove = spacer_pictures()
+    for name, data in (("rzspacer.bmp", plain), ("rzgroovespacer.bmp", groove)):
+        path = os.path.join(folder, name)
+        with open(path, "wb") as f:
+            f.write(data)
+        lines.append('%s RCDATA "%s"' % (name.upper(), path.replace("\\", "/")))
+    form = os.path.join(folder, "rzfrmcustomizetoolbar.form")
+    with open(form, "w") as f:
+        f.write(CUSTOMIZE_FORM)
+    lines.append('TRZFRMCUSTOMIZETOOLBAR RCDATA "%s"' % form.replace("\\", "/"))
     table = dict(STRINGS)
     for i, name in enumerate(COLOR_NAMES):
         table[65408 + i] = name

@@ -1,10 +1,13 @@
 #include "framed/periphery/PeripheryPublished.h"
 
+#include "framed/bars/BarsPublished.h"
+#include "framed/buttons/ButtonsPublished.h"
 #include "framed/combos/CombosPublished.h"
 #include "framed/components/ComponentsPublished.h"
 #include "framed/display/DisplayPublished.h"
 #include "framed/edits/DropDownEditsPublished.h"
 #include "framed/edits/EditsPublished.h"
+#include "framed/forms/FormsPublished.h"
 #include "framed/groups/GroupsPublished.h"
 #include "framed/lists/ListsPublished.h"
 #include "framed/popups/PopupsPublished.h"
@@ -21,4 +24,7 @@ void PublishFramedPeriphery() {
   PublishFramedDropDownEdits();
   PublishFramedLists();
   PublishFramedCombos();
+  PublishFramedButtons();
+  PublishFramedBars();
+  PublishFramedForms();
 }

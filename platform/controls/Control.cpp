@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/controls/DragDrop.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/Menus.h"
 
@@ -85,6 +86,7 @@ TControl::TControl(TComponent* owner)
 TControl::~TControl() {
   Destroying();
   ForgetControl(this);
+  DragForgetControl(this);
   if (parent_) parent_->RemoveControl(this);
 }
 
@@ -98,6 +100,7 @@ LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void TControl::WndProc(TMessage& message) {
+  if (DragTrackMessage(this, message)) return;
   switch (message.Msg) {
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDBLCLK:
@@ -170,7 +173,9 @@ void TControl::HandleMouseMessage(TMessage& message) {
       if (dbl && HasStyle(csClickEvents)) DblClick();
       ControlState |= csLButtonDown;
     }
-    return MouseDown(button, shift | (dbl ? static_cast<TShiftState>(ssDouble) : 0u), mouse.XPos(), mouse.YPos());
+    MouseDown(button, shift | (dbl ? static_cast<TShiftState>(ssDouble) : 0u), mouse.XPos(), mouse.YPos());
+    if (button == mbLeft && down && DragMode == dmAutomatic && !HasState(csDestroying)) BeginDrag(this, false);
+    return;
   }
   // A button came up.
   if (button == mbLeft) {

@@ -247,7 +247,8 @@ public:
   // aligned right to left, DT_RTLREADING added when reading right to left.
   UINT DrawTextBiDiModeFlags(UINT flags) const;
 
-  // Kept and streamed; nothing in the layer drags or shows help by them.
+  // DragMode dmAutomatic starts a drag on a left press (DragDrop.h); the rest is
+  // kept and streamed, and nothing in the layer shows help by it.
   TCursor DragCursor = crDrag;
   TDragKind DragKind = dkDrag;
   TDragMode DragMode = dmManual;

@@ -1,8 +1,8 @@
 // Drag, dock and reading-order vocabulary of the controls: the bidirectional
 // modes, the drag and dock kinds and modes, the input-method modes, and the event
 // types of dragging and docking. Controls keep these settings so that form
-// definitions that carry them read and write back unchanged; the layer itself
-// starts no drag and docks nothing by the mouse.
+// definitions that carry them read and write back unchanged; dragging runs in
+// DragDrop.h, and the layer docks nothing by the mouse.
 #pragma once
 
 #include "platform/core/Events.h"

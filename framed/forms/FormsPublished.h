@@ -1,0 +1,4 @@
+// Publishes the form components of the family: form state and form shape.
+#pragma once
+
+void PublishFramedForms();
