@@ -5,6 +5,7 @@
 
 #include "skin/controls/memos/SkinMemo.h"
 #include "skin/controls/memos/SkinMemo2.h"
+#include "skin/controls/tabs/SkinTabControl.h"
 #include "skin/form/SkinChangeTable.h"
 
 namespace {
@@ -25,6 +26,7 @@ TSkinChangeHandler RowFor() {
 
 void RegisterSkinPeriphery2SkinChange() {
   TSkinChangeTable& table = TSkinChangeTable::Instance();
+  table.Register(20, RowFor<TspSkinTabControl>());
   table.Register(40, RowFor<TspSkinMemo>());
   table.Register(50, RowFor<TspSkinMemo2>());
 }
@@ -35,5 +37,6 @@ void PublishSkinPeriphery2ControlClasses() {
   published = true;
   PublishSkinMemosPeriphery();
   PublishSkinEdits2Periphery();
+  PublishSkinTabsPeriphery();
   RegisterSkinPeriphery2SkinChange();
 }

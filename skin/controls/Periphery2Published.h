@@ -10,4 +10,5 @@ void PublishSkinPeriphery2ControlClasses();
 // One registration per area.
 void PublishSkinMemosPeriphery();
 void PublishSkinEdits2Periphery();
+void PublishSkinTabsPeriphery();
 void RegisterSkinPeriphery2SkinChange();
