@@ -38,5 +38,6 @@ void PublishSkinPeriphery2ControlClasses() {
   PublishSkinMemosPeriphery();
   PublishSkinEdits2Periphery();
   PublishSkinTabsPeriphery();
+  PublishSkinBoxesPeriphery();
   RegisterSkinPeriphery2SkinChange();
 }

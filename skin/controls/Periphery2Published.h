@@ -11,4 +11,5 @@ void PublishSkinPeriphery2ControlClasses();
 void PublishSkinMemosPeriphery();
 void PublishSkinEdits2Periphery();
 void PublishSkinTabsPeriphery();
+void PublishSkinBoxesPeriphery();
 void RegisterSkinPeriphery2SkinChange();
