@@ -39,5 +39,6 @@ void PublishSkinPeriphery2ControlClasses() {
   PublishSkinEdits2Periphery();
   PublishSkinTabsPeriphery();
   PublishSkinBoxesPeriphery();
+  PublishSkinChecklistsPeriphery();
   RegisterSkinPeriphery2SkinChange();
 }

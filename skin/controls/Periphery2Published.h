@@ -12,4 +12,5 @@ void PublishSkinMemosPeriphery();
 void PublishSkinEdits2Periphery();
 void PublishSkinTabsPeriphery();
 void PublishSkinBoxesPeriphery();
+void PublishSkinChecklistsPeriphery();
 void RegisterSkinPeriphery2SkinChange();
