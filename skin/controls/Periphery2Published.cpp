@@ -40,5 +40,6 @@ void PublishSkinPeriphery2ControlClasses() {
   PublishSkinTabsPeriphery();
   PublishSkinBoxesPeriphery();
   PublishSkinChecklistsPeriphery();
+  PublishSkinColorsPeriphery();
   RegisterSkinPeriphery2SkinChange();
 }

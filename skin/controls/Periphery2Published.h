@@ -13,4 +13,5 @@ void PublishSkinEdits2Periphery();
 void PublishSkinTabsPeriphery();
 void PublishSkinBoxesPeriphery();
 void PublishSkinChecklistsPeriphery();
+void PublishSkinColorsPeriphery();
 void RegisterSkinPeriphery2SkinChange();
