@@ -1,59 +1,17 @@
 #include "platform/core/DateUtils.h"
 
-#include <cctype>
+#include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/WinApi.h"
 
 namespace {
 
-const char* const kShortMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-const char* const kLongMonths[] = {"January", "February", "March",     "April",   "May",      "June",
-                                   "July",    "August",   "September", "October", "November", "December"};
-const char* const kShortDays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-const char* const kLongDays[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
-
 constexpr int kDateDelta = 693594;  // days from 1 January 0001 to 30 December 1899
 constexpr double kMsPerDay = 86400000.0;
 
-String Number(int value, int digits) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%0*d", digits, value);
-  return text;
-}
-
-// Splits a date-time into its parts; the time part of a negative date counts forward.
-struct Parts {
-  Word year, month, day, hour, minute, second, ms;
-  int dayOfWeek;
-};
-
-Parts Split(TDateTime value) {
-  Parts p{};
-  DecodeDate(value, p.year, p.month, p.day);
-  DecodeTime(value, p.hour, p.minute, p.second, p.ms);
-  p.dayOfWeek = DayOfWeek(value);
-  return p;
-}
-
-size_t Run(const String& format, size_t at) {
-  size_t end = at;
-  char c = static_cast<char>(std::tolower(static_cast<unsigned char>(format[at])));
-  while (end < format.size() && std::tolower(static_cast<unsigned char>(format[end])) == c) ++end;
-  return end - at;
-}
-
-bool StartsWithNoCase(const String& text, size_t at, const char* prefix) {
-  for (size_t i = 0; prefix[i]; ++i)
-    if (at + i >= text.size() || std::tolower(static_cast<unsigned char>(text[at + i])) != prefix[i]) return false;
-  return true;
-}
-
-String FormatParts(const String& format, const Parts& p);
-
-String Hour12(int hour) { return std::to_string(hour % 12 == 0 ? 12 : hour % 12); }
+const TDateTime* pinnedNow = nullptr;
 
 }  // namespace
 
@@ -117,6 +75,7 @@ void DecodeTime(TDateTime time, Word& hour, Word& minute, Word& second, Word& mi
 }
 
 TDateTime Now() {
+  if (pinnedNow) return *pinnedNow;
   SYSTEMTIME t;
   ::GetLocalTime(&t);
   return EncodeDate(t.wYear, t.wMonth, t.wDay) + EncodeTime(t.wHour, t.wMinute, t.wSecond, t.wMilliseconds);
@@ -135,69 +94,28 @@ int DayOfWeek(TDateTime date) {
   return static_cast<int>(((days + 6) % 7 + 7) % 7) + 1;
 }
 
-namespace {
 
-String FormatParts(const String& format, const Parts& p) {
-  String out;
-  bool lastWasHour = false;
-  for (size_t i = 0; i < format.size();) {
-    char c = format[i];
-    char lower = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (c == '"' || c == '\'') {
-      size_t close = format.find(c, i + 1);
-      if (close == String::npos) close = format.size();
-      out += format.substr(i + 1, close - i - 1);
-      i = close + 1;
-      continue;
-    }
-    if (StartsWithNoCase(format, i, "am/pm")) {
-      out += p.hour < 12 ? "AM" : "PM";
-      i += 5;
-      continue;
-    }
-    size_t n = Run(format, i);
-    switch (lower) {
-      case 'd':
-        if (n == 1) out += std::to_string(p.day);
-        else if (n == 2) out += Number(p.day, 2);
-        else if (n == 3) out += kShortDays[p.dayOfWeek - 1];
-        else if (n == 4) out += kLongDays[p.dayOfWeek - 1];
-        else if (n == 5) out += FormatParts("m/d/yyyy", p);
-        else out += FormatParts("dddd, mmmm d, yyyy", p);
-        break;
-      case 'm':
-        if (lastWasHour && n <= 2) out += n == 1 ? std::to_string(p.minute) : Number(p.minute, 2);
-        else if (n == 1) out += std::to_string(p.month);
-        else if (n == 2) out += Number(p.month, 2);
-        else if (n == 3) out += kShortMonths[p.month - 1];
-        else out += kLongMonths[p.month - 1];
-        break;
-      case 'y': out += n <= 2 ? Number(p.year % 100, 2) : Number(p.year, 4); break;
-      case 'h': {
-        bool twelve = format.find("am/pm", i) != String::npos || format.find("AM/PM", i) != String::npos;
-        int hour = twelve ? std::stoi(Hour12(p.hour)) : p.hour;
-        out += n == 1 ? std::to_string(hour) : Number(hour, 2);
-        break;
-      }
-      case 'n': out += n == 1 ? std::to_string(p.minute) : Number(p.minute, 2); break;
-      case 's': out += n == 1 ? std::to_string(p.second) : Number(p.second, 2); break;
-      case 'z': out += n < 3 ? std::to_string(p.ms) : Number(p.ms, 3); break;
-      case 'c': out += FormatParts("m/d/yyyy h:nn:ss AM/PM", p); break;
-      case 't': out += n == 1 ? FormatParts("h:nn AM/PM", p) : FormatParts("h:nn:ss AM/PM", p); break;
-      default: out.append(n, c); break;
-    }
-    if (lower != ' ') lastWasHour = lower == 'h';
-    i += n;
-  }
-  return out;
+TNowOverride::TNowOverride(TDateTime now) : now_(now), previous_(pinnedNow) { pinnedNow = &now_; }
+
+TNowOverride::~TNowOverride() { pinnedNow = previous_; }
+
+TDateTime IncMonth(TDateTime date, int months) {
+  Word year, month, day;
+  DecodeDate(date, year, month, day);
+  int total = year * 12 + (month - 1) + months;
+  int newYear = total / 12;
+  int newMonth = total % 12 + 1;
+  int newDay = std::min<int>(day, DaysInMonth(newYear, newMonth));
+  TDateTime whole = EncodeDate(newYear, newMonth, newDay);
+  return whole + (date - std::trunc(date));
 }
 
-}  // namespace
+TDateTime IncYear(TDateTime date, int years) { return IncMonth(date, years * 12); }
 
-String FormatDateTime(const String& format, TDateTime dateTime) {
-  return FormatParts(format.empty() ? String("c") : format, Split(dateTime));
+TDateTime IncDay(TDateTime date, int days) { return date + days; }
+
+TDateTime IncHour(TDateTime date, Int64 hours) { return (date * 24.0 + static_cast<double>(hours)) / 24.0; }
+
+TDateTime IncMinute(TDateTime date, Int64 minutes) {
+  return (date * 1440.0 + static_cast<double>(minutes)) / 1440.0;
 }
-
-String DateToStr(TDateTime date) { return FormatDateTime("m/d/yyyy", date); }
-
-String TimeToStr(TDateTime time) { return FormatDateTime("h:nn:ss AM/PM", time); }
