@@ -41,5 +41,6 @@ void PublishSkinPeriphery2ControlClasses() {
   PublishSkinBoxesPeriphery();
   PublishSkinChecklistsPeriphery();
   PublishSkinColorsPeriphery();
+  PublishSkinCalendarsPeriphery();
   RegisterSkinPeriphery2SkinChange();
 }

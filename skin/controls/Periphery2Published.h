@@ -14,4 +14,5 @@ void PublishSkinTabsPeriphery();
 void PublishSkinBoxesPeriphery();
 void PublishSkinChecklistsPeriphery();
 void PublishSkinColorsPeriphery();
+void PublishSkinCalendarsPeriphery();
 void RegisterSkinPeriphery2SkinChange();
