@@ -3,6 +3,7 @@
 #include "skin/controls/Periphery2Published.h"
 #include "skin/controls/edits2/SkinNumericEdit.h"
 #include "skin/controls/edits2/SkinPasswordEdit.h"
+#include "skin/controls/edits2/SkinTimeEdit.h"
 
 namespace {
 
@@ -38,4 +39,5 @@ void PublishSkinEdits2Periphery() {
       .Bool("SupportUpDownKeys", &N::SupportUpDownKeys, &N::SupportUpDownKeys, false)
       .Integer("Decimal", &N::Decimal, &N::Decimal, 2)
       .Enum("ValueType", kValueTypes, &N::ValueType, &N::ValueType, vtInteger);
+  PublishClass<TspSkinTimeEdit, TspSkinMaskEdit>();
 }

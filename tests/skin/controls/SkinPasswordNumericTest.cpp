@@ -1,13 +1,15 @@
 // The password edit (marks only, cells and scrolling, keys, paste but no copy
 // or cut, MaxLength, AutoSelect, word steps, the anchor kept inside the text)
 // and the numeric edit (bounds, rewriting, kill-focus rounding, over-long
-// numbers, refused characters).
+// numbers, refused characters), and the time edit (masks, the keystroke filter).
 #include <gtest/gtest.h>
 
 #include <cstring>
 
+#include "platform/core/LocaleSettings.h"
 #include "skin/controls/edits2/SkinNumericEdit.h"
 #include "skin/controls/edits2/SkinPasswordEdit.h"
+#include "skin/controls/edits2/SkinTimeEdit.h"
 #include "tests/harness/WindowCapture.h"
 #include "tests/harness/WindowPump.h"
 #include "tests/skin/controls/BoxFixtures.h"
@@ -259,4 +261,41 @@ TEST(SkinNumericEdit, KillFocusRoundsAFloatToItsDecimalsAndReports) {
   edit->Increment = 0.5;
   Key(edit, VK_UP);
   EXPECT_EQ(edit->Value(), 1.5);
+}
+
+TEST(SkinTimeEdit, MasksByModeAndTheKeystrokeFilter) {
+  TLocaleOverride locale(TLocaleSettings::English());
+  struct Case {
+    bool seconds, milliseconds;
+    const char* mask;
+    const char* empty;
+  };
+  const Case cases[] = {{false, false, "!90:00;1; ", "00:00"},
+                        {true, false, "!90:00:00;1; ", "00:00:00"},
+                        {true, true, "!90:00:00.000;1; ", "00:00:00.000"}};
+  for (const Case& c : cases) {
+    BoxForm host;
+    auto* edit = host.Make<TspSkinTimeEdit>();
+    edit->SetShowMilliseconds(c.milliseconds);
+    edit->SetShowSeconds(c.seconds);
+    EXPECT_EQ(edit->EditMask(), c.mask);
+    EXPECT_EQ(edit->Text(), c.empty);
+  }
+  BoxForm host;
+  auto* edit = host.Make<TspSkinTimeEdit>();
+  edit->SetFocus();
+  edit->SetSelStart(0);
+  edit->SetSelLength(0);
+  Type(edit, "24");
+  EXPECT_EQ(edit->Text().substr(0, 2), "24");
+  edit->SetSelStart(3);
+  Type(edit, "3");
+  EXPECT_EQ(edit->Text(), "24:00:00") << "24:3x is no time";
+  edit->SetTime("01:02:03");
+  EXPECT_EQ(edit->Milliseconds(), 0) << "no milliseconds field: 0";
+  edit->SetShowMilliseconds(true);
+  edit->SetTime("01:02:03.004");
+  EXPECT_EQ(edit->Milliseconds(), ((1 * 60 + 2) * 60 + 3) * 1000 + 4);
+  edit->SetTime("ab:cd:ef.ghi");
+  EXPECT_EQ(edit->Text(), "00:00:00.000");
 }
