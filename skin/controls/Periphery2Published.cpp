@@ -42,5 +42,6 @@ void PublishSkinPeriphery2ControlClasses() {
   PublishSkinChecklistsPeriphery();
   PublishSkinColorsPeriphery();
   PublishSkinCalendarsPeriphery();
+  PublishSkinPickersPeriphery();
   RegisterSkinPeriphery2SkinChange();
 }

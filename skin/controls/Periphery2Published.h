@@ -15,4 +15,5 @@ void PublishSkinBoxesPeriphery();
 void PublishSkinChecklistsPeriphery();
 void PublishSkinColorsPeriphery();
 void PublishSkinCalendarsPeriphery();
+void PublishSkinPickersPeriphery();
 void RegisterSkinPeriphery2SkinChange();
