@@ -19,6 +19,7 @@ struct ButtonSpec {
 
 TspSkinMonthCalendar::TspSkinMonthCalendar(TComponent* owner) : TspSkinPanel(owner), date_(Now()) {
   SetBorderStyle(TspSkinBorderStyle::bvFrame);
+  PaintByBorders = false;  // the whole panel image, so the grid is drawn on it
   SetBounds(Left(), Top(), 200, 150);
   const ButtonSpec specs[4] = {{"SP_PRIORYEAR", 100, &TspSkinMonthCalendar::PriorYear},
                                {"SP_PRIORMONTH", 250, &TspSkinMonthCalendar::PriorMonth},

@@ -16,6 +16,8 @@ template <class B>
 void PublishColorButton() {
   auto menu = [](B& b) { return b.PaletteMenu(); };
   PublishClass<B, TspSkinMenuSpeedButton>()
+      .Hide("SkinImagesMenu")  // its own palette menu, made in code
+      .Hide("SkinPopupMenu")
       .Color("AutoColor", &B::AutoColor, &B::AutoColor, 0)
       .Color("ColorValue", &B::GetColorValue, &B::SetColorValue, 0)
       .Bool("ShowAutoColor", &B::ShowAutoColor, &B::SetShowAutoColor, true)

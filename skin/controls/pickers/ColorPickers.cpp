@@ -64,6 +64,7 @@ void TspSkinColorComboBox::PopulateList() {
   Items()->BeginUpdate();
   PopulateColorList(Items(), exStyle_, CustomName(), customColor);
   Items()->EndUpdate();
+  populated_ = true;
   SetSelected(selected);
 }
 
@@ -77,7 +78,7 @@ void TspSkinColorComboBox::SetExStyle(TspColorBoxStyle value) {
 TColor TspSkinColorComboBox::GetColor(Integer index) const { return ObjectColor(Items(), index); }
 
 TColor TspSkinColorComboBox::Selected() {
-  if (!HandleAllocated()) return selectedColor_;
+  if (!HandleAllocated() || !populated_) return selectedColor_;  // the stored value until the list is filled
   Integer i = ItemIndex();
   return i < 0 || i >= Items()->Count() ? kNoColor : ObjectColor(Items(), i);
 }
@@ -160,6 +161,7 @@ void TspSkinColorListBox::PopulateList() {
   Items()->BeginUpdate();
   PopulateColorList(Items(), exStyle_, ColorControlText(SkinData(), "CUSTOMCOLOR", SP_CUSTOMCOLOR), customColor);
   Items()->EndUpdate();
+  populated_ = true;
   SetSelected(selected);
 }
 
@@ -173,7 +175,7 @@ void TspSkinColorListBox::SetExStyle(TspColorBoxStyle value) {
 TColor TspSkinColorListBox::GetColor(Integer index) const { return ObjectColor(Items(), index); }
 
 TColor TspSkinColorListBox::Selected() {
-  if (!ListBox()->HandleAllocated()) return selectedColor_;
+  if (!ListBox()->HandleAllocated() || !populated_) return selectedColor_;
   Integer i = ItemIndex();
   return i < 0 || i >= Items()->Count() ? kNoColor : ObjectColor(Items(), i);
 }

@@ -39,6 +39,7 @@ private:
   TspColorBoxStyle exStyle_ = kDefaultColorBoxStyle;
   TColor selectedColor_ = clBlack, defaultColorColor_ = clBlack, noneColorColor_ = clBlack;
   bool showNames_ = true;
+  bool populated_ = false;  // the list has been filled from ExStyle
 };
 
 class TspSkinColorListBox : public TspSkinListBox {
@@ -70,4 +71,5 @@ private:
   TspColorBoxStyle exStyle_ = kDefaultColorBoxStyle;
   TColor selectedColor_ = clBlack, defaultColorColor_ = clBlack, noneColorColor_ = clBlack;
   bool showNames_ = true;
+  bool populated_ = false;  // the list has been filled from ExStyle
 };
