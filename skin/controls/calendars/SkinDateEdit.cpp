@@ -288,7 +288,12 @@ void TspSkinDateEdit::DropDown() {
   if (y + calendar_->Height() > ::GetSystemMetrics(SM_CYSCREEN)) y = p.Y - calendar_->Height();
   calendar_->SetSkinData(SkinData());
   calendar_->HandleNeeded();
-  ::SetWindowPos(calendar_->Handle(), HWND_TOP, p.X, y, 0, 0, SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOSIZE);
+  HWND window = calendar_->Handle();
+  LONG_PTR ex = ::GetWindowLongPtrA(window, GWL_EXSTYLE);
+  bool layered = CalendarAlphaBlend && CheckW2KWXP();
+  ::SetWindowLongPtrA(window, GWL_EXSTYLE, layered ? ex | WS_EX_LAYERED : ex & ~WS_EX_LAYERED);
+  if (layered) SetAlphaBlendTransparent(window, CalendarAlphaBlendValue);
+  ::SetWindowPos(window, HWND_TOP, p.X, y, 0, 0, SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOSIZE);
   calendar_->SetVisible(true);
 }
 

@@ -152,7 +152,12 @@ void TspSkinTrackEdit::DropDown() {
   Integer y = origin.Y + Height();
   if (y + trackBar_->Height() > work.Bottom) y = origin.Y - trackBar_->Height();
   trackBar_->HandleNeeded();
-  ::SetWindowPos(trackBar_->Handle(), HWND_TOP, origin.X, y, 0, 0, SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOSIZE);
+  HWND bar = trackBar_->Handle();
+  LONG_PTR ex = ::GetWindowLongPtrA(bar, GWL_EXSTYLE);
+  bool layered = TrackBarAlphaBlend && CheckW2KWXP();
+  ::SetWindowLongPtrA(bar, GWL_EXSTYLE, layered ? ex | WS_EX_LAYERED : ex & ~WS_EX_LAYERED);
+  if (layered) SetAlphaBlendTransparent(bar, TrackBarAlphaBlendValue);
+  ::SetWindowPos(bar, HWND_TOP, origin.X, y, 0, 0, SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOSIZE);
   trackBar_->SetVisible(true);
 }
 
