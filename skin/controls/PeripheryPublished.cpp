@@ -5,6 +5,7 @@
 // bar 137).
 #include "skin/controls/PeripheryPublished.h"
 
+#include "skin/controls/Periphery2Published.h"
 #include "skin/controls/SkinBoxCtrlsPublished.h"
 #include "skin/controls/SkinStdCtrlsPublished.h"
 #include "skin/controls/bars/SkinControlBar.h"
@@ -60,4 +61,5 @@ void PublishSkinPeripheryControlClasses() {
   PublishSkinFramesPeriphery();
   PublishSkinViewsPeriphery();
   RegisterSkinPeripherySkinChange();
+  PublishSkinPeriphery2ControlClasses();
 }

@@ -628,8 +628,10 @@ void TspSkinCustomListBox::ButtonUp(int index, bool releasedOver) {
   Integer i = ItemIndex();
   if (index == UpCaptionButton && i > 0) SetItemIndex(i - 1);
   else if (index == DownCaptionButton && i + 1 < list_->Count()) SetItemIndex(i + 1);
-  else if (index == CheckCaptionButton) list_->Click();
+  else if (index == CheckCaptionButton) CheckButtonAction();
 }
+
+void TspSkinCustomListBox::CheckButtonAction() { list_->Click(); }
 
 void TspSkinCustomListBox::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   if (pressedButton_ != -1) {

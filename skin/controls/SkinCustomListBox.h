@@ -91,7 +91,10 @@ public:
   virtual void ListBoxExit() {}
   virtual bool ListBoxWProc(TMessage&) { return true; }
   virtual void ListBoxCreateWnd() {}
-  void DrawListItem(int index, const TRect& rect, TOwnerDrawState state, TCanvas* target);
+  // Descendants with items of their own kind (the check list) paint them.
+  virtual void DrawListItem(int index, const TRect& rect, TOwnerDrawState state, TCanvas* target);
+  // The check caption button's default action, without an OnCheckButtonClick.
+  virtual void CheckButtonAction();
   void PaintListBackground(HDC dc, const TRect& area);
   void HScrollBy(Integer delta);
 

@@ -27,6 +27,7 @@ public:
   Integer ImageIndex = -1;
   TNotifyEvent OnClick;  // Sender: the menu
   TRect ItemRect;        // the cell in window pixels, set by the layout
+  Integer Tag = 0;       // the item's user keeps a value here (a palette colour); the menu never reads it
   void Assign(const TPersistent* source) override;
 };
 

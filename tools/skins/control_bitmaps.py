@@ -2,7 +2,8 @@
 """Draws the bitmaps the skinned controls load by name and writes the resource
 script that compiles them: the style pickers' pictures (gradient directions,
 brush hatches, pen dashes and widths, shadow placements), the slider's built-in
-thumbs and rulers and the buttons bar's scroll arrows. Flat pictures in the
+thumbs and rulers, the buttons bar's scroll arrows and the month calendar's
+month and year steps. Flat pictures in the
 default skin's palette, 4 bits (the gradients 8 bits).
 
     control_bitmaps.py <output folder>
@@ -185,6 +186,20 @@ def bar_arrow(up):
     return p.data()
 
 
+# ---- month calendar ----
+
+def calendar_arrow(left, double):
+    """9 x 9: one (month) or two (year) text-coloured triangles pointing left or
+    right on white (the bottom-left pixel is the transparent colour)."""
+    p = Picture(9, 9)
+    tips = (1, 5) if double else (3,)
+    for tip in tips:
+        for col in range(4):
+            x = tip + col if left else 8 - tip - col
+            p.fill(x, 4 - col, x + 1, 5 + col, TEXT)
+    return p.data()
+
+
 def pictures():
     files = {}
     for direction in ('horz', 'vert'):
@@ -201,6 +216,8 @@ def pictures():
     files['SP_HTB'], files['SP_VTB'] = slider_thumb(False), slider_thumb(True)
     files['SP_HRL'], files['SP_VRL'] = slider_ruler(False), slider_ruler(True)
     files['SP_BB_UP'], files['SP_BB_DOWN'] = bar_arrow(True), bar_arrow(False)
+    files['SP_PRIORMONTH'], files['SP_NEXTMONTH'] = calendar_arrow(True, False), calendar_arrow(False, False)
+    files['SP_PRIORYEAR'], files['SP_NEXTYEAR'] = calendar_arrow(True, True), calendar_arrow(False, True)
     return files
 
 
