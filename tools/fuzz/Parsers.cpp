@@ -232,7 +232,7 @@ const std::vector<FuzzParser>& FuzzParsers() {
       {"profile", ProfileSeeds, ParseProfile},
       {"form-text", FormSeeds, [](const std::string& input) { return Raising([&] { ParseFormText(input, "fuzz"); }); }},
       {"skin-folder", SkinFolderSeeds, ParseSkinFolder},
-      {"skin-compressed", CompressedSkinSeeds, ParseCompressedSkin},
+      {"skin-compressed", CompressedSkinSeeds, ParseCompressedSkin, RepackCompressedSkin},
   };
   return parsers;
 }

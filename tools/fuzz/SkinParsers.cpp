@@ -1,6 +1,7 @@
 #include "tools/fuzz/SkinParsers.h"
 
 #include <windows.h>
+#include <zlib.h>
 
 #include "platform/core/FileUtils.h"
 #include "platform/graphics/Bitmap.h"
@@ -112,4 +113,42 @@ ParseOutcome ParseCompressedSkin(const std::string& input) {
   } catch (const Exception&) {
     return ParseOutcome::kRefused;
   }
+}
+
+namespace {
+
+// As much as inflates before an error or the end, at most a megabyte.
+std::string InflatedPrefix(const std::string& packed) {
+  z_stream zip{};
+  if (inflateInit(&zip) != Z_OK) return {};
+  zip.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(packed.data()));
+  zip.avail_in = static_cast<uInt>(packed.size());
+  std::string out;
+  char block[4096];
+  int result = Z_OK;
+  while (result == Z_OK && out.size() < (1u << 20)) {
+    zip.next_out = reinterpret_cast<Bytef*>(block);
+    zip.avail_out = sizeof block;
+    result = inflate(&zip, Z_NO_FLUSH);
+    out.append(block, sizeof block - zip.avail_out);
+    if (zip.avail_out == sizeof block) break;  // no progress
+  }
+  inflateEnd(&zip);
+  return out;
+}
+
+}  // namespace
+
+void RepackCompressedSkin(std::string& input) {
+  if (input.size() <= 8) return;
+  const std::string inner = InflatedPrefix(input.substr(8));
+  if (inner.empty()) return;
+  uLongf size = compressBound(static_cast<uLong>(inner.size()));
+  std::string packed(size, '\0');
+  if (compress(reinterpret_cast<Bytef*>(packed.data()), &size, reinterpret_cast<const Bytef*>(inner.data()),
+               static_cast<uLong>(inner.size())) != Z_OK)
+    return;
+  packed.resize(size);
+  for (int i = 0; i < 4; ++i) input[4 + i] = static_cast<char>(size >> (8 * i));
+  input.replace(8, std::string::npos, packed);
 }

@@ -14,3 +14,6 @@ ParseOutcome ParseSkinFolder(const std::string& input);
 std::vector<std::string> CompressedSkinSeeds();
 // The input is the compressed stream (version, length, zlib bytes).
 ParseOutcome ParseCompressedSkin(const std::string& input);
+// Expands what the mutated zlib bytes still give and packs it again with a right
+// length and checksum, so the change reaches the reader of the expanded skin.
+void RepackCompressedSkin(std::string& input);
