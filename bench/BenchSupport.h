@@ -64,6 +64,15 @@ double SecondsPerCall(F job, double minSeconds = 0.2) {
   return elapsed / reps;
 }
 
+// One row of a benchmark's table: the name in a column `width` wide, the time in
+// milliseconds and, with `against`, its ratio to `other` seconds.
+inline void PrintRow(const char* what, double seconds, const char* against = nullptr, double other = 0,
+                     int width = 58) {
+  std::printf("  %-*s %9.3f ms", width, what, seconds * 1e3);
+  if (against) std::printf("   %6.2fx %s", seconds / other, against);
+  std::printf("\n");
+}
+
 // "time <name> <seconds>": a figure scripts/bench.sh sets beside its native run.
 inline void ReportTime(const char* name, double seconds) {
   std::printf("time %s %.4f\n", name, seconds);

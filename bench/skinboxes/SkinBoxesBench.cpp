@@ -10,58 +10,27 @@
 #include <memory>
 #include <string>
 
-#include "bench/BenchSupport.h"
+#include "bench/SkinBenchSupport.h"
 #include "platform/comctrls/ListView.h"
 #include "platform/controls/Application.h"
-#include "platform/controls/Forms.h"
 #include "platform/stdctrls/ListBox.h"
 #include "skin/controls/SkinCustomComboBox.h"
 #include "skin/controls/SkinCustomListBox.h"
 #include "skin/controls/SkinCustomListView.h"
 #include "skin/controls/SkinScrollBar.h"
 #include "skin/controls/SkinSpinEdit.h"
-#include "skin/data/SkinData.h"
 
 namespace {
+
+using bench::BitBltOf;
+using bench::Put;
+using bench::RedrawAll;
+using bench::ShownForm;
 
 double Time(const std::function<void()>& job) { return bench::SecondsPerCall(job); }
 
 void Row(const char* what, double seconds, const char* against = nullptr, double other = 0) {
-  std::printf("  %-58s %9.3f ms", what, seconds * 1e3);
-  if (against) std::printf("   %6.2fx %s", seconds / other, against);
-  std::printf("\n");
-}
-
-void RedrawAll(TWinControl* c) {
-  ::RedrawWindow(c->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-}
-
-double BitBltOf(TWinControl* c) {
-  HDC screen = ::GetDC(c->Handle());
-  HDC memory = ::CreateCompatibleDC(screen);
-  HBITMAP bitmap = ::CreateCompatibleBitmap(screen, c->ClientWidth(), c->ClientHeight());
-  HGDIOBJ old = ::SelectObject(memory, bitmap);
-  double t = Time([&] { ::BitBlt(screen, 0, 0, c->ClientWidth(), c->ClientHeight(), memory, 0, 0, SRCCOPY); });
-  ::SelectObject(memory, old);
-  ::DeleteObject(bitmap);
-  ::DeleteDC(memory);
-  ::ReleaseDC(c->Handle(), screen);
-  return t;
-}
-
-template <class C>
-C* Put(TWinControl* parent, TRect r) {
-  auto* c = new C(parent);
-  c->SetParent(parent);
-  c->SetBoundsRect(r);
-  return c;
-}
-
-std::unique_ptr<TForm> ShownForm(int width, int height) {
-  std::unique_ptr<TForm> form(NewForm<TForm>(nullptr));
-  form->SetBounds(0, 0, width, height);
-  form->Show();
-  return form;
+  bench::PrintRow(what, seconds, against, other);
 }
 
 // The title list's rows: a caption and two columns of text per row, drawn by the
@@ -177,11 +146,7 @@ void DropDown(TspSkinData& data) {
 
 int main(int argc, char** argv) {
   TspSkinData data(nullptr);
-  std::string skinIni = bench::ProgramFolder(argc, argv) + "Skins\\VARNEL\\Skin.ini";
-  if (!data.LoadFromFile(skinIni)) {
-    std::printf("no VARNEL skin at %s\n", skinIni.c_str());
-    return 1;
-  }
+  if (!bench::LoadVarnelSkin(data, argc, argv)) return 1;
   TitleList(data);
   ListBoxFill(data);
   ComboAndSpinForm(data);

@@ -8,9 +8,8 @@
 #include <functional>
 #include <memory>
 
-#include "bench/BenchSupport.h"
+#include "bench/SkinBenchSupport.h"
 #include "platform/comctrls/TrackBar.h"
-#include "platform/controls/Forms.h"
 #include "platform/stdctrls/Button.h"
 #include "platform/stdctrls/Label.h"
 #include "platform/stdctrls/Panel.h"
@@ -24,38 +23,14 @@
 
 namespace {
 
+using bench::BitBltOf;
+using bench::Put;
+using bench::RedrawAll;
+
 double Time(const std::function<void()>& job) { return bench::SecondsPerCall(job); }
 
 void Row(const char* what, double seconds, const char* against = nullptr, double other = 0) {
-  std::printf("  %-62s %9.3f ms", what, seconds * 1e3);
-  if (against) std::printf("   %6.2fx %s", seconds / other, against);
-  std::printf("\n");
-}
-
-void RedrawAll(TWinControl* c) {
-  ::RedrawWindow(c->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-}
-
-double BitBltOf(TWinControl* c) {
-  HDC screen = ::GetDC(c->Handle());
-  HDC memory = ::CreateCompatibleDC(screen);
-  HBITMAP bitmap = ::CreateCompatibleBitmap(screen, c->ClientWidth(), c->ClientHeight());
-  HGDIOBJ old = ::SelectObject(memory, bitmap);
-  double t = Time([&] { ::BitBlt(screen, 0, 0, c->ClientWidth(), c->ClientHeight(), memory, 0, 0, SRCCOPY); });
-  ::SelectObject(memory, old);
-  ::DeleteObject(bitmap);
-  ::DeleteDC(memory);
-  ::ReleaseDC(c->Handle(), screen);
-  return t;
-}
-
-template <class C>
-C* Put(TWinControl* parent, TRect r, const String& caption = String()) {
-  auto* c = new C(parent);
-  c->SetParent(parent);
-  c->SetBoundsRect(r);
-  if (!caption.empty()) c->SetCaption(caption);
-  return c;
+  bench::PrintRow(what, seconds, against, other, 62);
 }
 
 // The output settings dialog's layout: a format group of toggle buttons, a
@@ -98,22 +73,13 @@ void PlatformDialog(TForm* form) {
   Put<TButton>(form, {390, 310, 472, 335}, "Cancel");
 }
 
-std::unique_ptr<TForm> ShownForm() {
-  std::unique_ptr<TForm> form(NewForm<TForm>(nullptr));
-  form->SetBounds(0, 0, 490, 380);
-  form->Show();
-  return form;
-}
+std::unique_ptr<TForm> ShownForm() { return bench::ShownForm(490, 380); }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   TspSkinData data(nullptr);
-  std::string skinIni = bench::ProgramFolder(argc, argv) + "Skins\\VARNEL\\Skin.ini";
-  if (!data.LoadFromFile(skinIni)) {
-    std::printf("no VARNEL skin at %s\n", skinIni.c_str());
-    return 1;
-  }
+  if (!bench::LoadVarnelSkin(data, argc, argv)) return 1;
   std::printf("Repainting a dialog laid out like the output settings dialog\n");
   auto skinned = ShownForm();
   SkinnedDialog(skinned.get(), &data);

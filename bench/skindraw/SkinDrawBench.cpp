@@ -18,9 +18,7 @@ namespace {
 double Time(const std::function<void()>& job) { return bench::SecondsPerCall(job); }
 
 void Row(const char* what, double seconds, const char* against = nullptr, double other = 0) {
-  std::printf("  %-58s %9.3f ms", what, seconds * 1e3);
-  if (against) std::printf("   %6.2fx %s", seconds / other, against);
-  std::printf("\n");
+  bench::PrintRow(what, seconds, against, other);
 }
 
 void Budget(const char* what, double seconds, double budget) {

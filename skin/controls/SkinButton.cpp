@@ -20,7 +20,9 @@ TspSkinButton::TspSkinButton(TComponent* owner)
     : TspSkinCustomControl(owner),
       glyph_(std::make_unique<TBitmap>()),
       fade_([this] { return MouseIn || IsFocused(); }, [this] { Repaint(); },
-            [this] { return SkinRecordIndex != -1 && EnableMorphing(); }) {
+            [this] { return SkinRecordIndex != -1 && EnableMorphing(); }),
+      animation_(look, [this] { Repaint(); }),
+      repeat_(RepeatInterval, [this] { ButtonClick(); }) {
   ControlStyle |= csOpaque;
   SetBounds(0, 0, 75, 25);
   SkinDataName = "button";
@@ -138,11 +140,7 @@ void TspSkinButton::GetSkinData() {
   if (!record) return;
   if (!UseSkinSize) SkinMaskPicture = nullptr;
   look.Read(*record, skinrect);
-  // A running frame animation shows its frame instead of the hot or normal image.
-  if (EnableAnimation() && AnimateRunning() && AnimateFrame >= 1 && AnimateFrame <= look.framecount) {
-    TRect& target = animateForward_ ? look.activeskinrect : skinrect;
-    target = look.AnimationFrame(AnimateFrame, skinrect);
-  }
+  if (EnableAnimation()) animation_.ShowFrame(look, skinrect);
 }
 
 void TspSkinButton::ChangeSkinData() {
@@ -155,8 +153,7 @@ void TspSkinButton::ChangeSkinData() {
 
 void TspSkinButton::CalcSize(Integer& width, Integer& height) {
   if (UseSkinSize || ResizeMode == 1) return TspSkinCustomControl::CalcSize(width, height);
-  RealClientRect = TRect{clientrect.Left, clientrect.Top, clientrect.Right + width - skinrect.Width(),
-                         clientrect.Bottom + height - skinrect.Height()};
+  RealClientRect = FreeSizeContentRect(*this, skinrect, width, height);
 }
 
 // ---- painting ----
@@ -230,13 +227,8 @@ void TspSkinButton::FadeImages(TBitmap*& normal, TBitmap*& hot) {
 void TspSkinButton::CreateButtonImage(TBitmap* b, const TRect& r, bool aDown, bool aMouseIn) {
   b->SetSize(Width(), Height());
   TRect content = RealClientRect;
-  if (!UseSkinSize && ResizeMode != 1) {
-    StretchedImage(b, r);
-    content = TRect{clientrect.Left, clientrect.Top, clientrect.Right + Width() - r.Width(),
-                    clientrect.Bottom + Height() - r.Height()};
-  } else {
-    CreateSkinControlImage(b, SkinPicture, r);
-  }
+  if (!UseSkinSize && ResizeMode != 1) content = StretchButtonFace(*this, b, r, Width(), Height());
+  else CreateSkinControlImage(b, SkinPicture, r);
   TCanvas* canvas = b->Canvas();
   SetCaptionFont(canvas, aDown, aMouseIn);
   if (look.showfocus && HandleAllocated() && Focused()) {
@@ -251,23 +243,9 @@ void TspSkinButton::CreateButtonImage(TBitmap* b, const TRect& r, bool aDown, bo
   DrawContent(canvas, content, aDown, aMouseIn, aDown && aMouseIn);
 }
 
-void TspSkinButton::StretchedImage(TBitmap* b, const TRect& r) {
-  if (ResizeMode == 0) {
-    TBitmap piece;
-    if (CopyPictureRect(piece, SkinPicture, r)) b->Canvas()->StretchDraw(TRect{0, 0, Width(), Height()}, &piece);
-  } else if (ResizeMode == 2 || ResizeMode == 3) {
-    CreateStretchImage(b, SkinPicture, r, clientrect, true);
-  }
-}
-
 void TspSkinButton::SetCaptionFont(TCanvas* canvas, bool aDown, bool aMouseIn) {
   SetRecordFont(canvas, UseSkinFont, look.fontname, look.fontheight, look.fontstyle, DefaultFont(), SkinData());
-  TColor colour = look.fontcolor;
-  if (Enabled() && !UseSkinFontColor) colour = DefaultFont()->Color();
-  else if (!Enabled()) colour = look.disabledfontcolor;
-  else if (aDown && aMouseIn) colour = look.downfontcolor;
-  else if (aMouseIn) colour = look.activefontcolor;
-  canvas->Font()->SetColor(colour);
+  canvas->Font()->SetColor(look.CaptionColor(Enabled(), aDown, aMouseIn, UseSkinFontColor, DefaultFont()->Color()));
   canvas->Brush()->SetStyle(bsClear);
 }
 
@@ -323,59 +301,7 @@ void TspSkinButton::ReDrawControl() {
 
 void TspSkinButton::StartAnimate(bool forward) {
   if (SkinRecordIndex == -1 || !EnableAnimation() || look.animateskinrect.IsEmpty()) return;
-  StopAnimate();
-  animateForward_ = forward;
-  AnimateFrame = forward ? 1 : look.framecount;
-  if (!animateTimer_) {
-    animateTimer_ = SkinClock().MakeTimer();
-    animateTimer_->OnTimer = TNotifyEvent::Function([this](TObject*) { DoAnimate(); });
-  }
-  animateTimer_->SetInterval(look.animateinterval);
-  animateTimer_->SetEnabled(true);
-}
-
-void TspSkinButton::DoAnimate() {
-  if (animateForward_) {
-    if (AnimateFrame <= look.framecount) {
-      ++AnimateFrame;
-      Repaint();
-    }
-    if (AnimateFrame > look.framecount) StopAnimate();
-  } else {
-    if (AnimateFrame >= 0) {
-      --AnimateFrame;
-      Repaint();
-    }
-    if (AnimateFrame <= 0) StopAnimate();
-  }
-}
-
-// Only disabled: the timer may be the one ticking now.
-void TspSkinButton::StopAnimate() {
-  AnimateFrame = 0;
-  if (animateTimer_) animateTimer_->SetEnabled(false);
-}
-
-void TspSkinButton::StartRepeat() {
-  StopRepeat();
-  repeatTimer_ = SkinClock().MakeTimer();
-  repeatTimer_->OnTimer = TNotifyEvent::Function([this](TObject*) { RepeatTick(); });
-  repeatWaiting_ = true;
-  repeatTimer_->SetInterval(500);
-  repeatTimer_->SetEnabled(true);
-}
-
-void TspSkinButton::RepeatTick() {
-  if (repeatWaiting_) {
-    repeatWaiting_ = false;
-    repeatTimer_->SetInterval(RepeatInterval);
-    return;
-  }
-  ButtonClick();
-}
-
-void TspSkinButton::StopRepeat() {
-  if (repeatTimer_) repeatTimer_->SetEnabled(false);
+  animation_.Start(forward);
 }
 
 void TspSkinButton::RefreshButton() {
@@ -406,15 +332,7 @@ void TspSkinButton::Click() {
 
 void TspSkinButton::ActionChange(TObject* sender, bool checkDefaults) {
   TspSkinCustomControl::ActionChange(sender, checkDefaults);
-  auto* action = dynamic_cast<TCustomAction*>(sender);
-  if (!action || !glyph_->Empty() || !action->Images()) return;
-  TCustomImageList* images = action->Images();
-  if (action->ImageIndex() < 0 || action->ImageIndex() >= images->Count()) return;
-  glyph_->SetSize(images->Width(), images->Height());
-  glyph_->Canvas()->Brush()->SetColor(clFuchsia);
-  glyph_->Canvas()->FillRect(TRect{0, 0, images->Width(), images->Height()});
-  images->Draw(glyph_->Canvas(), 0, 0, action->ImageIndex(), true);
-  Repaint();
+  if (TakeActionGlyph(glyph_.get(), sender)) Repaint();
 }
 
 // ---- mouse ----

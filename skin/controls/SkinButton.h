@@ -10,6 +10,7 @@
 #include "platform/controls/ModalResult.h"
 #include "skin/controls/SkinCtrlHelpers.h"
 #include "skin/controls/buttons/ButtonLook.h"
+#include "skin/controls/buttons/ButtonTimers.h"
 #include "skin/controls/SkinCtrls.h"
 #include "skin/draw/SkinLayout.h"
 
@@ -72,11 +73,11 @@ public:
   bool DefaultActive = false;
   double MorphKf() const { return fade_.Kf; }
   bool MorphRunning() const { return fade_.Running(); }
-  Integer AnimateFrame = 0;
+  Integer AnimateFrame() const { return animation_.Frame(); }
   bool IsFocused();
   bool EnableMorphing() const;
   bool EnableAnimation() const;
-  bool AnimateRunning() const { return animateTimer_ && animateTimer_->Enabled(); }
+  bool AnimateRunning() const { return animation_.Running(); }
 
   TspButtonLook look;  // copies of the record
 
@@ -102,9 +103,9 @@ protected:
 
   void ReDrawControl();
   void StartAnimate(bool forward);
-  void StopAnimate();
-  void StartRepeat();
-  void StopRepeat();
+  void StopAnimate() { animation_.Stop(); }
+  void StartRepeat() { repeat_.Start(); }
+  void StopRepeat() { repeat_.Stop(); }
   void DoAllUp();
   // Caption font and colour of the skin image (steps 3 and 4).
   void SetCaptionFont(TCanvas* canvas, bool aDown, bool aMouseIn);
@@ -117,9 +118,6 @@ protected:
   bool down_ = false;
 
 private:
-  void DoAnimate();
-  void RepeatTick();
-  void StretchedImage(TBitmap* b, const TRect& r);
   // The normal and hot images of a fade, kept while nothing they show changes,
   // so each 20 ms step only blends.
   String FadeKey() const;
@@ -137,11 +135,9 @@ private:
   bool default_ = false;
   bool downAtPress_ = false;
   bool clicksDisabled_ = false;
-  bool animateForward_ = true;
   TspMorphFade fade_;
-  std::unique_ptr<TspClockTimer> animateTimer_;
-  std::unique_ptr<TspClockTimer> repeatTimer_;
-  bool repeatWaiting_ = false;
+  TspFrameAnimation animation_;
+  TspClickRepeat repeat_;
   std::unique_ptr<TBitmap> fadeNormal_, fadeHot_;
   String fadeKey_;
 };

@@ -32,24 +32,12 @@ void TspSkinCustomListView::SetDefaultColor(TColor value) {
 }
 
 void TspSkinCustomListView::SetVScrollBar(TspSkinScrollBar* value) {
-  vScrollBar_ = value;
-  if (value) {
-    value->FreeNotification(this);
-    value->SetEnabled(true);
-    value->SetVisible(false);
-    value->OnChange = TNotifyEvent(this, &TspSkinCustomListView::OnVScrollBarChange);
-  }
+  bars_.SetV(value, this, TNotifyEvent(this, &TspSkinCustomListView::OnVScrollBarChange));
   UpDateScrollBars();
 }
 
 void TspSkinCustomListView::SetHScrollBar(TspSkinScrollBar* value) {
-  hScrollBar_ = value;
-  if (value) {
-    value->FreeNotification(this);
-    value->SetEnabled(true);
-    value->SetVisible(false);
-    value->OnChange = TNotifyEvent(this, &TspSkinCustomListView::OnHScrollBarChange);
-  }
+  bars_.SetH(value, this, TNotifyEvent(this, &TspSkinCustomListView::OnHScrollBarChange));
   UpDateScrollBars();
 }
 
@@ -57,8 +45,7 @@ void TspSkinCustomListView::Notification(TComponent* component, TOperation opera
   TCustomListView::Notification(component, operation);
   if (operation != opRemove) return;
   if (component == skinData_) skinData_ = nullptr;
-  if (component == vScrollBar_) vScrollBar_ = nullptr;
-  if (component == hScrollBar_) hScrollBar_ = nullptr;
+  bars_.Forget(component);
 }
 
 void TspSkinCustomListView::ChangeSkinData() {
@@ -76,8 +63,7 @@ void TspSkinCustomListView::ChangeSkinData() {
   }
   Font()->SetCharset(SkinCharset(skinData_, defaultFont_.get()));
   UpDateScrollBars();
-  if (vScrollBar_) vScrollBar_->SetAlign(vScrollBar_->Align());
-  if (hScrollBar_) hScrollBar_->SetAlign(hScrollBar_->Align());
+  bars_.Realign();
   if (ViewStyle() == vsReport && header_.Attached()) ::InvalidateRect(header_.Window(), nullptr, TRUE);
 }
 
@@ -117,7 +103,7 @@ void TspSkinCustomListView::WndProc(TMessage& message) {
   switch (message.Msg) {
     case WM_SIZE:
     case WM_PAINT:
-      if (!inCheckScrollBars_) UpDateScrollBars();
+      if (!bars_.InCheck()) UpDateScrollBars();
       break;
     case WM_KEYDOWN:
     case WM_LBUTTONUP:
@@ -137,9 +123,7 @@ void TspSkinCustomListView::Dispatch(TMessage& message) {
       return;
     case CM_VISIBLECHANGED:
       TCustomListView::Dispatch(message);
-      if (vScrollBar_) vScrollBar_->SetVisible(Visible() && vScrollBar_->Visible());
-      if (hScrollBar_) hScrollBar_->SetVisible(Visible() && hScrollBar_->Visible());
-      return;
+      return bars_.FollowVisible(Visible());
     case CM_SENCPAINT:
       message.Result = 12851;
       return;
@@ -249,17 +233,9 @@ void TspSkinCustomListView::HeaderWndProc(TMessage& message) {
 
 // ---- scroll bars ----
 
-void TspSkinCustomListView::SetBarVisible(TspSkinScrollBar* bar, bool visible, bool& changed) {
-  if (!bar || bar->Visible() == visible) return;
-  inCheckScrollBars_ = true;
-  bar->SetVisible(visible);
-  inCheckScrollBars_ = false;
-  changed = true;
-}
-
 void TspSkinCustomListView::ReportBars(bool& changed) {
   HWND window = Handle();
-  if (vScrollBar_) {
+  if (TspSkinScrollBar* bar = bars_.V()) {
     int min = 0, max = 0;
     ::GetScrollRange(window, SB_VERT, &min, &max);
     int pos = ::GetScrollPos(window, SB_VERT);
@@ -270,22 +246,22 @@ void TspSkinCustomListView::ReportBars(bool& changed) {
       pos = top ? top->Index() : 0;
     }
     bool visible = rows < max + 1 && Visible();
-    SetBarVisible(vScrollBar_, visible, changed);
+    bars_.SetVisible(bar, visible, changed);
     if (visible) {
-      vScrollBar_->SetRange(min, max, pos, rows);
+      bar->SetRange(min, max, pos, rows);
       oldVPos_ = pos;
-      vScrollBar_->SetSmallChange(1);
-      vScrollBar_->SetLargeChange(rows < 1 ? 1 : rows);
+      bar->SetSmallChange(1);
+      bar->SetLargeChange(rows < 1 ? 1 : rows);
     }
   }
-  if (hScrollBar_) {
+  if (TspSkinScrollBar* bar = bars_.H()) {
     int min = 0, max = 0;
     ::GetScrollRange(window, SB_HORZ, &min, &max);
     int pos = ::GetScrollPos(window, SB_HORZ);
     bool visible = max > Width() && Visible();
-    SetBarVisible(hScrollBar_, visible, changed);
+    bars_.SetVisible(bar, visible, changed);
     if (visible) {
-      hScrollBar_->SetRange(min, max, pos, Width());
+      bar->SetRange(min, max, pos, Width());
       oldHPos_ = pos;
     }
   }
@@ -296,7 +272,7 @@ void TspSkinCustomListView::IconBars(bool& changed) {
   Integer step = Items()->Count() > 0 ? RectHeight(Items()->Item(0)->DisplayRect(drBounds)) / 2 : 0;
   if (step == 0) step = 1;
   for (int axis = 0; axis < 2; ++axis) {
-    TspSkinScrollBar* bar = axis == 0 ? vScrollBar_ : hScrollBar_;
+    TspSkinScrollBar* bar = axis == 0 ? bars_.V() : bars_.H();
     if (!bar) continue;
     int kind = axis == 0 ? SB_VERT : SB_HORZ;
     int min = 0, max = 0;
@@ -304,7 +280,7 @@ void TspSkinCustomListView::IconBars(bool& changed) {
     int pos = ::GetScrollPos(window, kind);
     Integer extent = axis == 0 ? Height() : Width();
     bool visible = max > extent && Visible();
-    SetBarVisible(bar, visible, changed);
+    bars_.SetVisible(bar, visible, changed);
     if (!visible) continue;
     bar->SetSmallChange(step);
     bar->SetLargeChange(step);
@@ -314,65 +290,59 @@ void TspSkinCustomListView::IconBars(bool& changed) {
 }
 
 void TspSkinCustomListView::ListBars(bool& changed) {
-  SetBarVisible(vScrollBar_, false, changed);
-  if (!hScrollBar_) return;
+  bars_.SetVisible(bars_.V(), false, changed);
+  TspSkinScrollBar* bar = bars_.H();
+  if (!bar) return;
   int min = 0, max = 0;
   ::GetScrollRange(Handle(), SB_HORZ, &min, &max);
   int pos = ::GetScrollPos(Handle(), SB_HORZ);
   Integer column = Items()->Count() > 0 ? RectWidth(Items()->Item(0)->DisplayRect(drBounds)) : 0;
   if (column == 0) column = 1;
   bool visible = VisibleRowCount() < Items()->Count() && Visible();
-  SetBarVisible(hScrollBar_, visible, changed);
+  bars_.SetVisible(bar, visible, changed);
   if (!visible) return;
-  hScrollBar_->SetRange(min, max, pos, Width() / column);
-  hScrollBar_->SetSmallChange(1);
-  hScrollBar_->SetLargeChange(1);
+  bar->SetRange(min, max, pos, Width() / column);
+  bar->SetSmallChange(1);
+  bar->SetLargeChange(1);
   oldHPos_ = pos;
 }
 
 // Mirrors the native scroll state into the attached bars; never while a bar is
 // scrolling the view (no feedback loop) nor while it changes a bar itself.
 void TspSkinCustomListView::UpDateScrollBars() {
-  if (!HandleAllocated() || fromScrollBar_ || inCheckScrollBars_ || Width() < 6 || Height() < 6) return;
-  if (!vScrollBar_ && !hScrollBar_) return;
+  if (!HandleAllocated() || bars_.Busy() || Width() < 6 || Height() < 6) return;
+  if (!bars_.V() && !bars_.H()) return;
   bool changed = false;
   switch (ViewStyle()) {
     case vsReport: ReportBars(changed); break;
     case vsList: ListBars(changed); break;
     default: IconBars(changed); break;
   }
-  if (vScrollBar_ && hScrollBar_) {
-    if (!vScrollBar_->Visible() && hScrollBar_->Both()) hScrollBar_->SetBoth(false);
-    else if (vScrollBar_->Visible() && !hScrollBar_->Both()) hScrollBar_->SetBoth(true);
-  }
-  if (changed && Align() != alNone && Parent()) {
-    inCheckScrollBars_ = true;
-    Parent()->Realign();
-    inCheckScrollBars_ = false;
-  }
+  bars_.Finish(this, changed);
 }
 
 void TspSkinCustomListView::OnVScrollBarChange(TObject*) {
-  if (!vScrollBar_) return;
-  fromScrollBar_ = true;
-  Integer delta = vScrollBar_->Position() - oldVPos_;
-  if ((ViewStyle() == vsReport || ViewStyle() == vsList) && Items()->Count() > 0)
-    delta *= RectHeight(Items()->Item(0)->DisplayRect(drBounds));
-  Scroll(0, delta);
-  oldVPos_ = vScrollBar_->Position();
-  fromScrollBar_ = false;
+  TspSkinScrollBar* bar = bars_.V();
+  if (!bar) return;
+  bars_.FromBar([&] {
+    Integer delta = bar->Position() - oldVPos_;
+    if ((ViewStyle() == vsReport || ViewStyle() == vsList) && Items()->Count() > 0)
+      delta *= RectHeight(Items()->Item(0)->DisplayRect(drBounds));
+    Scroll(0, delta);
+    oldVPos_ = bar->Position();
+  });
 }
 
 void TspSkinCustomListView::OnHScrollBarChange(TObject*) {
-  if (!hScrollBar_) return;
-  fromScrollBar_ = true;
-  Integer position = hScrollBar_->Position();
-  if (ViewStyle() == vsList) {
-    WPARAM code = position < oldHPos_ ? SB_LINELEFT : SB_LINERIGHT;
-    for (Integer i = std::abs(position - oldHPos_); i > 0; --i) ::SendMessageA(Handle(), WM_HSCROLL, code, 0);
-  } else {
-    Scroll(position - oldHPos_, 0);
-  }
-  oldHPos_ = position;
-  fromScrollBar_ = false;
+  if (!bars_.H()) return;
+  Integer position = bars_.H()->Position();
+  bars_.FromBar([&] {
+    if (ViewStyle() == vsList) {
+      WPARAM code = position < oldHPos_ ? SB_LINELEFT : SB_LINERIGHT;
+      for (Integer i = std::abs(position - oldHPos_); i > 0; --i) ::SendMessageA(Handle(), WM_HSCROLL, code, 0);
+    } else {
+      Scroll(position - oldHPos_, 0);
+    }
+    oldHPos_ = position;
+  });
 }

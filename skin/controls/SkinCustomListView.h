@@ -9,7 +9,7 @@
 
 #include "platform/comctrls/ListView.h"
 #include "platform/controls/WindowSubclass.h"
-#include "skin/controls/SkinScrollBar.h"
+#include "skin/controls/views/ViewScrollBars.h"
 
 using TspDrawHeaderSectionEvent = TEvent<TCanvas*, TListColumn*, bool, TRect>;
 
@@ -27,9 +27,9 @@ public:
   void SetDefaultColor(TColor value);
   bool UseSkinFont = true;
   String HeaderSkinDataName = "resizebutton";
-  TspSkinScrollBar* HScrollBar() const { return hScrollBar_; }  // borrowed, freed-notified
+  TspSkinScrollBar* HScrollBar() const { return bars_.H(); }
   void SetHScrollBar(TspSkinScrollBar* value);
-  TspSkinScrollBar* VScrollBar() const { return vScrollBar_; }
+  TspSkinScrollBar* VScrollBar() const { return bars_.V(); }
   void SetVScrollBar(TspSkinScrollBar* value);
   TspDrawHeaderSectionEvent OnDrawHeaderSection;
 
@@ -55,7 +55,6 @@ private:
   void HeaderWndProc(TMessage& message);
   void OnVScrollBarChange(TObject*);
   void OnHScrollBarChange(TObject*);
-  void SetBarVisible(TspSkinScrollBar* bar, bool visible, bool& changed);
   void ReportBars(bool& changed);
   void IconBars(bool& changed);
   void ListBars(bool& changed);
@@ -64,14 +63,12 @@ private:
   TspSkinData* skinData_ = nullptr;  // borrowed, freed-notified
   std::unique_ptr<TFont> defaultFont_;
   TColor defaultColor_ = clWindow;
-  TspSkinScrollBar* hScrollBar_ = nullptr;
-  TspSkinScrollBar* vScrollBar_ = nullptr;
+  TspViewScrollBars bars_;
   Integer recordIndex_ = -1;
   TWindowSubclass header_;  // the column header, restored before it or this control goes
   Integer activeSection_ = -1;
   bool headerDown_ = false;
   Integer oldVPos_ = 0, oldHPos_ = 0;
-  bool inCheckScrollBars_ = false, fromScrollBar_ = false;
 };
 
 class TspSkinListView : public TspSkinCustomListView {

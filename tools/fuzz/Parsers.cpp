@@ -16,6 +16,7 @@
 #include "platform/io/IniDocument.h"
 #include "platform/io/Streams.h"
 #include "platform/published/FormText.h"
+#include "tools/fuzz/SkinParsers.h"
 
 extern "C" {
 #include <jpeglib.h>
@@ -230,6 +231,8 @@ const std::vector<FuzzParser>& FuzzParsers() {
       {"lang", LangSeeds, ParseLang},
       {"profile", ProfileSeeds, ParseProfile},
       {"form-text", FormSeeds, [](const std::string& input) { return Raising([&] { ParseFormText(input, "fuzz"); }); }},
+      {"skin-folder", SkinFolderSeeds, ParseSkinFolder},
+      {"skin-compressed", CompressedSkinSeeds, ParseCompressedSkin, RepackCompressedSkin},
   };
   return parsers;
 }

@@ -130,11 +130,11 @@ int RunChild(const FuzzOptions& options, const std::string& parser, int from, Ta
 }
 
 void PrintTable(const std::vector<std::pair<std::string, Tally>>& rows) {
-  std::printf("%-10s %8s", "parser", "tried");
+  std::printf("%-15s %8s", "parser", "tried");
   for (const char* title : kTitles) std::printf(" %11s", title);
   std::printf("\n");
   for (const auto& [name, tally] : rows) {
-    std::printf("%-10s %8d", name.c_str(), tally.tried);
+    std::printf("%-15s %8d", name.c_str(), tally.tried);
     for (int count : tally.counts) std::printf(" %11d", count);
     std::printf("\n");
   }

@@ -1,5 +1,8 @@
 #include "skin/controls/buttons/ButtonLook.h"
 
+#include "platform/controls/ActnList.h"
+#include "platform/graphics/ImageList.h"
+#include "skin/controls/SkinCtrlHelpers.h"
 #include "skin/draw/SkinImage.h"
 
 void TspButtonLook::Read(const TspDataSkinButtonControl& record, const TRect& skinrect) {
@@ -28,6 +31,15 @@ TRect TspButtonLook::AnimationFrame(Integer frame, const TRect& skinrect) const 
   }
   Integer h = a.Height() / framecount;
   return TRect{a.Left, a.Top + h * (frame - 1), a.Right, a.Top + h * frame};
+}
+
+TColor TspButtonLook::CaptionColor(bool enabled, bool aDown, bool aMouseIn, bool useSkinFontColor,
+                                   TColor defaultColor) const {
+  if (enabled && !useSkinFontColor) return defaultColor;
+  if (!enabled) return disabledfontcolor;
+  if (aDown && aMouseIn) return downfontcolor;
+  if (aMouseIn) return activefontcolor;
+  return fontcolor;
 }
 
 Integer ButtonGlyphNumber(Integer numGlyphs, bool enabled, bool aDown, bool aMouseIn) {
@@ -60,4 +72,31 @@ void ComposeButtonPart(const TspSkinPiece& p, bool stretching, TBitmap* into, co
   CreateSkinImage(p.lefttoppoint, p.righttoppoint, p.leftbottompoint, p.rightbottompoint, p.clientrect,
                   p.lefttoppoint, rt, lb, rb, client, into, p.SkinPicture, state, partWidth, height, true,
                   p.leftstretch, p.topstretch, p.rightstretch, p.bottomstretch, p.stretcheffect, p.stretchtype);
+}
+
+TRect FreeSizeContentRect(const TspSkinPiece& piece, const TRect& state, Integer w, Integer h) {
+  const TRect& c = piece.clientrect;
+  return TRect{c.Left, c.Top, c.Right + w - state.Width(), c.Bottom + h - state.Height()};
+}
+
+TRect StretchButtonFace(const TspSkinPiece& piece, TBitmap* b, const TRect& state, Integer w, Integer h) {
+  if (piece.ResizeMode == 0) {
+    TBitmap whole;
+    if (CopyPictureRect(whole, piece.SkinPicture, state)) b->Canvas()->StretchDraw(TRect{0, 0, w, h}, &whole);
+  } else if (piece.ResizeMode == 2 || piece.ResizeMode == 3) {
+    CreateStretchImage(b, piece.SkinPicture, state, piece.clientrect, true);
+  }
+  return FreeSizeContentRect(piece, state, w, h);
+}
+
+bool TakeActionGlyph(TBitmap* glyph, TObject* sender) {
+  auto* action = dynamic_cast<TCustomAction*>(sender);
+  if (!action || !glyph->Empty() || !action->Images()) return false;
+  TCustomImageList* images = action->Images();
+  if (action->ImageIndex() < 0 || action->ImageIndex() >= images->Count()) return false;
+  glyph->SetSize(images->Width(), images->Height());
+  glyph->Canvas()->Brush()->SetColor(clFuchsia);
+  glyph->Canvas()->FillRect(TRect{0, 0, images->Width(), images->Height()});
+  images->Draw(glyph->Canvas(), 0, 0, action->ImageIndex(), true);
+  return true;
 }

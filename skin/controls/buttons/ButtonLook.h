@@ -1,6 +1,8 @@
 // What the push button and the speed button share of a button record: the
-// copied fonts, colours, state pieces and markers, the piece a running frame
-// animation shows, the glyph cell of a state, and the fade's blend by kind.
+// copied fonts, colours, state pieces and markers, the caption colour of a
+// state, the piece a running frame animation shows, the glyph cell of a state,
+// the fade's blend by kind, a state piece stretched to a free size, and the
+// glyph an action lends.
 #pragma once
 
 #include "skin/controls/SkinPiece.h"
@@ -26,6 +28,9 @@ struct TspButtonLook {
   // Frame `frame` (1-based) of the animation strip: side by side when the strip is
   // wider than the normal piece, else stacked; empty without frames.
   TRect AnimationFrame(Integer frame, const TRect& skinrect) const;
+  // The caption colour: the default font's without UseSkinFontColor, else the
+  // record's disabled, pressed, hot or normal one.
+  TColor CaptionColor(bool enabled, bool aDown, bool aMouseIn, bool useSkinFontColor, TColor defaultColor) const;
 };
 
 // Glyph cell of a strip: 3 pressed, 4 hot, 2 disabled, else 1, as far as the
@@ -34,6 +39,17 @@ Integer ButtonGlyphNumber(Integer numGlyphs, bool enabled, bool aDown, bool aMou
 
 // Blends `from` toward `to` by kf with the record's transition.
 void MorphByKind(TspEffectBmp& from, const TspEffectBmp& to, double kf, TMorphKind kind);
+
+// The content rectangle of a button of w x h showing the state piece at a free
+// size: the piece's client rectangle grown by the size difference.
+TRect FreeSizeContentRect(const TspSkinPiece& piece, const TRect& state, Integer w, Integer h);
+// The state piece drawn at w x h into b by the piece's resize mode (0 stretched
+// whole, 2 and 3 the nine-part stretch); answers the content rectangle.
+TRect StretchButtonFace(const TspSkinPiece& piece, TBitmap* b, const TRect& state, Integer w, Integer h);
+
+// The action's image drawn into an empty glyph (clFuchsia behind it); false
+// when `sender` is no action with an image or the glyph is already set.
+bool TakeActionGlyph(TBitmap* glyph, TObject* sender);
 
 // One part of a drop-down button's image, partWidth x height, from the state
 // piece: the nine-part stretch for the tool-button records (`stretching`), else

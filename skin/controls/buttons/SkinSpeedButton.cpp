@@ -1,6 +1,5 @@
 #include "skin/controls/buttons/SkinSpeedButton.h"
 
-#include "platform/controls/ActnList.h"
 #include "platform/controls/Menus.h"
 #include "platform/controls/Messages.h"
 #include "skin/controls/SkinToolBar.h"
@@ -10,7 +9,9 @@ TspSkinSpeedButton::TspSkinSpeedButton(TComponent* owner)
     : TspGraphicSkinCustomControl(owner),
       glyph_(std::make_unique<TBitmap>()),
       fade_([this] { return MouseIn; }, [this] { Repaint(); },
-            [this] { return SkinRecordIndex != -1 && EnableMorphing(); }) {
+            [this] { return SkinRecordIndex != -1 && EnableMorphing(); }),
+      animation_(look, [this] { Repaint(); }),
+      repeat_(RepeatInterval, [this] { ButtonClick(); }) {
   ControlStyle = (ControlStyle | csCaptureMouse | csOpaque | csDoubleClicks) & ~csClickEvents;
   SetBounds(0, 0, 25, 25);
   SkinDataName = "toolbutton";
@@ -139,10 +140,7 @@ void TspSkinSpeedButton::GetSkinData() {
   look.showfocus = false;
   if (flat_) look.morphing = false;
   if (look.menumarkerflatrect.IsEmpty()) look.menumarkerflatrect = look.menumarkerrect;
-  if (EnableAnimation() && AnimateRunning() && AnimateFrame >= 1 && AnimateFrame <= look.framecount) {
-    TRect& target = animateForward_ ? look.activeskinrect : skinrect;
-    target = look.AnimationFrame(AnimateFrame, skinrect);
-  }
+  if (EnableAnimation()) animation_.ShowFrame(look, skinrect);
 }
 
 void TspSkinSpeedButton::ChangeSkinData() {
@@ -154,8 +152,7 @@ void TspSkinSpeedButton::ChangeSkinData() {
 
 void TspSkinSpeedButton::CalcSize(Integer& width, Integer& height) {
   if (UseSkinSize || ResizeMode == 1) return TspGraphicSkinCustomControl::CalcSize(width, height);
-  RealClientRect = TRect{clientrect.Left, clientrect.Top, clientrect.Right + width - skinrect.Width(),
-                         clientrect.Bottom + height - skinrect.Height()};
+  RealClientRect = FreeSizeContentRect(*this, skinrect, width, height);
 }
 
 // ---- fade, frames, repeat ----
@@ -167,59 +164,7 @@ void TspSkinSpeedButton::ReDrawControl() {
 
 void TspSkinSpeedButton::StartAnimate(bool forward) {
   if (flat_ || SkinRecordIndex == -1 || !EnableAnimation() || look.animateskinrect.IsEmpty()) return;
-  StopAnimate();
-  animateForward_ = forward;
-  AnimateFrame = forward ? 1 : look.framecount;
-  if (!animateTimer_) {
-    animateTimer_ = SkinClock().MakeTimer();
-    animateTimer_->OnTimer = TNotifyEvent::Function([this](TObject*) { DoAnimate(); });
-  }
-  animateTimer_->SetInterval(look.animateinterval);
-  animateTimer_->SetEnabled(true);
-}
-
-void TspSkinSpeedButton::DoAnimate() {
-  if (animateForward_) {
-    if (AnimateFrame <= look.framecount) {
-      ++AnimateFrame;
-      Repaint();
-    }
-    if (AnimateFrame > look.framecount) StopAnimate();
-  } else {
-    if (AnimateFrame >= 0) {
-      --AnimateFrame;
-      Repaint();
-    }
-    if (AnimateFrame <= 0) StopAnimate();
-  }
-}
-
-void TspSkinSpeedButton::StopAnimate() {
-  AnimateFrame = 0;
-  if (animateTimer_) animateTimer_->SetEnabled(false);
-}
-
-void TspSkinSpeedButton::StartRepeat() {
-  if (!repeatTimer_) {
-    repeatTimer_ = SkinClock().MakeTimer();
-    repeatTimer_->OnTimer = TNotifyEvent::Function([this](TObject*) { RepeatTick(); });
-  }
-  repeatWaiting_ = true;
-  repeatTimer_->SetInterval(500);
-  repeatTimer_->SetEnabled(true);
-}
-
-void TspSkinSpeedButton::RepeatTick() {
-  if (repeatWaiting_) {
-    repeatWaiting_ = false;
-    repeatTimer_->SetInterval(RepeatInterval);
-    return;
-  }
-  ButtonClick();
-}
-
-void TspSkinSpeedButton::StopRepeat() {
-  if (repeatTimer_) repeatTimer_->SetEnabled(false);
+  animation_.Start(forward);
 }
 
 void TspSkinSpeedButton::RefreshButton() {
@@ -236,15 +181,7 @@ void TspSkinSpeedButton::ButtonClick() { TspGraphicSkinCustomControl::Click(); }
 
 void TspSkinSpeedButton::ActionChange(TObject* sender, bool checkDefaults) {
   TspGraphicSkinCustomControl::ActionChange(sender, checkDefaults);
-  auto* action = dynamic_cast<TCustomAction*>(sender);
-  if (!action || !glyph_->Empty() || !action->Images()) return;
-  TCustomImageList* images = action->Images();
-  if (action->ImageIndex() < 0 || action->ImageIndex() >= images->Count()) return;
-  glyph_->SetSize(images->Width(), images->Height());
-  glyph_->Canvas()->Brush()->SetColor(clFuchsia);
-  glyph_->Canvas()->FillRect(TRect{0, 0, images->Width(), images->Height()});
-  images->Draw(glyph_->Canvas(), 0, 0, action->ImageIndex(), true);
-  Repaint();
+  if (TakeActionGlyph(glyph_.get(), sender)) Repaint();
 }
 
 // ---- mouse and messages ----

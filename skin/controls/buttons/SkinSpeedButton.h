@@ -10,6 +10,7 @@
 #include "skin/controls/SkinCtrlHelpers.h"
 #include "skin/controls/SkinCtrls.h"
 #include "skin/controls/buttons/ButtonLook.h"
+#include "skin/controls/buttons/ButtonTimers.h"
 #include "skin/draw/SkinLayout.h"
 
 class TspSkinImagesMenu;
@@ -71,9 +72,9 @@ public:
   bool MouseHeld = false;
   double MorphKf() const { return fade_.Kf; }
   bool MorphRunning() const { return fade_.Running(); }
-  Integer AnimateFrame = 0;
-  bool AnimateRunning() const { return animateTimer_ && animateTimer_->Enabled(); }
-  bool RepeatRunning() const { return repeatTimer_ && repeatTimer_->Enabled(); }
+  Integer AnimateFrame() const { return animation_.Frame(); }
+  bool AnimateRunning() const { return animation_.Running(); }
+  bool RepeatRunning() const { return repeat_.Running(); }
   bool EnableMorphing() const;
   bool EnableAnimation() const;
   TspButtonLook look;  // copies of the record
@@ -92,9 +93,9 @@ protected:
 
   void ReDrawControl();
   void StartAnimate(bool forward);
-  void StopAnimate();
-  void StartRepeat();
-  void StopRepeat();
+  void StopAnimate() { animation_.Stop(); }
+  void StartRepeat() { repeat_.Start(); }
+  void StopRepeat() { repeat_.Stop(); }
   void DoAllUp();
   String ShownCaption() const;
   // The caption font and colour of a skin image.
@@ -111,10 +112,7 @@ protected:
   bool down_ = false;
 
 private:
-  void DoAnimate();
-  void RepeatTick();
   void PaintSkinned();
-  void StretchedImage(TBitmap* b, const TRect& r);
 
   TCustomImageList* imageList_ = nullptr;  // borrowed, freed-notified
   Integer imageIndex_ = 0;
@@ -127,9 +125,7 @@ private:
   TspButtonLayout layout_ = blGlyphLeft;
   TspSkinImagesMenu* imagesMenu_ = nullptr;  // borrowed, freed-notified
   bool downAtPress_ = false;
-  bool animateForward_ = true;
   TspMorphFade fade_;
-  std::unique_ptr<TspClockTimer> animateTimer_;
-  std::unique_ptr<TspClockTimer> repeatTimer_;
-  bool repeatWaiting_ = false;
+  TspFrameAnimation animation_;
+  TspClickRepeat repeat_;
 };

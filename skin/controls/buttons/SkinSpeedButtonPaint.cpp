@@ -70,34 +70,15 @@ void TspSkinSpeedButton::PaintSkinned() {
 void TspSkinSpeedButton::CreateButtonImage(TBitmap* b, const TRect& r, bool aDown, bool aMouseIn) {
   b->SetSize(Width(), Height());
   TRect content = RealClientRect;
-  if (!UseSkinSize && ResizeMode != 1) {
-    StretchedImage(b, r);
-    content = TRect{clientrect.Left, clientrect.Top, clientrect.Right + Width() - r.Width(),
-                    clientrect.Bottom + Height() - r.Height()};
-  } else {
-    CreateSkinControlImage(b, SkinPicture, r);
-  }
+  if (!UseSkinSize && ResizeMode != 1) content = StretchButtonFace(*this, b, r, Width(), Height());
+  else CreateSkinControlImage(b, SkinPicture, r);
   SetCaptionFont(b->Canvas(), aDown, aMouseIn);
   DrawContent(b->Canvas(), content, aDown, aMouseIn, aDown && aMouseIn);
 }
 
-void TspSkinSpeedButton::StretchedImage(TBitmap* b, const TRect& r) {
-  if (ResizeMode == 0) {
-    TBitmap piece;
-    if (CopyPictureRect(piece, SkinPicture, r)) b->Canvas()->StretchDraw(TRect{0, 0, Width(), Height()}, &piece);
-  } else if (ResizeMode == 2 || ResizeMode == 3) {
-    CreateStretchImage(b, SkinPicture, r, clientrect, true);
-  }
-}
-
 void TspSkinSpeedButton::SetCaptionFont(TCanvas* canvas, bool aDown, bool aMouseIn) {
   SetRecordFont(canvas, UseSkinFont, look.fontname, look.fontheight, look.fontstyle, DefaultFont(), SkinData());
-  TColor colour = look.fontcolor;
-  if (Enabled() && !UseSkinFontColor) colour = DefaultFont()->Color();
-  else if (!Enabled()) colour = look.disabledfontcolor;
-  else if (aDown && aMouseIn) colour = look.downfontcolor;
-  else if (aMouseIn) colour = look.activefontcolor;
-  canvas->Font()->SetColor(colour);
+  canvas->Font()->SetColor(look.CaptionColor(Enabled(), aDown, aMouseIn, UseSkinFontColor, DefaultFont()->Color()));
   canvas->Brush()->SetStyle(bsClear);
 }
 

@@ -2,37 +2,12 @@
 
 #include <algorithm>
 
-#include "platform/controls/Menus.h"
-#include "skin/controls/EditMenuSeam.h"
 #include "skin/controls/SkinBoxFonts.h"
 #include "skin/controls/SkinPaintMessages.h"
 #include "skin/draw/SPUtils.h"
 #include "skin/draw/Speffbmp.h"
 
-TspSkinMemo::TspSkinMemo(TComponent* owner) : TMemo(owner), defaultFont_(std::make_unique<TFont>()) {
-  SetAutoSize(false);
-  SetRecordFont(defaultFont_.get(), "Arial", 0, 14);
-  defaultFont_->SetColor(clBlack);
-  defaultFont_->OnChange = TNotifyEvent(this, &TspSkinMemo::OnDefaultFontChange);
-  Font()->Assign(defaultFont_.get());
-  SetScrollBars(ssBoth);
-}
-
-TspSkinMemo::~TspSkinMemo() {
-  defaultFont_->OnChange = nullptr;
-  FreeContextMenu();
-}
-
 // ---- properties ----
-
-void TspSkinMemo::SetDefaultFont(const TFont* value) {
-  defaultFont_->Assign(value);
-  if (!HasRecord()) Font()->Assign(value);
-}
-
-void TspSkinMemo::OnDefaultFontChange(TObject*) {
-  if (!HasRecord()) Font()->Assign(defaultFont_.get());
-}
 
 void TspSkinMemo::SetBitMapBG(bool value) {
   bitMapBG_ = value;
@@ -51,65 +26,17 @@ void TspSkinMemo::SetAlphaBlendValue(Byte value) {
   if (transparent_) Invalidate();
 }
 
-void TspSkinMemo::SetSkinData(TspSkinData* value) {
-  skinData_ = value;
-  if (value) value->FreeNotification(this);
-  if (value && !value->Empty && !HasState(csDesigning)) ChangeSkinData();
-}
-
-void TspSkinMemo::SetVScrollBar(TspSkinScrollBar* value) {
-  vScrollBar_ = value;
-  if (!value) return;
-  value->FreeNotification(this);
-  value->SetMin(0);
-  value->SetMax(0);
-  value->SetPosition(0);
-  value->OnChange = TNotifyEvent(this, &TspSkinMemo::OnVScrollBarChange);
-}
-
-void TspSkinMemo::SetHScrollBar(TspSkinScrollBar* value) {
-  hScrollBar_ = value;
-  if (!value) return;
-  value->FreeNotification(this);
-  value->SetMin(0);
-  value->SetMax(0);
-  value->SetPosition(0);
-  value->OnChange = TNotifyEvent(this, &TspSkinMemo::OnHScrollBarChange);
-}
-
-void TspSkinMemo::Notification(TComponent* component, TOperation operation) {
-  TMemo::Notification(component, operation);
-  if (operation != opRemove) return;
-  if (component == skinData_) skinData_ = nullptr;
-  if (component == vScrollBar_) vScrollBar_ = nullptr;
-  if (component == hScrollBar_) hScrollBar_ = nullptr;
-  if (component == menu_) menu_ = nullptr;
-}
-
-void TspSkinMemo::OnVScrollBarChange(TObject*) {
-  ScrollMemoToBar(this, vScrollBar_, true);
-  Invalidate();
-}
-
-void TspSkinMemo::OnHScrollBarChange(TObject*) {
-  ScrollMemoToBar(this, hScrollBar_, false);
-  Invalidate();
-}
-
-void TspSkinMemo::UpDateScrollRange() { UpdateMemoScrollBars(this, vScrollBar_, hScrollBar_); }
-
 void TspSkinMemo::Loaded() {
-  TMemo::Loaded();
+  TspSkinMemoBase::Loaded();
   UpDateScrollRange();
 }
 
 // ---- record ----
 
 void TspSkinMemo::GetSkinData() {
-  auto* r = FindRecord<TspDataSkinMemoControl>(skinData_, SkinDataName, &recordIndex_);
-  look_.Read(r);
+  const TspDataSkinMemoControl* r = FindMemoRecord();
   if (!r) return;
-  picture_ = skinData_->ActivePicture(r->pictureindex);
+  picture_ = SkinData()->ActivePicture(r->pictureindex);
   skinRect_ = r->skinrect;
   activeSkinRect_ = IsNullRect(r->activeskinrect) ? r->skinrect : r->activeskinrect;
   clientRect_ = r->clientrect;
@@ -127,23 +54,22 @@ void TspSkinMemo::GetSkinData() {
 
 void TspSkinMemo::ChangeSkinData() {
   GetSkinData();
-  look_.ApplyFont(Font(), defaultFont_.get(), UseSkinFont);
-  if (HasRecord()) {
-    if (UseSkinFontColor) Font()->SetColor(HandleAllocated() && Focused() ? look_.ActiveFontColor : look_.FontColor);
-    SetColor(look_.BGColor);
-  }
-  Font()->SetCharset(SkinCharset(skinData_, defaultFont_.get()));
+  ApplyRecordLook();
   UpDateScrollRange();
-  if (vScrollBar_) vScrollBar_->SetAlign(vScrollBar_->Align());
-  if (!Enabled()) Font()->SetColor(MemoDisabledFontColor(skinData_, HasRecord()));
-  else Font()->SetColor(HasRecord() && UseSkinFontColor ? look_.FontColor : defaultFont_->Color());
+  if (VScrollBar()) VScrollBar()->SetAlign(VScrollBar()->Align());
+  ShowEnabledFontColor();
   AdjustTextBorders();
+}
+
+void TspSkinMemo::ShowEnabledFontColor() {
+  if (!Enabled()) Font()->SetColor(MemoDisabledFontColor(SkinData(), HasRecord()));
+  else Font()->SetColor(HasRecord() && UseSkinFontColor ? Look().FontColor : DefaultFont()->Color());
 }
 
 // ---- window ----
 
 void TspSkinMemo::CreateParams(TCreateParams& params) {
-  TMemo::CreateParams(params);
+  TspSkinMemoBase::CreateParams(params);
   params.ExStyle &= ~(WS_EX_CLIENTEDGE | WS_EX_TRANSPARENT);
   params.Style &= ~WS_BORDER;
   params.Style |= ES_MULTILINE;
@@ -172,7 +98,7 @@ void TspSkinMemo::AdjustTextBorders() {
   ::SendMessageA(Handle(), EM_SETRECT, 0, reinterpret_cast<LPARAM>(&native));
 }
 
-bool TspSkinMemo::ActiveLook() { return mouseIn_ || (HandleAllocated() && Focused()); }
+bool TspSkinMemo::ActiveLook() { return MouseIn() || (HandleAllocated() && Focused()); }
 
 void TspSkinMemo::SkinFramePaint(TCanvas* canvas) {
   Integer w = Width(), h = Height();
@@ -246,7 +172,7 @@ void TspSkinMemo::DrawMemoBackGround(HDC dc) {
 }
 
 void TspSkinMemo::EraseMessage(TMessage& message) {
-  if (!bitMapBG_ && BorderStyle() != bsSingle) return TMemo::Dispatch(message);
+  if (!bitMapBG_ && BorderStyle() != bsSingle) return TspSkinMemoBase::Dispatch(message);
   GetSkinData();
   DrawMemoBackGround(reinterpret_cast<HDC>(message.WParam));
   Perform(WM_PAINT, message.WParam, 0);
@@ -262,15 +188,13 @@ void TspSkinMemo::PaintMessage(TMessage& message) {
   }
   if (Enabled()) {
     if (bitMapBG_) paintedInErase_ = true;
-    TMemo::Dispatch(message);
+    TspSkinMemoBase::Dispatch(message);
     paintedInErase_ = false;
     return;
   }
   GetSkinData();
   TFont font;
-  look_.ApplyFont(&font, defaultFont_.get(), UseSkinFont);
-  font.SetColor(MemoDisabledFontColor(skinData_, HasRecord()));
-  font.SetCharset(SkinCharset(skinData_, defaultFont_.get()));
+  DisabledFont(&font);
   if (message.WParam != 0) return DrawDisabledMemoLines(this, reinterpret_cast<HDC>(message.WParam), textRect_, &font);
   PAINTSTRUCT ps;
   HDC dc = ::BeginPaint(Handle(), &ps);
@@ -283,7 +207,7 @@ void TspSkinMemo::PaintMessage(TMessage& message) {
 }
 
 void TspSkinMemo::CNCtlColor(TMessage& message) {
-  if (!bitMapBG_) return TMemo::CNCtlColor(message);
+  if (!bitMapBG_) return TspSkinMemoBase::CNCtlColor(message);
   HDC dc = reinterpret_cast<HDC>(message.WParam);
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, ColorToRGB(Font()->Color()));
@@ -291,7 +215,7 @@ void TspSkinMemo::CNCtlColor(TMessage& message) {
 }
 
 void TspSkinMemo::Invalidate() {
-  if (!bitMapBG_ || !Parent() || !HandleAllocated()) return TMemo::Invalidate();
+  if (!bitMapBG_ || !Parent() || !HandleAllocated()) return TspSkinMemoBase::Invalidate();
   paintedInErase_ = false;
   ::RedrawWindow(Handle(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE);
 }
@@ -302,47 +226,15 @@ void TspSkinMemo::Repaint2() {
 
 // ---- state colours ----
 
-void TspSkinMemo::StateColors(bool active) {
-  if (!HasRecord()) return;
-  if (UseSkinFontColor) Font()->SetColor(active ? look_.ActiveFontColor : look_.FontColor);
-  if (!bitMapBG_) SetColor(active ? look_.ActiveBGColor : look_.BGColor);
-}
-
-void TspSkinMemo::Change() {
-  TMemo::Change();
-  UpDateScrollRange();
-}
-
-// ---- context menu ----
-
-void TspSkinMemo::ContextMenuMessage(TMessage& message) {
-  if (PopupMenu()) return TMemo::Dispatch(message);
-  FreeContextMenu();
-  menu_ = BuildMemoContextMenu(this, skinData_, readOnly_);
-  menu_->FreeNotification(this);
-  int x = static_cast<short>(LOWORD(message.LParam)), y = static_cast<short>(HIWORD(message.LParam));
-  if (x < 0 || y < 0) {  // from the keyboard: the centre of the control
-    TPoint origin = ClientOrigin();
-    x = origin.X + Width() / 2;
-    y = origin.Y + Height() / 2;
-  }
-  SPEditMenuHooks().Popup2(menu_, this, x, y);
-  message.Result = 1;
-}
-
-void TspSkinMemo::FreeContextMenu() {
-  TPopupMenu* menu = menu_;
-  menu_ = nullptr;
-  delete menu;
+void TspSkinMemo::ShowState(bool active) {
+  StateColors(active, !bitMapBG_);
+  Invalidate();
 }
 
 // ---- messages ----
 
 void TspSkinMemo::Dispatch(TMessage& message) {
   switch (message.Msg) {
-    case WM_NCCALCSIZE:
-      message.Result = 0;
-      return;
     case WM_NCPAINT:
       message.Result = 0;
       if (bitMapBG_) Invalidate();
@@ -353,12 +245,12 @@ void TspSkinMemo::Dispatch(TMessage& message) {
       return PaintMessage(message);
     case WM_CHAR:
       if (readOnly_ && message.WParam != 3) return;  // only Ctrl+C passes
-      TMemo::Dispatch(message);
+      TspSkinMemoBase::Dispatch(message);
       UpDateScrollRange();
       return Repaint2();
     case WM_KEYDOWN:
       if (readOnly_ && message.WParam == VK_DELETE) return;
-      TMemo::Dispatch(message);
+      TspSkinMemoBase::Dispatch(message);
       UpDateScrollRange();
       return Repaint2();
     case WM_CUT:
@@ -366,78 +258,47 @@ void TspSkinMemo::Dispatch(TMessage& message) {
     case WM_CLEAR:
     case WM_UNDO:
       if (readOnly_) return;
-      TMemo::Dispatch(message);
+      TspSkinMemoBase::Dispatch(message);
       Repaint2();
       return UpDateScrollRange();
     case WM_SETTEXT:
-      TMemo::Dispatch(message);
+      TspSkinMemoBase::Dispatch(message);
       Repaint2();
       return UpDateScrollRange();
     case WM_SIZE:
     case WM_VSCROLL:
     case WM_HSCROLL:
-      TMemo::Dispatch(message);
+      TspSkinMemoBase::Dispatch(message);
       return UpDateScrollRange();
     case WM_MOUSEWHEEL:
-      ::SendMessageA(Handle(), WM_VSCROLL, GET_WHEEL_DELTA_WPARAM(message.WParam) <= 0 ? SB_LINEDOWN : SB_LINEUP, 0);
-      message.Result = 0;
+      TspSkinMemoBase::Dispatch(message);
       return Repaint2();
     case WM_LBUTTONDOWN:
-      TMemo::Dispatch(message);
+      TspSkinMemoBase::Dispatch(message);
       leftDown_ = true;
       return;
     case WM_LBUTTONUP:
-      TMemo::Dispatch(message);
+      TspSkinMemoBase::Dispatch(message);
       if (leftDown_) UpDateScrollRange();
       leftDown_ = false;
       return;
     case WM_MOUSEMOVE:
-      TMemo::Dispatch(message);
+      TspSkinMemoBase::Dispatch(message);
       if (!leftDown_) return;
       UpDateScrollRange();
       return Repaint2();
     case WM_MOVE:
-      TMemo::Dispatch(message);
+      TspSkinMemoBase::Dispatch(message);
       if (transparent_ && HasRecord()) Invalidate();
       return;
     case CM_ENABLEDCHANGED:
-      if (HandleAllocated()) ::SendMessageA(Handle(), WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 0), 0);
-      TMemo::Dispatch(message);
-      UpDateScrollRange();
-      if (!Enabled()) Font()->SetColor(MemoDisabledFontColor(skinData_, HasRecord()));
-      else Font()->SetColor(HasRecord() && UseSkinFontColor ? look_.FontColor : defaultFont_->Color());
+      TspSkinMemoBase::Dispatch(message);
+      ShowEnabledFontColor();
       return Invalidate();
-    case WM_CONTEXTMENU:
-      return ContextMenuMessage(message);
-    case WM_AFTERDISPATCH:
-      return FreeContextMenu();
     case CM_SENCPAINT:
       if (message.WParam) DrawMemoBackGround(reinterpret_cast<HDC>(message.WParam));
-      message.Result = 12851;
-      return;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-      TMemo::Dispatch(message);
-      if (mouseIn_) return;
-      StateColors(message.Msg == WM_SETFOCUS);
-      return Invalidate();
-    case CM_MOUSEENTER:
-    case CM_MOUSELEAVE: {
-      TMemo::Dispatch(message);
-      mouseIn_ = message.Msg == CM_MOUSEENTER;
-      bool focused = HandleAllocated() && Focused();
-      if (!focused) {
-        StateColors(mouseIn_);
-        Invalidate();
-      }
-      // The published events fire, as every other skinned control's do.
-      if (HasState(csDesigning)) return;
-      if (mouseIn_) OnMouseEnter(this);
-      else OnMouseLeave(this);
-      return;
-    }
+      return TspSkinMemoBase::Dispatch(message);
     default:
-      break;
+      TspSkinMemoBase::Dispatch(message);
   }
-  TMemo::Dispatch(message);
 }

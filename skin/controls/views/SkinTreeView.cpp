@@ -28,24 +28,12 @@ void TspSkinCustomTreeView::SetDefaultColor(TColor value) {
 }
 
 void TspSkinCustomTreeView::SetVScrollBar(TspSkinScrollBar* value) {
-  vScrollBar_ = value;
-  if (value) {
-    value->FreeNotification(this);
-    value->SetEnabled(true);
-    value->SetVisible(false);
-    value->OnChange = TNotifyEvent(this, &TspSkinCustomTreeView::OnVScrollBarChange);
-  }
+  bars_.SetV(value, this, TNotifyEvent(this, &TspSkinCustomTreeView::OnVScrollBarChange));
   UpDateScrollBars();
 }
 
 void TspSkinCustomTreeView::SetHScrollBar(TspSkinScrollBar* value) {
-  hScrollBar_ = value;
-  if (value) {
-    value->FreeNotification(this);
-    value->SetEnabled(true);
-    value->SetVisible(false);
-    value->OnChange = TNotifyEvent(this, &TspSkinCustomTreeView::OnHScrollBarChange);
-  }
+  bars_.SetH(value, this, TNotifyEvent(this, &TspSkinCustomTreeView::OnHScrollBarChange));
   UpDateScrollBars();
 }
 
@@ -53,8 +41,7 @@ void TspSkinCustomTreeView::Notification(TComponent* component, TOperation opera
   TCustomTreeView::Notification(component, operation);
   if (operation != opRemove) return;
   if (component == skinData_) skinData_ = nullptr;
-  if (component == vScrollBar_) vScrollBar_ = nullptr;
-  if (component == hScrollBar_) hScrollBar_ = nullptr;
+  bars_.Forget(component);
 }
 
 void TspSkinCustomTreeView::ChangeSkinData() {
@@ -75,8 +62,7 @@ void TspSkinCustomTreeView::ChangeSkinData() {
   if (Images()) ::ImageList_SetBkColor(Images()->Handle(), ColorToRGB(Color()));
   if (StateImages()) ::ImageList_SetBkColor(StateImages()->Handle(), ColorToRGB(Color()));
   UpDateScrollBars();
-  if (vScrollBar_) vScrollBar_->SetAlign(vScrollBar_->Align());
-  if (hScrollBar_) hScrollBar_->SetAlign(hScrollBar_->Align());
+  bars_.Realign();
 }
 
 void TspSkinCustomTreeView::Loaded() {
@@ -94,83 +80,73 @@ void TspSkinCustomTreeView::Change(TTreeNode* node) {
   UpDateScrollBars();
 }
 
-// The bars show only when there is something to scroll; a change of a bar's
-// visibility realigns an aligned tree's parent.
+// The bars show only when there is something to scroll.
 void TspSkinCustomTreeView::UpDateScrollBars() {
-  if (HasState(csLoading) || inCheckScrollBars_ || fromScrollBar_ || !HandleAllocated()) return;
+  if (HasState(csLoading) || bars_.Busy() || !HandleAllocated()) return;
   bool changed = false;
-  if (vScrollBar_) {
+  if (TspSkinScrollBar* bar = bars_.V()) {
     SCROLLINFO info{sizeof(SCROLLINFO), SIF_ALL};
     ::GetScrollInfo(Handle(), SB_VERT, &info);
     int rows = VisibleCount();
     bool show = info.nMax > 0 && rows <= info.nMax && info.nMax < Items()->Count() && Visible();
-    inCheckScrollBars_ = true;
-    if (show != vScrollBar_->Visible()) changed = true, vScrollBar_->SetVisible(show);
-    inCheckScrollBars_ = false;
-    if (show) vScrollBar_->SetRange(info.nMin, info.nMax, info.nPos, rows);
+    bars_.SetVisible(bar, show, changed);
+    if (show) bar->SetRange(info.nMin, info.nMax, info.nPos, rows);
   }
-  if (hScrollBar_) {
+  if (TspSkinScrollBar* bar = bars_.H()) {
     SCROLLINFO info{sizeof(SCROLLINFO), SIF_ALL};
     ::GetScrollInfo(Handle(), SB_HORZ, &info);
     bool show = Width() < info.nMax && Visible();
-    inCheckScrollBars_ = true;
-    if (show != hScrollBar_->Visible()) changed = true, hScrollBar_->SetVisible(show);
-    inCheckScrollBars_ = false;
-    if (show) hScrollBar_->SetRange(info.nMin, info.nMax, info.nPos, Width());
+    bars_.SetVisible(bar, show, changed);
+    if (show) bar->SetRange(info.nMin, info.nMax, info.nPos, Width());
   }
-  if (vScrollBar_ && hScrollBar_) {
-    if (!vScrollBar_->Visible() && hScrollBar_->Both()) hScrollBar_->SetBoth(false);
-    else if (vScrollBar_->Visible() && !hScrollBar_->Both()) hScrollBar_->SetBoth(true);
-  }
-  if (changed && Align() != alNone && Parent()) {
-    inCheckScrollBars_ = true;
-    Parent()->Realign();
-    inCheckScrollBars_ = false;
-  }
+  bars_.Finish(this, changed);
 }
 
 // The first shown row is chosen by its place among the rows that can be shown,
 // so positions past 16 bits scroll as well as small ones.
 void TspSkinCustomTreeView::OnVScrollBarChange(TObject*) {
-  if (!vScrollBar_ || !HandleAllocated()) return;
-  fromScrollBar_ = true;
+  if (!bars_.V() || !HandleAllocated()) return;
+  bars_.FromBar([this] { ShowFirstRow(bars_.V()->Position()); });
+}
+
+void TspSkinCustomTreeView::ShowFirstRow(Integer row) {
   HWND tree = Handle();
   auto item = reinterpret_cast<HTREEITEM>(::SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
-  for (Integer i = 0; item && i < vScrollBar_->Position(); ++i) {
+  for (Integer i = 0; item && i < row; ++i) {
     auto next = reinterpret_cast<HTREEITEM>(
         ::SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXTVISIBLE, reinterpret_cast<LPARAM>(item)));
     if (!next) break;
     item = next;
   }
   if (item) ::SendMessageA(tree, TVM_SELECTITEM, TVGN_FIRSTVISIBLE, reinterpret_cast<LPARAM>(item));
-  fromScrollBar_ = false;
 }
 
 void TspSkinCustomTreeView::OnHScrollBarChange(TObject*) {
-  if (!hScrollBar_ || !HandleAllocated()) return;
-  fromScrollBar_ = true;
-  Integer target = hScrollBar_->Position();
+  if (!bars_.H() || !HandleAllocated()) return;
+  bars_.FromBar([this] { ScrollHorzTo(bars_.H()->Position()); });
+}
+
+void TspSkinCustomTreeView::ScrollHorzTo(Integer target) {
   SCROLLINFO info{sizeof(SCROLLINFO), SIF_POS};
   info.nPos = target;
   ::SetScrollInfo(Handle(), SB_HORZ, &info, FALSE);
   if (target <= 0xFFFF) {
     ::SendMessageA(Handle(), WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, target), 0);
-  } else {
-    for (int guard = 0; guard < 100000; ++guard) {  // steps past 16 bits, a line at a time
-      Integer now = ::GetScrollPos(Handle(), SB_HORZ);
-      if (now == target) break;
-      ::SendMessageA(Handle(), WM_HSCROLL, now < target ? SB_LINERIGHT : SB_LINELEFT, 0);
-      if (::GetScrollPos(Handle(), SB_HORZ) == now) break;
-    }
+    return;
   }
-  fromScrollBar_ = false;
+  for (int guard = 0; guard < 100000; ++guard) {  // steps past 16 bits, a line at a time
+    Integer now = ::GetScrollPos(Handle(), SB_HORZ);
+    if (now == target) break;
+    ::SendMessageA(Handle(), WM_HSCROLL, now < target ? SB_LINERIGHT : SB_LINELEFT, 0);
+    if (::GetScrollPos(Handle(), SB_HORZ) == now) break;
+  }
 }
 
 void TspSkinCustomTreeView::WndProc(TMessage& message) {
   TCustomTreeView::WndProc(message);
   switch (message.Msg) {
     case WM_SIZE:
-      if (!inCheckScrollBars_) UpDateScrollBars();
+      if (!bars_.InCheck()) UpDateScrollBars();
       break;
     case WM_PAINT:
     case WM_KEYDOWN:
@@ -191,9 +167,7 @@ void TspSkinCustomTreeView::Dispatch(TMessage& message) {
       return;
     case CM_VISIBLECHANGED:
       TCustomTreeView::Dispatch(message);
-      if (vScrollBar_) vScrollBar_->SetVisible(Visible() && vScrollBar_->Visible());
-      if (hScrollBar_) hScrollBar_->SetVisible(Visible() && hScrollBar_->Visible());
-      return;
+      return bars_.FollowVisible(Visible());
     case CM_SENCPAINT:
       message.Result = 12851;
       return;

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "platform/comctrls/TreeView.h"
-#include "skin/controls/SkinScrollBar.h"
+#include "skin/controls/views/ViewScrollBars.h"
 #include "skin/data/SkinData.h"
 
 class TspSkinCustomTreeView : public TCustomTreeView {
@@ -22,9 +22,9 @@ public:
   TColor DefaultColor() const { return defaultColor_; }
   void SetDefaultColor(TColor value);
   bool UseSkinFont = true;
-  TspSkinScrollBar* HScrollBar() const { return hScrollBar_; }
+  TspSkinScrollBar* HScrollBar() const { return bars_.H(); }
   void SetHScrollBar(TspSkinScrollBar* value);
-  TspSkinScrollBar* VScrollBar() const { return vScrollBar_; }
+  TspSkinScrollBar* VScrollBar() const { return bars_.V(); }
   void SetVScrollBar(TspSkinScrollBar* value);
   Integer SkinRecordIndex() const { return skinIndex_; }
 
@@ -43,15 +43,16 @@ protected:
 private:
   void OnVScrollBarChange(TObject*);
   void OnHScrollBarChange(TObject*);
+  // The row `row` among the rows that can be shown becomes the first shown.
+  void ShowFirstRow(Integer row);
+  // Positions past 16 bits are reached a line at a time.
+  void ScrollHorzTo(Integer target);
 
   TspSkinData* skinData_ = nullptr;  // borrowed, freed-notified
   std::unique_ptr<TFont> defaultFont_;
   TColor defaultColor_ = clWindow;
-  TspSkinScrollBar* hScrollBar_ = nullptr;  // borrowed, freed-notified
-  TspSkinScrollBar* vScrollBar_ = nullptr;  // borrowed, freed-notified
+  TspViewScrollBars bars_;
   Integer skinIndex_ = -1;
-  bool inCheckScrollBars_ = false;
-  bool fromScrollBar_ = false;
 };
 
 class TspSkinTreeView : public TspSkinCustomTreeView {

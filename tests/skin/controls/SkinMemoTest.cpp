@@ -156,6 +156,22 @@ TEST(SkinMemo, BarFollowsTheTextAndScrollsTheMemo) {
   EXPECT_EQ(h.vbar->Max(), 103);
 }
 
+// A bar attached to a memo that already holds its text shows the range at once,
+// not only after the next edit or scroll.
+TEST(SkinMemo, BarAttachedToAFilledMemoShowsItsRangeAtOnce) {
+  for (bool light : {false, true}) {
+    BoxForm host;
+    TspSkinMemoBase* memo = light ? static_cast<TspSkinMemoBase*>(host.Make<TspSkinMemo2>({10, 10, 200, 120}))
+                                  : host.Make<TspSkinMemo>({10, 10, 200, 120});
+    memo->SetText(Lines(100));
+    auto* bar = host.Make<TspSkinScrollBar>({200, 10, 217, 120});
+    bar->SetKind(sbVertical);
+    memo->SetVScrollBar(bar);
+    EXPECT_TRUE(bar->Enabled()) << (light ? "light memo" : "memo");
+    EXPECT_EQ(bar->Max(), 100) << (light ? "light memo" : "memo");
+  }
+}
+
 // Positions are lines in 32 bits: the bar reaches a line past 65535, which the
 // 16-bit thumb word would wrap.
 TEST(SkinMemo, BarReachesLinesPastSixteenBits) {
