@@ -192,6 +192,7 @@ void TspDynamicSkinForm::Notification(TComponent* component, TOperation operatio
   if (component == skinData_) skinData_ = nullptr;
   if (component == menusSkinData_) menusSkinData_ = nullptr;
   ForgetMDILinks(component);
+  ForgetMenu(component);
   // A linked control that goes takes its area links with it. The notice may
   // come from the component's own destructor, when the control part is gone:
   // the links are compared by identity, never cast.

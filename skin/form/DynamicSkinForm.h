@@ -24,6 +24,8 @@
 class TspSkinCaptionObject;
 class TspSkinMDITabsBar;
 class TspSkinMainMenuBar;
+class TMainMenu;
+class TMenu;
 
 // The caption commands a skinned form offers: the form's own biSystemMenu,
 // biMinimize and biMaximize bits, and two of the skin's.
@@ -108,7 +110,7 @@ public:
 
   TspCaptionPaintEvent OnCaptionPaint;
   TChangeClientRectEvent OnChangeClientRect;
-  TNotifyEvent OnMainMenuEnter;
+  TNotifyEvent OnMainMenuEnter, OnMainMenuExit;
   TNotifyEvent OnChangeSkinData, OnActivate, OnDeActivate, OnChangeRollUpState, OnMinimize, OnRestore, OnMaximize,
       OnMinimizeToTray, OnRestoreFromTray;
   TspActivateCustomObjectEvent OnActivateCustomObject;
@@ -300,6 +302,15 @@ public:
   void ButtonSetDown(const String& id, bool down);
   bool ButtonGetDown(const String& id);
   void SetEnabled(const String& id, bool value);
+  // A button object (or a button-style animation) drops the menu's items down
+  // (or up) when pressed; other objects are left alone.
+  void LinkMenu(const String& id, TMenu* menu, bool popupUp);
+
+  // ---- the main menu drawn in the frame ----
+  TMainMenu* MainMenu() const { return mainMenu_; }
+  void SetMainMenu(TMainMenu* value);
+  // Rebuilds the frame's main-menu items from the menu and repaints them.
+  void UpdateMainMenu(bool repaint);
 
   // ---- multiple documents (DynamicSkinFormMDI.cpp) ----
   // The window list in the main form's WindowMenu and the tabs of the main
@@ -380,6 +391,8 @@ private:
   bool MDIMessage(TMessage& message);
   void SendToMainForm(UINT msg);
   void ForgetMDILinks(TComponent* component);
+  void ForgetMenu(TComponent* component);
+  void ClearMainMenuItems();
   void MDIClientProc(TMessage& message);
   TspDynamicSkinForm* MainFormComponent() const;
   void NCLeftDown(TMessage& message, TPoint p);
@@ -449,6 +462,10 @@ private:
   Integer maxMenuItemsInWindow_ = 0;
   TspSkinMDITabsBar* mdiTabsBar_ = nullptr;    // borrowed, freed-notified
   TspSkinMainMenuBar* mainMenuBar_ = nullptr;  // borrowed, freed-notified
+  TMainMenu* mainMenu_ = nullptr;              // borrowed, freed-notified
+  // Menus linked to objects, with the items the objects were given: a menu that
+  // goes takes its items from the objects.
+  std::vector<std::pair<TComponent*, TMenuItem*>> linkedMenus_;
   TWindowSubclass mdiClient_;                  // the frame's MDI client, taken over while skinned
 };
 

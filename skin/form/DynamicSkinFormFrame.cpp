@@ -6,6 +6,7 @@
 #include "skin/draw/SkinRects.h"
 #include "skin/form/DynamicSkinForm.h"
 #include "skin/form/SkinCaptionObject.h"
+#include "skin/menus/SkinMainMenuItem.h"
 
 namespace {
 
@@ -107,7 +108,9 @@ TRect TspDynamicSkinForm::CalcRealObjectRect(const TRect& r) const {
 }
 
 void TspDynamicSkinForm::CalcAllRealObjectRect() {
-  for (auto& object : objects_) object->ObjectRect = CalcRealObjectRect(object->skinrect);
+  // Main-menu items place themselves in the menu rectangle when drawn.
+  for (auto& object : objects_)
+    if (!dynamic_cast<TspSkinMainMenuItem*>(object.get())) object->ObjectRect = CalcRealObjectRect(object->skinrect);
   NewSizeGripRect = HasUsableSkin() && !IsNullRect(skinData_->SizeGripArea) ? CalcRealObjectRect(skinData_->SizeGripArea)
                                                                              : TRect{};
   if (!supportNCArea_) return;

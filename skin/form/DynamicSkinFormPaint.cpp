@@ -11,6 +11,7 @@
 #include "skin/draw/Speffbmp.h"
 #include "skin/form/DynamicSkinForm.h"
 #include "skin/form/SkinCaptionObject.h"
+#include "skin/menus/SkinMainMenuItem.h"
 
 namespace {
 
@@ -66,7 +67,13 @@ void ApplyInactiveEffect(TBitmap& b, TspInActiveEffect kind) {
 }
 
 void TspDynamicSkinForm::DrawObjectsOnBorders(TBitmap* top, TBitmap* bottom) {
+  // The main-menu items first, left to right; each places itself in the menu
+  // rectangle and finds its own border.
+  TBitmap* menuBorder = TargetClientRect.Top < NewMainMenuRect.Top ? bottom : top;
+  for (auto& o : objects_)
+    if (dynamic_cast<TspSkinMainMenuItem*>(o.get())) o->Draw(menuBorder->Canvas(), false);
   for (auto& o : objects_) {
+    if (dynamic_cast<TspSkinMainMenuItem*>(o.get())) continue;
     if (!CanObjectTest(o->RollUp) || !o->Visible) continue;
     if (o->ObjectRect.Bottom <= TargetClientRect.Top) {
       o->Draw(top->Canvas(), false);

@@ -126,12 +126,15 @@ bool TspDynamicSkinForm::FirstStage(TMessage& message) {
     case WM_SYSCOMMAND:
       if ((message.WParam & 0xFFF0) == SC_RESTORE) OnRestore(this);
       if ((message.WParam & 0xFFF0) == SC_KEYMENU) {
-        if (mainMenuBar_ && !MainMenuActive) {
-          mainMenuBar_->MenuEnter();
+        if (MainMenuActive) {
+          if (FormMenuSeams().SkinMainMenuClose) FormMenuSeams().SkinMainMenuClose(this);
           return false;
         }
         if (FormMenuSeams().MenuVisible && FormMenuSeams().MenuVisible(this)) SkinMenuClose();
-        if (FormMenuSeams().ActivateMenu) FormMenuSeams().ActivateMenu(this);
+        if (mainMenuBar_)
+          mainMenuBar_->MenuEnter();
+        else if (FormMenuSeams().ActivateMenu)
+          FormMenuSeams().ActivateMenu(this);
         return false;
       }
       return true;

@@ -30,6 +30,8 @@ struct TspFormMenuSeams {
   // The system menu at a screen point; the keyboard menu (SC_KEYMENU).
   std::function<void(TspDynamicSkinForm*, TPoint)> TrackSystemMenu;
   std::function<void(TspDynamicSkinForm*)> ActivateMenu;
+  // Leaves the keyboard main-menu mode (Alt pressed again).
+  std::function<void(TspDynamicSkinForm*)> SkinMainMenuClose;
   // The form's OnShortCut: sets `handled` when a menu took the key.
   std::function<void(TspDynamicSkinForm*, TMessage&, bool& handled)> FormShortCut;
   // Opens a menu item's sub-menu below (or above) a screen rectangle for an object.

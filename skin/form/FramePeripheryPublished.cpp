@@ -88,6 +88,8 @@ void PublishSkinFramePeriphery() {
   PublishClass<F, TComponent>()
       .Component<TspSkinMDITabsBar>("MDITabsBar", &F::MDITabsBar, &F::SetMDITabsBar)
       .Component<TspSkinMainMenuBar>("MainMenuBar", &F::MainMenuBar, &F::SetMainMenuBar)
+      .Component<TMainMenu>("MainMenu", &F::MainMenu, &F::SetMainMenu)
       .Integer("MaxMenuItemsInWindow", &F::MaxMenuItemsInWindow, &F::SetMaxMenuItemsInWindow, 0)
-      .Event("OnMainMenuEnter", &F::OnMainMenuEnter);
+      .Event("OnMainMenuEnter", &F::OnMainMenuEnter)
+      .Event("OnMainMenuExit", &F::OnMainMenuExit);
 }

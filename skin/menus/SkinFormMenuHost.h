@@ -11,6 +11,7 @@
 #include "skin/menus/SkinMenuHost.h"
 
 class TspDynamicSkinForm;
+class TspActiveSkinObject;
 
 class TspFormMenuHost : public TComponent, public TspSkinMenuHost {
 public:
@@ -33,14 +34,37 @@ public:
   void PopupSystemMenu();
   // A frame object's menu below (or above) the screen rectangle.
   void TrackMenu(TMenuItem* item, const TRect& r, bool popupUp);
+  // The menu of a frame object (a linked menu, a caption button's system menu).
+  void TrackObjectMenu(TspActiveSkinObject* object, TMenuItem* item, const TRect& r, bool popupUp);
   // Hides an open menu (the form's own SkinMenuClose).
   void HideMenu();
   bool MainMenuKey(Word key);
 
+  // The keyboard mode over the main-menu items drawn in the frame (a menu bar,
+  // when the form has one, plays these parts itself).
+  // Alt: the hot item, else the first, becomes hot and the keys come here.
+  void ActivateMenu();
+  // Leaves the mode: the open menu closes and the hot item cools.
+  void SkinMainMenuClose();
+  // Escape closed the last drop-down: its item stays hot, the mode stays.
+  void SkinMenuClose2();
+  bool FindHotKeyItem(Word key);
+  void NextMainMenuItem();
+  void PriorMainMenuItem();
+  bool CanNextMainMenuItem() const;
+  bool CanPriorMainMenuItem() const;
+  bool CheckReturnKey();
+
 private:
   void Command(TspSystemCommand command);
+  bool BarKey(Word key);
+  bool FrameMenuKey(Word key);
+  void SetMainMenuActive(bool value);
+  // Alt + an accelerator of the main menu, or one of its shortcuts.
+  void MainMenuShortCut(TMessage& message, bool& handled);
   // The menu closed: the frame object that opened it is let go.
   void MenuClosed(TObject* sender);
+  void ReleaseMenuObject();
   void SyncOptions();
 
   TspDynamicSkinForm* skinForm_;

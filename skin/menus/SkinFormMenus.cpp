@@ -245,6 +245,10 @@ void TspFormMenus::CheckMenuVisible(UINT msg) {
   if (!CanMenuClose(msg)) return;
   if (ShowObjectHint && SkinHint) SkinHint->HideHint();
   TspSkinMenu* engine = Engine();
+  if (MainMenuActive && !SkinMenuOpened && OnMainMenuClose) {
+    OnMainMenuClose();
+    return;
+  }
   if (engine && engine->Visible())
     engine->Hide();
   else if (SkinMenuOpened)
@@ -264,6 +268,7 @@ void TspFormMenus::FormShortCut(TMessage& msg, bool& handled) {
     ShortCutHandled = false;
     handled = false;
   }
+  if (OnMainMenuShortCut) OnMainMenuShortCut(msg, handled);
 }
 
 void TspFormMenus::BeforeSkinChange() {

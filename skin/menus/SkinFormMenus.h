@@ -53,6 +53,10 @@ public:
   std::function<void()> OnPopupSystemMenu;
   // While the main menu bar is entered: the bar's answer to a key (true: taken).
   std::function<bool(Word key)> OnMainMenuKey;
+  // A shortcut that is not Alt+Space: the main menu's accelerators and shortcuts.
+  std::function<void(TMessage&, bool& handled)> OnMainMenuShortCut;
+  // Leaves the keyboard main-menu mode (a closing message while no menu is open).
+  std::function<void()> OnMainMenuClose;
   TNotifyEvent OnSkinMenuOpen;
   TNotifyEvent OnSkinMenuClose;
 

@@ -2,6 +2,7 @@
 #include "skin/menus/SkinMenuItem.h"
 
 #include "skin/draw/SkinRects.h"
+#include "skin/draw/Speffbmp.h"
 #include "skin/menus/SkinPopupWindow.h"
 
 TspSkinMenuItem::TspSkinMenuItem(TspSkinPopupWindow* window, TMenuItem* item, TspDataSkinMenuItem* record)

@@ -4,11 +4,14 @@
 // record, or in a plain default look (SkinMenuItemDraw.cpp).
 #pragma once
 
+#include <memory>
+
 #include "platform/controls/Menus.h"
 #include "platform/graphics/Bitmap.h"
 #include "skin/data/WindowRecords.h"
 
 class TspSkinPopupWindow;
+class TspEffectBmp;
 
 inline TRect MovedRect(const TRect& r, Integer dx, Integer dy) {
   return {r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy};
@@ -17,7 +20,12 @@ inline TRect MovedRect(const TRect& r, Integer dx, Integer dy) {
 class TspSkinMenuItem : public TObject {
 public:
   TspSkinMenuItem(TspSkinPopupWindow* window, TMenuItem* item, TspDataSkinMenuItem* record);
-  ~TspSkinMenuItem() override = default;
+  ~TspSkinMenuItem() override;
+
+  // A morph composes the row's normal and selected faces at its first step and
+  // keeps them while it runs, so later steps only mix; off, every step composes
+  // both faces anew (the reference the tests compare with).
+  static bool KeepMorphFaces;
 
   TspSkinPopupWindow* Window;     // its level
   TspDataSkinMenuItem* SkinRecord;  // the level's item record (nullptr: default look)
@@ -54,14 +62,41 @@ public:
   void DrawSkinArrowImage(TCanvas* canvas, const TRect& r, bool active);
 
 private:
+  struct FaceKey;
+  struct MorphFaces;
+  // The faces of the row as it is now: the kept ones while they still match it.
+  const MorphFaces& Faces();
+  void DrawMorph(TCanvas* canvas);
   void DrawFace(TBitmap* b, bool selected, const TRect* frame);
   void DrawHeader(TCanvas* canvas, Integer width, Integer height);
   void DrawSkinMark(TCanvas* canvas, const TRect& part, const TRect& r);
   bool HasImage() const;
   void DrawImage(TCanvas* canvas, Integer x, Integer y, TColor frameColor);
   void PutRow(TCanvas* canvas, TBitmap* b);
+  void PutRow(TCanvas* canvas, TspEffectBmp& row);
   void SetFont(TCanvas* canvas, bool skinFont);
   TRect AnimationFrame(Integer k) const;
+
+  std::unique_ptr<MorphFaces> faces_;  // owned; only while a morph runs
+};
+
+// What a face is composed from besides the record: a kept face is reused only
+// while all of it is unchanged.
+struct TspSkinMenuItem::FaceKey {
+  TRect rect;
+  Cardinal background;
+  String caption, name;
+  TShortCut shortCut;
+  bool enabled, checked, radio, hasChildren, skinFont;
+  Integer imageIndex;
+  TCustomImageList* images;
+  const TBitmap* bitmap;
+  bool operator==(const FaceKey&) const = default;
+};
+
+struct TspSkinMenuItem::MorphFaces {
+  FaceKey key;
+  std::unique_ptr<TspEffectBmp> normal, active;
 };
 
 // The glyphs of the default look (and of a skin without images for them), at (x, y).

@@ -123,6 +123,14 @@ void TspSkinMenuItem::PutRow(TCanvas* canvas, TBitmap* b) {
            SRCCOPY);
 }
 
+void TspSkinMenuItem::PutRow(TCanvas* canvas, TspEffectBmp& row) {
+  TspSkinPopupWindow* w = Window;
+  if (w->AlphaBlend && !CheckW2KWXP() && w->BackgroundEffect)
+    row.MorphRect(*w->BackgroundEffect, 1 - w->AlphaBlendValue / 255.0, TRect{0, 0, row.Width(), row.Height()},
+                  ItemRect.Left, ItemRect.Top);
+  row.Draw(canvas->Handle(), ItemRect.Left, ItemRect.Top);
+}
+
 // ---- with a skin ----
 
 TRect TspSkinMenuItem::AnimationFrame(Integer k) const {
@@ -141,6 +149,14 @@ void TspSkinMenuItem::Draw(TCanvas* canvas) {
   }
   const Integer w = ItemRect.Width(), h = ItemRect.Height();
   if (w <= 0 || h <= 0) return;
+  const bool selected = Selected();
+  const bool animating = EnableAnimation() && AnimFrame > 0 && AnimFrame <= SkinRecord->framecount;
+  const bool settled = !EnableMorphing() || (selected && MorphKf >= 1) || (!selected && MorphKf <= 0);
+  if (!IsSeparator() && !animating && !settled) {
+    DrawMorph(canvas);
+    return;
+  }
+  faces_.reset();
   TBitmap b;
   b.SetPixelFormat(pf24bit);
   b.SetSize(w, h);
@@ -152,34 +168,61 @@ void TspSkinMenuItem::Draw(TCanvas* canvas) {
                        SkinRecord->DividerRect, w, h, SkinRecord->DividerStretchEffect);
       b.Canvas()->CopyRect({0, 0, w, h}, strip.Canvas(), {0, 0, w, h});
     }
-    PutRow(canvas, &b);
-    return;
-  }
-  const bool selected = Selected();
-  if (EnableAnimation() && AnimFrame > 0 && AnimFrame <= SkinRecord->framecount) {
-    TRect frame = AnimationFrame(AnimFrame);
+  } else if (animating) {
+    const TRect frame = AnimationFrame(AnimFrame);
     DrawFace(&b, selected, &frame);
-  } else if (!EnableMorphing() || (selected && MorphKf >= 1) || (!selected && MorphKf <= 0)) {
-    DrawFace(&b, selected, nullptr);
   } else {
-    TBitmap normal, active;
-    normal.SetPixelFormat(pf24bit), active.SetPixelFormat(pf24bit);
-    normal.SetSize(w, h), active.SetSize(w, h);
-    DrawFace(&normal, false, nullptr);
-    DrawFace(&active, true, nullptr);
-    TspEffectBmp from(normal.Handle()), to(active.Handle());
-    switch (SkinRecord->MorphKind) {
-      case mkGradient: from.MorphGrad(to, MorphKf); break;
-      case mkLeftGradient: from.MorphLeftGrad(to, MorphKf); break;
-      case mkRightGradient: from.MorphRightGrad(to, MorphKf); break;
-      case mkLeftSlide: from.MorphLeftSlide(to, MorphKf); break;
-      case mkRightSlide: from.MorphRightSlide(to, MorphKf); break;
-      case mkPush: from.MorphPush(to, MorphKf); break;
-      default: from.Morph(to, MorphKf); break;
-    }
-    from.Draw(b.Canvas()->Handle(), 0, 0);
+    DrawFace(&b, selected, nullptr);
   }
   PutRow(canvas, &b);
+}
+
+bool TspSkinMenuItem::KeepMorphFaces = true;
+
+TspSkinMenuItem::~TspSkinMenuItem() = default;
+
+const TspSkinMenuItem::MorphFaces& TspSkinMenuItem::Faces() {
+  TMenuItem* item = SourceItem;
+  FaceKey key{ItemRect,
+              Window->BackgroundGeneration,
+              item->Caption(),
+              item->Name(),
+              item->ShortCut(),
+              item->Enabled(),
+              item->Checked(),
+              item->RadioItem(),
+              item->Count() > 0,
+              Window->Menu->UseSkinFont,
+              item->ImageIndex(),
+              Window->Images,
+              item->HasBitmap() ? item->Bitmap() : nullptr};
+  // A row drawn by its item's own handler may change with every call.
+  if (faces_ && faces_->key == key && KeepMorphFaces && !item->OnDrawItem) return *faces_;
+  const Integer w = ItemRect.Width(), h = ItemRect.Height();
+  auto face = [&](bool selected) {
+    TBitmap b;
+    b.SetPixelFormat(pf24bit);
+    b.SetSize(w, h);
+    DrawFace(&b, selected, nullptr);
+    return std::make_unique<TspEffectBmp>(b.Handle());
+  };
+  faces_ = std::make_unique<MorphFaces>(MorphFaces{std::move(key), face(false), face(true)});
+  return *faces_;
+}
+
+void TspSkinMenuItem::DrawMorph(TCanvas* canvas) {
+  const MorphFaces& faces = Faces();
+  TspEffectBmp mixed(*faces.normal);
+  switch (SkinRecord->MorphKind) {
+    case mkGradient: mixed.MorphGrad(*faces.active, MorphKf); break;
+    case mkLeftGradient: mixed.MorphLeftGrad(*faces.active, MorphKf); break;
+    case mkRightGradient: mixed.MorphRightGrad(*faces.active, MorphKf); break;
+    case mkLeftSlide: mixed.MorphLeftSlide(*faces.active, MorphKf); break;
+    case mkRightSlide: mixed.MorphRightSlide(*faces.active, MorphKf); break;
+    case mkPush: mixed.MorphPush(*faces.active, MorphKf); break;
+    default: mixed.Morph(*faces.active, MorphKf); break;
+  }
+  PutRow(canvas, mixed);
 }
 
 void TspSkinMenuItem::SetFont(TCanvas* canvas, bool skinFont) {

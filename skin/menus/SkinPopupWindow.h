@@ -59,6 +59,9 @@ public:
   std::vector<std::unique_ptr<TspSkinMenuItem>> Items;  // the rows, in menu order
   Integer ActiveIndex = -1;
   std::unique_ptr<TBitmap> TransparentBackground;  // window picture with its client filled
+  // Counts the rebuilds of TransparentBackground: a row's kept faces made over an
+  // older one are stale.
+  Cardinal BackgroundGeneration = 0;
 
   Integer ItemCount() const { return static_cast<Integer>(Items.size()); }
   TspSkinMenuItem* ActiveItem() const;

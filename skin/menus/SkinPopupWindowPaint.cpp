@@ -46,6 +46,7 @@ void TspSkinPopupWindow::PaintMenu(HDC dc) {
     TransparentBackground = std::make_unique<TBitmap>();
     TransparentBackground->SetPixelFormat(pf24bit);
     CreateRealImage(TransparentBackground.get(), true);
+    ++BackgroundGeneration;
   }
   Integer last = FirstVisible + VisibleCount;
   for (Integer i = FirstVisible; i < last && i < ItemCount(); ++i) Items[i]->Draw(b.Canvas());

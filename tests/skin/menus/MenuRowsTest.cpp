@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "platform/graphics/ImageList.h"
+#include "skin/draw/Dib24.h"
 #include "tests/harness/WindowCapture.h"
 #include "tests/harness/WindowPump.h"
 #include "tests/skin/data/SkinFixtures.h"
@@ -200,6 +201,58 @@ TEST_F(Rows, MorphMixesByKindAndFramesAnimate) {
   RowOf(kPlain).AnimFrame = 1;
   RowOf(kPlain).Draw(picture->Canvas());
   EXPECT_EQ(At(kPlain, 5, 2), kFrame1);
+}
+
+// A morph keeps the faces it mixes; every step must look as if both faces were
+// composed anew, also after the row changed or the level was repainted mid-way.
+TEST_F(Rows, KeptMorphFacesDrawLikeFreshOnes) {
+  TspSkinData varnel(nullptr);
+  ASSERT_TRUE(varnel.LoadFromFile(VarnelSkinIni()));
+  ZoneMenuSkin zones;
+  struct Case {
+    const char* name;
+    TspSkinData* skin;
+    TMorphKind kind;
+    std::function<void()> midway;  // what changes after the second step
+  } cases[] = {
+      {"varnel fade", &varnel, mkDefault, nullptr},
+      {"varnel push", &varnel, mkPush, nullptr},
+      {"zones gradient", &zones.data, mkGradient, nullptr},
+      {"caption changes", &varnel, mkDefault, [this] { menu->Items()->Items(kShortcut)->SetCaption("Renamed"); }},
+      {"item disabled", &varnel, mkRightSlide, [this] { menu->Items()->Items(kChecked)->SetEnabled(false); }},
+      {"check cleared", &zones.data, mkDefault, [this] { menu->Items()->Items(kChecked)->SetChecked(false); }},
+      {"level repainted", &varnel, mkDefault, [this] { level->PaintMenu(picture->Canvas()->Handle()); }},
+  };
+  auto steps = [&](const Case& c, bool keep) {
+    TspSkinMenuItem::KeepMorphFaces = keep;
+    TspDataSkinMenuItem* record = TspSkinPopupWindow::FindItemRecord(c.skin);
+    record->Morphing = true;
+    record->MorphKind = c.kind;
+    menu->Items()->Items(kShortcut)->SetCaption("Shortcut");
+    menu->Items()->Items(kChecked)->SetEnabled(true);
+    menu->Items()->Items(kChecked)->SetChecked(true);
+    Paint(c.skin, -1);
+    std::vector<Byte> pixels;
+    for (int step = 1; step <= 4; ++step) {
+      if (step == 3 && c.midway) c.midway();
+      for (auto& row : level->Items) {
+        row->Hot = true;
+        row->SetMorphKf(0.2 * step);
+        row->Draw(picture->Canvas());
+      }
+      const TspDib24 shot(picture->Handle());
+      pixels.insert(pixels.end(), shot.Bits(), shot.Bits() + shot.Size());
+    }
+    engine->CloseMenu(0);
+    record->Morphing = false;
+    return pixels;
+  };
+  for (const Case& c : cases) {
+    const std::vector<Byte> fresh = steps(c, false);
+    const std::vector<Byte> kept = steps(c, true);
+    EXPECT_TRUE(fresh == kept) << c.name;
+  }
+  TspSkinMenuItem::KeepMorphFaces = true;
 }
 
 TEST_F(Rows, MorphTimerStepsRowsToTheirTargetAndStops) {
