@@ -579,12 +579,12 @@ void TspSkinCustomListBox::TestActive(int x, int y) {
   if (activeButton_ == oldActiveButton_) return;
   if (oldActiveButton_ != -1) {
     buttons_[oldActiveButton_].MouseIn = false;
-    if (timerMode_ != 0 && oldActiveButton_ == pressedButton_) SPBoxTime().KillTimer(this, kRepeatTimer);
+    if (timerMode_ != 0 && oldActiveButton_ == pressedButton_) KillBoxTimer(this, kRepeatTimer);
     Repaint();
   }
   if (activeButton_ != -1) {
     buttons_[activeButton_].MouseIn = true;
-    if (timerMode_ != 0 && activeButton_ == pressedButton_) SPBoxTime().SetTimer(this, kRepeatTimer, 50);
+    if (timerMode_ != 0 && activeButton_ == pressedButton_) SetBoxTimer(this, kRepeatTimer, 50);
     Repaint();
   }
 }
@@ -600,7 +600,7 @@ void TspSkinCustomListBox::MouseDown(TMouseButton button, TShiftState shift, int
       if (!events[pressedButton_] && pressedButton_ != CheckCaptionButton) {
         timerMode_ = pressedButton_ == UpCaptionButton ? 1 : 2;
         waitMode_ = true;
-        SPBoxTime().SetTimer(this, kRepeatTimer, 500);
+        SetBoxTimer(this, kRepeatTimer, 500);
       }
     }
   }
@@ -620,7 +620,7 @@ void TspSkinCustomListBox::ButtonUp(int index, bool releasedOver) {
   if (index != activeButton_) button.MouseIn = false;
   Repaint();
   bool repeated = timerMode_ != 0;
-  if (repeated) SPBoxTime().KillTimer(this, kRepeatTimer);
+  if (repeated) KillBoxTimer(this, kRepeatTimer);
   timerMode_ = 0;
   if (!releasedOver) return;
   TNotifyEvent events[3] = {OnUpButtonClick, OnDownButtonClick, OnCheckButtonClick};
@@ -645,8 +645,8 @@ void TspSkinCustomListBox::MouseUp(TMouseButton button, TShiftState shift, int x
 void TspSkinCustomListBox::OnTimer() {
   if (waitMode_) {
     waitMode_ = false;
-    SPBoxTime().KillTimer(this, kRepeatTimer);
-    SPBoxTime().SetTimer(this, kRepeatTimer, 100);
+    KillBoxTimer(this, kRepeatTimer);
+    SetBoxTimer(this, kRepeatTimer, 100);
     return;
   }
   Integer i = ItemIndex();
