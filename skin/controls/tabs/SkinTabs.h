@@ -120,6 +120,7 @@ private:
   void ResizePlaceholder(Integer delta);
   void MouseLeft();
   bool InCloseRect(Integer tab, int x, int y);
+  TspTabCloseRef CloseUnder(TMouseButton button, int x, int y, bool& inside);
   void ClearClose(Integer item);
 
   std::unique_ptr<TCustomImageList> placeholder_;

@@ -73,15 +73,23 @@ void TspSkinTabs<Base>::MouseMove(TShiftState shift, int x, int y) {
   if (TabsShown() && !this->HasState(csDesigning)) TestActive(x, y);
 }
 
+// The close button of the tab under a left press or release, with whether
+// the point is on it; empty for another button or where no close button is.
+template <class Base>
+TspTabCloseRef TspSkinTabs<Base>::CloseUnder(TMouseButton button, int x, int y, bool& inside) {
+  if (!TabsShown() || button != mbLeft) return {};
+  if (!this->HasState(csDesigning)) TestActive(x, y);
+  if (hoverTab_ == -1 || !showCloseButtons_) return {};
+  inside = InCloseRect(hoverTab_, x, y);
+  return ItemClose(ItemOfTab(hoverTab_));
+}
+
 template <class Base>
 void TspSkinTabs<Base>::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   Base::MouseDown(button, shift, x, y);
-  if (!TabsShown() || button != mbLeft) return;
-  if (!this->HasState(csDesigning)) TestActive(x, y);
-  if (hoverTab_ == -1 || !showCloseButtons_) return;
-  TspTabCloseRef close = ItemClose(ItemOfTab(hoverTab_));
+  bool inside = false;
+  TspTabCloseRef close = CloseUnder(button, x, y, inside);
   if (!close) return;
-  bool inside = InCloseRect(hoverTab_, x, y);
   *close.Hot = *close.Pressed = inside;
   if (inside) this->Invalidate();
 }
@@ -91,12 +99,9 @@ void TspSkinTabs<Base>::MouseDown(TMouseButton button, TShiftState shift, int x,
 template <class Base>
 void TspSkinTabs<Base>::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   Base::MouseUp(button, shift, x, y);
-  if (!TabsShown() || button != mbLeft) return;
-  if (!this->HasState(csDesigning)) TestActive(x, y);
-  if (hoverTab_ == -1 || !showCloseButtons_) return;
-  TspTabCloseRef close = ItemClose(ItemOfTab(hoverTab_));
+  bool inside = false;
+  TspTabCloseRef close = CloseUnder(button, x, y, inside);
   if (!close) return;
-  bool inside = InCloseRect(hoverTab_, x, y);
   bool wasPressed = *close.Pressed;
   *close.Hot = inside;
   *close.Pressed = false;
