@@ -19,7 +19,9 @@ void TspListBox::CreateParams(TCreateParams& params) {
 
 void TspListBox::CreateWnd() {
   TListBox::CreateWnd();
-  if (OwnerListBox) OwnerListBox->ListBoxCreateWnd();
+  if (!OwnerListBox) return;
+  OwnerListBox->ListItemsReloaded();
+  OwnerListBox->ListBoxCreateWnd();
 }
 
 void TspListBox::Click() {
@@ -152,7 +154,9 @@ void TspListBox::Dispatch(TMessage& message) {
     case LB_DELETESTRING:
     case LB_RESETCONTENT:
       TListBox::Dispatch(message);
-      if (OwnerListBox && Items()->UpdateCount() == 0) OwnerListBox->UpDateScrollBar();
+      if (!OwnerListBox) return;
+      OwnerListBox->ListItemsChanged(message);
+      if (Items()->UpdateCount() == 0) OwnerListBox->UpDateScrollBar();
       return;
     case WM_SETREDRAW:
       TListBox::Dispatch(message);

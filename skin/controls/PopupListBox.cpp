@@ -40,7 +40,7 @@ void TspPopupListBox::ShowAt(const TPoint& origin) {
     fading_ = true;
     fadeAlpha_ = 0;
     FadeStep();
-    if (fading_) SPBoxTime().SetTimer(this, kFadeTimer, 5);
+    if (fading_) SetBoxTimer(this, kFadeTimer, 5);
   }
 }
 
@@ -50,14 +50,14 @@ void TspPopupListBox::FadeStep() {
   if (HandleAllocated()) SetAlphaBlendTransparent(Handle(), fadeAlpha_);
   if (fadeAlpha_ >= AlphaValue) {
     fading_ = false;
-    SPBoxTime().KillTimer(this, kFadeTimer);
+    KillBoxTimer(this, kFadeTimer);
   }
 }
 
 void TspPopupListBox::HideList() {
   if (fading_) {
     fading_ = false;
-    SPBoxTime().KillTimer(this, kFadeTimer);
+    KillBoxTimer(this, kFadeTimer);
   }
   if (HandleAllocated())
     ::SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
@@ -78,7 +78,7 @@ void TspPopupListBox::Dispatch(TMessage& message) {
       break;
     case WM_DESTROY:
       fading_ = false;
-      SPBoxTime().KillTimer(this, kFadeTimer);
+      KillBoxTimer(this, kFadeTimer);
       break;
     default:
       break;

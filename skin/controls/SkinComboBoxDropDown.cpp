@@ -1,19 +1,14 @@
 // The combo box's drop-down: opening below (or above) the box, tracking a
 // press-drag-release into the list, auto-scrolling past its ends, and closing
 // with or without taking the highlighted item.
-#include "skin/controls/SkinBoxTime.h"
 #include "skin/controls/SkinCustomComboBox.h"
 #include "skin/draw/SkinRects.h"
 #include "skin/draw/SkinSystem.h"
 
-namespace {
-constexpr UINT kScrollTimer = 1;
-}
-
 void TspSkinCustomComboBox::DropDown() {
   if (list_->Items()->Count() == 0) return;
-  listEntered_ = false;
-  StopTimer();
+  tracker_.Entered = false;
+  tracker_.StopScroll();
   OnDropDown(this);
   Integer count = list_->Items()->Count();
   if (count == 0) return;
@@ -58,7 +53,7 @@ void TspSkinCustomComboBox::CloseUp(bool acceptValue) {
   } else {
     list_->SetItemIndex(oldItemIndex_);
   }
-  StopTimer();
+  tracker_.StopScroll();
   dropped_ = false;
   Repaint();
   if (acceptValue) OnCloseUp(this);
@@ -91,8 +86,8 @@ void TspSkinCustomComboBox::MouseDown(TMouseButton button, TShiftState shift, in
   buttonPressed_ = true;
   Repaint();
   if (!list_->Visible()) {
-    listEntered_ = false;
-    listTracking_ = true;
+    tracker_.Entered = false;
+    tracker_.Tracking = true;
     DropDown();
   } else {
     CloseUp(false);
@@ -101,7 +96,7 @@ void TspSkinCustomComboBox::MouseDown(TMouseButton button, TShiftState shift, in
 
 void TspSkinCustomComboBox::MouseMove(TShiftState shift, int x, int y) {
   TspSkinCustomControl::MouseMove(shift, x, y);
-  if (listTracking_) return ProcessListBox(x, y);
+  if (tracker_.Tracking) return tracker_.Track(x, y);
   bool over = PointInRect(buttonArea_, TPoint{x, y});
   if (over != buttonMouseIn_) {
     buttonMouseIn_ = over;
@@ -109,38 +104,13 @@ void TspSkinCustomComboBox::MouseMove(TShiftState shift, int x, int y) {
   }
 }
 
-// The point of a move on the combo box, in the inner list's coordinates: above
-// or below the list scrolls it (once the pointer has been inside), inside
-// highlights the row at that height.
-void TspSkinCustomComboBox::ProcessListBox(int x, int y) {
-  TspListBox* inner = list_->ListBox();
-  if (!list_->Visible() || !inner->HandleAllocated()) return;
-  TPoint p = inner->ScreenToClient(ClientToScreen(TPoint{x, y}));
-  bool scrolls = list_->ScrollBar() != nullptr && listEntered_;
-  if (p.Y < 0) {
-    if (scrolls) StartTimer(1);
-  } else if (p.Y > inner->Height()) {
-    if (scrolls) StartTimer(2);
-  } else {
-    StopTimer();
-    inner->Perform(WM_MOUSEMOVE, 0, MAKELPARAM(1, p.Y));
-    listEntered_ = true;
-  }
-}
-
 void TspSkinCustomComboBox::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-  if (listTracking_ && listEntered_) {
+  if (tracker_.Tracking && tracker_.Entered) {
     SetMouseCapture(false);
-    listTracking_ = false;
-    TspListBox* inner = list_->ListBox();
-    bool overList = false;
-    if (inner->HandleAllocated()) {
-      TPoint p = inner->ScreenToClient(ClientToScreen(TPoint{x, y}));
-      overList = p.X >= 0 && p.Y >= 0 && p.X < inner->Width() && p.Y < inner->Height();
-    }
-    CloseUp(overList);
+    tracker_.Tracking = false;
+    CloseUp(tracker_.OverList(x, y));
   } else {
-    listTracking_ = false;
+    tracker_.Tracking = false;
   }
   TspSkinCustomControl::MouseUp(button, shift, x, y);
   if (buttonPressed_) {
@@ -149,11 +119,7 @@ void TspSkinCustomComboBox::MouseUp(TMouseButton button, TShiftState shift, int 
   }
 }
 
-void TspSkinCustomComboBox::ListBoxMouseMove(TObject*, TShiftState, int x, int y) {
-  if (!list_->Visible()) return;
-  Integer index = list_->ListBox()->ItemAtPos(TPoint{x, y}, true);
-  if (index >= 0 && index < list_->Items()->Count() && index != list_->ItemIndex()) list_->SetItemIndex(index);
-}
+void TspSkinCustomComboBox::ListBoxMouseMove(TObject*, TShiftState, int x, int y) { tracker_.HighlightAt(x, y); }
 
 // A press in the open list starts tracking by the combo box (which takes the
 // capture), so the release closes the list there; the list itself takes no
@@ -161,10 +127,7 @@ void TspSkinCustomComboBox::ListBoxMouseMove(TObject*, TShiftState, int x, int y
 void TspSkinCustomComboBox::ListBoxWindowProcHook(TMessage& message) {
   switch (message.Msg) {
     case WM_LBUTTONDOWN:
-      listTracking_ = true;
-      listEntered_ = true;
-      SetMouseCapture(true);
-      return;
+      return tracker_.PressInList();
     case WM_LBUTTONUP:
     case WM_RBUTTONDOWN:
     case WM_RBUTTONUP:
@@ -178,24 +141,4 @@ void TspSkinCustomComboBox::ListBoxWindowProcHook(TMessage& message) {
       break;
   }
   oldListWindowProc_(message);
-}
-
-// ---- auto-scroll ----
-
-void TspSkinCustomComboBox::StartTimer(int mode) {
-  if (mode == timerMode_) return;
-  timerMode_ = mode;
-  SPBoxTime().KillTimer(this, kScrollTimer);
-  SPBoxTime().SetTimer(this, kScrollTimer, 25);
-}
-
-void TspSkinCustomComboBox::StopTimer() {
-  if (timerMode_ != 0) SPBoxTime().KillTimer(this, kScrollTimer);
-  timerMode_ = 0;
-}
-
-void TspSkinCustomComboBox::TimerStep() {
-  Integer index = list_->ItemIndex();
-  if (timerMode_ == 1 && index >= 1) list_->SetItemIndex(index - 1);
-  else if (timerMode_ == 2 && index + 1 < list_->Items()->Count()) list_->SetItemIndex(index + 1);
 }

@@ -20,8 +20,6 @@ Integer TextHeightOf(TFont* font) {
   return metrics.tmHeight;
 }
 
-TRect Moved(TRect r, Integer dx, Integer dy) { return {r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy}; }
-
 }  // namespace
 
 TspSkinCustomComboBox::TspSkinCustomComboBox(TComponent* owner) : TspSkinCustomControl(owner) {
@@ -30,6 +28,7 @@ TspSkinCustomComboBox::TspSkinCustomComboBox(TComponent* owner) : TspSkinCustomC
   SetRecordFont(Font(), "Arial", 0, 14);
   Font()->SetColor(clWindowText);
   list_ = new TspPopupListBox(this);
+  tracker_.SetList(list_);
   if (!HasState(csDesigning)) list_->SetParent(this);
   list_->ListBox()->SetTabStop(false);
   list_->ListBox()->OnMouseMove = TMouseMoveEvent(this, &TspSkinCustomComboBox::ListBoxMouseMove);
@@ -42,7 +41,7 @@ TspSkinCustomComboBox::TspSkinCustomComboBox(TComponent* owner) : TspSkinCustomC
 }
 
 TspSkinCustomComboBox::~TspSkinCustomComboBox() {
-  StopTimer();
+  tracker_.StopScroll();
   list_->ListBox()->WindowProc = oldListWindowProc_;
   HideEditor();
 }
@@ -113,42 +112,15 @@ void TspSkinCustomComboBox::Invalidate() {
 
 void TspSkinCustomComboBox::GetSkinData() {
   TspSkinCustomControl::GetSkinData();
-  auto* r = RecordAs<TspDataSkinComboBox>(SkinData(), SkinRecordIndex);
-  if (!r) return;
-  activeSkinRect_ = r->activeskinrect;
-  itemRect_ = r->itemrect;
-  activeItemRect_ = r->activeitemrect;
-  focusItemRect_ = IsNullRect(r->focusitemrect) ? r->itemrect : r->focusitemrect;
-  itemLeftOffset_ = r->itemleftoffset;
-  itemRightOffset_ = r->itemrightoffset;
-  itemTextRect_ = r->itemtextrect;
-  fontName_ = r->fontname;
-  fontStyle_ = r->fontstyle;
-  fontHeight_ = r->fontheight;
-  fontColor_ = r->fontcolor;
-  focusFontColor_ = r->focusfontcolor;
-  activeFontColor_ = r->activefontcolor;
-  buttonRect_ = r->buttonrect;
-  activeButtonRect_ = r->activebuttonrect;
-  downButtonRect_ = r->downbuttonrect;
-  unEnabledButtonRect_ = r->unenabledbuttonrect;
-  itemStretchEffect_ = r->itemstretcheffect;
-  focusItemStretchEffect_ = r->focusitemstretcheffect;
-  showFocus_ = r->showfocus;
-  listBoxName_ = r->listboxname;
+  if (auto* r = RecordAs<TspDataSkinComboBox>(SkinData(), SkinRecordIndex)) face_.Read(*r);
 }
 
 void TspSkinCustomComboBox::CalcRects() {
   Integer w = Width(), h = Height();
   if (SkinRecordIndex == -1 || toolButtonStyle_) {
-    buttonArea_ = {w - 19, 2, w - 2, h - 2};
-    itemArea_ = {2, 2, buttonArea_.Left - 1, h - 2};
+    DefaultComboAreas(w, h, buttonArea_, itemArea_);
   } else {
-    Integer dw = w - RectWidth(skinrect);
-    buttonArea_ = buttonRect_;
-    if (buttonRect_.Left >= RectWidth(skinrect) - righttoppoint.X) buttonArea_ = Moved(buttonRect_, dw, 0);
-    itemArea_ = clientrect;
-    itemArea_.Right += dw;
+    SkinComboAreas(face_, skinrect, righttoppoint, clientrect, w, buttonArea_, itemArea_);
     if (!UseSkinSize) {
       Integer dh = h - RectHeight(skinrect);
       buttonArea_.Bottom += dh;
@@ -178,7 +150,7 @@ void TspSkinCustomComboBox::ChangeSkinData() {
   TspSkinCustomControl::ChangeSkinData();
   CalcRects();
   if (edit_) ApplyEditFont();
-  list_->SkinDataName = SkinRecordIndex != -1 ? listBoxName_ : String();
+  list_->SkinDataName = SkinRecordIndex != -1 ? face_.listBoxName : String();
   list_->SetSkinData(SkinData());
   list_->UpDateScrollBar();
   CalcRects();
@@ -208,10 +180,7 @@ void TspSkinCustomComboBox::DrawButton(TCanvas* canvas) {
     DrawArrowImage(canvas, buttonArea_, Enabled() ? clBlack : clBtnShadow, 4);
     return;
   }
-  TRect source;
-  if (!Enabled() && !IsNullRect(unEnabledButtonRect_)) source = unEnabledButtonRect_;
-  else if (buttonPressed_ && buttonMouseIn_) source = downButtonRect_;
-  else if (buttonMouseIn_) source = activeButtonRect_;
+  TRect source = face_.ButtonSource(Enabled(), buttonPressed_, buttonMouseIn_);
   if (!IsNullRect(source)) canvas->CopyRect(buttonArea_, SkinPicture->Canvas(), source);
 }
 
@@ -234,7 +203,7 @@ void TspSkinCustomComboBox::DrawItemContent(TCanvas* c, const TRect& textRect, I
   if (index < 0 || index >= list_->Items()->Count()) return;
   if (OnComboBoxDrawItem) return OnComboBoxDrawItem(c, index, width, height, textRect, itemState_);
   TRect r = textRect;
-  if (skinned && FaceFocused() && showFocus_) {
+  if (skinned && FaceFocused() && face_.showFocus) {
     c->Brush()->SetStyle(bsSolid);
     c->Brush()->SetColor(SkinData() && SkinData()->SkinColors ? SkinData()->SkinColors->cBtnFace : clBtnFace);
     c->DrawFocusRect(TRect{0, 0, width, height});
@@ -268,35 +237,35 @@ void TspSkinCustomComboBox::DrawDefaultItem(TCanvas* canvas) {
 
 void TspSkinCustomComboBox::DrawSkinItem(TCanvas* canvas, bool resized) {
   Integer w = RectWidth(itemArea_);
-  Integer h = resized ? RectHeight(itemArea_) : RectHeight(itemRect_) ? RectHeight(itemRect_) : RectHeight(focusItemRect_);
+  Integer h = resized ? RectHeight(itemArea_) : RectHeight(face_.itemRect) ? RectHeight(face_.itemRect) : RectHeight(face_.focusItemRect);
   if (h == 0) h = RectHeight(itemArea_);
   if (w <= 0 || h <= 0) return;
   bool focused = FaceFocused();
-  bool hot = !focused && mouseIn_ && !IsNullRect(activeItemRect_) && !IsNullRect(activeSkinRect_);
-  TRect source = focused ? focusItemRect_ : hot ? activeItemRect_ : itemRect_;
+  bool hot = !focused && mouseIn_ && !IsNullRect(face_.activeItemRect) && !IsNullRect(face_.activeSkinRect);
+  TRect source = focused ? face_.focusItemRect : hot ? face_.activeItemRect : face_.itemRect;
   TBitmap b(w, h);
   TCanvas* c = b.Canvas();
   if (IsNullRect(source)) {
     c->CopyRect(TRect{0, 0, w, h}, canvas, TRect{itemArea_.Left, itemArea_.Top, itemArea_.Left + w, itemArea_.Top + h});
   } else if (resized) {
-    TRect client = itemTextRect_;
+    TRect client = face_.itemTextRect;
     if (focused) client = {client.Left + 1, client.Top + 1, client.Right - 1, client.Bottom - 1};
     if (focused || hot) {
-      client.Right -= RectWidth(itemRect_) - RectWidth(source);
-      client.Top -= RectHeight(itemRect_) - RectHeight(source);
+      client.Right -= RectWidth(face_.itemRect) - RectWidth(source);
+      client.Top -= RectHeight(face_.itemRect) - RectHeight(source);
     }
     CreateStretchImage(&b, SkinPicture, source, client, true);
   } else {
-    CreateHSkinImage(itemLeftOffset_, itemRightOffset_, &b, SkinPicture, source, w, h,
-                     focused ? focusItemStretchEffect_ : itemStretchEffect_);
+    CreateHSkinImage(face_.itemLeftOffset, face_.itemRightOffset, &b, SkinPicture, source, w, h,
+                     focused ? face_.focusItemStretchEffect : face_.itemStretchEffect);
   }
-  TRect textRect = itemTextRect_;
-  textRect.Right += w - (IsNullRect(itemRect_) ? RectWidth(clientrect) : RectWidth(itemRect_));
+  TRect textRect = face_.itemTextRect;
+  textRect.Right += w - (IsNullRect(face_.itemRect) ? RectWidth(clientrect) : RectWidth(face_.itemRect));
   if (resized) textRect.Bottom += Height() - RectHeight(skinrect);
-  if (UseSkinFont) SetRecordFont(c->Font(), fontName_, fontStyle_, fontHeight_);
+  if (UseSkinFont) SetRecordFont(c->Font(), face_.fontName, face_.fontStyle, face_.fontHeight);
   else c->Font()->Assign(DefaultFont());
   c->Font()->SetCharset(SkinCharset(SkinData(), DefaultFont()));
-  TColor color = focused ? focusFontColor_ : (mouseIn_ && !IsNullRect(activeSkinRect_)) ? activeFontColor_ : fontColor_;
+  TColor color = focused ? face_.focusFontColor : (mouseIn_ && !IsNullRect(face_.activeSkinRect)) ? face_.activeFontColor : face_.fontColor;
   if (!Enabled() && !resized) color = DisabledColor();
   c->Font()->SetColor(color);
   itemState_ = focused ? odFocused : 0;
@@ -355,14 +324,14 @@ void TspSkinCustomComboBox::CreateControlSkinImage(TBitmap* b) {
   CalcRects();
   if (toolButtonStyle_) return CreateToolSkinImage(b);
   if (!SkinPicture) return CreateControlDefaultImage(b);
-  bool active = !IsNullRect(activeSkinRect_) && (mouseIn_ || FaceFocused());
-  TRect face = active ? activeSkinRect_ : skinrect;
+  bool active = !IsNullRect(face_.activeSkinRect) && (mouseIn_ || FaceFocused());
+  TRect face = active ? face_.activeSkinRect : skinrect;
   if (!UseSkinSize) {
     CreateStretchImage(b, SkinPicture, face, clientrect, true);
     DrawResizeButton(b->Canvas());
   } else {
     if (active)
-      CreateHSkinImage(lefttoppoint.X, RectWidth(skinrect) - righttoppoint.X, b, SkinPicture, activeSkinRect_, Width(),
+      CreateHSkinImage(lefttoppoint.X, RectWidth(skinrect) - righttoppoint.X, b, SkinPicture, face_.activeSkinRect, Width(),
                        Height(), stretcheffect);
     else TspSkinCustomControl::CreateControlSkinImage(b);
     DrawButton(b->Canvas());
@@ -382,7 +351,7 @@ void TspSkinCustomComboBox::MoveSelection(Integer delta) {
 void TspSkinCustomComboBox::FindLBItem(char key) {
   String search;
   if (AutoComplete) {
-    DWORD now = SPBoxTime().TickCount();
+    DWORD now = SkinClock().TickCount();
     if (now - lastKeyTime_ > 499) searchText_.clear();
     lastKeyTime_ = now;
     searchText_ += key;
@@ -469,13 +438,13 @@ void TspSkinCustomComboBox::ApplyEditFont() {
   bool record = SkinRecordIndex != -1;
   TFont* font = edit_->Font();
   if (record && UseSkinFont) {
-    SetRecordFont(font, fontName_, fontStyle_, fontHeight_);
-    font->SetColor(fontColor_);
+    SetRecordFont(font, face_.fontName, face_.fontStyle, face_.fontHeight);
+    font->SetColor(face_.fontColor);
   } else {
     font->Assign(record ? DefaultFont() : Font());
-    if (record) font->SetColor(fontColor_);
+    if (record) font->SetColor(face_.fontColor);
   }
-  if (record && !IsNullRect(activeSkinRect_) && (mouseIn_ || FaceFocused())) font->SetColor(activeFontColor_);
+  if (record && !IsNullRect(face_.activeSkinRect) && (mouseIn_ || FaceFocused())) font->SetColor(face_.activeFontColor);
   font->SetCharset(SkinCharset(SkinData(), DefaultFont()));
   if (edit_->EditTransparent() != record) edit_->SetEditTransparent(record);
   if (!Enabled()) font->SetColor(DisabledColor());
@@ -521,13 +490,16 @@ void TspSkinCustomComboBox::EditChange(TObject*) {
 }
 
 void TspSkinCustomComboBox::FindLBItemFromEdit() {
-  DWORD now = SPBoxTime().TickCount();
+  DWORD now = SkinClock().TickCount();
   if (now - lastKeyTime_ <= 200) return;
   lastKeyTime_ = now;
   String typed = edit_->Text();
   if (typed.empty() || !list_->ListBox()->HandleAllocated()) return;
-  WPARAM start = typed.size() == 1 ? static_cast<WPARAM>(ItemIndex()) : static_cast<WPARAM>(-1);
-  LRESULT found = ::SendMessageA(list_->ListBox()->Handle(), LB_FINDSTRING, start, reinterpret_cast<LPARAM>(typed.c_str()));
+  // From the start of the list whatever the length: the edit's change has
+  // already selected the first match, so searching after it would complete
+  // a single typed letter to the second item that begins with it.
+  LRESULT found = ::SendMessageA(list_->ListBox()->Handle(), LB_FINDSTRING, static_cast<WPARAM>(-1),
+                                 reinterpret_cast<LPARAM>(typed.c_str()));
   if (found == LB_ERR) return;
   SetItemIndex(static_cast<Integer>(found));
   edit_->SetSelStart(static_cast<int>(typed.size()));
@@ -577,12 +549,12 @@ void TspSkinCustomComboBox::EditWindowProcHook(TMessage& message) {
     case WM_RBUTTONDOWN:
     case WM_KILLFOCUS:
       if (list_->Visible()) CloseUp(false);
-      if (message.Msg == WM_KILLFOCUS && SkinRecordIndex != -1 && !IsNullRect(activeSkinRect_))
-        edit->Font()->SetColor(fontColor_);
+      if (message.Msg == WM_KILLFOCUS && SkinRecordIndex != -1 && !IsNullRect(face_.activeSkinRect))
+        edit->Font()->SetColor(face_.fontColor);
       break;
     case WM_SETFOCUS:
-      if (SkinRecordIndex != -1 && !IsNullRect(activeSkinRect_)) {
-        edit->Font()->SetColor(activeFontColor_);
+      if (SkinRecordIndex != -1 && !IsNullRect(face_.activeSkinRect)) {
+        edit->Font()->SetColor(face_.activeFontColor);
         Invalidate();
       }
       break;
@@ -634,16 +606,16 @@ void TspSkinCustomComboBox::Dispatch(TMessage& message) {
     case CM_MOUSEENTER:
       TspSkinCustomControl::Dispatch(message);
       mouseIn_ = true;
-      if (edit_ && SkinRecordIndex != -1 && !IsNullRect(activeSkinRect_) && !FaceFocused())
-        edit_->Font()->SetColor(activeFontColor_);
-      if ((SkinRecordIndex != -1 && !IsNullRect(activeSkinRect_)) || toolButtonStyle_) Invalidate();
+      if (edit_ && SkinRecordIndex != -1 && !IsNullRect(face_.activeSkinRect) && !FaceFocused())
+        edit_->Font()->SetColor(face_.activeFontColor);
+      if ((SkinRecordIndex != -1 && !IsNullRect(face_.activeSkinRect)) || toolButtonStyle_) Invalidate();
       return;
     case CM_MOUSELEAVE:
       TspSkinCustomControl::Dispatch(message);
       mouseIn_ = false;
-      if (edit_ && SkinRecordIndex != -1 && !IsNullRect(activeSkinRect_) && !FaceFocused())
-        edit_->Font()->SetColor(fontColor_);
-      if ((SkinRecordIndex != -1 && !IsNullRect(activeSkinRect_)) || toolButtonStyle_) Invalidate();
+      if (edit_ && SkinRecordIndex != -1 && !IsNullRect(face_.activeSkinRect) && !FaceFocused())
+        edit_->Font()->SetColor(face_.fontColor);
+      if ((SkinRecordIndex != -1 && !IsNullRect(face_.activeSkinRect)) || toolButtonStyle_) Invalidate();
       if (buttonMouseIn_) {
         buttonMouseIn_ = false;
         Repaint();
@@ -653,7 +625,7 @@ void TspSkinCustomComboBox::Dispatch(TMessage& message) {
       TspSkinCustomControl::Dispatch(message);
       if (edit_) {
         edit_->SetEnabled(Enabled());
-        edit_->Font()->SetColor(!Enabled() ? DisabledColor() : SkinRecordIndex == -1 ? DefaultFont()->Color() : fontColor_);
+        edit_->Font()->SetColor(!Enabled() ? DisabledColor() : SkinRecordIndex == -1 ? DefaultFont()->Color() : face_.fontColor);
       }
       return Repaint();
     case CM_CANCELMODE:
@@ -662,7 +634,7 @@ void TspSkinCustomComboBox::Dispatch(TMessage& message) {
       return;
     case WM_TIMER:
       TspSkinCustomControl::Dispatch(message);
-      if (message.WParam == 1) TimerStep();
+      if (message.WParam == TspDropDownTracker::kScrollTimer) tracker_.ScrollStep();
       return;
     case WM_ERASEBKGND:
       if (!InPaintMessage && message.WParam) {

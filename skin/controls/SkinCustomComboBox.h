@@ -6,7 +6,9 @@
 // SkinComboBoxDropDown.cpp.
 #pragma once
 
+#include "skin/controls/ComboFace.h"
 #include "skin/controls/CustomEdit.h"
+#include "skin/controls/DropDownTracker.h"
 #include "skin/controls/PopupListBox.h"
 
 enum TspSkinCustomComboBoxStyle { spcbEditStyle, spcbFixedStyle };
@@ -143,14 +145,10 @@ private:
   void EditUpDown(bool up);
   void ApplyEditFont();
   // Drop-down (SkinComboBoxDropDown.cpp).
-  void ProcessListBox(int x, int y);
   void ListBoxWindowProcHook(TMessage& message);
   void ListBoxMouseMove(TObject*, TShiftState shift, int x, int y);
   void CheckButtonClick(TObject*);
   bool BelongsToDropDown(TObject* sender) const;
-  void StartTimer(int mode);
-  void StopTimer();
-  void TimerStep();
   void TextChanged();
   void MoveSelection(Integer delta);
 
@@ -169,19 +167,9 @@ private:
   bool editUpdating_ = false;
   DWORD lastKeyTime_ = 0;
   String searchText_;
-  bool listTracking_ = false, listEntered_ = false;
-  int timerMode_ = 0;
+  TspDropDownTracker tracker_{this};
 
-  // Copies of the "combobox" record.
-  TRect activeSkinRect_, itemRect_, activeItemRect_, focusItemRect_, itemTextRect_;
-  Integer itemLeftOffset_ = 0, itemRightOffset_ = 0;
-  String fontName_ = "Arial";
-  TFontStyles fontStyle_ = 0;
-  Integer fontHeight_ = 14;
-  TColor fontColor_ = 0, focusFontColor_ = 0, activeFontColor_ = 0;
-  TRect buttonRect_, activeButtonRect_, downButtonRect_, unEnabledButtonRect_;
-  bool itemStretchEffect_ = false, focusItemStretchEffect_ = false, showFocus_ = false;
-  String listBoxName_;
+  TspComboFace face_;  // copies of the "combobox" record
 };
 
 class TspSkinComboBox : public TspSkinCustomComboBox {

@@ -253,6 +253,35 @@ Integer TspSkinCustomListBox::GetFullItemWidth(Integer index, TCanvas* canvas) {
   return canvas->TextWidth(list_->Items()->Strings(index));
 }
 
+// The widths come from the kept ones; all are measured again (by
+// GetFullItemWidth) only when the font changed or the items changed unseen.
+Integer TspSkinCustomListBox::WidestItem(TCanvas* canvas) {
+  if (!itemWidths_.KnownFor(canvas->Font())) {
+    std::vector<Integer> widths(static_cast<size_t>(list_->Count()));
+    for (size_t i = 0; i < widths.size(); ++i) widths[i] = GetFullItemWidth(static_cast<Integer>(i), canvas);
+    itemWidths_.Assign(canvas->Font(), std::move(widths));
+  }
+  return itemWidths_.Widest();
+}
+
+void TspSkinCustomListBox::ListItemsChanged(const TMessage& message) {
+  if (message.Result < 0) return itemWidths_.Forget();  // LB_ERR, LB_ERRSPACE
+  switch (message.Msg) {
+    case LB_ADDSTRING:
+    case LB_INSERTSTRING:
+      itemWidths_.Inserted(static_cast<int>(message.Result), reinterpret_cast<const char*>(message.LParam));
+      break;
+    case LB_DELETESTRING:
+      itemWidths_.Deleted(static_cast<int>(message.WParam));
+      break;
+    case LB_RESETCONTENT:
+      itemWidths_.Cleared();
+      break;
+    default:
+      break;
+  }
+}
+
 void TspSkinCustomListBox::UpDateScrollBar() {
   if (!list_->HandleAllocated()) return;
   bool record = SkinRecordIndex != -1;
@@ -265,8 +294,7 @@ void TspSkinCustomListBox::UpDateScrollBar() {
       canvas.SetHandle(dc);
       if (record && UseSkinFont) SetRecordFont(canvas.Font(), fontName_, fontStyle_, fontHeight_);
       else canvas.Font()->Assign(list_->Font());
-      Integer widest = 0;
-      for (int i = 0; i < list_->Count(); ++i) widest = std::max(widest, GetFullItemWidth(i, &canvas));
+      Integer widest = WidestItem(&canvas);
       Integer room = record ? list_->Width() + RectWidth(itemTextRect_) - RectWidth(itemRect_) : list_->Width() - 4;
       if (images_) room -= images_->Width() + 4;
       Integer zero = canvas.TextWidth("0");
@@ -579,12 +607,12 @@ void TspSkinCustomListBox::TestActive(int x, int y) {
   if (activeButton_ == oldActiveButton_) return;
   if (oldActiveButton_ != -1) {
     buttons_[oldActiveButton_].MouseIn = false;
-    if (timerMode_ != 0 && oldActiveButton_ == pressedButton_) SPBoxTime().KillTimer(this, kRepeatTimer);
+    if (timerMode_ != 0 && oldActiveButton_ == pressedButton_) KillBoxTimer(this, kRepeatTimer);
     Repaint();
   }
   if (activeButton_ != -1) {
     buttons_[activeButton_].MouseIn = true;
-    if (timerMode_ != 0 && activeButton_ == pressedButton_) SPBoxTime().SetTimer(this, kRepeatTimer, 50);
+    if (timerMode_ != 0 && activeButton_ == pressedButton_) SetBoxTimer(this, kRepeatTimer, 50);
     Repaint();
   }
 }
@@ -600,7 +628,7 @@ void TspSkinCustomListBox::MouseDown(TMouseButton button, TShiftState shift, int
       if (!events[pressedButton_] && pressedButton_ != CheckCaptionButton) {
         timerMode_ = pressedButton_ == UpCaptionButton ? 1 : 2;
         waitMode_ = true;
-        SPBoxTime().SetTimer(this, kRepeatTimer, 500);
+        SetBoxTimer(this, kRepeatTimer, 500);
       }
     }
   }
@@ -620,7 +648,7 @@ void TspSkinCustomListBox::ButtonUp(int index, bool releasedOver) {
   if (index != activeButton_) button.MouseIn = false;
   Repaint();
   bool repeated = timerMode_ != 0;
-  if (repeated) SPBoxTime().KillTimer(this, kRepeatTimer);
+  if (repeated) KillBoxTimer(this, kRepeatTimer);
   timerMode_ = 0;
   if (!releasedOver) return;
   TNotifyEvent events[3] = {OnUpButtonClick, OnDownButtonClick, OnCheckButtonClick};
@@ -645,8 +673,8 @@ void TspSkinCustomListBox::MouseUp(TMouseButton button, TShiftState shift, int x
 void TspSkinCustomListBox::OnTimer() {
   if (waitMode_) {
     waitMode_ = false;
-    SPBoxTime().KillTimer(this, kRepeatTimer);
-    SPBoxTime().SetTimer(this, kRepeatTimer, 100);
+    KillBoxTimer(this, kRepeatTimer);
+    SetBoxTimer(this, kRepeatTimer, 100);
     return;
   }
   Integer i = ItemIndex();
@@ -656,6 +684,15 @@ void TspSkinCustomListBox::OnTimer() {
 
 void TspSkinCustomListBox::Dispatch(TMessage& message) {
   switch (message.Msg) {
+    case WM_DELETEITEM:
+      // The owner-drawn inner list reports each deleted item; its items own
+      // nothing, so a refill does not pay a round of reflected messages.
+      if (list_->HandleAllocated() &&
+          reinterpret_cast<const DELETEITEMSTRUCT*>(message.LParam)->hwndItem == list_->Handle()) {
+        message.Result = TRUE;
+        return;
+      }
+      break;
     case WM_TIMER:
       TspSkinCustomControl::Dispatch(message);
       if (message.WParam == kRepeatTimer) OnTimer();

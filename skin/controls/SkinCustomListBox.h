@@ -5,6 +5,7 @@
 // state; the native ones never show.
 #pragma once
 
+#include "skin/controls/ItemWidths.h"
 #include "skin/controls/ListBox.h"
 #include "skin/controls/SkinCtrls.h"
 #include "skin/controls/SkinScrollBar.h"
@@ -96,6 +97,10 @@ public:
   // The check caption button's default action, without an OnCheckButtonClick.
   virtual void CheckButtonAction();
   void PaintListBackground(HDC dc, const TRect& area);
+  // An item message the inner list has just handled, with its result.
+  void ListItemsChanged(const TMessage& message);
+  // The inner list's items came back in a new window.
+  void ListItemsReloaded() { itemWidths_.Forget(); }
   void HScrollBy(Integer delta);
 
   void CalcRects();
@@ -130,12 +135,14 @@ private:
   void DrawItemContent(TCanvas* c, int index, const TRect& textRect, Integer width, Integer height,
                        TOwnerDrawState state, bool skinned);
   void DrawTabbedString(const String& s, Integer offset, const TRect& r, TCanvas* canvas);
+  Integer WidestItem(TCanvas* canvas);
 
   TspListBox* list_;
   TspSkinScrollBar* scrollBar_ = nullptr;
   TspSkinScrollBar* hScrollBar_ = nullptr;
   std::unique_ptr<TStringList> tabWidths_;
   std::unique_ptr<TFont> defaultCaptionFont_;
+  TspItemWidths itemWidths_;  // of HorizontalExtent
   bool horizontalExtent_ = false;
   Integer rowCount_ = 0;
   TCustomImageList* images_ = nullptr;  // borrowed, freed-notified

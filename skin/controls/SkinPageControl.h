@@ -1,117 +1,51 @@
 // TspSkinPageControl: the platform page control with its frame, page
-// background and tabs drawn from a "tab" record (or the default look), close
-// buttons on the tabs, images per tab, and the skinned up-down in place of the
-// native tab scroller. The native control keeps the tab list, selection and
-// layout; the control adjusts its display and item rectangles and paints.
+// background and tabs drawn by the skinned tab strip (a "tab" record or the
+// default look), close buttons on the tabs, images per tab, the skinned up-down
+// in place of the native tab scroller, and a tab row that can be hidden. Each
+// tab stands for a visible page; a skinned page keeps its tab's close state.
 // SetSkinData and ChangeSkinData are plain: the skin-change table calls them.
 #pragma once
 
-#include <memory>
-
+#include "platform/comctrls/PageControl.h"
 #include "skin/controls/SkinCustomTabSheet.h"
-#include "skin/controls/SkinUpDown.h"
-#include "skin/data/SkinData.h"
+#include "skin/controls/tabs/SkinTabs.h"
 
 using TspCloseEvent = TEvent<TObject*, bool&>;
-using TspDrawSkinTabEvent = TEvent<Integer, TRect, bool, bool, TCanvas*>;
 
-class TspSkinPageControl : public TPageControl {
+class TspSkinPageControl : public TspSkinTabs<TPageControl> {
 public:
   explicit TspSkinPageControl(TComponent* owner);
-  ~TspSkinPageControl() override;
 
   bool FreeOnClose = false;
-  bool ShowCloseButtons() const { return showCloseButtons_; }
-  void SetShowCloseButtons(bool value);
-  TCustomImageList* Images() const { return images_; }
-  void SetImages(TCustomImageList* value);
-  bool TabsBGTransparent() const { return tabsBGTransparent_; }
-  void SetTabsBGTransparent(bool value);
-  TFont* DefaultFont() const { return defaultFont_.get(); }  // owned
-  void SetDefaultFont(const TFont* value) { defaultFont_->Assign(value); }
-  bool UseSkinFont = true;
-  Integer DefaultItemHeight() const { return defaultItemHeight_; }
-  void SetDefaultItemHeight(Integer value);
-  TspSkinData* SkinData() const { return skinData_; }
-  void SetSkinData(TspSkinData* value);
-  String SkinDataName = "tab";
   TspCloseEvent OnClose;
-  TNotifyEvent OnAfterClose;
-  TspDrawSkinTabEvent OnDrawSkinTab;
 
-  void GetSkinData();
-  void ChangeSkinData();
-  bool HasRecord() const { return record_ != nullptr; }
-  void SetItemSize(Integer width, Integer height);
-  TRect GetItemRect(Integer index);
-  TRect GetActiveTabRect();
+  void ChangeSkinData() override;
   bool CheckVisibleTabs() const;
-  void DrawTabs(TCanvas* canvas);
-  void DrawTab(Integer pageIndex, const TRect& r, bool active, bool mouseIn, TCanvas* canvas);
-  void UpDateTabs();
-  Integer PlaceholderSize() const;  // the placeholder list's width (height for side tabs)
-  Integer CloseSize() const { return closeSize_; }
-  Integer GetCloseSize();
-  TRect FrameRect();
-
-  // Hover, close buttons, scrolling and hidden tabs (SkinPageControlTabs.cpp).
-  void TestActive(int x, int y);
-  void DoClose();
-  void CheckScroll();
-  Integer GetInVisibleItemCount();
-  Integer GetPosition();
+  void DoClose() override;
   void HideTabs();
   void ShowTabs();
   bool TabsHidden() const { return tabsHidden_; }
-  TspSkinUpDown* UpDown() const { return upDown_; }  // owned (child), nullptr when absent
-  Integer HoverTab() const { return hoverTab_; }
   TspSkinCustomTabSheet* SkinPage(Integer pageIndex) const;
-  void PaintWindow(HDC dc) override;
-  void Loaded() override;
-
-  // Copies of the "tab" record, valid while HasRecord().
-  TRect skinRect, clientRect, tabRect, activeTabRect, focusTabRect, mouseInTabRect, tabsBGRect;
-  TRect closeButtonRect, closeButtonActiveRect, closeButtonDownRect;
-  TBitmap* Picture = nullptr;  // borrowed from the container
 
 protected:
+  Integer ItemCount() const override { return PageCount(); }
+  Integer ItemOfTab(Integer tab) const override;
+  String ItemCaption(Integer page) const override { return Pages(page)->Caption(); }
+  Integer ItemImage(Integer page) const override;
+  bool ItemEnabled(Integer page) const override { return Pages(page)->Enabled(); }
+  TspTabCloseRef ItemClose(Integer page) override;
+  bool TabsShown() const override { return !tabsHidden_; }
+  bool HasActiveTab() const override { return CheckVisibleTabs() && ActivePage(); }
+  Integer CaptionShift() const override { return 2; }
+  TSize UpDownSize() const override { return {2 * DefaultHeight(), DefaultHeight()}; }
+
   void Dispatch(TMessage& message) override;
-  void Notification(TComponent* component, TOperation operation) override;
   void Change() override;
-  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
-  void MouseMove(TShiftState shift, int x, int y) override;
-  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  void AdjustRect(RECT& r) override;
 
 private:
-  void Change2();
-  void AdjustRect(RECT& r);
-  void FillPageArea(TCanvas* canvas, const TRect& area, Integer width, Integer height);
-  void PaintDefaultWindow(TCanvas* canvas);
-  void PaintSkinWindow(TCanvas* canvas);
-  void DrawCloseButton(TCanvas* canvas, const TRect& r, Integer pageIndex, Integer w, Integer h);
-  Integer PageOfTab(Integer tabIndex) const;
-  void ShowSkinUpDown();
-  void HideSkinUpDown();
-  void OnUpDownChange(TObject*);
-  void ResizePlaceholder(Integer delta);
-  bool SideTabs() const { return TabPosition() == tpLeft || TabPosition() == tpRight; }
-  void MouseLeft();
-  bool InCloseRect(Integer tab, int x, int y);
-
-  std::unique_ptr<TCustomImageList> placeholder_;
-  TCustomImageList* images_ = nullptr;  // borrowed, freed-notified
-  bool showCloseButtons_ = false;
-  bool tabsBGTransparent_ = false;
-  std::unique_ptr<TFont> defaultFont_;
-  Integer defaultItemHeight_ = 20;
-  TspSkinData* skinData_ = nullptr;  // borrowed, freed-notified
-  TspDataSkinTabControl* record_ = nullptr;  // borrowed from the container
-  Integer closeSize_ = 14;
-  Integer hoverTab_ = -1, hoverPage_ = -1, oldHoverTab_ = -1, oldHoverPage_ = -1;
   bool tabsHidden_ = false;
   TTabPosition savedPosition_ = tpTop;
   bool savedMultiLine_ = false;
   Integer savedTabHeight_ = -1;
-  TspSkinUpDown* upDown_ = nullptr;
-  String upDownName_;
 };

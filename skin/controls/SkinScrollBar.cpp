@@ -334,15 +334,15 @@ void TspSkinScrollBar::CreateControlSkinImage(TBitmap* b) {
 
 // ---- pointer and timer ----
 
-void TspSkinScrollBar::SetTimer(UINT ms) { SPBoxTime().SetTimer(this, kRepeatTimer, ms); }
+void TspSkinScrollBar::SetTimer(UINT ms) { SetBoxTimer(this, kRepeatTimer, ms); }
 
 void TspSkinScrollBar::StopTimer() {
-  SPBoxTime().KillTimer(this, kRepeatTimer);
+  KillBoxTimer(this, kRepeatTimer);
   timerMode_ = 0;
 }
 
 void TspSkinScrollBar::StartScroll() {
-  SPBoxTime().KillTimer(this, kRepeatTimer);
+  KillBoxTimer(this, kRepeatTimer);
   SetTimer(50);
 }
 
@@ -389,7 +389,7 @@ void TspSkinScrollBar::PartEnter(int index) {
 void TspSkinScrollBar::PartLeave(int index) {
   buttons_[index].MouseIn = false;
   Repaint();
-  if (index != Thumb && buttons_[index].Down) SPBoxTime().KillTimer(this, kRepeatTimer);  // pauses
+  if (index != Thumb && buttons_[index].Down) KillBoxTimer(this, kRepeatTimer);  // pauses
 }
 
 void TspSkinScrollBar::TestActive(int x, int y) {

@@ -391,12 +391,12 @@ void TspSkinSpinEdit::TestActive(int x, int y) {
   if (oldActiveButton_ != -1) {
     buttons_[oldActiveButton_].MouseIn = false;
     Repaint();
-    if (buttons_[oldActiveButton_].Down) SPBoxTime().KillTimer(this, kRepeatTimer);
+    if (buttons_[oldActiveButton_].Down) KillBoxTimer(this, kRepeatTimer);
   }
   if (activeButton_ != -1) {
     buttons_[activeButton_].MouseIn = true;
     Repaint();
-    if (buttons_[activeButton_].Down) SPBoxTime().SetTimer(this, kRepeatTimer, 50);
+    if (buttons_[activeButton_].Down) SetBoxTimer(this, kRepeatTimer, 50);
   }
 }
 
@@ -409,7 +409,7 @@ void TspSkinSpinEdit::MouseDown(TMouseButton button, TShiftState shift, int x, i
     Repaint();
     timerMode_ = pressedButton_ == Up ? 2 : 1;
     firstRepeat_ = true;
-    SPBoxTime().SetTimer(this, kRepeatTimer, 500);
+    SetBoxTimer(this, kRepeatTimer, 500);
   }
   TspSkinCustomControl::MouseDown(button, shift, x, y);
 }
@@ -423,7 +423,7 @@ void TspSkinSpinEdit::MouseMove(TShiftState shift, int x, int y) {
 void TspSkinSpinEdit::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   int pressed = pressedButton_;
   if (pressed != -1) {
-    SPBoxTime().KillTimer(this, kRepeatTimer);
+    KillBoxTimer(this, kRepeatTimer);
     timerMode_ = 0;
     Button& b = buttons_[pressed];
     b.Down = false;
@@ -441,8 +441,8 @@ void TspSkinSpinEdit::MouseUp(TMouseButton button, TShiftState shift, int x, int
 void TspSkinSpinEdit::OnTimer() {
   if (firstRepeat_) {
     firstRepeat_ = false;
-    SPBoxTime().KillTimer(this, kRepeatTimer);
-    SPBoxTime().SetTimer(this, kRepeatTimer, 100);
+    KillBoxTimer(this, kRepeatTimer);
+    SetBoxTimer(this, kRepeatTimer, 100);
     return;
   }
   if (timerMode_ == 1) SetValue(value_ - Increment);

@@ -129,13 +129,13 @@ void TspSkinUpDown::ButtonEnter(int index) {
   buttons_[1 - index].MouseIn = false;
   buttons_[index].MouseIn = true;
   Repaint();
-  if (buttons_[index].Down && Increment != 0) SPBoxTime().SetTimer(this, kRepeatTimer, 50);
+  if (buttons_[index].Down && Increment != 0) SetBoxTimer(this, kRepeatTimer, 50);
 }
 
 void TspSkinUpDown::ButtonLeave(int index) {
   buttons_[index].MouseIn = false;
   Repaint();
-  if (buttons_[index].Down && Increment != 0) SPBoxTime().KillTimer(this, kRepeatTimer);
+  if (buttons_[index].Down && Increment != 0) KillBoxTimer(this, kRepeatTimer);
 }
 
 void TspSkinUpDown::TestActive(int x, int y) {
@@ -168,7 +168,7 @@ void TspSkinUpDown::MouseDown(TMouseButton button, TShiftState shift, int x, int
     if (Increment != 0) {
       timerMode_ = pressedButton_ == Up ? 2 : 1;
       firstRepeat_ = true;
-      SPBoxTime().SetTimer(this, kRepeatTimer, 500);
+      SetBoxTimer(this, kRepeatTimer, 500);
     }
   }
   TspSkinCustomControl::MouseDown(button, shift, x, y);
@@ -184,7 +184,7 @@ void TspSkinUpDown::MouseMove(TShiftState shift, int x, int y) {
 void TspSkinUpDown::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   int pressed = pressedButton_;
   if (pressed != -1) {
-    if (Increment != 0) SPBoxTime().KillTimer(this, kRepeatTimer);
+    if (Increment != 0) KillBoxTimer(this, kRepeatTimer);
     timerMode_ = 0;
     buttons_[pressed].Down = false;
     if (pressed != activeButton_) buttons_[pressed].MouseIn = false;
@@ -200,8 +200,8 @@ void TspSkinUpDown::MouseUp(TMouseButton button, TShiftState shift, int x, int y
 void TspSkinUpDown::OnTimer() {
   if (firstRepeat_) {
     firstRepeat_ = false;
-    SPBoxTime().KillTimer(this, kRepeatTimer);
-    SPBoxTime().SetTimer(this, kRepeatTimer, 100);
+    KillBoxTimer(this, kRepeatTimer);
+    SetBoxTimer(this, kRepeatTimer, 100);
     return;
   }
   if (timerMode_ == 1) SetPosition(position_ - Increment);

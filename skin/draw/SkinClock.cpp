@@ -97,6 +97,12 @@ bool TspManualSkinClock::WindowTimerRuns(HWND window, UINT_PTR id) const {
                      [&](const WindowTimer& t) { return t.window == window && t.id == id; });
 }
 
+UINT TspManualSkinClock::WindowTimerInterval(HWND window, UINT_PTR id) const {
+  for (const WindowTimer& t : windowTimers_)
+    if (t.window == window && t.id == id) return t.interval;
+  return 0;
+}
+
 void TspManualSkinClock::Advance(Cardinal milliseconds) {
   Cardinal end = now_ + milliseconds;
   for (;;) {

@@ -55,6 +55,8 @@ public:
   int LiveTimers() const { return static_cast<int>(timers_.size()); }
   // Whether a window timer of that id runs for the window.
   bool WindowTimerRuns(HWND window, UINT_PTR id) const;
+  // The period of that window timer, 0 when it does not run.
+  UINT WindowTimerInterval(HWND window, UINT_PTR id) const;
 
 private:
   class Timer;

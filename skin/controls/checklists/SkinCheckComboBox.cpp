@@ -4,12 +4,7 @@
 
 #include "skin/controls/BoxCtrlsLook.h"
 #include "skin/controls/SkinBoxFonts.h"
-#include "skin/controls/SkinBoxTime.h"
 #include "skin/draw/SPUtils.h"
-
-namespace {
-constexpr UINT kScrollTimer = 1;
-}
 
 TspSkinCustomCheckComboBox::TspSkinCustomCheckComboBox(TComponent* owner) : TspSkinCustomControl(owner) {
   ControlStyle = csAcceptsControls | csCaptureMouse | csOpaque | csDoubleClicks | csReplicatable;
@@ -17,6 +12,7 @@ TspSkinCustomCheckComboBox::TspSkinCustomCheckComboBox(TComponent* owner) : TspS
   SetRecordFont(Font(), "Arial", 0, 14);
   Font()->SetColor(clWindowText);
   list_ = new TspPopupCheckListBox(this);
+  tracker_.SetList(list_);
   if (!HasState(csDesigning)) list_->SetParent(this);
   list_->ListBox()->SetTabStop(false);
   list_->ListBox()->OnMouseMove = TMouseMoveEvent(this, &TspSkinCustomCheckComboBox::ListBoxMouseMove);
@@ -28,7 +24,7 @@ TspSkinCustomCheckComboBox::TspSkinCustomCheckComboBox(TComponent* owner) : TspS
 }
 
 TspSkinCustomCheckComboBox::~TspSkinCustomCheckComboBox() {
-  StopTimer();
+  tracker_.StopScroll();
   list_->ListBox()->WindowProc = oldListWindowProc_;
 }
 
@@ -79,7 +75,7 @@ void TspSkinCustomCheckComboBox::DropDown() {
 }
 
 void TspSkinCustomCheckComboBox::CloseUp(bool accept) {
-  StopTimer();
+  tracker_.StopScroll();
   if (!list_->Visible()) return;
   list_->HideList();
   if (!accept) return;
@@ -103,14 +99,14 @@ void TspSkinCustomCheckComboBox::MouseDown(TMouseButton button, TShiftState shif
   buttonPressed_ = true;
   Invalidate();
   if (list_->Visible()) return CloseUp(false);
-  listEntered_ = false;
-  listTracking_ = true;
+  tracker_.Entered = false;
+  tracker_.Tracking = true;
   DropDown();
 }
 
 void TspSkinCustomCheckComboBox::MouseMove(TShiftState shift, int x, int y) {
   TspSkinCustomControl::MouseMove(shift, x, y);
-  if (listTracking_) return ProcessListBox(x, y);
+  if (tracker_.Tracking) return tracker_.Track(x, y);
   bool over = PointInRect(buttonArea_, TPoint{x, y});
   if (over == buttonMouseIn_) return;
   buttonMouseIn_ = over;
@@ -119,19 +115,13 @@ void TspSkinCustomCheckComboBox::MouseMove(TShiftState shift, int x, int y) {
 
 // A release over the list inverts the current item and leaves the list open.
 void TspSkinCustomCheckComboBox::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-  if (listTracking_ && listEntered_) {
+  if (tracker_.Tracking && tracker_.Entered) {
     SetMouseCapture(false);
-    listTracking_ = false;
-    StopTimer();
-    TspListBox* inner = list_->ListBox();
-    bool overList = false;
-    if (inner->HandleAllocated()) {
-      TPoint p = inner->ScreenToClient(ClientToScreen(TPoint{x, y}));
-      overList = p.X >= 0 && p.Y >= 0 && p.X < inner->Width() && p.Y < inner->Height();
-    }
-    if (overList) ToggleCurrent();
+    tracker_.Tracking = false;
+    tracker_.StopScroll();
+    if (tracker_.OverList(x, y)) ToggleCurrent();
   } else {
-    listTracking_ = false;
+    tracker_.Tracking = false;
   }
   TspSkinCustomControl::MouseUp(button, shift, x, y);
   if (buttonPressed_) {
@@ -140,35 +130,12 @@ void TspSkinCustomCheckComboBox::MouseUp(TMouseButton button, TShiftState shift,
   }
 }
 
-void TspSkinCustomCheckComboBox::ProcessListBox(int x, int y) {
-  TspListBox* inner = list_->ListBox();
-  if (!list_->Visible() || !inner->HandleAllocated()) return;
-  TPoint p = inner->ScreenToClient(ClientToScreen(TPoint{x, y}));
-  bool scrolls = list_->ScrollBar() != nullptr && listEntered_;
-  if (p.Y < 0) {
-    if (scrolls) StartTimer(1);
-  } else if (p.Y > inner->Height()) {
-    if (scrolls) StartTimer(2);
-  } else {
-    StopTimer();
-    inner->Perform(WM_MOUSEMOVE, 0, MAKELPARAM(1, p.Y));
-    listEntered_ = true;
-  }
-}
-
-void TspSkinCustomCheckComboBox::ListBoxMouseMove(TObject*, TShiftState, int x, int y) {
-  if (!list_->Visible()) return;
-  Integer index = list_->ListBox()->ItemAtPos(TPoint{x, y}, true);
-  if (index >= 0 && index != list_->ItemIndex()) list_->SetItemIndex(index);
-}
+void TspSkinCustomCheckComboBox::ListBoxMouseMove(TObject*, TShiftState, int x, int y) { tracker_.HighlightAt(x, y); }
 
 void TspSkinCustomCheckComboBox::ListBoxWindowProcHook(TMessage& message) {
   switch (message.Msg) {
     case WM_LBUTTONDOWN:
-      listTracking_ = true;
-      listEntered_ = true;
-      SetMouseCapture(true);
-      return;
+      return tracker_.PressInList();
     case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:
@@ -180,18 +147,6 @@ void TspSkinCustomCheckComboBox::ListBoxWindowProcHook(TMessage& message) {
       break;
   }
   oldListWindowProc_(message);
-}
-
-void TspSkinCustomCheckComboBox::StartTimer(int mode) {
-  if (mode == timerMode_) return;
-  timerMode_ = mode;
-  SPBoxTime().KillTimer(this, kScrollTimer);
-  SPBoxTime().SetTimer(this, kScrollTimer, 25);
-}
-
-void TspSkinCustomCheckComboBox::StopTimer() {
-  if (timerMode_ != 0) SPBoxTime().KillTimer(this, kScrollTimer);
-  timerMode_ = 0;
 }
 
 // ---- keys ----
@@ -274,10 +229,7 @@ void TspSkinCustomCheckComboBox::Dispatch(TMessage& message) {
       return;
     case WM_TIMER:
       TspSkinCustomControl::Dispatch(message);
-      if (message.WParam != kScrollTimer) return;
-      if (timerMode_ == 1 && list_->ItemIndex() >= 1) list_->SetItemIndex(list_->ItemIndex() - 1);
-      else if (timerMode_ == 2 && list_->ItemIndex() + 1 < list_->Items()->Count())
-        list_->SetItemIndex(list_->ItemIndex() + 1);
+      if (message.WParam == TspDropDownTracker::kScrollTimer) tracker_.ScrollStep();
       return;
     default:
       break;

@@ -4,6 +4,8 @@
 // fixed-style combo box from a "combobox" record (or the default look).
 #pragma once
 
+#include "skin/controls/ComboFace.h"
+#include "skin/controls/DropDownTracker.h"
 #include "skin/controls/checklists/PopupCheckListBox.h"
 
 class TspSkinCustomCheckComboBox : public TspSkinCustomControl {
@@ -57,11 +59,8 @@ private:
   void CheckText();
   void ToggleCurrent();
   bool BelongsToDropDown(TObject* sender) const;
-  void ProcessListBox(int x, int y);
   void ListBoxMouseMove(TObject*, TShiftState, int x, int y);
   void ListBoxWindowProcHook(TMessage& message);
-  void StartTimer(int mode);
-  void StopTimer();
   void MoveIndex(Integer delta);
   void DrawItemArea(TBitmap* b, bool skinned);
   TColor GetDisabledFontColor();
@@ -71,17 +70,8 @@ private:
   Integer dropDownCount_ = 8;
   TRect buttonArea_, itemArea_;
   bool mouseIn_ = false, buttonMouseIn_ = false, buttonPressed_ = false;
-  bool listTracking_ = false, listEntered_ = false;
-  int timerMode_ = 0;
-  // Copies of the "combobox" record.
-  TRect activeSkinRect_, itemRect_, activeItemRect_, focusItemRect_, itemTextRect_;
-  TRect buttonRect_, activeButtonRect_, downButtonRect_, unEnabledButtonRect_;
-  Integer itemLeftOffset_ = 0, itemRightOffset_ = 0;
-  String fontName_ = "Arial";
-  TFontStyles fontStyle_ = 0;
-  Integer fontHeight_ = 14;
-  TColor fontColor_ = 0, focusFontColor_ = 0, activeFontColor_ = 0;
-  bool itemStretchEffect_ = false, focusItemStretchEffect_ = false;
+  TspDropDownTracker tracker_{this};
+  TspComboFace face_;  // copies of the "combobox" record
 };
 
 class TspSkinCheckComboBox : public TspSkinCustomCheckComboBox {

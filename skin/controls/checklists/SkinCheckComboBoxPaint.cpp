@@ -6,43 +6,13 @@
 #include "skin/draw/SPUtils.h"
 
 void TspSkinCustomCheckComboBox::CalcRects() {
-  Integer w = Width(), h = Height();
-  if (SkinRecordIndex == -1) {
-    buttonArea_ = {w - 19, 2, w - 2, h - 2};
-    itemArea_ = {2, 2, buttonArea_.Left - 1, h - 2};
-    return;
-  }
-  Integer dw = w - RectWidth(skinrect);
-  buttonArea_ = buttonRect_;
-  if (buttonRect_.Left >= RectWidth(skinrect) - righttoppoint.X)
-    buttonArea_ = {buttonRect_.Left + dw, buttonRect_.Top, buttonRect_.Right + dw, buttonRect_.Bottom};
-  itemArea_ = clientrect;
-  itemArea_.Right += dw;
+  if (SkinRecordIndex == -1) DefaultComboAreas(Width(), Height(), buttonArea_, itemArea_);
+  else SkinComboAreas(face_, skinrect, righttoppoint, clientrect, Width(), buttonArea_, itemArea_);
 }
 
 void TspSkinCustomCheckComboBox::GetSkinData() {
   TspSkinCustomControl::GetSkinData();
-  auto* r = RecordAs<TspDataSkinComboBox>(SkinData(), SkinRecordIndex);
-  if (!r) return;
-  activeSkinRect_ = r->activeskinrect;
-  itemRect_ = r->itemrect;
-  activeItemRect_ = r->activeitemrect;
-  focusItemRect_ = IsNullRect(r->focusitemrect) ? r->itemrect : r->focusitemrect;
-  itemLeftOffset_ = r->itemleftoffset;
-  itemRightOffset_ = r->itemrightoffset;
-  itemTextRect_ = r->itemtextrect;
-  fontName_ = r->fontname;
-  fontStyle_ = r->fontstyle;
-  fontHeight_ = r->fontheight;
-  fontColor_ = r->fontcolor;
-  focusFontColor_ = r->focusfontcolor;
-  activeFontColor_ = r->activefontcolor;
-  buttonRect_ = r->buttonrect;
-  activeButtonRect_ = r->activebuttonrect;
-  downButtonRect_ = r->downbuttonrect;
-  unEnabledButtonRect_ = r->unenabledbuttonrect;
-  itemStretchEffect_ = r->itemstretcheffect;
-  focusItemStretchEffect_ = r->focusitemstretcheffect;
+  if (auto* r = RecordAs<TspDataSkinComboBox>(SkinData(), SkinRecordIndex)) face_.Read(*r);
 }
 
 void TspSkinCustomCheckComboBox::ChangeSkinData() {
@@ -78,16 +48,13 @@ void TspSkinCustomCheckComboBox::CreateControlDefaultImage(TBitmap* b) {
 void TspSkinCustomCheckComboBox::CreateControlSkinImage(TBitmap* b) {
   CalcRects();
   bool active = mouseIn_ || (HandleAllocated() && Focused());
-  if (IsNullRect(activeSkinRect_) || !active) {
+  if (IsNullRect(face_.activeSkinRect) || !active) {
     TspSkinCustomControl::CreateControlSkinImage(b);
   } else {
-    CreateHSkinImage(lefttoppoint.X, RectWidth(activeSkinRect_) - righttoppoint.X, b, SkinPicture, activeSkinRect_,
+    CreateHSkinImage(lefttoppoint.X, RectWidth(face_.activeSkinRect) - righttoppoint.X, b, SkinPicture, face_.activeSkinRect,
                      Width(), Height(), stretcheffect);
   }
-  TRect source;
-  if (!Enabled() && !IsNullRect(unEnabledButtonRect_)) source = unEnabledButtonRect_;
-  else if (buttonPressed_ && buttonMouseIn_) source = downButtonRect_;
-  else if (buttonMouseIn_) source = activeButtonRect_;
+  TRect source = face_.ButtonSource(Enabled(), buttonPressed_, buttonMouseIn_);
   if (!IsNullRect(source)) b->Canvas()->CopyRect(buttonArea_, SkinPicture->Canvas(), source);
   DrawItemArea(b, true);
 }
@@ -108,21 +75,21 @@ void TspSkinCustomCheckComboBox::DrawItemArea(TBitmap* b, bool skinned) {
     c->FillRect(TRect{0, 0, w, item.Height()});
     text = {2, 0, w - 2, item.Height()};
   } else {
-    Integer h = RectHeight(itemRect_) ? RectHeight(itemRect_)
-                : RectHeight(focusItemRect_) ? RectHeight(focusItemRect_)
+    Integer h = RectHeight(face_.itemRect) ? RectHeight(face_.itemRect)
+                : RectHeight(face_.focusItemRect) ? RectHeight(face_.focusItemRect)
                                              : RectHeight(itemArea_);
     item.SetSize(w, h);
-    TRect source = focused                                                                  ? focusItemRect_
-                   : mouseIn_ && !IsNullRect(activeItemRect_) && !IsNullRect(activeSkinRect_) ? activeItemRect_
-                                                                                              : itemRect_;
-    bool stretch = focused ? focusItemStretchEffect_ : itemStretchEffect_;
-    if (!IsNullRect(source)) CreateHSkinImage(itemLeftOffset_, itemRightOffset_, &item, SkinPicture, source, w, h, stretch);
+    TRect source = focused                                                                  ? face_.focusItemRect
+                   : mouseIn_ && !IsNullRect(face_.activeItemRect) && !IsNullRect(face_.activeSkinRect) ? face_.activeItemRect
+                                                                                              : face_.itemRect;
+    bool stretch = focused ? face_.focusItemStretchEffect : face_.itemStretchEffect;
+    if (!IsNullRect(source)) CreateHSkinImage(face_.itemLeftOffset, face_.itemRightOffset, &item, SkinPicture, source, w, h, stretch);
     else c->CopyRect(TRect{0, 0, w, h}, b->Canvas(), TRect{itemArea_.Left, itemArea_.Top, itemArea_.Right, itemArea_.Top + h});
-    text = itemTextRect_;
-    text.Right += IsNullRect(itemRect_) ? -RectWidth(clientrect) : w - RectWidth(itemRect_);
-    if (UseSkinFont) SetRecordFont(c->Font(), fontName_, fontStyle_, fontHeight_);
+    text = face_.itemTextRect;
+    text.Right += IsNullRect(face_.itemRect) ? -RectWidth(clientrect) : w - RectWidth(face_.itemRect);
+    if (UseSkinFont) SetRecordFont(c->Font(), face_.fontName, face_.fontStyle, face_.fontHeight);
     else c->Font()->Assign(DefaultFont());
-    TColor color = focused ? focusFontColor_ : !mouseIn_ || IsNullRect(activeSkinRect_) ? fontColor_ : activeFontColor_;
+    TColor color = focused ? face_.focusFontColor : !mouseIn_ || IsNullRect(face_.activeSkinRect) ? face_.fontColor : face_.activeFontColor;
     c->Font()->SetColor(Enabled() ? color : GetDisabledFontColor());
   }
   c->Font()->SetCharset(SkinCharset(SkinData(), DefaultFont()));

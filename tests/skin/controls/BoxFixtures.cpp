@@ -115,17 +115,8 @@ BoxSkin::BoxSkin() : data(nullptr) {
   data.Empty = false;
 }
 
-BoxClock::BoxClock() : saved_(SPBoxTime()) {
-  SPBoxTime().TickCount = [this] { return Now; };
-  SPBoxTime().SetTimer = [this](TWinControl* c, UINT id, UINT ms) { timers_[{c, id}] = ms; };
-  SPBoxTime().KillTimer = [this](TWinControl* c, UINT id) { timers_.erase({c, id}); };
-}
-
-BoxClock::~BoxClock() { SPBoxTime() = saved_; }
-
-UINT BoxClock::Interval(TWinControl* control, UINT id) const {
-  auto it = timers_.find({control, id});
-  return it == timers_.end() ? 0 : it->second;
+UINT BoxClock::Interval(TWinControl* control, UINT id) {
+  return control->HandleAllocated() ? Clock().WindowTimerInterval(control->Handle(), id) : 0;
 }
 
 void BoxClock::Tick(TWinControl* control, UINT id) { control->Perform(WM_TIMER, id, 0); }

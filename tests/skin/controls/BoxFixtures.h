@@ -1,10 +1,9 @@
 // Fixtures of the list and edit control tests: a container made in code whose
 // picture is painted in solid zones (so one pixel tells which piece was drawn),
 // with one record of each kind the controls read; a recorder of the controls'
-// timers and a tick the test moves; a form to hold the controls.
+// timers on the manual skin clock; a form to hold the controls.
 #pragma once
 
-#include <map>
 #include <memory>
 #include <vector>
 
@@ -32,21 +31,14 @@ public:
   TspSkinData data;
 };
 
-// Records every timer the controls set or kill, and serves a tick the test
-// moves; restores the system hooks when it goes.
-class BoxClock {
+// The skin engine's manual clock, installed while the object lives, with the
+// questions the box tests ask of a control's window timer.
+class BoxClock : public TspManualSkinClockScope {
 public:
-  BoxClock();
-  ~BoxClock();
   // The interval the control's timer runs at now, 0 when it is not running.
-  UINT Interval(TWinControl* control, UINT id = 1) const;
-  // Performs one tick of the control's timer.
+  UINT Interval(TWinControl* control, UINT id = 1);
+  // Performs one tick of the control's timer at once, whatever its period.
   void Tick(TWinControl* control, UINT id = 1);
-  DWORD Now = 100000;
-
-private:
-  std::map<std::pair<TWinControl*, UINT>, UINT> timers_;
-  TspBoxTime saved_;
 };
 
 inline TPoint Centre(const TRect& r) { return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}; }

@@ -70,11 +70,47 @@ TEST(SkinComboBox, TypeAhead) {
     h.combo->AutoComplete = c.autoComplete;
     String seen;
     for (const char* k = c.keys; *k; ++k) {
-      clock.Now += c.gap;
+      clock.Clock().Advance(c.gap);
       h.combo->FindLBItem(*k);
       seen += (seen.empty() ? "" : " ") + h.combo->Text();
     }
     EXPECT_EQ(seen, c.selected) << c.what;
+  }
+}
+
+// Edit style: a key-up more than 200 ms after the last completion completes
+// the typed prefix from the list and selects the completed tail; quicker
+// key-ups, Backspace and prefixes of no item leave the typed text alone.
+TEST(SkinComboBox, EditStyleCompletion) {
+  struct Case {
+    const char* what;
+    const char* keys;  // '\b' is Backspace
+    DWORD gap;         // milliseconds before each key
+    const char* seen;  // text, '|', selected tail after each key
+  };
+  const Case cases[] = {
+      {"keys apart complete each prefix", "apr", 300, "apple|pple apple|ple apricot|icot"},
+      {"quick keys complete 200 ms after the last completion", "apri", 100,
+       "apple|pple ap| apr| apricot|cot"},
+      {"Backspace takes the tail away and completes nothing", "a\b", 300, "apple|pple a|"},
+      {"a prefix of no item stays as typed", "bx", 300, "banana|anana bx|"},
+  };
+  for (const Case& c : cases) {
+    ComboHost h({"apple", "apricot", "banana"});
+    h.combo->SetStyle(spcbEditStyle);
+    TspCustomEdit* edit = h.combo->InnerEdit();
+    ASSERT_NE(edit, nullptr);
+    BoxClock clock;
+    clock.Clock().Advance(1000);
+    String seen;
+    for (const char* k = c.keys; *k; ++k) {
+      clock.Clock().Advance(c.gap);
+      WPARAM key = *k == '\b' ? VK_BACK : static_cast<WPARAM>(std::toupper(*k));
+      edit->Perform(WM_CHAR, static_cast<WPARAM>(*k), 0);
+      edit->Perform(WM_KEYUP, key, 0);
+      seen += (seen.empty() ? "" : " ") + edit->Text() + "|" + edit->SelText();
+    }
+    EXPECT_EQ(seen, c.seen) << c.what;
   }
 }
 

@@ -1,5 +1,6 @@
 // The skinned list box: scroll bars that follow the items, a refill inside
-// BeginUpdate/EndUpdate, the inner list's events, the skin's item height and
+// BeginUpdate/EndUpdate, the horizontal extent kept through every change of
+// the items, the inner list's events, the skin's item height and
 // the caption buttons.
 #include <gtest/gtest.h>
 
@@ -52,6 +53,51 @@ TEST(SkinListBox, HorizontalExtentShowsABarForAWideItem) {
   ASSERT_NE(list->HScrollBar(), nullptr);
   EXPECT_EQ(list->HScrollBar()->PageSize(), list->ListBox()->Width() - 4);
   EXPECT_LE(list->ListArea().Bottom, list->HScrollBar()->Top());
+}
+
+// The widest text is kept as items come and go: the bar's range follows
+// inserts, deletes, a clear, a sorted add, a new window and a larger font.
+TEST(SkinListBox, HorizontalExtentFollowsEveryChangeOfTheItems) {
+  BoxForm host;
+  auto* list = host.Make<TspSkinListBox>({10, 10, 130, 104});
+  list->SetHorizontalExtent(true);
+  TStrings* items = list->Items();
+  const String wide = "a very long item that does not fit the list at all";
+  auto widthOf = [&](const String& text) {
+    TCanvas canvas;
+    HDC dc = ::GetDC(list->ListBox()->Handle());
+    canvas.SetHandle(dc);
+    canvas.Font()->Assign(list->ListBox()->Font());
+    Integer width = canvas.TextWidth(text);
+    canvas.SetHandle(nullptr);
+    ::ReleaseDC(list->ListBox()->Handle(), dc);
+    return width;
+  };
+  auto range = [&] { return list->HScrollBar() ? list->HScrollBar()->Max() : 0; };
+  items->Add("short");
+  EXPECT_EQ(list->HScrollBar(), nullptr);
+  items->Insert(0, wide);
+  EXPECT_EQ(range(), widthOf(wide)) << "inserted at the top";
+  items->Add(wide + " and more");
+  EXPECT_EQ(range(), widthOf(wide + " and more"));
+  items->Delete(2);
+  EXPECT_EQ(range(), widthOf(wide)) << "the widest deleted";
+  items->Delete(0);
+  EXPECT_EQ(list->HScrollBar(), nullptr) << "only the short item is left";
+  items->Add(wide);
+  items->Clear();
+  EXPECT_EQ(list->HScrollBar(), nullptr) << "cleared";
+  list->SetSorted(true);
+  items->Add("m");
+  items->Add(wide);  // sorts before "m"
+  items->Delete(1);  // "m"
+  EXPECT_EQ(range(), widthOf(wide)) << "the sorted add kept its place";
+  list->ListBox()->RecreateWnd();
+  list->UpDateScrollBar();
+  EXPECT_EQ(range(), widthOf(wide)) << "a new window";
+  list->ListBox()->Font()->SetHeight(-24);
+  list->UpDateScrollBar();
+  EXPECT_EQ(range(), widthOf(wide)) << "a larger font";
 }
 
 TEST(SkinListBox, InnerEventsReachTheOwnerIncludingKeyUp) {

@@ -1,5 +1,6 @@
 // The skinned list view and header control: the attached bars with 0, 1 and 3
-// pages of rows, Both toggling without a feedback loop, the header's pressed
+// pages of rows, Both toggling without a feedback loop, the icon and list
+// styles scrolled through the bars, the header's pressed
 // look off the divider only, a header record of the wrong class, and the
 // header control's section click.
 #include <gtest/gtest.h>
@@ -75,6 +76,60 @@ TEST(SkinListView, ScrollingFromTheBarDoesNotFeedBack) {
   h.view->UpDateScrollBars();
   EXPECT_FALSE(h.vbar->Visible());
   EXPECT_FALSE(h.hbar->Both());
+}
+
+// Icon, small icon and list views: the native scroll state reaches the bar of
+// the axis that scrolls (pixels in the icon views, columns in list view), the
+// bar scrolls the view, and the view paints its own background to its edges
+// (no native bar takes room or shows).
+TEST(SkinListView, IconAndListStylesScrollThroughTheBars) {
+  struct Case {
+    const char* what;
+    TViewStyle style;
+    bool vertical;  // the axis that scrolls
+  };
+  const Case cases[] = {
+      {"icons", vsIcon, true},
+      {"small icons", vsSmallIcon, true},
+      {"list", vsList, false},
+  };
+  for (const Case& c : cases) {
+    ViewHost h;
+    BoxSkin skin;
+    h.view->SetSkinData(&skin.data);
+    h.view->SetViewStyle(c.style);
+    h.Rows(60);
+    PumpMessages();
+    h.view->UpDateScrollBars();
+    TspSkinScrollBar* bar = c.vertical ? h.vbar : h.hbar;
+    TspSkinScrollBar* other = c.vertical ? h.hbar : h.vbar;
+    ASSERT_TRUE(bar->Visible()) << c.what;
+    EXPECT_FALSE(other->Visible()) << c.what;
+    HWND window = h.view->Handle();
+    int axis = c.vertical ? SB_VERT : SB_HORZ;
+    SCROLLINFO info{sizeof(info), SIF_ALL};
+    ::GetScrollInfo(window, axis, &info);
+    EXPECT_EQ(bar->Max(), info.nMax) << c.what;
+    EXPECT_EQ(bar->Position(), 0) << c.what;
+
+    TRect before = h.view->Items()->Item(0)->DisplayRect(drBounds);
+    int step = c.vertical ? 4 * bar->SmallChange() : 2;
+    bar->SetPosition(step);
+    PumpMessages();
+    EXPECT_EQ(::GetScrollPos(window, axis), step) << c.what;
+    TRect after = h.view->Items()->Item(0)->DisplayRect(drBounds);
+    if (c.vertical) EXPECT_EQ(before.Top - after.Top, step) << c.what;
+    else EXPECT_EQ(before.Left - after.Left, 2 * before.Width()) << c.what << ": two columns";
+    h.view->UpDateScrollBars();
+    EXPECT_EQ(bar->Position(), step) << c.what << ": no feedback";
+
+    EXPECT_EQ(h.view->ClientWidth(), h.view->Width()) << c.what;
+    EXPECT_EQ(h.view->ClientHeight(), h.view->Height()) << c.what;
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    CapturedPixels shot = CaptureClient(window);
+    ASSERT_EQ(shot.Width, h.view->Width()) << c.what;
+    EXPECT_EQ(shot.At(shot.Width - 1, shot.Height - 1) & 0xFFFFFF, 0xFFFFE0u) << c.what << ": the skin's background";
+  }
 }
 
 TEST(SkinListView, HeaderIsSubclassedAndPressesOffTheDividerOnly) {

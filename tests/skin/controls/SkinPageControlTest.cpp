@@ -177,6 +177,20 @@ TEST(SkinPageControl, EightTabsInANarrowControlScrollOneTabPerClick) {
   EXPECT_EQ(h.pages->GetPosition(), 2);
 }
 
+// Wine's tab control moves one tab per scroll message; a jump of the up-down
+// (its position set from code) still brings the row all the way, both ways.
+TEST(SkinPageControl, AJumpOfTheUpDownScrollsTheRowAllTheWay) {
+  PagesHost h(8, {10, 10, 170, 110});
+  h.pages->CheckScroll();
+  TspSkinUpDown* updown = h.pages->UpDown();
+  ASSERT_NE(updown, nullptr);
+  ASSERT_GE(updown->Max(), 3);
+  updown->SetPosition(3);
+  EXPECT_EQ(h.pages->GetPosition(), 3);
+  updown->SetPosition(0);
+  EXPECT_EQ(h.pages->GetPosition(), 0);
+}
+
 TEST(SkinPageControl, HideAndShowTabsRestoreTheRow) {
   PagesHost h;
   h.pages->SetTabPosition(tpLeft);
