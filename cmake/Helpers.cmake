@@ -1,8 +1,50 @@
-# varnel_library(<name> [DEPS ...]): a static library of every .cpp in the calling
+# Units compile in batches (a unity build): a batch parses the Win32, standard and
+# GoogleTest headers once for several units, which is most of a unit's time. A
+# batch holds up to VARNEL_UNITY_BATCH units of one folder, so names at file scope
+# must differ within a folder; a unit whose file-scope names collide with a
+# neighbour's is listed as SEPARATE and compiles on its own. VARNEL_UNITY=OFF
+# compiles every unit on its own (scripts/check-units.sh), so that no unit leans on
+# an include only a batch neighbour makes.
+option(VARNEL_UNITY "Compile the units of each library and test program in batches" ON)
+set(VARNEL_UNITY_BATCH 8 CACHE STRING "Units per batch of a unity build")
+
+# varnel_unity(<target> [SEPARATE <units relative to the calling folder>...])
+function(varnel_unity target)
+  cmake_parse_arguments(ARG "" "" "SEPARATE" ${ARGN})
+  if(NOT VARNEL_UNITY)
+    return()
+  endif()
+  get_target_property(sources ${target} SOURCES)
+  set(separate)
+  foreach(unit IN LISTS ARG_SEPARATE)
+    set(unit ${CMAKE_CURRENT_SOURCE_DIR}/${unit})
+    if(NOT unit IN_LIST sources)
+      message(FATAL_ERROR "${target}: ${unit}, listed as SEPARATE, is not one of its units")
+    endif()
+    list(APPEND separate ${unit})
+  endforeach()
+  foreach(source IN LISTS sources)
+    if(NOT source MATCHES "\\.cpp$" OR source IN_LIST separate)
+      continue()  # a unit without a group compiles on its own
+    endif()
+    get_filename_component(folder ${source} DIRECTORY)
+    file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${folder})
+    string(MAKE_C_IDENTIFIER "${folder}" folder)
+    if(NOT DEFINED units_in_${folder})
+      set(units_in_${folder} 0)
+    endif()
+    math(EXPR batch "${units_in_${folder}} / ${VARNEL_UNITY_BATCH}")
+    math(EXPR units_in_${folder} "${units_in_${folder}} + 1")
+    set_source_files_properties(${source} PROPERTIES UNITY_GROUP ${folder}_${batch})
+  endforeach()
+  set_target_properties(${target} PROPERTIES UNITY_BUILD ON UNITY_BUILD_MODE GROUP)
+endfunction()
+
+# varnel_library(<name> [DEPS ...] [SEPARATE ...]): a static library of every .cpp in the calling
 # folder and its subfolders; the folder's parent is the include root, so units
 # include each other as "platform/core/Classes.h".
 function(varnel_library name)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "DEPS;SEPARATE" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.c)
   if(NOT sources)  # a layer whose units are still to come
     add_library(${name} INTERFACE)
@@ -11,6 +53,7 @@ function(varnel_library name)
     return()
   endif()
   add_library(${name} STATIC ${sources})
+  varnel_unity(${name} SEPARATE ${ARG_SEPARATE})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC ${ARG_DEPS})
 endfunction()
@@ -18,10 +61,17 @@ endfunction()
 # Resource scripts (.rc) are compiled by windres: form definitions and pictures.
 enable_language(RC)
 
-# varnel_test_program(<name> [DEPS ...]): one GoogleTest program of every .cpp (and
-# every .rc resource script) in the calling folder, run under Wine as one CTest test.
+# A build whose tests do not run here (the 32-bit build where the tests run as
+# 64-bit) still compiles the test and benchmark units, for the compile faults only
+# that build shows, but does not link them: with VARNEL_LINK_TESTS off each such
+# program is an object library of the same name.
+option(VARNEL_LINK_TESTS "Link the test and benchmark programs" ON)
+
+# varnel_test_program(<name> [DEPS ...] [SEPARATE ...]): one GoogleTest program of
+# every .cpp (and every .rc resource script) in the calling folder, run under Wine
+# as one CTest test.
 function(varnel_test_program name)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "DEPS;SEPARATE" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   if(NOT sources)
     return()  # a folder whose tests are still to come
@@ -30,7 +80,14 @@ function(varnel_test_program name)
   if(scripts)
     list(APPEND sources ${scripts})
   endif()
+  if(NOT VARNEL_LINK_TESTS)
+    add_library(${name} OBJECT ${sources})
+    varnel_unity(${name} SEPARATE ${ARG_SEPARATE})
+    target_link_libraries(${name} PRIVATE test_harness ${ARG_DEPS})
+    return()
+  endif()
   add_executable(${name} ${sources})
+  varnel_unity(${name} SEPARATE ${ARG_SEPARATE})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   target_link_libraries(${name} PRIVATE test_harness ${ARG_DEPS})
   add_test(NAME ${name} COMMAND ${name} --gtest_color=no)

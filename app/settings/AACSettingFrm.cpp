@@ -10,7 +10,7 @@
 
 namespace {
 
-const char kSection[] = "AACMP4SETTINGS_FORM";
+const char kAACSection[] = "AACMP4SETTINGS_FORM";
 
 constexpr int kMpeg2Item = 0;
 constexpr int kMpeg4Item = 1;
@@ -51,7 +51,7 @@ void TAACSettingForm::AfterConstruction() {
 
 void TAACSettingForm::ApplyLanguage() {
   ApplyButtonTexts();
-  ApplyCaptions(kSection, {
+  ApplyCaptions(kAACSection, {
                               {lblTitle, "01", "AAC/MP4 Encoder Settings:"},
                               {chkQuality, "02", "Quantizer Quality:"},
                               {Label100, "03", "100(Default)"},
@@ -59,10 +59,10 @@ void TAACSettingForm::ApplyLanguage() {
                               {Label2, "05", "bps/ch"},
                           });
   RefillItems(cbBitrate,
-              {Translate(kSection, "06", "Auto"), "64000", "80000", "96000", "112000", "128000", "144000", "160000",
+              {Translate(kAACSection, "06", "Auto"), "64000", "80000", "96000", "112000", "128000", "144000", "160000",
                "192000", "224000", "240000", "256000", "320000"},
               0);
-  ApplyCaptions(kSection, {
+  ApplyCaptions(kAACSection, {
                               {Label3, "07", "MPEG Version"},
                               {Label5, "08", "Bandwidth"},
                               {Label4, "09", "AAC Object Type"},

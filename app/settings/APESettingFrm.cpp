@@ -9,7 +9,7 @@
 
 namespace {
 
-const char kSection[] = "APESETTINGS_FORM";
+const char kAPESection[] = "APESETTINGS_FORM";
 constexpr int kLevelCount = 4;  // Fast, Normal, High, Extra High: 1000 .. 4000
 
 }  // namespace
@@ -31,7 +31,7 @@ void TAPESettingForm::AfterConstruction() {
 
 void TAPESettingForm::ApplyLanguage() {
   ApplyButtonTexts();
-  ApplyCaptions(kSection, {
+  ApplyCaptions(kAPESection, {
                               {RzLabel1, "01", "Monkey's Audio(APE) Encoder Settings:"},
                               {GroupBox1, "02", "Tag Format"},
                               {rbAPETag, "03", "APE Tag(Default)"},
@@ -39,8 +39,8 @@ void TAPESettingForm::ApplyLanguage() {
                               {Label1, "05", "Compression Level"},
                           });
   RefillItems(cbCompressionLevel,
-              {Translate(kSection, "06", "Fast"), Translate(kSection, "07", "Normal"),
-               Translate(kSection, "08", "High"), Translate(kSection, "09", "Extra High")},
+              {Translate(kAPESection, "06", "Fast"), Translate(kAPESection, "07", "Normal"),
+               Translate(kAPESection, "08", "High"), Translate(kAPESection, "09", "Extra High")},
               2);
 }
 

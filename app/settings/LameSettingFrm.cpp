@@ -13,7 +13,7 @@
 
 namespace {
 
-const char kSection[] = "LAMEMP3SETTINGS_FORM";
+const char kLameSection[] = "LAMEMP3SETTINGS_FORM";
 
 // By item of the sample-rate list; the first three are MPEG-1 rates, the next
 // three MPEG-2 and the last three MPEG-2.5 (which shares MPEG-2's bitrates).
@@ -125,14 +125,14 @@ void TLameSettingForm::AfterConstruction() {
 
 void TLameSettingForm::ApplyLanguage() {
   ApplyButtonTexts();
-  ApplyCaptions(kSection, {{RzLabel1, "01", "Lame(MP3) Encoder Settings:"}, {Label1, "02", "Algorithm Quality:"}});
+  ApplyCaptions(kLameSection, {{RzLabel1, "01", "Lame(MP3) Encoder Settings:"}, {Label1, "02", "Algorithm Quality:"}});
   RefillItems(cbAlgorithmQuality,
-              {Translate(kSection, "03", "Q0: Slowest, Even better"), Translate(kSection, "04", "Q1: Slowest, Best"),
-               Translate(kSection, "05", "Q2: Recommended"),
-               Translate(kSection, "06", "Q5: Good speed, reasonable quality"),
-               Translate(kSection, "07", "Q7: Very fast, ok quality"), Translate(kSection, "08", "Q9: Poor Quality")},
+              {Translate(kLameSection, "03", "Q0: Slowest, Even better"), Translate(kLameSection, "04", "Q1: Slowest, Best"),
+               Translate(kLameSection, "05", "Q2: Recommended"),
+               Translate(kLameSection, "06", "Q5: Good speed, reasonable quality"),
+               Translate(kLameSection, "07", "Q7: Very fast, ok quality"), Translate(kLameSection, "08", "Q9: Poor Quality")},
               kRecommendedQualityItem);
-  ApplyCaptions(kSection, {
+  ApplyCaptions(kLameSection, {
                               {Samplerate, "09", "Samplerate"},
                               {rbAutomatic, "10", "Automatic"},
                               {rbSpecify, "11", "Specify"},
@@ -146,17 +146,17 @@ void TLameSettingForm::ApplyLanguage() {
                               {chkMaxVBR, "19", "Max Bitrate"},
                           });
   // The radio group lays its buttons out again for the new caption.
-  rgVBRMethod->SetCaption(Translate(kSection, "20", "VBR Method:"));
+  rgVBRMethod->SetCaption(Translate(kLameSection, "20", "VBR Method:"));
   rgVBRMethod->Items()->Clear();
-  rgVBRMethod->Items()->Add(Translate(kSection, "21", "Old"));
-  rgVBRMethod->Items()->Add(Translate(kSection, "22", "New"));
+  rgVBRMethod->Items()->Add(Translate(kLameSection, "21", "Old"));
+  rgVBRMethod->Items()->Add(Translate(kLameSection, "22", "New"));
   rgVBRMethod->SetItemIndex(1);
-  Label7->SetCaption(Translate(kSection, "23", "Quality Level"));
+  Label7->SetCaption(Translate(kLameSection, "23", "Quality Level"));
   RefillItems(cbVBRQualityLevel,
-              {Translate(kSection, "24", "0 (Hightest)"), "1", "2", "3", "4", "5", "6", "7", "8",
-               Translate(kSection, "25", "9 (Lowest)")},
+              {Translate(kLameSection, "24", "0 (Hightest)"), "1", "2", "3", "4", "5", "6", "7", "8",
+               Translate(kLameSection, "25", "9 (Lowest)")},
               0);
-  ApplyCaptions(kSection, {
+  ApplyCaptions(kLameSection, {
                               {chkEnforceMinimumBitrate, "26", "Enforce Minimum Bitrate"},
                               {chkWriteVBRInfoTag, "27", "Write \"VBR Info\" Tag"},
                               {GroupBox7, "28", "Channel Mode"},
@@ -183,8 +183,8 @@ void TLameSettingForm::ApplyLanguage() {
                               {chkPrivate, "49", "Private"},
                           });
   RefillItems(cbChannelMode,
-              {Translate(kSection, "50", "Stereo"), Translate(kSection, "51", "Joint Stereo"),
-               Translate(kSection, "52", "Force Mid/Side"), Translate(kSection, "53", "Mono")},
+              {Translate(kLameSection, "50", "Stereo"), Translate(kLameSection, "51", "Joint Stereo"),
+               Translate(kLameSection, "52", "Force Mid/Side"), Translate(kLameSection, "53", "Mono")},
               0);
 }
 

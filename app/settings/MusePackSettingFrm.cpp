@@ -9,7 +9,7 @@
 
 namespace {
 
-const char kSection[] = "MUSEPACKSETTINGS_FORM";
+const char kMusePackSection[] = "MUSEPACKSETTINGS_FORM";
 
 // Profile i stands at slider position i x 100 + 200 (Telephone 200 .. Braindead 800).
 constexpr int kFirstProfilePosition = 200;
@@ -44,19 +44,19 @@ void TMusePackSettingForm::AfterConstruction() {
 // The refilled list shows the profile the slider stands at ("Standard").
 void TMusePackSettingForm::ApplyLanguage() {
   ApplyButtonTexts();
-  ApplyCaptions(kSection, {
+  ApplyCaptions(kMusePackSection, {
                               {RzLabel3, "01", "Musepack(MPC) Encoder Settings:"},
                               {RzLabel1, "02", "Profile Options (Quality Presets):"},
                               {RzLabel2, "03", "Quality:"},
                           });
   RefillItems(cbQualityPresets,
-              {Translate(kSection, "04", "Telephone - Lowest quality(32... 48 kbps)"),
-               Translate(kSection, "05", "Thumb - Low quality/internet(58... 86 kbps)"),
-               Translate(kSection, "06", "Radio - Medium (MP3) quality(112...152 kbps)"),
-               Translate(kSection, "07", "Standard - High quality (142...184 kbps)"),
-               Translate(kSection, "08", "Xtreme - Extreme high quality(168...212 kbps)"),
-               Translate(kSection, "09", "Insane - Extreme high quality(232...268 kbps)"),
-               Translate(kSection, "10", "Braindead - Extreme high quality(232...278 kbps)")},
+              {Translate(kMusePackSection, "04", "Telephone - Lowest quality(32... 48 kbps)"),
+               Translate(kMusePackSection, "05", "Thumb - Low quality/internet(58... 86 kbps)"),
+               Translate(kMusePackSection, "06", "Radio - Medium (MP3) quality(112...152 kbps)"),
+               Translate(kMusePackSection, "07", "Standard - High quality (142...184 kbps)"),
+               Translate(kMusePackSection, "08", "Xtreme - Extreme high quality(168...212 kbps)"),
+               Translate(kMusePackSection, "09", "Insane - Extreme high quality(232...268 kbps)"),
+               Translate(kMusePackSection, "10", "Braindead - Extreme high quality(232...278 kbps)")},
               kStandardProfile);
 }
 

@@ -13,7 +13,7 @@
 
 namespace {
 
-const char kSection[] = "OGGSETTINGS_FORM";
+const char kOggSection[] = "OGGSETTINGS_FORM";
 
 constexpr int kInitialPosition = 400;  // quality 4, about 128 kbps
 constexpr int k64Item = 0, k128Item = 4, k256Item = 8;
@@ -81,7 +81,7 @@ void TOggSettingForm::AfterConstruction() {
 
 void TOggSettingForm::ApplyLanguage() {
   ApplyButtonTexts();
-  ApplyCaptions(kSection, {
+  ApplyCaptions(kOggSection, {
                               {RzLabel1, "01", "OGG Vorbis Encoder Settings:"},
                               {Label4, "02", "Use Quality Management(Recommended)"},
                               {rbQualitySettings, "03", "Quality Settings:"},

@@ -9,7 +9,7 @@
 
 namespace {
 
-const char kSection[] = "WAVESETTINGS_FORM";
+const char kWaveSection[] = "WAVESETTINGS_FORM";
 
 // The plug-in's format codes by compression item: PCM, u-law, A-law, IMA and
 // Microsoft ADPCM.
@@ -37,21 +37,21 @@ void TWaveSettingForm::AfterConstruction() {
 
 void TWaveSettingForm::ApplyLanguage() {
   ApplyButtonTexts();
-  ApplyCaptions(kSection, {
+  ApplyCaptions(kWaveSection, {
                               {RzLabel1, "01", "Wave File Encoder Settings:"},
                               {Label1, "02", "Compression"},
                               {Label2, "03", "Samplerate"},
                               {Label3, "04", "Channel Mode"},
                           });
   RefillItems(cbCompression,
-              {Translate(kSection, "05", "Standard"), Translate(kSection, "06", "U-Law"),
-               Translate(kSection, "07", "A-Law"), Translate(kSection, "08", "IMA ADPCM"),
-               Translate(kSection, "09", "Microsoft ADPCM")},
+              {Translate(kWaveSection, "05", "Standard"), Translate(kWaveSection, "06", "U-Law"),
+               Translate(kWaveSection, "07", "A-Law"), Translate(kWaveSection, "08", "IMA ADPCM"),
+               Translate(kWaveSection, "09", "Microsoft ADPCM")},
               0);
-  const String automatic = Translate(kSection, "10", "Auto");
+  const String automatic = Translate(kWaveSection, "10", "Auto");
   RefillItems(cbSamplerate, {automatic, "44100", "22050", "11025"}, 0);
   RefillItems(cbChannelMode,
-              {automatic, Translate(kSection, "11", "Stereo"), Translate(kSection, "12", "Mono")}, 0);
+              {automatic, Translate(kWaveSection, "11", "Stereo"), Translate(kWaveSection, "12", "Mono")}, 0);
 }
 
 int TWaveSettingForm::GetEncoderParams(EncoderParamBlock& block) {

@@ -8,7 +8,7 @@ namespace {
 
 const TEnumNames kAlignments{"TAlignment", {"taLeftJustify", "taRightJustify", "taCenter"}};
 const TEnumNames kViewStyles{"TViewStyle", {"vsIcon", "vsSmallIcon", "vsList", "vsReport"}};
-const TEnumNames kBorderStyles{"TBorderStyle", {"bsNone", "bsSingle"}};
+const TEnumNames kListViewBorderStyles{"TBorderStyle", {"bsNone", "bsSingle"}};
 
 void PublishListView() {
   PublishClass<TListColumn, TCollectionItem>()
@@ -22,7 +22,7 @@ void PublishListView() {
       .Default("TabStop", 1)
       .Object("Columns", &TCustomListView::Columns)
       .Enum("ViewStyle", kViewStyles, &TCustomListView::ViewStyle, &TCustomListView::SetViewStyle, vsIcon)
-      .Enum("BorderStyle", kBorderStyles, &TCustomListView::BorderStyle, &TCustomListView::SetBorderStyle, bsSingle)
+      .Enum("BorderStyle", kListViewBorderStyles, &TCustomListView::BorderStyle, &TCustomListView::SetBorderStyle, bsSingle)
       .Component<TCustomImageList>("SmallImages", &TCustomListView::SmallImages, &TCustomListView::SetSmallImages)
       .Component<TCustomImageList>("LargeImages", &TCustomListView::LargeImages, &TCustomListView::SetLargeImages)
       .Bool("OwnerDraw", &TCustomListView::OwnerDraw, &TCustomListView::SetOwnerDraw, false)

@@ -11,7 +11,7 @@ namespace {
 
 const TEnumNames kAligns{"TAlign", {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient", "alCustom"}};
 const TEnumNames kAnchors{"TAnchors", {"akLeft", "akTop", "akRight", "akBottom"}};
-const TEnumNames kBorderStyles{"TFormBorderStyle",
+const TEnumNames kFormBorderStyles{"TFormBorderStyle",
                                {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"}};
 const TEnumNames kBorderIcons{"TBorderIcons", {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"}};
 const TEnumNames kPositions{"TPosition",
@@ -127,7 +127,7 @@ void PublishControlClasses() {
       .Default("Visible", Int64(0))
       .Hide("TabStop")
       .Hide("TabOrder")
-      .Enum("BorderStyle", kBorderStyles, &TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle, bsSizeable)
+      .Enum("BorderStyle", kFormBorderStyles, &TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle, bsSizeable)
       .Set("BorderIcons", kBorderIcons, &TCustomForm::BorderIcons, &TCustomForm::SetBorderIcons,
            biSystemMenu | biMinimize | biMaximize)
       .Enum("Position", kPositions, &TCustomForm::Position, &TCustomForm::SetPosition, poDesigned)
