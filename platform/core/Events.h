@@ -30,7 +30,12 @@ public:
   static TEvent Function(F function) {
     TEvent event;
     event.function_ = std::make_shared<std::function<void(Args...)>>(std::move(function));
-    event.invoke_ = [](const TEvent& self, Args... args) { (*self.function_)(std::forward<Args>(args)...); };
+    event.invoke_ = [](const TEvent& self, Args... args) {
+      // A handler may free the object that holds this event: the running copy keeps
+      // the function and its captures alive until it returns.
+      const auto running = self.function_;
+      (*running)(std::forward<Args>(args)...);
+    };
     return event;
   }
 

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "skin/draw/EffectMath.h"
+#include "skin/draw/MorphKind.h"
 #include "skin/draw/Speffbmp.h"
 
 namespace {
@@ -177,4 +178,16 @@ void TspEffectBmp::MorphRightSlide(const TspEffectBmp& other, double kf) {
   Integer n = std::min(std::max(NearestEven(static_cast<long double>(w) * kf), 1), w - 1);
   for (Integer y = 0; y < Height(); ++y)
     for (Integer x = w - n; x < w; ++x) CopyPixel(Pixel(x, y), other.Pixel(x - (w - n), y));
+}
+
+void MorphByKind(TspEffectBmp& from, const TspEffectBmp& to, double kf, TMorphKind kind) {
+  switch (kind) {
+    case mkGradient: return from.MorphGrad(to, kf);
+    case mkLeftGradient: return from.MorphLeftGrad(to, kf);
+    case mkRightGradient: return from.MorphRightGrad(to, kf);
+    case mkLeftSlide: return from.MorphLeftSlide(to, kf);
+    case mkRightSlide: return from.MorphRightSlide(to, kf);
+    case mkPush: return from.MorphPush(to, kf);
+    default: return from.Morph(to, kf);
+  }
 }

@@ -4,6 +4,7 @@
 
 #include "platform/controls/Menus.h"
 #include "platform/graphics/Frame3D.h"
+#include "skin/draw/MorphKind.h"
 #include "skin/draw/SkinGlyphs.h"
 #include "skin/draw/SkinRects.h"
 #include "skin/draw/Speffbmp.h"
@@ -13,18 +14,6 @@
 namespace {
 
 constexpr double kMorphStep = 0.2;
-
-void MorphBy(TspEffectBmp& normal, const TspEffectBmp& active, TMorphKind kind, double kf) {
-  switch (kind) {
-    case mkDefault: normal.Morph(active, kf); break;
-    case mkGradient: normal.MorphGrad(active, kf); break;
-    case mkLeftGradient: normal.MorphLeftGrad(active, kf); break;
-    case mkRightGradient: normal.MorphRightGrad(active, kf); break;
-    case mkLeftSlide: normal.MorphLeftSlide(active, kf); break;
-    case mkRightSlide: normal.MorphRightSlide(active, kf); break;
-    case mkPush: normal.MorphPush(active, kf); break;
-  }
-}
 
 }  // namespace
 
@@ -73,7 +62,7 @@ void TspActiveSkinObject::DrawMorph(TCanvas* canvas, TBitmap* normalPicture, con
   a.Canvas()->CopyRect(Rect(0, 0, w, h), normalPicture->Canvas(), normal);
   b.Canvas()->CopyRect(Rect(0, 0, w, h), activePicture->Canvas(), active);
   TspEffectBmp ea(a.Handle()), eb(b.Handle());
-  MorphBy(ea, eb, MorphKind, MorphKf);
+  MorphByKind(ea, eb, MorphKf, MorphKind);
   ea.Draw(canvas->Handle(), ObjectRect.Left, ObjectRect.Top);
 }
 

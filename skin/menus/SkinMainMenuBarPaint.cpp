@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/graphics/Frame3D.h"
+#include "skin/draw/MorphKind.h"
 #include "skin/draw/ParentImage.h"
 #include "skin/draw/SkinGlyphs.h"
 #include "skin/draw/SkinImage.h"
@@ -22,18 +23,6 @@ bool Empty(const TRect& r) { return r.Width() <= 0 || r.Height() <= 0; }
 void ShiftRect(TRect& r, Integer dx, Integer dy) {
   r.Left += dx, r.Right += dx;
   r.Top += dy, r.Bottom += dy;
-}
-
-void MorphBy(TspEffectBmp& normal, const TspEffectBmp& active, TMorphKind kind, double kf) {
-  switch (kind) {
-    case mkDefault: normal.Morph(active, kf); break;
-    case mkGradient: normal.MorphGrad(active, kf); break;
-    case mkLeftGradient: normal.MorphLeftGrad(active, kf); break;
-    case mkRightGradient: normal.MorphRightGrad(active, kf); break;
-    case mkLeftSlide: normal.MorphLeftSlide(active, kf); break;
-    case mkRightSlide: normal.MorphRightSlide(active, kf); break;
-    case mkPush: normal.MorphPush(active, kf); break;
-  }
 }
 
 void FlatFace(TCanvas* c, const TRect& r, TColor face, bool framed) {
@@ -179,7 +168,7 @@ void TspSkinMainMenuBarItem::Draw(TCanvas* canvas) {
     CreateHSkinImage(ItemLeftOffset, ItemRightOffset, &normal, Picture, skinrect, w, h, false);
     CreateHSkinImage(ItemLeftOffset, ItemRightOffset, &active, Picture, hot, w, h, stretcheffect);
     TspEffectBmp from(normal.Handle()), to(active.Handle());
-    MorphBy(from, to, MorphKind, MorphKf);
+    MorphByKind(from, to, MorphKf, MorphKind);
     from.Draw(normal.Canvas()->Handle(), 0, 0);
     canvas->Draw(ObjectRect.Left, ObjectRect.Top, &normal);
     return;
@@ -248,7 +237,7 @@ void TspSkinMainMenuBarButton::Draw(TCanvas* canvas) {
     copy(face, skinrect);
     copy(active, activeskinrect);
     TspEffectBmp from(face.Handle()), to(active.Handle());
-    MorphBy(from, to, MorphKind, MorphKf);
+    MorphByKind(from, to, MorphKf, MorphKind);
     from.Draw(face.Canvas()->Handle(), 0, 0);
   } else {
     copy(face, Active && !Empty(activeskinrect) ? activeskinrect : skinrect);

@@ -2,6 +2,7 @@
 // hover hand-over and drop-downs, and building them from the form's main menu.
 #include "skin/menus/SkinMainMenuItem.h"
 
+#include "skin/draw/MorphKind.h"
 #include "skin/draw/SkinRects.h"
 #include "skin/draw/SkinText.h"
 #include "skin/draw/Speffbmp.h"
@@ -11,18 +12,6 @@
 #include "skin/menus/SkinMenu.h"
 
 namespace {
-
-void MorphBy(TspEffectBmp& normal, const TspEffectBmp& active, TMorphKind kind, double kf) {
-  switch (kind) {
-    case mkDefault: normal.Morph(active, kf); break;
-    case mkGradient: normal.MorphGrad(active, kf); break;
-    case mkLeftGradient: normal.MorphLeftGrad(active, kf); break;
-    case mkRightGradient: normal.MorphRightGrad(active, kf); break;
-    case mkLeftSlide: normal.MorphLeftSlide(active, kf); break;
-    case mkRightSlide: normal.MorphRightSlide(active, kf); break;
-    case mkPush: normal.MorphPush(active, kf); break;
-  }
-}
 
 TRect Moved(const TRect& r, Integer dx, Integer dy) { return {r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy}; }
 
@@ -140,7 +129,7 @@ void TspSkinMainMenuItem::Draw(TCanvas* canvas, bool update) {
       DrawFace(&b, skinrect, false);
       DrawFace(&hot, activeskinrect, true);
       TspEffectBmp normal(b.Handle()), active(hot.Handle());
-      MorphBy(normal, active, MorphKind, MorphKf);
+      MorphByKind(normal, active, MorphKf, MorphKind);
       normal.Draw(b.Canvas()->Handle(), 0, 0);
     }
     ::BitBlt(canvas->Handle(), ObjectRect.Left, ObjectRect.Top, w, h, b.Canvas()->Handle(), 0, 0, SRCCOPY);

@@ -49,18 +49,6 @@ Integer ButtonGlyphNumber(Integer numGlyphs, bool enabled, bool aDown, bool aMou
   return 1;
 }
 
-void MorphByKind(TspEffectBmp& from, const TspEffectBmp& to, double kf, TMorphKind kind) {
-  switch (kind) {
-    case mkGradient: return from.MorphGrad(to, kf);
-    case mkLeftGradient: return from.MorphLeftGrad(to, kf);
-    case mkRightGradient: return from.MorphRightGrad(to, kf);
-    case mkLeftSlide: return from.MorphLeftSlide(to, kf);
-    case mkRightSlide: return from.MorphRightSlide(to, kf);
-    case mkPush: return from.MorphPush(to, kf);
-    default: return from.Morph(to, kf);
-  }
-}
-
 void ComposeButtonPart(const TspSkinPiece& p, bool stretching, TBitmap* into, const TRect& state, Integer partWidth,
                        Integer height) {
   into->SetSize(partWidth, height);

@@ -7,6 +7,7 @@
 
 #include "skin/controls/SkinPiece.h"
 #include "skin/data/ControlRecords.h"
+#include "skin/draw/MorphKind.h"
 #include "skin/draw/Speffbmp.h"
 
 struct TspButtonLook {
@@ -36,9 +37,6 @@ struct TspButtonLook {
 // Glyph cell of a strip: 3 pressed, 4 hot, 2 disabled, else 1, as far as the
 // strip has cells.
 Integer ButtonGlyphNumber(Integer numGlyphs, bool enabled, bool aDown, bool aMouseIn);
-
-// Blends `from` toward `to` by kf with the record's transition.
-void MorphByKind(TspEffectBmp& from, const TspEffectBmp& to, double kf, TMorphKind kind);
 
 // The content rectangle of a button of w x h showing the state piece at a free
 // size: the piece's client rectangle grown by the size difference.
