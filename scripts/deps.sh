@@ -10,7 +10,7 @@
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
-out_file=${1:?usage: deps.sh <output-cmake-file> [i686|x86_64]}
+out_file=$(realpath -m "${1:?usage: deps.sh <output-cmake-file> [i686|x86_64]}")
 export TARGET_ARCH=${2:-i686}
 cache=${VARNEL_DEPS_CACHE:-$HOME/.cache/varnel-revo-deps}
 jobs=${VARNEL_DEPS_JOBS:-$(nproc)}

@@ -15,7 +15,7 @@ constexpr int kAacRates[] = {96000, 88200, 64000, 48000, 44100, 32000, 24000, 22
 bool Mp4Path(const char* path) {
   std::string p(path);
   std::size_t dot = p.find_last_of('.');
-  if (dot == std::string::npos || p.find_last_of("\\/") > dot && p.find_last_of("\\/") != std::string::npos)
+  if (dot == std::string::npos || (p.find_last_of("\\/") > dot && p.find_last_of("\\/") != std::string::npos))
     return false;
   std::string ext = p.substr(dot);
   for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));

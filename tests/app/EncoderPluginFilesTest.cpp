@@ -125,7 +125,9 @@ TEST_F(EncoderPluginFiles, WritesTheFormatTheKeysAskFor) {
     EXPECT_EQ(d.channels, c.channels);
     EXPECT_NEAR(double(d.frames), seconds * c.rate, c.slack + 64.0) << d.frames;
     EXPECT_EQ(d.tags["title"], "Varnel Title");
-    if (c.artistTag) EXPECT_EQ(d.tags["artist"], "Varnel Artist");
+    if (c.artistTag) {
+      EXPECT_EQ(d.tags["artist"], "Varnel Artist");
+    }
   }
 }
 

@@ -101,7 +101,9 @@ TEST(AudioRateConverter, ConvertsBlockByBlockWithinTheBound) {
     EXPECT_LE(std::llabs(frameCount - c.outRate), kRateConverterDelay);
     std::size_t settle = static_cast<std::size_t>(c.outRate / 10);
     EXPECT_NEAR(Rms(out, c.outChannels, 0, settle), c.leftLevel, c.leftLevel * 0.03);
-    if (c.outChannels == 2) EXPECT_NEAR(Rms(out, 2, 1, settle), c.rightLevel, c.rightLevel * 0.03);
+    if (c.outChannels == 2) {
+      EXPECT_NEAR(Rms(out, 2, 1, settle), c.rightLevel, c.rightLevel * 0.03);
+    }
   }
 }
 

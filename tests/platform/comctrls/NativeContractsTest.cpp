@@ -170,7 +170,9 @@ TEST(NativeHeader, HitTestAndOrderArray) {
     hit.pt = {c.x, 10};
     header.Send(HDM_HITTEST, 0, &hit);
     EXPECT_EQ(hit.flags & (HHT_ONHEADER | HHT_ONDIVIDER | HHT_NOWHERE), c.flags) << c.what;
-    if (c.item >= 0) EXPECT_EQ(hit.iItem, c.item) << c.what;
+    if (c.item >= 0) {
+      EXPECT_EQ(hit.iItem, c.item) << c.what;
+    }
   }
 
   int order[3] = {2, 0, 1};

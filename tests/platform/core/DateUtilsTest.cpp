@@ -44,7 +44,9 @@ TEST(StrToDate, OrderSeparatorAndTheTwoDigitYearWindow) {
     TDateTime date = -1;
     bool ok = TryStrToDate(c.text, date);
     EXPECT_EQ(ok, c.year != 0) << c.text;
-    if (ok) EXPECT_EQ(date, EncodeDate(c.year, c.month, c.day)) << c.text;
+    if (ok) {
+      EXPECT_EQ(date, EncodeDate(c.year, c.month, c.day)) << c.text;
+    }
   }
   TLocaleOverride locale(UsLocale());
   EXPECT_THROW(StrToDate("31/31/2008"), EConvertError);

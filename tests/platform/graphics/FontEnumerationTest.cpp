@@ -10,7 +10,9 @@ TEST(FontEnumeration, ScreenListsFamiliesWithTheirFlags) {
     EXPECT_FALSE(family.Name.empty());
     EXPECT_LT(family.Name.size(), 32u);
     // A TrueType family says so in both places.
-    if (family.FontType & TRUETYPE_FONTTYPE) EXPECT_NE(family.PitchAndFamily & TMPF_TRUETYPE, 0) << family.Name;
+    if (family.FontType & TRUETYPE_FONTTYPE) {
+      EXPECT_NE(family.PitchAndFamily & TMPF_TRUETYPE, 0) << family.Name;
+    }
   }
 }
 
@@ -19,7 +21,9 @@ TEST(FontEnumeration, ScreenListsFamiliesWithTheirFlags) {
 TEST(FontEnumeration, MissingPrinterListsNothing) {
   TPrinterDC printer;
   const auto families = EnumerateFontFamilies(fdkPrinter);
-  if (!printer.Exists()) EXPECT_TRUE(families.empty());
+  if (!printer.Exists()) {
+    EXPECT_TRUE(families.empty());
+  }
 }
 
 TEST(FontEnumeration, OverridesNestAndRestore) {

@@ -165,7 +165,9 @@ TEST(ExtImage, ThePictureIsDrawnCentredStretchedOrSizesTheImage) {
     const TRect r = c.blue;
     EXPECT_EQ(pixels.At(image->Left() + r.Left, image->Top() + r.Top), 0x0000FFu) << c.name;
     EXPECT_EQ(pixels.At(image->Left() + r.Right - 1, image->Top() + r.Bottom - 1), 0x0000FFu) << c.name;
-    if (r.Left > 0) EXPECT_NE(pixels.At(image->Left() + r.Left - 1, image->Top() + r.Top), 0x0000FFu) << c.name;
+    if (r.Left > 0) {
+      EXPECT_NE(pixels.At(image->Left() + r.Left - 1, image->Top() + r.Top), 0x0000FFu) << c.name;
+    }
   }
   EXPECT_EQ(image->Width(), 10);
   EXPECT_EQ(image->Height(), 10);

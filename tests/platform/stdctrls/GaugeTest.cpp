@@ -62,7 +62,9 @@ TEST(Gauge, EachKindDrawsThePartDoneInForeColor) {
     form.Show();
     form.Repaint();
     CapturedPixels pixels = CaptureClient(form.Handle());
-    if (c.done.X >= 0) EXPECT_EQ(pixels.At(c.done.X, c.done.Y), 0xFF0000u) << "kind " << c.kind;
+    if (c.done.X >= 0) {
+      EXPECT_EQ(pixels.At(c.done.X, c.done.Y), 0xFF0000u) << "kind " << c.kind;
+    }
     EXPECT_EQ(pixels.At(c.notDone.X, c.notDone.Y), 0x00FF00u) << "kind " << c.kind;
     EXPECT_EQ(pixels.At(0, 50), 0x000000u) << "kind " << c.kind << ": the single border";
   }

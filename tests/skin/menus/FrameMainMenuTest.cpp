@@ -27,7 +27,8 @@ constexpr TColor kStrip = 0x20A020, kItemNormal = 0x3030F0, kItemHot = 0xF03030,
 // A captured pixel (0x00RRGGBB) as a colour.
 Cardinal Rgb(TColor c) { return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF); }
 
-struct AppHandler {
+// Stands for the handler the program had installed before keyboard mode began.
+struct EarlierAppHandler {
   void OnMessage(MSG&, bool&) {}
 };
 
@@ -67,7 +68,7 @@ protected:
     savedLookup = SkinMenuHostLookup();
     restoreControlHooks = ControlMenuHooksRestorer();
     UseSkinMenus();
-    Application.OnMessage = TMessageEvent(&program, &AppHandler::OnMessage);
+    Application.OnMessage = TMessageEvent(&program, &EarlierAppHandler::OnMessage);
     AddMainMenu(skin);
     form = NewForm<TForm>(nullptr);
     form->SetBounds(100, 100, 300, 200);
@@ -97,7 +98,7 @@ protected:
   void TearDown() override {
     delete form;
     PumpMessages();
-    EXPECT_TRUE(Application.OnMessage == TMessageEvent(&program, &AppHandler::OnMessage));
+    EXPECT_TRUE(Application.OnMessage == TMessageEvent(&program, &EarlierAppHandler::OnMessage));
     Application.OnMessage = nullptr;
     FormMenuSeams() = savedSeams;
     SkinMenuHostLookup() = savedLookup;
@@ -106,7 +107,7 @@ protected:
   std::vector<TspSkinMainMenuItem*> Items() { return MainMenuItemsOf(frame); }
   TspSkinMainMenuItem* Item(int i) { return Items()[i]; }
   TspSkinMenu* Engine() { return host->SkinMenu(); }
-  bool Hooked() { return !(Application.OnMessage == TMessageEvent(&program, &AppHandler::OnMessage)); }
+  bool Hooked() { return !(Application.OnMessage == TMessageEvent(&program, &EarlierAppHandler::OnMessage)); }
   // The caption of the first row of the open drop-down ("" when none is open).
   String Shown() {
     if (!Engine()->Visible() || !Engine()->TopLevel()) return "";
@@ -131,7 +132,7 @@ protected:
   TspFormMenuSeams savedSeams;
   TspSkinMenuHostLookup savedLookup;
   std::function<void()> restoreControlHooks;
-  AppHandler program;
+  EarlierAppHandler program;
   FrameSkin skin;
   TForm* form = nullptr;
   TMainMenu* menu = nullptr;  // owned by the form
