@@ -9,6 +9,9 @@ option(VARNEL_UNITY "Compile the units of each library and test program in batch
 set(VARNEL_UNITY_BATCH 8 CACHE STRING "Units per batch of a unity build")
 
 # varnel_unity(<target> [SEPARATE <units relative to the calling folder>...])
+# The batches are files of the build folder that include their units by paths
+# relative to the source root, so that the compiler cache (which makes paths below
+# its base folder relative) recognises a batch in any checkout of the tree.
 function(varnel_unity target)
   cmake_parse_arguments(ARG "" "" "SEPARATE" ${ARGN})
   if(NOT VARNEL_UNITY)
@@ -23,9 +26,10 @@ function(varnel_unity target)
     endif()
     list(APPEND separate ${unit})
   endforeach()
+  set(batches)
   foreach(source IN LISTS sources)
     if(NOT source MATCHES "\\.cpp$" OR source IN_LIST separate)
-      continue()  # a unit without a group compiles on its own
+      continue()  # a unit outside the batches compiles on its own
     endif()
     get_filename_component(folder ${source} DIRECTORY)
     file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${folder})
@@ -33,11 +37,22 @@ function(varnel_unity target)
     if(NOT DEFINED units_in_${folder})
       set(units_in_${folder} 0)
     endif()
-    math(EXPR batch "${units_in_${folder}} / ${VARNEL_UNITY_BATCH}")
+    math(EXPR number "${units_in_${folder}} / ${VARNEL_UNITY_BATCH}")
     math(EXPR units_in_${folder} "${units_in_${folder}} + 1")
-    set_source_files_properties(${source} PROPERTIES UNITY_GROUP ${folder}_${batch})
+    set(batch ${folder}_${number})
+    if(NOT batch IN_LIST batches)
+      list(APPEND batches ${batch})
+      set(text_${batch} "/* generated: one batch of ${target}'s units */\n")
+    endif()
+    file(RELATIVE_PATH unit ${PROJECT_SOURCE_DIR} ${source})
+    string(APPEND text_${batch} "#include \"${unit}\"\n")
+    set_source_files_properties(${source} PROPERTIES HEADER_FILE_ONLY ON)
   endforeach()
-  set_target_properties(${target} PROPERTIES UNITY_BUILD ON UNITY_BUILD_MODE GROUP)
+  foreach(batch IN LISTS batches)
+    set(file ${CMAKE_CURRENT_BINARY_DIR}/unity/${target}/${batch}.cpp)
+    file(CONFIGURE OUTPUT ${file} CONTENT "${text_${batch}}")  # rewritten only when it changes
+    target_sources(${target} PRIVATE ${file})
+  endforeach()
 endfunction()
 
 # varnel_library(<name> [DEPS ...] [SEPARATE ...]): a static library of every .cpp in the calling

@@ -21,7 +21,7 @@
 
 String ShowcaseText(const char* fileName) {
   TStringList lines;
-  lines.LoadFromFile(WindowsPath(VARNEL_SOURCE_DIR "/tests/skin/controls/" + String(fileName)));
+  lines.LoadFromFile(SourceTreePath("tests/skin/controls/" + String(fileName)));
   return lines.Text();
 }
 

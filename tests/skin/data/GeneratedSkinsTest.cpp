@@ -137,7 +137,7 @@ TEST(GeneratedSkins, TheValidatorRejectsBrokenCopies) {
 TEST(GeneratedSkins, FormsNameOnlyRecordsOfTheTable) {
   std::set<String> known;
   for (const RequiredSkinRecord& record : kRequiredSkinRecords) known.insert(record.name);
-  String forms = WindowsPath(VARNEL_SOURCE_DIR "/resources/");
+  String forms = SourceTreePath("resources/");
   std::regex stored(R"(SkinDataName\s*=\s*'([^']*)')", std::regex::icase);
   TSearchRec rec;
   if (FindFirst(forms + "*.form", faAnyFile, rec) != 0) return;  // no form definitions yet

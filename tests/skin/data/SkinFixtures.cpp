@@ -36,7 +36,14 @@ String WindowsPath(const String& linuxPath) {
 
 String VarnelSkinIni() { return BuiltProgramFolder() + "Skins\\VARNEL\\Skin.ini"; }
 
-String StressSkinIni() { return WindowsPath(VARNEL_STRESS_SKIN_DIR "/Skin.ini"); }
+// Where this build tree's source and stress skin lie: one generated unit holds
+// them, so the other units compile alike in every checkout.
+extern const char kSkinTestSourceDir[];
+extern const char kSkinTestStressSkinDir[];
+
+String SourceTreePath(const String& relative) { return WindowsPath(String(kSkinTestSourceDir) + "/" + relative); }
+
+String StressSkinIni() { return WindowsPath(String(kSkinTestStressSkinDir) + "/Skin.ini"); }
 
 void CopyFolder(const String& from, const String& to) {
   ForceDirectories(to);

@@ -19,6 +19,8 @@ String WriteMinimalSkin(TempProgramFolder& folder, const String& extra = String(
 String VarnelSkinIni();   // the generated default skin
 String StressSkinIni();   // the generated stress skin
 String WindowsPath(const String& linuxPath);
+// A file of the source tree, by its path below the tree's root ("resources/").
+String SourceTreePath(const String& relative);
 
 // Copies every file of a folder (not its subfolders) into another one.
 void CopyFolder(const String& from, const String& to);
