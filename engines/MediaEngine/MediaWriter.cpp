@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "engines/EncoderCommon/PluginHost.h"
 #include "engines/MediaEngine/CodecNames.h"
@@ -67,7 +68,9 @@ struct MediaWriter::Open {
   bool fileOpen = false;
   AVCodecContext* video = nullptr;
   AVStream* videoStream = nullptr;
-  AVFrame* picture = nullptr;
+  // Pictures handed to the video encoder; one it still holds is not written over,
+  // the next free one (or a new one) takes the frame instead.
+  std::vector<AVFrame*> pictures;
   CroppedScaler scaler;
   std::int64_t videoPts = 0;
   AVCodecContext* audio = nullptr;
@@ -75,17 +78,21 @@ struct MediaWriter::Open {
   SwrContext* resampler = nullptr;
   AVAudioFifo* fifo = nullptr;
   AVFrame* samples = nullptr;
+  std::uint8_t** converted = nullptr;  // resampler output, kept between blocks
+  int convertedRoom = 0;               // its size in samples per channel
   int frameSize = 0;
   std::int64_t audioPts = 0;
   AVPacket* packet = nullptr;
 
   ~Open() {
     av_packet_free(&packet);
+    if (converted) av_freep(&converted[0]);
+    av_freep(&converted);
     av_frame_free(&samples);
     if (fifo) av_audio_fifo_free(fifo);
     swr_free(&resampler);
     avcodec_free_context(&audio);
-    av_frame_free(&picture);
+    for (AVFrame*& picture : pictures) av_frame_free(&picture);
     avcodec_free_context(&video);
     if (format && fileOpen) avio_closep(&format->pb);
     avformat_free_context(format);
@@ -102,13 +109,43 @@ struct MediaWriter::Open {
     }
   }
 
+  // A picture of the output size and format that no one else holds.
+  AVFrame* FreePicture(int width, int height) {
+    for (AVFrame* picture : pictures)
+      if (av_frame_is_writable(picture)) return picture;
+    AVFrame* picture = nullptr;
+    if (!AllocatePicture(picture, width, height, video->pix_fmt)) {
+      av_frame_free(&picture);
+      return nullptr;
+    }
+    pictures.push_back(picture);
+    return picture;
+  }
+
+  // Room for `count` converted samples per channel; false when out of memory.
+  bool ConvertedRoom(int count) {
+    if (count <= convertedRoom) return true;
+    if (converted) av_freep(&converted[0]);
+    av_freep(&converted);
+    convertedRoom = 0;
+    if (av_samples_alloc_array_and_samples(&converted, nullptr, audio->ch_layout.nb_channels, count,
+                                           audio->sample_fmt, 0) < 0) {
+      return false;
+    }
+    convertedRoom = count;
+    return true;
+  }
+
   bool EncodeAudioFrame(int count) {
-    av_frame_unref(samples);
-    samples->nb_samples = count;
-    samples->format = audio->sample_fmt;
-    samples->sample_rate = audio->sample_rate;
-    if (av_channel_layout_copy(&samples->ch_layout, &audio->ch_layout) < 0) return false;
-    if (av_frame_get_buffer(samples, 0) < 0) return false;
+    // The frame's buffer is used again unless the encoder still holds it.
+    if (!samples->buf[0] || samples->nb_samples != count || !av_frame_is_writable(samples)) {
+      av_frame_unref(samples);
+      samples->nb_samples = count;
+      samples->format = audio->sample_fmt;
+      samples->sample_rate = audio->sample_rate;
+      if (av_channel_layout_copy(&samples->ch_layout, &audio->ch_layout) < 0) return false;
+      if (av_frame_get_buffer(samples, 0) < 0) return false;
+    }
     int got = av_audio_fifo_read(fifo, reinterpret_cast<void**>(samples->data), count);
     if (got < 0) return false;
     if (got < count) {
@@ -299,7 +336,7 @@ std::uint8_t MediaWriter::Begin() {
                             keepAspect_)) {
       return 1;
     }
-    if (!AllocatePicture(s.picture, width_, height_, s.video->pix_fmt)) return 1;
+    if (!s.FreePicture(width_, height_)) return 1;
   }
 
   if (!audioEncoder_.empty()) {
@@ -351,10 +388,10 @@ std::uint8_t MediaWriter::Begin() {
 std::uint8_t MediaWriter::WriteVideo(const void* frame, std::int32_t, std::int32_t) {
   if (!open_ || !open_->video || !frame) return 1;
   Open& s = *open_;
-  if (av_frame_make_writable(s.picture) < 0) return 1;
-  if (!s.scaler.Scale(frame, s.picture)) return 1;
-  s.picture->pts = s.videoPts++;
-  if (avcodec_send_frame(s.video, s.picture) < 0) return 1;
+  AVFrame* picture = s.FreePicture(width_, height_);
+  if (!picture || !s.scaler.Scale(frame, picture)) return 1;
+  picture->pts = s.videoPts++;
+  if (avcodec_send_frame(s.video, picture) < 0) return 1;
   return s.Drain(s.video, s.videoStream) ? 0 : 1;
 }
 
@@ -365,16 +402,10 @@ std::uint8_t MediaWriter::WriteAudio(const std::int16_t* samples, std::int32_t b
   const int inFrames = byteCount / (2 * inChannels_);
   if (inFrames == 0) return 0;
   int room = swr_get_out_samples(s.resampler, inFrames);
-  if (room < 0) return 1;
-  std::uint8_t** converted = nullptr;
-  if (av_samples_alloc_array_and_samples(&converted, nullptr, outChannels_, room, s.audio->sample_fmt, 0) < 0) {
-    return 1;
-  }
+  if (room < 0 || !s.ConvertedRoom(room)) return 1;
   const std::uint8_t* in[1] = {reinterpret_cast<const std::uint8_t*>(samples)};
-  int made = swr_convert(s.resampler, converted, room, in, inFrames);
-  bool ok = made >= 0 && av_audio_fifo_write(s.fifo, reinterpret_cast<void**>(converted), made) == made;
-  av_freep(&converted[0]);
-  av_freep(&converted);
+  int made = swr_convert(s.resampler, s.converted, room, in, inFrames);
+  bool ok = made >= 0 && av_audio_fifo_write(s.fifo, reinterpret_cast<void**>(s.converted), made) == made;
   while (ok && av_audio_fifo_size(s.fifo) >= s.frameSize) ok = s.EncodeAudioFrame(s.frameSize);
   return ok ? 0 : 1;
 }
@@ -386,17 +417,14 @@ std::uint8_t MediaWriter::End() {
   if (s.audio) {
     // What the resampler still holds, then a last (padded or short) frame.
     for (;;) {
-      int room = s.frameSize;
-      std::uint8_t** converted = nullptr;
-      if (av_samples_alloc_array_and_samples(&converted, nullptr, outChannels_, room, s.audio->sample_fmt, 0) < 0) {
+      const int room = s.frameSize;
+      if (!s.ConvertedRoom(room)) {
         ok = false;
         break;
       }
-      int made = swr_convert(s.resampler, converted, room, nullptr, 0);
-      if (made > 0) av_audio_fifo_write(s.fifo, reinterpret_cast<void**>(converted), made);
-      av_freep(&converted[0]);
-      av_freep(&converted);
-      if (made <= 0) break;
+      int made = swr_convert(s.resampler, s.converted, room, nullptr, 0);
+      if (made > 0 && av_audio_fifo_write(s.fifo, reinterpret_cast<void**>(s.converted), made) != made) ok = false;
+      if (made <= 0 || !ok) break;
     }
     while (ok && av_audio_fifo_size(s.fifo) >= s.frameSize) ok = s.EncodeAudioFrame(s.frameSize);
     int rest = av_audio_fifo_size(s.fifo);
