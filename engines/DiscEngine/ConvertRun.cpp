@@ -112,11 +112,12 @@ private:
   bool pumped_ = false;    // messages were taken at least once
 };
 
-// Takes the thread's messages every few milliseconds, not at every packet: under
-// Wine each look into the queue is a call to its server, and a title has tens of
-// thousands of packets. Abort and pause are seen at every call.
+// Takes the thread's messages every 20 ms, not at every packet: under Wine each look
+// into the queue is a call to its server (a round trip that waits for the server to
+// be scheduled, slow on a busy machine), and a title has tens of thousands of
+// packets. 20 ms still repaints at 50 per second. Abort and pause are seen at every call.
 bool Conversion::PumpMessages() {
-  constexpr DWORD kPumpIntervalMs = 5;
+  constexpr DWORD kPumpIntervalMs = 20;
   const DWORD now = ::GetTickCount();
   if (pumped_ && now - lastPump_ < kPumpIntervalMs && !s_.Paused) return !s_.AbortRequested;
   pumped_ = true;
