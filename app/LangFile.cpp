@@ -16,13 +16,6 @@ std::size_t HashOf(std::string_view text, std::uint64_t seed) {
   return static_cast<std::size_t>(hash ^ (hash >> 29));
 }
 
-// A text in matching quotes without them, as IniDocument::Unquoted, without a copy.
-std::string_view Unquoted(std::string_view value) {
-  if (value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0])
-    return value.substr(1, value.size() - 2);
-  return value;
-}
-
 // The end of the line starting at `from`: the first CR or LF, or the end of the text.
 std::size_t LineEnd(std::string_view text, std::size_t from) {
   const char* begin = text.data() + from;
@@ -32,17 +25,29 @@ std::size_t LineEnd(std::string_view text, std::size_t from) {
   return from + static_cast<std::size_t>(at - begin);
 }
 
-}  // namespace
-
-void LangFile::Parse(const String& bytes) {
-  // Only a text with a byte order mark needs converting; the rest is read in place.
-  const bool marked = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 || bytes.compare(0, 2, "\xFF\xFE") == 0;
-  if (!marked) return ParseText(bytes);
-  TextEncoding encoding;
-  ParseText(DecodeText(bytes, encoding));
+// A text in matching quotes without them, as IniDocument::Unquoted, without a copy.
+std::string_view UnquotedView(std::string_view value) {
+  if (value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0])
+    return value.substr(1, value.size() - 2);
+  return value;
 }
 
-void LangFile::ParseText(std::string_view text) {
+// Blanks and control characters dropped at both ends, as IniDocument::Classify does.
+std::string_view TrimmedView(std::string_view text) {
+  std::size_t begin = 0, end = text.size();
+  while (begin < end && static_cast<unsigned char>(text[begin]) <= ' ') ++begin;
+  while (end > begin && static_cast<unsigned char>(text[end - 1]) <= ' ') --end;
+  return text.substr(begin, end - begin);
+}
+
+}  // namespace
+
+void LangFile::Parse(String bytes) {
+  // Only a text with a byte order mark needs converting; the rest is kept as it is.
+  const bool marked = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 || bytes.compare(0, 2, "\xFF\xFE") == 0;
+  TextEncoding encoding;
+  text_ = marked ? DecodeText(bytes, encoding) : std::move(bytes);
+  const std::string_view text = text_;
   sections_.clear();
   keyCount_ = 0;
   Reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
@@ -53,14 +58,23 @@ void LangFile::ParseText(std::string_view text) {
     const std::size_t end = LineEnd(text, begin);
     const std::string_view line = text.substr(begin, end - begin);
     begin = end + 1;
+    // Classified by the INI rules; the names and texts are then taken as views of
+    // the same trimmed line.
     switch (IniDocument::Classify(line, name, value)) {
-      case IniDocument::kSection:
+      case IniDocument::kSection: {
+        const std::string_view trimmed = TrimmedView(line);
+        const std::string_view header = TrimmedView(trimmed.substr(1, trimmed.find(']') - 1));
         // A repeated section is skipped as a whole: the first occurrence wins.
-        current = AddSection(name) ? static_cast<std::uint32_t>(sections_.size() - 1) : kEmpty;
+        current = AddSection(header) ? static_cast<std::uint32_t>(sections_.size() - 1) : kEmpty;
         break;
-      case IniDocument::kKey:
-        if (current != kEmpty && !name.empty()) AddEntry(current, name, Unquoted(value));
+      }
+      case IniDocument::kKey: {
+        if (current == kEmpty || name.empty()) break;
+        const std::string_view trimmed = TrimmedView(line);
+        const std::size_t eq = trimmed.find('=');
+        AddEntry(current, TrimmedView(trimmed.substr(0, eq)), UnquotedView(TrimmedView(trimmed.substr(eq + 1))));
         break;
+      }
       default: break;  // blank lines, comments and lines without '='
     }
   }
@@ -94,7 +108,7 @@ std::size_t LangFile::KeySlot(std::uint32_t section, std::string_view key) const
 bool LangFile::AddSection(std::string_view name) {
   std::size_t slot = SectionSlot(name);
   if (sectionSlots_[slot] != kEmpty) return false;
-  sections_.emplace_back(String(name), Entries());
+  sections_.emplace_back(name, Entries());
   if (2 * sections_.size() > sectionSlots_.size()) {
     sectionSlots_.assign(2 * sectionSlots_.size(), kEmpty);
     for (std::uint32_t i = 0; i + 1 < sections_.size(); ++i) sectionSlots_[SectionSlot(sections_[i].first)] = i;
@@ -108,7 +122,7 @@ void LangFile::AddEntry(std::uint32_t section, std::string_view key, std::string
   const std::size_t slot = KeySlot(section, key);
   if (keySlots_[slot].section != kEmpty) return;  // the first occurrence wins
   Entries& entries = sections_[section].second;
-  entries.emplace_back(String(key), String(text));
+  entries.emplace_back(key, text);
   if (2 * ++keyCount_ > keySlots_.size()) return Grow();
   keySlots_[slot] = Ref{section, static_cast<std::uint32_t>(entries.size() - 1)};
 }
@@ -128,7 +142,7 @@ bool LangFile::LoadFromFile(const String& fileName) {
     Parse(String());
     return false;
   }
-  Parse(text);
+  Parse(std::move(text));
   return true;
 }
 
@@ -137,5 +151,5 @@ String LangFile::Value(const String& section, const String& key, const String& d
   const std::uint32_t s = sectionSlots_[SectionSlot(section)];
   if (s == kEmpty) return defaultText;
   const Ref& ref = keySlots_[KeySlot(s, key)];
-  return ref.section == kEmpty ? defaultText : sections_[s].second[ref.entry].second;
+  return ref.section == kEmpty ? defaultText : String(sections_[s].second[ref.entry].second);
 }

@@ -119,13 +119,26 @@ void DecodeRgb8Direct(const std::uint8_t* src, const RowTarget& to, const std::u
 void DecodeRgba8Direct(const std::uint8_t* src, const RowTarget& to, const std::uint8_t*) {
   std::uint8_t* d = to.bits + 3 * to.start;
   std::uint8_t* a = to.alpha + to.start;
+  std::uint32_t k = 0;
+  if (to.step == 1) {
+    // One load per pixel: R G B A (little-endian) byte-swapped is A B G R, and
+    // shifted B G R 0. The fourth byte lands on the next pixel, written after it,
+    // so the last pixel goes byte by byte below.
+    for (; k + 1 < to.count; ++k, src += 4, d += 3) {
+      std::uint32_t v;
+      std::memcpy(&v, src, 4);
+      a[k] = std::uint8_t(v >> 24);
+      v = __builtin_bswap32(v) >> 8;
+      std::memcpy(d, &v, 4);
+    }
+  }
   const std::uint32_t step = 3 * to.step;
-  for (std::uint32_t k = 0; k < to.count; ++k, src += 4, d += step, a += to.step) {
-    const std::uint8_t r = src[0], g = src[1], b = src[2], alpha = src[3];
+  for (; k < to.count; ++k, src += 4, d += step) {
+    const std::uint8_t r = src[0], g = src[1], b = src[2];
     d[0] = b;
     d[1] = g;
     d[2] = r;
-    *a = alpha;
+    a[k * to.step] = src[3];
   }
 }
 
