@@ -2,32 +2,55 @@
 // compare byte by byte, and the first occurrence of a section or of a key in it wins.
 #pragma once
 
-#include <unordered_map>
+#include <cstdint>
+#include <string_view>
 #include <utility>
 #include <vector>
-#include <cstdint>
 
 #include "platform/core/System.h"
 
 class LangFile {
 public:
-  using Entries = std::vector<std::pair<String, String>>;  // key, text; in file order
+  // Names and texts are views of the file's text, which the object keeps: they live
+  // as long as it does and until the next Parse.
+  using Entries = std::vector<std::pair<std::string_view, std::string_view>>;  // key, text; in file order
+
+  LangFile() = default;
+  LangFile(const LangFile&) = delete;
+  LangFile& operator=(const LangFile&) = delete;
 
   // Parses INI text: "[name]" starts a section, "key=text" is an entry (blanks around
   // both dropped, a text in matching quotes read without them), lines starting with
   // ';' and lines without '=' are skipped, entries before the first section too; a
   // text after a byte order mark (UTF-8 or UTF-16LE) is read in the ANSI code page.
-  // Names are looked up in hash maps, so the parse is linear in the text.
-  void Parse(const String& text);
+  // Names are looked up in open-addressed tables, so the parse is linear in the text.
+  void Parse(String text);
   // False when the file cannot be read (it then holds nothing).
   bool LoadFromFile(const String& fileName);
 
   // Sections in file order, each once, with their entries (each key once).
-  const std::vector<std::pair<String, Entries>>& Sections() const { return sections_; }
+  const std::vector<std::pair<std::string_view, Entries>>& Sections() const { return sections_; }
   String Value(const String& section, const String& key, const String& defaultText) const;
 
 private:
-  std::vector<std::pair<String, Entries>> sections_;
-  std::unordered_map<String, size_t> sectionIndex_;  // name -> its place in sections_
-  std::vector<std::unordered_map<String, size_t>> keyIndex_;  // per section: key -> its entry
+  // Where an entry lives: sections_[section].second[entry].
+  struct Ref {
+    std::uint32_t section;
+    std::uint32_t entry;
+  };
+  static constexpr std::uint32_t kEmpty = UINT32_MAX;
+
+  void Reserve(std::size_t lines);
+  std::size_t SectionSlot(std::string_view name) const;
+  std::size_t KeySlot(std::uint32_t section, std::string_view key) const;
+  bool AddSection(std::string_view name);
+  void AddEntry(std::uint32_t section, std::string_view key, std::string_view text);
+  void Grow();
+
+  String text_;  // the text the views point into, decoded when it had a byte order mark
+  std::vector<std::pair<std::string_view, Entries>> sections_;
+  // Both tables: a power of two slots, at most half used, linear probing.
+  std::vector<std::uint32_t> sectionSlots_;  // section number, or kEmpty
+  std::vector<Ref> keySlots_;                // section kEmpty: an empty slot
+  std::size_t keyCount_ = 0;
 };

@@ -96,7 +96,7 @@ public:
   RowReader(IdatInflater& inflater, const Header& header, ImageStore& store, const std::uint8_t* gamma,
             const std::uint16_t* key)
       : inflater_(inflater), header_(header), store_(store), gamma_(gamma), key_(key),
-        decode_(DecoderFor(header.ColorType, header.BitDepth)),
+        decode_(DecoderFor(header.ColorType, header.BitDepth, gamma)),
         offset_(PixelOffset(header.ColorType, header.BitDepth)) {
     const std::uint32_t full = RowBytes(header.ColorType, header.BitDepth, header.Width) + 1;
     rows_[0].assign(full, 0);

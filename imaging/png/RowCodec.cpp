@@ -104,6 +104,52 @@ void DecodeRgba16(const std::uint8_t* src, const RowTarget& to, const std::uint8
   }
 }
 
+// Identity gamma: the samples move as they are, blue first.
+void DecodeRgb8Direct(const std::uint8_t* src, const RowTarget& to, const std::uint8_t*) {
+  std::uint8_t* d = to.bits + 3 * to.start;
+  const std::uint32_t step = 3 * to.step;
+  for (std::uint32_t k = 0; k < to.count; ++k, src += 3, d += step) {
+    const std::uint8_t r = src[0], g = src[1], b = src[2];
+    d[0] = b;
+    d[1] = g;
+    d[2] = r;
+  }
+}
+
+void DecodeRgba8Direct(const std::uint8_t* src, const RowTarget& to, const std::uint8_t*) {
+  std::uint8_t* d = to.bits + 3 * to.start;
+  std::uint8_t* a = to.alpha + to.start;
+  std::uint32_t k = 0;
+  if (to.step == 1) {
+    // One load per pixel: R G B A (little-endian) byte-swapped is A B G R, and
+    // shifted B G R 0. The fourth byte lands on the next pixel, written after it,
+    // so the last pixel goes byte by byte below.
+    for (; k + 1 < to.count; ++k, src += 4, d += 3) {
+      std::uint32_t v;
+      std::memcpy(&v, src, 4);
+      a[k] = std::uint8_t(v >> 24);
+      v = __builtin_bswap32(v) >> 8;
+      std::memcpy(d, &v, 4);
+    }
+  }
+  const std::uint32_t step = 3 * to.step;
+  for (; k < to.count; ++k, src += 4, d += step) {
+    const std::uint8_t r = src[0], g = src[1], b = src[2];
+    d[0] = b;
+    d[1] = g;
+    d[2] = r;
+    a[k * to.step] = src[3];
+  }
+}
+
+bool fastRowDecode = true;
+
+bool IsIdentity(const std::uint8_t* gamma) {
+  for (unsigned i = 0; i < 256; ++i)
+    if (gamma[i] != i) return false;
+  return true;
+}
+
 template <unsigned Depth>
 void EncodePacked(std::uint8_t* dst, const RowTarget& from, const std::uint8_t*) {
   const std::uint32_t bytes = std::uint32_t((std::uint64_t(from.count) * Depth + 7) / 8);
@@ -205,6 +251,14 @@ RowDecoder DecoderFor(std::uint8_t colorType, std::uint8_t bitDepth) {
     default: return bitDepth == 8 ? DecodeRgba8 : DecodeRgba16;
   }
 }
+
+RowDecoder DecoderFor(std::uint8_t colorType, std::uint8_t bitDepth, const std::uint8_t* gamma) {
+  if (fastRowDecode && bitDepth == 8 && (colorType == kRgb || colorType == kRgbAlpha) && IsIdentity(gamma))
+    return colorType == kRgb ? DecodeRgb8Direct : DecodeRgba8Direct;
+  return DecoderFor(colorType, bitDepth);
+}
+
+void SetFastRowDecode(bool enabled) { fastRowDecode = enabled; }
 
 RowEncoder EncoderFor(std::uint8_t colorType, std::uint8_t bitDepth) {
   if (!IsValidPair(colorType, bitDepth)) return nullptr;

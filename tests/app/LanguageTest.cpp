@@ -141,3 +141,24 @@ TEST(LangFileTest, EntriesBeforeAnySectionAndLinesWithoutEqualsAreSkipped) {
   file.Parse("\xEF\xBB\xBF[GENERAL]\nname=Deutsch\n");
   EXPECT_EQ(file.Value("GENERAL", "name", "Unknow"), "Deutsch");
 }
+
+// Lines ending in CR alone are not counted up front, so the key index grows while
+// reading; the first section and the first key still win, and names stay exact.
+TEST(LangFileTest, FirstOccurrenceWinsAcrossAGrowingIndex) {
+  String text = "[S]\r";
+  for (int i = 0; i < 200; ++i) text += "k" + std::to_string(i) + "=v" + std::to_string(i) + "\r";
+  text += "k5=again\r[S]\rk0=second section\r[s]\rk0=lower\rq='quoted'\r";
+  LangFile file;
+  file.Parse(text);
+  ASSERT_EQ(file.Sections().size(), 2u);
+  EXPECT_EQ(file.Sections()[0].second.size(), 200u);
+  const struct {
+    const char* section;
+    const char* key;
+    const char* text;
+  } cases[] = {
+      {"S", "k0", "v0"}, {"S", "k5", "v5"}, {"S", "k199", "v199"}, {"s", "k0", "lower"},
+      {"s", "q", "quoted"}, {"S", "K0", "-"}, {"S", "q", "-"}, {"x", "k0", "-"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(file.Value(c.section, c.key, "-"), c.text) << c.section << " " << c.key;
+}

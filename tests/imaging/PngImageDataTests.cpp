@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "imaging/png/Filters.h"
+#include "imaging/png/RowCodec.h"
 #include "imaging/pngimage.h"
 #include "tests/imaging/PngFixtures.h"
 
@@ -36,16 +37,20 @@ void ExpectSamplePixels(TPNGObject& png, const Format& f, std::uint32_t width, s
 
 class PngFormats : public testing::TestWithParam<Format> {};
 
+// Through the fast row decoders and through the plain ones.
 TEST_P(PngFormats, DecodesSamplesInOneAndInSplitImageData) {
   const Format f = GetParam();
-  for (const std::vector<std::size_t>& cuts : {std::vector<std::size_t>{}, std::vector<std::size_t>{1, 1, 5}}) {
-    TPNGObject png;
-    TMemoryStream stream;
-    Fill(stream, SamplePicture(11, 9, f.depth, f.colorType, f.interlace, cuts));
-    png.LoadFromStream(stream);
-    EXPECT_EQ(stream.Position(), stream.Size());
-    ExpectSamplePixels(png, f, 11, 9);
-  }
+  for (bool fast : {true, false})
+    for (const std::vector<std::size_t>& cuts : {std::vector<std::size_t>{}, std::vector<std::size_t>{1, 1, 5}}) {
+      png::SetFastRowDecode(fast);
+      TPNGObject png;
+      TMemoryStream stream;
+      Fill(stream, SamplePicture(11, 9, f.depth, f.colorType, f.interlace, cuts));
+      png.LoadFromStream(stream);
+      png::SetFastRowDecode(true);
+      EXPECT_EQ(stream.Position(), stream.Size());
+      ExpectSamplePixels(png, f, 11, 9);
+    }
 }
 
 // Read back through the fast row unfiltering and through the plain one.

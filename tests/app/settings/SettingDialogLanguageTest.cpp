@@ -135,8 +135,8 @@ protected:
     String markers = "[GENERAL]\r\nname=Markers\r\n";
     for (const auto& [section, entries] : english.Sections()) {
       if (section == "GENERAL") continue;
-      markers += "[" + section + "]\r\n";
-      for (const auto& [key, text] : entries) markers += key + "=" + Marker(section, key) + "\r\n";
+      markers += "[" + String(section) + "]\r\n";
+      for (const auto& [key, text] : entries) markers += String(key) + "=" + Marker(String(section), String(key)) + "\r\n";
     }
     folder.Write("Lang\\Markers.ini", markers);  // listed after English: the names sort so
     folder.Write("Lang\\English.ini", ReadShipped());
@@ -191,7 +191,7 @@ TEST_F(LanguageFileTest, ALanguageReplacesExactlyTheTextsTheShippedFileHolds) {
   std::set<SectionKey> shipped;
   for (const auto& [section, entries] : english.Sections())
     for (const auto& [key, text] : entries)
-      if (section != "GENERAL") shipped.insert({section, key});
+      if (section != "GENERAL") shipped.insert({String(section), String(key)});
   for (const SectionKey& key : shipped)
     EXPECT_TRUE(lookedUp.count(key)) << key.first << " " << key.second << " is shipped but never looked up";
   for (const SectionKey& key : lookedUp)

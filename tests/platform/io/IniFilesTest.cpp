@@ -214,3 +214,23 @@ TEST_F(IniFileTest, ReadsTheFileAgainWhenItChangedOnDisk) {
   DeleteFile(folder.Path() + "a.ini");
   EXPECT_EQ(ini.ReadString("A", "x", "?"), "?");
 }
+
+// CR, LF and CR LF each end a line, and each line keeps its own end when written.
+TEST(IniDocumentTest, KeepsEveryLineEndAsItWas) {
+  const String text = "[S]\nx=1\ry=2\r\n\n[T]\r\rz=3";
+  IniDocument document;
+  document.Parse(text);
+  const struct {
+    const char* section;
+    const char* key;
+    const char* value;
+  } cases[] = {{"S", "x", "1"}, {"S", "y", "2"}, {"T", "z", "3"}};
+  for (const auto& c : cases) {
+    String value;
+    EXPECT_TRUE(document.Find(c.section, c.key, value)) << c.key;
+    EXPECT_EQ(value, c.value) << c.key;
+  }
+  EXPECT_EQ(document.Serialize(), text);
+  document.Set("T", "w", "4");
+  EXPECT_EQ(document.Serialize(), text + "\r\nw=4\r\n");
+}
