@@ -6,6 +6,7 @@
 #include "framed/bars/RzSplitter.h"
 #include "framed/bars/RzStatusBar.h"
 #include "framed/bars/RzToolbar.h"
+#include "framed/controls/RzPublishedRows.h"
 #include "framed/settings/RzCommon_FrameController.h"
 #include "framed/settings/RzCommon_RegIniFile.h"
 #include "platform/published/Published.h"
@@ -15,8 +16,6 @@ const TEnumNames& AlignmentNames();
 namespace {
 
 const TEnumNames kAligns{"TAlign", {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient", "alCustom"}};
-const TEnumNames kOrientations{"TOrientation", {"orHorizontal", "orVertical"}};
-const TEnumNames kButtonLayouts{"TButtonLayout", {"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"}};
 const TEnumNames kTextOptions{"TRzToolbarTextOptions",
                               {"ttoNoTextLabels", "ttoShowTextLabels", "ttoSelectiveTextOnRight", "ttoCustom"}};
 const TEnumNames kSplitterStyles{"TSplitterStyle", {"ssStandard", "ssGroove", "ssBump", "ssGroupBar"}};
@@ -31,7 +30,7 @@ void PublishToolbar() {
       .Default("Width", 8)
       .Default("Height", 25)
       .Bool("Grooved", &TRzSpacer::Grooved, &TRzSpacer::SetGrooved, false)
-      .Enum("Orientation", kOrientations, &TRzSpacer::Orientation, &TRzSpacer::SetOrientation, orHorizontal);
+      .Enum("Orientation", OrientationNames(), &TRzSpacer::Orientation, &TRzSpacer::SetOrientation, orHorizontal);
 
   using C = TRzCustomizeCaptions;
   auto caption = [](int index) {
@@ -47,17 +46,12 @@ void PublishToolbar() {
   }
 
   using T = TRzToolbar;
-  PublishClass<T, TRzCustomPanel>()
+  RzRows::HideGrid(PublishClass<T, TRzCustomPanel>())
       .Hide("Alignment")
       .Hide("AlignmentVertical")
       .Hide("BorderHighlight")
       .Hide("BorderShadow")
       .Hide("FrameController")
-      .Hide("GridColor")
-      .Hide("GridStyle")
-      .Hide("GridXSize")
-      .Hide("GridYSize")
-      .Hide("ShowGrid")
       .Default("Width", 32)
       .Default("Height", 32)
       .Default("FullRepaint", 0)
@@ -77,9 +71,9 @@ void PublishToolbar() {
       .Component<TCustomImageList>("Images", &T::Images, &T::SetImages)
       .Integer("Margin", &T::Margin, &T::SetMargin, 4)
       .Integer("TopMargin", &T::TopMargin, &T::SetTopMargin, 2)
-      .Enum("Orientation", kOrientations, &T::Orientation, &T::SetOrientation, orHorizontal)
+      .Enum("Orientation", OrientationNames(), &T::Orientation, &T::SetOrientation, orHorizontal)
       .Integer("RowHeight", &T::RowHeight, &T::SetRowHeight, 25)
-      .Enum("ButtonLayout", kButtonLayouts, &T::ButtonLayout, &T::SetButtonLayout, blGlyphLeft)
+      .Enum("ButtonLayout", ButtonLayoutNames(), &T::ButtonLayout, &T::SetButtonLayout, blGlyphLeft)
       .Integer("ButtonWidth", &T::ButtonWidth, &T::SetButtonWidth, 25)
       .Integer("ButtonHeight", &T::ButtonHeight, &T::SetButtonHeight, 25)
       .Component<TRzRegIniFile>("RegIniFile", &T::RegIniFile, &T::SetRegIniFile)
@@ -94,21 +88,13 @@ void PublishToolbar() {
 
 void PublishStatusBar() {
   using S = TRzStatusBar;
-  PublishClass<S, TRzCustomPanel>()
+  RzRows::HideGrid(RzRows::HideGradient(PublishClass<S, TRzCustomPanel>()))
       .Hide("Caption")
       .Hide("Alignment")
       .Hide("AlignmentVertical")
       .Hide("BorderHighlight")
       .Hide("BorderShadow")
       .Hide("FrameController")
-      .Hide("GradientColorStart")
-      .Hide("GradientColorStop")
-      .Hide("GradientDirection")
-      .Hide("GridColor")
-      .Hide("GridStyle")
-      .Hide("GridXSize")
-      .Hide("GridYSize")
-      .Hide("ShowGrid")
       .Hide("UseGradients")
       .Hide("ShowDockClientCaptions")
       .Hide("DockSite")
@@ -157,19 +143,11 @@ void PublishSplitter() {
   PublishClass<TRzSplitterPane, TRzCustomPanel>();
 
   using S = TRzSplitter;
-  PublishClass<S, TRzCustomPanel>()
+  RzRows::HideGrid(RzRows::HideGradient(PublishClass<S, TRzCustomPanel>()))
       .Hide("Caption")
       .Hide("Alignment")
       .Hide("AlignmentVertical")
       .Hide("FrameController")
-      .Hide("GradientColorStart")
-      .Hide("GradientColorStop")
-      .Hide("GradientDirection")
-      .Hide("GridColor")
-      .Hide("GridStyle")
-      .Hide("GridXSize")
-      .Hide("GridYSize")
-      .Hide("ShowGrid")
       .Hide("DockSite")
       .Hide("UseDockManager")
       .Hide("ShowDockClientCaptions")
@@ -177,7 +155,7 @@ void PublishSplitter() {
       .Default("FullRepaint", 1)
       .Integer("BorderWidth", &S::BorderWidthProp, &S::SetBorderWidthProp, 0)
       .Bool("ParentColor", &S::ParentColorProp, &S::SetParentColorProp, false)
-      .Enum("Orientation", kOrientations, &S::Orientation, &S::SetOrientation, orHorizontal)
+      .Enum("Orientation", OrientationNames(), &S::Orientation, &S::SetOrientation, orHorizontal)
       .Enum("FixedPane", kFixedPanes, &S::FixedPane, &S::SetFixedPane, fpUpperLeft)
       .Integer("MarginMin", &S::MarginMin, &S::SetMarginMin, 0)
       .Integer("MarginMax", &S::MarginMax, &S::SetMarginMax, 0)
@@ -210,16 +188,8 @@ void PublishSplitter() {
 
 void PublishSizePanel() {
   using P = TRzCustomSizePanel;
-  PublishClass<P, TRzCustomPanel>()
+  RzRows::HideGrid(RzRows::HideGradient(PublishClass<P, TRzCustomPanel>()))
       .Hide("FrameController")
-      .Hide("GradientColorStart")
-      .Hide("GradientColorStop")
-      .Hide("GradientDirection")
-      .Hide("GridColor")
-      .Hide("GridStyle")
-      .Hide("GridXSize")
-      .Hide("GridYSize")
-      .Hide("ShowGrid")
       .Default("BorderOuter", fsNone)
       .Default("FullRepaint", 1)
       .Default("UseDockManager", 1)

@@ -9,6 +9,7 @@
 #include "framed/buttons/RzSpinner.h"
 #include "framed/buttons/RzToolButton.h"
 #include "framed/buttons/RzToolbarButton.h"
+#include "framed/controls/RzPublishedRows.h"
 #include "platform/controls/Menus.h"
 #include "platform/published/Filer.h"
 #include "platform/published/Published.h"
@@ -17,14 +18,6 @@ const TEnumNames& AlignmentNames();
 
 namespace {
 
-const TEnumNames kBiDiModes{"TBiDiMode",
-                            {"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign", "bdRightToLeftReadingOnly"}};
-const TEnumNames kDragKinds{"TDragKind", {"dkDrag", "dkDock"}};
-const TEnumNames kDragModes{"TDragMode", {"dmManual", "dmAutomatic"}};
-const TEnumNames kAlignmentsVertical{"TAlignmentVertical", {"avTop", "avCenter", "avBottom"}};
-const TEnumNames kTextStyles{"TTextStyle", {"tsNormal", "tsRaised", "tsRecessed", "tsShadow"}};
-const TEnumNames kHotTrackColorTypes{"TRzHotTrackColorType", {"htctComplement", "htctActual"}};
-const TEnumNames kButtonLayouts{"TButtonLayout", {"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"}};
 const TEnumNames kKinds{"TBitBtnKind",
                         {"bkCustom", "bkOK", "bkCancel", "bkHelp", "bkYes", "bkNo", "bkClose", "bkAbort", "bkRetry",
                          "bkIgnore", "bkAll"}};
@@ -33,22 +26,12 @@ const TEnumNames kScrollStyles{"TRzScrollStyle", {"scsNone", "scsLeft", "scsUp",
 const TEnumNames kCaptionPositions{"TRzCaptionPosition", {"cpCentered", "cpXY"}};
 const TEnumNames kBorderStyles{"TBorderStyle", {"bsNone", "bsSingle"}};
 
-// Reading order and dragging, which every control of the family keeps.
-template <class T, class Parent>
-void PublishDragExtras() {
-  PublishClass<T, Parent>()
-      .Enum("BiDiMode", kBiDiModes, &TControl::BiDiMode, &TControl::SetBiDiMode, bdLeftToRight)
-      .StoredWhen([](T& c) { return !c.ParentBiDiMode(); })
-      .Bool("ParentBiDiMode", &TControl::ParentBiDiMode, &TControl::SetParentBiDiMode, true)
-      .IdentInt("DragCursor", CursorIdents(), &TControl::DragCursor, &TControl::DragCursor, crDrag)
-      .Enum("DragKind", kDragKinds, &TControl::DragKind, &TControl::DragKind, dkDrag)
-      .Enum("DragMode", kDragModes, &TControl::DragMode, &TControl::DragMode, dmManual)
-      .Event("OnDragDrop", &TControl::OnDragDrop)
-      .Event("OnDragOver", &TControl::OnDragOver)
-      .Event("OnEndDrag", &TControl::OnEndDrag)
-      .Event("OnEndDock", &TControl::OnEndDock)
-      .Event("OnStartDrag", &TControl::OnStartDrag)
-      .Event("OnStartDock", &TControl::OnStartDock);
+// A button that drops a menu: the menu, its arrow and the event before it drops.
+template <class M>
+void PublishMenuDrop(TPublishedBuilder<M> builder) {
+  builder.template Component<TPopupMenu>("DropDownMenu", &M::DropDownMenu, &M::SetDropDownMenu)
+      .Bool("ShowArrow", &M::ShowArrow, &M::SetShowArrow, true)
+      .Event("OnDropDown", &M::OnDropDown);
 }
 
 void PublishPushButtons() {
@@ -58,7 +41,7 @@ void PublishPushButtons() {
       .Default("TabStop", 1)
       .Component<TBasicAction>("Action", &TControl::Action, &TControl::SetAction)
       .Enum("Alignment", AlignmentNames(), &B::Alignment, &B::SetAlignment, taCenter)
-      .Enum("AlignmentVertical", kAlignmentsVertical, &B::AlignmentVertical, &B::SetAlignmentVertical, avCenter)
+      .Enum("AlignmentVertical", AlignmentVerticalNames(), &B::AlignmentVertical, &B::SetAlignmentVertical, avCenter)
       .Bool("AllowAllUp", &B::AllowAllUp, &B::SetAllowAllUp, false)
       .Bool("Cancel", &B::Cancel, &B::SetCancel, false)
       .Bool("Default", &B::Default, &B::SetDefault, false)
@@ -71,16 +54,16 @@ void PublishPushButtons() {
       .Color("HighlightColor", &B::HighlightColor, &B::SetHighlightColor, clHighlight)
       .Bool("HotTrack", &B::HotTrack, &B::SetHotTrack, false)
       .Color("HotTrackColor", &B::HotTrackColor, &B::HotTrackColor, clHighlight)
-      .Enum("HotTrackColorType", kHotTrackColorTypes, &B::HotTrackColorType, &B::HotTrackColorType, htctComplement)
+      .Enum("HotTrackColorType", HotTrackColorTypeNames(), &B::HotTrackColorType, &B::HotTrackColorType, htctComplement)
       .Bool("LightTextStyle", &B::LightTextStyle, &B::SetLightTextStyle, false)
       .Color("TextHighlightColor", &B::TextHighlightColor, &B::SetTextHighlightColor, clBtnHighlight)
       .Color("TextShadowColor", &B::TextShadowColor, &B::SetTextShadowColor, clBtnShadow)
       .Integer("TextShadowDepth", &B::TextShadowDepth, &B::SetTextShadowDepth, 2)
-      .Enum("TextStyle", kTextStyles, &B::TextStyle, &B::SetTextStyle, tsNormal)
+      .Enum("TextStyle", TextStyleNames(), &B::TextStyle, &B::SetTextStyle, tsNormal)
       .Bool("ThemeAware", &B::ThemeAware, &B::SetThemeAware, true)
       .Event("OnMouseEnter", &B::OnMouseEnter)
       .Event("OnMouseLeave", &B::OnMouseLeave);
-  PublishDragExtras<B, TCustomControl>();
+  RzRows::DragExtras(PublishClass<B, TCustomControl>());
 
   using Bit = TRzBitBtn;
   auto custom = [](Bit& b) { return b.KindIsCustom(); };
@@ -97,7 +80,7 @@ void PublishPushButtons() {
       .Integer("ImageIndex", &Bit::ImageIndex, &Bit::SetImageIndex, -1)
       .Component<TCustomImageList>("Images", &Bit::Images, &Bit::SetImages)
       .Enum("Kind", kKinds, &Bit::GetKind, &Bit::SetKind, bkCustom)
-      .Enum("Layout", kButtonLayouts, &Bit::Layout, &Bit::SetLayout, blGlyphLeft)
+      .Enum("Layout", ButtonLayoutNames(), &Bit::Layout, &Bit::SetLayout, blGlyphLeft)
       .Integer("Margin", &Bit::Margin, &Bit::SetMargin, 2)
       .Integer("ModalResult", &B::ModalResult, &B::SetModalResult, 0)
       .StoredWhen(custom)
@@ -105,11 +88,7 @@ void PublishPushButtons() {
       .StoredWhen(custom)
       .Integer("Spacing", &Bit::Spacing, &Bit::SetSpacing, 4);
 
-  using M = TRzMenuButton;
-  PublishClass<M, Bit>()
-      .Component<TPopupMenu>("DropDownMenu", &M::DropDownMenu, &M::SetDropDownMenu)
-      .Bool("ShowArrow", &M::ShowArrow, &M::SetShowArrow, true)
-      .Event("OnDropDown", &M::OnDropDown);
+  PublishMenuDrop(PublishClass<TRzMenuButton, Bit>());
 }
 
 void PublishSpeedButtons() {
@@ -125,14 +104,9 @@ void PublishSpeedButtons() {
       .Bool("UseHotGlyph", &T::UseHotGlyph, &T::UseHotGlyph, false)
       .Event("OnMouseEnter", &T::OnMouseEnter)
       .Event("OnMouseLeave", &T::OnMouseLeave);
-  PublishDragExtras<T, TSpeedButton>();
+  RzRows::DragExtras(PublishClass<T, TSpeedButton>());
 
-  using M = TRzMenuToolbarButton;
-  PublishClass<M, T>()
-      .Default("Margin", 2)
-      .Component<TPopupMenu>("DropDownMenu", &M::DropDownMenu, &M::SetDropDownMenu)
-      .Bool("ShowArrow", &M::ShowArrow, &M::SetShowArrow, true)
-      .Event("OnDropDown", &M::OnDropDown);
+  PublishMenuDrop(PublishClass<TRzMenuToolbarButton, T>().Default("Margin", 2));
 
   using R = TRzRapidFireButton;
   PublishClass<R, TSpeedButton>()
@@ -168,7 +142,7 @@ void PublishToolButton() {
       .Bool("Flat", &T::Flat, &T::SetFlat, true)
       .Integer("ImageIndex", &T::ImageIndex, &T::SetImageIndex, -1)
       .Component<TCustomImageList>("Images", &T::Images, &T::SetImages)
-      .Enum("Layout", kButtonLayouts, &T::Layout, &T::SetLayout, blGlyphLeft)
+      .Enum("Layout", ButtonLayoutNames(), &T::Layout, &T::SetLayout, blGlyphLeft)
       .StoredWhen([](T& b) { return !b.UseToolbarButtonLayout(); })
       .Bool("ShowCaption", &T::ShowCaption, &T::SetShowCaption, false)
       .StoredWhen([](T& b) { return !b.UseToolbarShowCaption(); })
@@ -181,7 +155,7 @@ void PublishToolButton() {
       .Event("OnDropDown", &T::OnDropDown)
       .Event("OnMouseEnter", &T::OnMouseEnter)
       .Event("OnMouseLeave", &T::OnMouseLeave);
-  PublishDragExtras<T, TGraphicControl>();
+  RzRows::DragExtras(PublishClass<T, TGraphicControl>());
 }
 
 void PublishShapeButton() {
@@ -201,7 +175,7 @@ void PublishShapeButton() {
       .Enum("CaptionPosition", kCaptionPositions, &S::CaptionPosition, &S::SetCaptionPosition, cpCentered)
       .Integer("CaptionX", &S::CaptionX, &S::SetCaptionX, 0)
       .Integer("CaptionY", &S::CaptionY, &S::SetCaptionY, 0);
-  PublishDragExtras<S, TGraphicControl>();
+  RzRows::DragExtras(PublishClass<S, TGraphicControl>());
 }
 
 void PublishSpinner() {
@@ -225,7 +199,7 @@ void PublishSpinner() {
       .Integer("Value", &S::Value, &S::SetValue, 0)
       .Event("OnChange", &S::OnChange)
       .Event("OnChanging", &S::OnChanging);
-  PublishDragExtras<S, TCustomControl>();
+  RzRows::DragExtras(PublishClass<S, TCustomControl>());
 }
 
 }  // namespace

@@ -1,33 +1,11 @@
 #include "framed/buttons/RzMenuButton.h"
 
-#include "framed/common/RzCommon_Rects.h"
-#include "framed/common/RzClock.h"
-#include "framed/common/RzCommon_Routines.h"
 #include "platform/controls/Menus.h"
-#include "platform/controls/WinControl.h"
-
-TPoint DropDownPoint(TControl* control, int width) {
-  TPoint p = control->ClientToScreen(TPoint{control->UseRightToLeftAlignment() ? control->Width() : 0,
-                                            control->Height()});
-  int limit;
-  if (HMONITOR monitor = FindMonitorAtPoint(p))
-    limit = GetMonitorWorkArea(monitor).Right;
-  else
-    limit = GetActiveWorkAreaWidth(control->Parent());
-  if (limit < p.X + width) p.X = p.X + control->Width() - width;
-  return p;
-}
 
 TRzMenuButton::TRzMenuButton(TComponent* owner) : TRzBitBtn(owner) {
   ControlStyle &= ~csDoubleClicks;
   DragMode = dmManual;
   SetWidth(110);
-}
-
-void TRzMenuButton::SetDropDownMenu(TPopupMenu* value) {
-  if (dropDownMenu_ == value) return;
-  dropDownMenu_ = value;
-  if (value) value->FreeNotification(this);
 }
 
 void TRzMenuButton::SetShowArrow(bool value) {
@@ -38,48 +16,34 @@ void TRzMenuButton::SetShowArrow(bool value) {
 
 void TRzMenuButton::Notification(TComponent* component, TOperation operation) {
   TRzBitBtn::Notification(component, operation);
-  if (operation == opRemove && component == dropDownMenu_) dropDownMenu_ = nullptr;
+  drop_.Notification(component, operation);
 }
 
 void TRzMenuButton::DoDropDown() {
-  if (!dropDownMenu_) return;
+  if (!drop_.Menu()) return;
   DropDown();
-  const TPoint p = DropDownPoint(this, EstimateMenuWidth(this, dropDownMenu_));
-  dropDownMenu_->SetPopupComponent(this);
-  dropDownMenu_->Popup(p.X, p.Y);
+  drop_.Popup();
 }
 
 void TRzMenuButton::Click() {
-  if (skipNextClick_) {
-    skipNextClick_ = false;
-    return;
-  }
-  if (!dropDownMenu_ || KeyboardClick()) return TRzBitBtn::Click();
+  if (drop_.TakeSkippedClick()) return;
+  if (!drop_.Menu() || KeyboardClick()) return TRzBitBtn::Click();
   MouseDown(mbLeft, ssLeft, 0, 0);
 }
 
 // The press that opens the menu runs its own release at once, so the click of
-// that release is the one skipped; a press within 100 ms of the menu closing is
-// the one that closed it.
+// that release is the one skipped.
 void TRzMenuButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   TRzBitBtn::MouseDown(button, shift, x, y);
-  if (!dropDownMenu_ || shift != ssLeft) return;
-  if (dropTime_ != 0 && FramedClock().TickCount() < dropTime_ + 100) {
-    skipNextClick_ = true;
-    dropTime_ = 0;
-    SetMouseCapture(false);
-  } else {
-    DoDropDown();
-    skipNextClick_ = true;
-    dropTime_ = FramedClock().TickCount();
-  }
+  if (!drop_.Menu() || shift != ssLeft) return;
+  drop_.Press([this] { DoDropDown(); });
   TRzBitBtn::MouseUp(button, shift, x, y);
 }
 
 void TRzMenuButton::KeyDown(Word& key, TShiftState shift) {
   if (key == VK_F4) {
     DoDropDown();
-    skipNextClick_ = true;
+    drop_.SkipNextClick();
   }
   TRzBitBtn::KeyDown(key, shift);
 }
@@ -110,11 +74,5 @@ void TRzMenuButton::Paint() {
   int x = UseRightToLeftAlignment() ? 8 : client.Right - 12;
   int y = (client.Bottom - client.Top) / 2 + client.Top + 2;
   if (showDownVersion_) ++x, ++y;
-  const TColor color = Enabled() ? clWindowText : clBtnShadow;
-  TCanvas* c = Canvas();
-  c->Pen()->SetStyle(psSolid);
-  c->Pen()->SetColor(color);
-  c->Brush()->SetStyle(bsSolid);
-  c->Brush()->SetColor(color);
-  c->Polygon({{x, y}, {x - 3, y - 3}, {x + 3, y - 3}});
+  TRzMenuDrop::PaintArrow(Canvas(), x, y, Enabled());
 }

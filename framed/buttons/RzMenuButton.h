@@ -4,15 +4,14 @@
 #pragma once
 
 #include "framed/buttons/RzBitBtn.h"
-
-class TPopupMenu;
+#include "framed/buttons/RzMenuDrop.h"
 
 class TRzMenuButton : public TRzBitBtn {
 public:
   explicit TRzMenuButton(TComponent* owner);
 
-  TPopupMenu* DropDownMenu() const { return dropDownMenu_; }
-  void SetDropDownMenu(TPopupMenu* value);
+  TPopupMenu* DropDownMenu() const { return drop_.Menu(); }
+  void SetDropDownMenu(TPopupMenu* value) { drop_.SetMenu(value); }
   bool ShowArrow() const { return showArrow_; }
   virtual void SetShowArrow(bool value);
   TNotifyEvent OnDropDown;
@@ -21,7 +20,7 @@ public:
   virtual void DoDropDown();
 
 protected:
-  virtual void DropDown() { OnDropDown(reinterpret_cast<TObject*>(dropDownMenu_)); }
+  virtual void DropDown() { OnDropDown(reinterpret_cast<TObject*>(drop_.Menu())); }
   TRect GetCaptionRect() override;
   TRect GetGlyphRect() override;
   void Paint() override;
@@ -30,13 +29,6 @@ protected:
   void Notification(TComponent* component, TOperation operation) override;
 
 private:
-  TPopupMenu* dropDownMenu_ = nullptr;  // borrowed, with a free notification
-  Cardinal dropTime_ = 0;
-  bool skipNextClick_ = false;
+  TRzMenuDrop drop_{this};
   bool showArrow_ = true;
 };
-
-// Where a drop-down menu of `width` pops up below `control`: under its left edge
-// (right edge when reading right to left), moved left so that it ends under the
-// control's right edge when it would cross the work area's right edge.
-TPoint DropDownPoint(TControl* control, int width);

@@ -1,8 +1,5 @@
 #include "framed/buttons/RzMenuToolbarButton.h"
 
-#include "framed/buttons/RzMenuButton.h"
-#include "framed/common/RzClock.h"
-#include "framed/controls/RzCustomButton.h"
 #include "platform/controls/Menus.h"
 
 TRzMenuToolbarButton::TRzMenuToolbarButton(TComponent* owner) : TRzToolbarButton(owner) {
@@ -10,12 +7,6 @@ TRzMenuToolbarButton::TRzMenuToolbarButton(TComponent* owner) : TRzToolbarButton
   DragMode = dmManual;
   SetWidth(40);
   SetMargin(2);
-}
-
-void TRzMenuToolbarButton::SetDropDownMenu(TPopupMenu* value) {
-  if (dropDownMenu_ == value) return;
-  dropDownMenu_ = value;
-  if (value) value->FreeNotification(this);
 }
 
 void TRzMenuToolbarButton::SetShowArrow(bool value) {
@@ -26,23 +17,18 @@ void TRzMenuToolbarButton::SetShowArrow(bool value) {
 
 void TRzMenuToolbarButton::Notification(TComponent* component, TOperation operation) {
   TRzToolbarButton::Notification(component, operation);
-  if (operation == opRemove && component == dropDownMenu_) dropDownMenu_ = nullptr;
+  drop_.Notification(component, operation);
 }
 
 void TRzMenuToolbarButton::DoDropDown() {
-  if (!dropDownMenu_) return;
+  if (!drop_.Menu()) return;
   DropDown();
-  const TPoint p = DropDownPoint(this, EstimateMenuWidth(this, dropDownMenu_));
-  dropDownMenu_->SetPopupComponent(this);
-  dropDownMenu_->Popup(p.X, p.Y);
+  drop_.Popup();
   if (GroupIndex() > 0 && !Down()) Click();
 }
 
 void TRzMenuToolbarButton::Click() {
-  if (skipNextClick_) {
-    skipNextClick_ = false;
-    return;
-  }
+  if (drop_.TakeSkippedClick()) return;
   TRzToolbarButton::Click();
 }
 
@@ -53,16 +39,8 @@ bool TRzMenuToolbarButton::InArrowPart(int x) const {
 
 void TRzMenuToolbarButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   TRzToolbarButton::MouseDown(button, shift, x, y);
-  if (!dropDownMenu_ || shift != ssLeft || !InArrowPart(x)) return;
-  if (dropTime_ != 0 && FramedClock().TickCount() < dropTime_ + 100) {
-    skipNextClick_ = true;
-    dropTime_ = 0;
-    SetMouseCapture(false);
-  } else {
-    DoDropDown();
-    skipNextClick_ = true;
-    dropTime_ = FramedClock().TickCount();
-  }
+  if (!drop_.Menu() || shift != ssLeft || !InArrowPart(x)) return;
+  drop_.Press([this] { DoDropDown(); });
   TSpeedButton::MouseUp(button, shift, x, y);
 }
 
@@ -91,9 +69,5 @@ void TRzMenuToolbarButton::Paint() {
   int ax = UseRightToLeftAlignment() ? 8 : client.Right - 8;
   int ay = (client.Bottom - client.Top) / 2 + client.Top + 2;
   if (down) ++ax, ++ay;
-  const TColor color = Enabled() ? clWindowText : clBtnShadow;
-  c->Pen()->SetColor(color);
-  c->Brush()->SetStyle(bsSolid);
-  c->Brush()->SetColor(color);
-  c->Polygon({{ax, ay}, {ax - 3, ay - 3}, {ax + 3, ay - 3}});
+  TRzMenuDrop::PaintArrow(c, ax, ay, Enabled());
 }

@@ -3,16 +3,15 @@
 // is an ordinary press.
 #pragma once
 
+#include "framed/buttons/RzMenuDrop.h"
 #include "framed/buttons/RzToolbarButton.h"
-
-class TPopupMenu;
 
 class TRzMenuToolbarButton : public TRzToolbarButton {
 public:
   explicit TRzMenuToolbarButton(TComponent* owner);
 
-  TPopupMenu* DropDownMenu() const { return dropDownMenu_; }
-  void SetDropDownMenu(TPopupMenu* value);
+  TPopupMenu* DropDownMenu() const { return drop_.Menu(); }
+  void SetDropDownMenu(TPopupMenu* value) { drop_.SetMenu(value); }
   bool ShowArrow() const { return showArrow_; }
   void SetShowArrow(bool value);
   TNotifyEvent OnDropDown;
@@ -21,15 +20,13 @@ public:
   virtual void DoDropDown();
 
 protected:
-  virtual void DropDown() { OnDropDown(reinterpret_cast<TObject*>(dropDownMenu_)); }
+  virtual void DropDown() { OnDropDown(reinterpret_cast<TObject*>(drop_.Menu())); }
   void Paint() override;
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void Notification(TComponent* component, TOperation operation) override;
   bool InArrowPart(int x) const;
 
 private:
-  TPopupMenu* dropDownMenu_ = nullptr;  // borrowed, with a free notification
-  Cardinal dropTime_ = 0;
-  bool skipNextClick_ = false;
+  TRzMenuDrop drop_{this};
   bool showArrow_ = true;
 };

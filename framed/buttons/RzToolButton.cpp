@@ -4,8 +4,6 @@
 
 #include "framed/common/RzCommon_Rects.h"
 #include "framed/bars/RzToolbar.h"
-#include "framed/buttons/RzMenuButton.h"
-#include "framed/common/RzClock.h"
 #include "framed/common/RzCommon_Borders.h"
 #include "framed/common/RzCommon_Colors.h"
 #include "framed/graphics/RzGrafx.h"
@@ -113,17 +111,10 @@ void TRzToolButton::ApplyMinimumSize() {
   if (Height() < images_->Height()) SetHeightProp(images_->Height());
 }
 
-void TRzToolButton::SetDropDownMenu(TPopupMenu* value) {
-  if (dropDownMenu_ == value) return;
-  dropDownMenu_ = value;
-  if (value) value->FreeNotification(this);
-}
-
 void TRzToolButton::Notification(TComponent* component, TOperation operation) {
   TGraphicControl::Notification(component, operation);
-  if (operation != opRemove) return;
-  if (component == images_) images_ = nullptr;
-  if (component == dropDownMenu_) dropDownMenu_ = nullptr;
+  drop_.Notification(component, operation);
+  if (operation == opRemove && component == images_) images_ = nullptr;
 }
 
 void TRzToolButton::SetLayout(TButtonLayout value) {
@@ -300,11 +291,9 @@ void TRzToolButton::Click() {
 }
 
 void TRzToolButton::DoDropDown() {
-  if (!dropDownMenu_) return;
+  if (!drop_.Menu()) return;
   DropDown();
-  const TPoint p = DropDownPoint(this, EstimateMenuWidth(this, dropDownMenu_));
-  dropDownMenu_->SetPopupComponent(this);
-  dropDownMenu_->Popup(p.X, p.Y);
+  drop_.Popup();
 }
 
 bool TRzToolButton::InArrowPart(int x) const {
@@ -326,19 +315,15 @@ void TRzToolButton::MouseDown(TMouseButton button, TShiftState shift, int x, int
     if (button == mbLeft && Enabled()) PressAsButton(true);
     return;
   }
-  if (dropDownMenu_ && shift == ssLeft && (!Split() || InArrowPart(x))) {
-    if (dropDownMenu_->Items()->Count() == 0) return;
-    if (dropTime_ != 0 && FramedClock().TickCount() < dropTime_ + 100) {
-      treatAsNormal_ = true;
-      dropTime_ = 0;
-      SetMouseCapture(false);
-    } else {
+  TPopupMenu* menu = drop_.Menu();
+  if (menu && shift == ssLeft && (!Split() || InArrowPart(x))) {
+    if (menu->Items()->Count() == 0) return;
+    // A press that closed the menu is an ordinary press again.
+    treatAsNormal_ = !drop_.Press([this] {
       state_ = kDropped;
       Repaint();
       DoDropDown();
-      treatAsNormal_ = false;
-      dropTime_ = FramedClock().TickCount();
-    }
+    });
     MouseUp(button, shift, x, y);
     return;
   }

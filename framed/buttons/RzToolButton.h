@@ -5,6 +5,7 @@
 // and caption display.
 #pragma once
 
+#include "framed/buttons/RzMenuDrop.h"
 #include "framed/common/RzCommon_Types.h"
 #include "platform/controls/GraphicControl.h"
 #include "platform/graphics/ImageList.h"
@@ -43,8 +44,8 @@ public:
   virtual void SetImages(TCustomImageList* value);
   TButtonLayout Layout() const { return layout_; }
   virtual void SetLayout(TButtonLayout value);
-  TPopupMenu* DropDownMenu() const { return dropDownMenu_; }
-  virtual void SetDropDownMenu(TPopupMenu* value);
+  TPopupMenu* DropDownMenu() const { return drop_.Menu(); }
+  virtual void SetDropDownMenu(TPopupMenu* value) { drop_.SetMenu(value); }
   TRzToolStyle ToolStyle() const { return toolStyle_; }
   virtual void SetToolStyle(TRzToolStyle value);
   bool ShowCaption() const { return showCaption_; }
@@ -106,7 +107,7 @@ protected:
   virtual TSize GetImageSize() const;
   virtual void MouseEnter();
   virtual void MouseLeave();
-  virtual void DropDown() { OnDropDown(reinterpret_cast<TObject*>(dropDownMenu_)); }
+  virtual void DropDown() { OnDropDown(reinterpret_cast<TObject*>(drop_.Menu())); }
   void Paint() override;
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseMove(TShiftState shift, int x, int y) override;
@@ -139,8 +140,7 @@ private:
   TCustomImageList* images_ = nullptr;  // borrowed, with a free notification
   TButtonLayout layout_ = blGlyphLeft;
   bool mouseOverButton_ = false;
-  TPopupMenu* dropDownMenu_ = nullptr;  // borrowed, with a free notification
-  Cardinal dropTime_ = 0;
+  TRzMenuDrop drop_{this};
   bool treatAsNormal_ = true;
   TRzToolStyle toolStyle_ = tsButton;
   bool showCaption_ = false;

@@ -1,5 +1,6 @@
 #include "framed/combos/CombosPublished.h"
 
+#include "framed/controls/RzPublishedRows.h"
 #include "framed/combos/RzColorComboBox.h"
 #include "framed/combos/RzFontComboBox.h"
 #include "framed/combos/RzImageComboBox.h"
@@ -9,12 +10,6 @@
 
 namespace {
 
-const TEnumNames kFontDevices{"TRzFontDevice", {"fdScreen", "fdPrinter"}};
-const TEnumNames kFontTypes{"TRzFontType", {"ftAll", "ftTrueType", "ftFixedPitch", "ftPrinter"}};
-const TEnumNames kShowStyles{"TRzShowStyle", {"ssFontName", "ssFontSample", "ssFontNameAndSample", "ssFontPreview"}};
-const TEnumNames kFontStyles{"TFontStyles", {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"}};
-const TEnumNames kColorDialogOptions{"TColorDialogOptions",
-                                     {"cdFullOpen", "cdPreventFullOpen", "cdShowHelp", "cdSolidColor", "cdAnyColor"}};
 const char* const kStdNames[] = {"Black", "Maroon", "Green", "Olive", "Navy", "Purple", "Teal", "Gray",
                                  "Silver", "Red", "Lime", "Yellow", "Blue", "Fuchsia", "Aqua", "White"};
 const char* const kSysNames[] = {"ScrollBar", "Background", "ActiveCaption", "InactiveCaption", "Menu",
@@ -48,7 +43,7 @@ void PublishColorComboBox() {
       .Object("ColorNames", &C::ColorNames)
       .Color("CustomColor", &C::CustomColor, &C::SetCustomColor, clBlack)
       .Lines("CustomColors", &C::CustomColors)
-      .Set("ColorDlgOptions", kColorDialogOptions, &C::ColorDlgOptions, &C::ColorDlgOptions,
+      .Set("ColorDlgOptions", ColorDialogOptionNames(), &C::ColorDlgOptions, &C::ColorDlgOptions,
            ColorDialogOption(cdFullOpen))
       .Color("DefaultColor", &C::DefaultColor, &C::SetDefaultColor, clBlack)
       .Component<TRzRegIniFile>("RegIniFile", &C::RegIniFile, &C::SetRegIniFile)
@@ -60,23 +55,7 @@ void PublishColorComboBox() {
 }
 
 void PublishFontComboBox() {
-  using F = TRzFontComboBox;
-  PublishOwnList<F>()
-      .Default("DropDownCount", 14)
-      .Default("Sorted", 1)
-      .Enum("FontDevice", kFontDevices, &F::FontDevice, &F::SetFontDevice, fdScreen)
-      .Str("FontName", &F::GetFontName, &F::SetFontName)
-      .Integer("FontSize", &F::FontSize, &F::FontSize, 8)
-      .Set("FontStyle", kFontStyles, &F::FontStyle, &F::FontStyle, 0)
-      .Enum("FontType", kFontTypes, &F::FontType, &F::SetFontType, ftAll)
-      .Bool("MaintainMRUFonts", &F::MaintainMRUFonts, &F::MaintainMRUFonts, true)
-      .Component<TCustomEdit>("PreviewEdit", &F::PreviewEdit, &F::SetPreviewEdit)
-      .Integer("PreviewFontSize", &F::PreviewFontSize, &F::SetPreviewFontSize, 36)
-      .Integer("PreviewHeight", &F::PreviewHeight, &F::SetPreviewHeight, 65)
-      .Str("PreviewText", &F::PreviewText, &F::PreviewText)
-      .Integer("PreviewWidth", &F::PreviewWidth, &F::SetPreviewWidth, 260)
-      .Bool("ShowSymbolFonts", &F::ShowSymbolFonts, &F::SetShowSymbolFonts, true)
-      .Enum("ShowStyle", kShowStyles, &F::ShowStyle, &F::SetShowStyle, ssFontName);
+  RzRows::FontChooser(PublishOwnList<TRzFontComboBox>().Default("DropDownCount", 14).Default("Sorted", 1), true);
 }
 
 void PublishMRUComboBox() {

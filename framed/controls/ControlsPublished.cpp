@@ -14,6 +14,7 @@
 #include "framed/controls/RzGroupBox.h"
 #include "framed/controls/RzLabel.h"
 #include "framed/controls/RzPanel.h"
+#include "framed/controls/RzPublishedRows.h"
 #include "framed/controls/RzRadioButton.h"
 #include "framed/controls/RzRadioGroup.h"
 #include "framed/controls/RzSpinEdit.h"
@@ -29,73 +30,21 @@ const TEnumNames& AlignmentNames();
 
 namespace {
 
-const TEnumNames kBiDiModes{"TBiDiMode",
-                            {"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign", "bdRightToLeftReadingOnly"}};
-const TEnumNames kDragKinds{"TDragKind", {"dkDrag", "dkDock"}};
-const TEnumNames kDragModes{"TDragMode", {"dmManual", "dmAutomatic"}};
-const TEnumNames kImeModes{"TImeMode",
-                           {"imDisable", "imClose", "imOpen", "imDontCare", "imSAlpha", "imAlpha", "imHira", "imSKata",
-                            "imKata", "imChinese", "imSHanguel", "imHanguel"}};
-const TEnumNames kAlignmentsVertical{"TAlignmentVertical", {"avTop", "avCenter", "avBottom"}};
 const TEnumNames kGradientDirections{"TGradientDirection",
                                      {"gdDiagonalUp", "gdDiagonalDown", "gdHorizontalEnd", "gdHorizontalCenter",
                                       "gdHorizontalBox", "gdVerticalEnd", "gdVerticalCenter", "gdVerticalBox",
                                       "gdSquareBox", "gdBigSquareBox"}};
 const TEnumNames kGridStyles{"TRzGridStyle", {"gsDots", "gsDottedLines", "gsSolidLines"}};
 const TEnumNames kGroupStyles{"TRzGroupBoxStyle", {"gsStandard", "gsCustom", "gsTopLine", "gsFlat"}};
-const TEnumNames kTextStyles{"TTextStyle", {"tsNormal", "tsRaised", "tsRecessed", "tsShadow"}};
 const TEnumNames kCenterPoints{"TCenterPoint",
                                {"cpUpperLeft", "cpUpperCenter", "cpUpperRight", "cpLeftCenter", "cpCenter",
                                 "cpRightCenter", "cpLowerLeft", "cpLowerCenter", "cpLowerRight"}};
 const TEnumNames kRotations{"TRotation", {"roNone", "roFlat", "roCurve"}};
 const TEnumNames kCondenseCaptions{"TRzCondenseCaption", {"ccNone", "ccAtEnd", "ccWithinPath"}};
-const TEnumNames kHotTrackColorTypes{"TRzHotTrackColorType", {"htctComplement", "htctActual"}};
 const TEnumNames kCheckBoxStates{"TCheckBoxState", {"cbUnchecked", "cbChecked", "cbGrayed"}};
 const TEnumNames kControlButtonStyles{"TRzControlButtonStyle",
                                       {"cbsNone", "cbsLeft", "cbsUp", "cbsRight", "cbsDown", "cbsDropDown"}};
 const TEnumNames kSpinDirections{"TSpinDirection", {"sdUpDown", "sdLeftRight"}};
-const TEnumNames kOrientations{"TOrientation", {"orHorizontal", "orVertical"}};
-
-// What every control of the family keeps for definitions: reading order, drag
-// and help settings and the drag events.
-template <class T>
-void PublishControlExtras(TPublishedBuilder<T>&& builder) {
-  builder.Enum("BiDiMode", kBiDiModes, &TControl::BiDiMode, &TControl::SetBiDiMode, bdLeftToRight)
-      .StoredWhen([](T& c) { return !c.ParentBiDiMode(); })
-      .Bool("ParentBiDiMode", &TControl::ParentBiDiMode, &TControl::SetParentBiDiMode, true)
-      .IdentInt("DragCursor", CursorIdents(), &TControl::DragCursor, &TControl::DragCursor, crDrag)
-      .Enum("DragKind", kDragKinds, &TControl::DragKind, &TControl::DragKind, dkDrag)
-      .Enum("DragMode", kDragModes, &TControl::DragMode, &TControl::DragMode, dmManual)
-      .Integer("HelpContext", &TControl::HelpContext, &TControl::HelpContext, 0)
-      .Event("OnDragDrop", &TControl::OnDragDrop)
-      .Event("OnDragOver", &TControl::OnDragOver)
-      .Event("OnEndDrag", &TControl::OnEndDrag)
-      .Event("OnEndDock", &TControl::OnEndDock)
-      .Event("OnStartDrag", &TControl::OnStartDrag)
-      .Event("OnStartDock", &TControl::OnStartDock);
-}
-
-// What windowed controls of the family add: the 3D look, input method and dock site.
-template <class T>
-void PublishWindowedExtras(TPublishedBuilder<T>&& builder) {
-  builder.Bool("Ctl3D", &TWinControl::Ctl3D, &TWinControl::SetCtl3D, true)
-      .StoredWhen([](T& c) { return !c.ParentCtl3D(); })
-      .Bool("ParentCtl3D", &TWinControl::ParentCtl3D, &TWinControl::SetParentCtl3D, true)
-      .Enum("ImeMode", kImeModes, &TWinControl::ImeMode, &TWinControl::ImeMode, imDontCare)
-      .Str("ImeName", &TWinControl::ImeName, &TWinControl::ImeName)
-      .Bool("DockSite", &TWinControl::DockSite, &TWinControl::DockSite, false)
-      .Bool("UseDockManager", &TWinControl::UseDockManager, &TWinControl::UseDockManager, false)
-      .Event("OnDockDrop", &TWinControl::OnDockDrop)
-      .Event("OnDockOver", &TWinControl::OnDockOver)
-      .Event("OnUnDock", &TWinControl::OnUnDock)
-      .Event("OnGetSiteInfo", &TWinControl::OnGetSiteInfo);
-}
-
-// The colour is the user's and is written only while the control shows it.
-template <class T>
-bool UserColorStored(T& c) {
-  return !c.FrameController() && c.Enabled() && !c.ParentColor();
-}
 
 void PublishPanels() {
   using P = TRzCustomPanel;
@@ -104,7 +53,7 @@ void PublishPanels() {
       .Hide("BevelOuter")
       .Hide("BorderStyle")
       .Bool("Locked", &TCustomPanel::Locked, &TCustomPanel::Locked, false)
-      .Enum("AlignmentVertical", kAlignmentsVertical, &P::AlignmentVertical, &P::SetAlignmentVertical, avCenter)
+      .Enum("AlignmentVertical", AlignmentVerticalNames(), &P::AlignmentVertical, &P::SetAlignmentVertical, avCenter)
       .Enum("BorderInner", FrameStyleNames(), &P::BorderInner, &P::SetBorderInner, fsNone)
       .Enum("BorderOuter", FrameStyleNames(), &P::BorderOuter, &P::SetBorderOuter, fsRaised)
       .Set("BorderSides", SideNames(), &P::BorderSides, &P::SetBorderSides, sdAllSides)
@@ -131,26 +80,18 @@ void PublishPanels() {
       .Event("OnMouseLeave", &P::OnMouseLeave)
       .Event("OnPaint", &P::OnPaint)
       .Event("OnConstrainedResize", &TControl::OnConstrainedResize);
-  PublishControlExtras(PublishClass<P, TCustomPanel>());
-  PublishWindowedExtras(PublishClass<P, TCustomPanel>());
+  RzRows::ControlExtras(PublishClass<P, TCustomPanel>());
+  RzRows::WindowedExtras(PublishClass<P, TCustomPanel>());
   PublishClass<TRzPanel, P>();
 
   using G = TRzCustomGroupBox;
-  PublishClass<G, P>()
+  RzRows::HideGrid(RzRows::HideGradient(PublishClass<G, P>()))
       .Default("Alignment", taLeftJustify)
       .Default("BorderOuter", fsNone)
       .Default("Height", 105)
       .Hide("AlignmentVertical")
       .Hide("BorderHighlight")
       .Hide("BorderShadow")
-      .Hide("GradientColorStart")
-      .Hide("GradientColorStop")
-      .Hide("GradientDirection")
-      .Hide("GridColor")
-      .Hide("GridStyle")
-      .Hide("GridXSize")
-      .Hide("GridYSize")
-      .Hide("ShowGrid")
       .Hide("UseGradients")
       .Enum("GroupStyle", kGroupStyles, &G::GroupStyle, &G::SetGroupBoxStyle, gsFlat);
   PublishClass<TRzGroupBox, G>();
@@ -158,35 +99,9 @@ void PublishPanels() {
 
 void PublishRadioGroup() {
   using R = TRzCustomRadioGroup;
-  PublishClass<R, TRzCustomGroupBox>()
-      .Default("TabStop", Int64(0))
-      .Integer("Columns", &R::Columns, &R::SetColumns, 1)
-      .Object("CustomGlyphs", &R::CustomGlyphs)
-      .StoredWhen([](R& r) { return !r.CustomGlyphs()->Empty(); })
-      .Color("ItemFrameColor", &R::ItemFrameColor, &R::SetItemFrameColor, clBtnShadow)
-      .Bool("ItemHotTrack", &R::ItemHotTrack, &R::SetItemHotTrack, false)
-      .Color("ItemHighlightColor", &R::ItemHighlightColor, &R::SetItemHighlightColor, clHighlight)
-      .Color("ItemHotTrackColor", &R::ItemHotTrackColor, &R::SetItemHotTrackColor, clHighlight)
-      .Enum("ItemHotTrackColorType", kHotTrackColorTypes, &R::ItemHotTrackColorType, &R::SetItemHotTrackColorType,
-            htctComplement)
-      .Object("ItemFont", &R::ItemFont)
-      .Integer("ItemHeight", &R::ItemHeight, &R::SetItemHeight, 17)
-      .Lines("Items", &R::Items)
-      .Integer("ItemIndex", &R::ItemIndex, &R::SetItemIndex, -1)
-      .Bool("LightTextStyle", &R::LightTextStyle, &R::SetLightTextStyle, false)
-      .Color("TextHighlightColor", &R::TextHighlightColor, &R::SetTextHighlightColor, clBtnHighlight)
-      .Color("TextShadowColor", &R::TextShadowColor, &R::SetTextShadowColor, clBtnShadow)
-      .Integer("TextShadowDepth", &R::TextShadowDepth, &R::SetTextShadowDepth, 2)
-      .Bool("SpaceEvenly", &R::SpaceEvenly, &R::SetSpaceEvenly, false)
-      .Integer("StartXPos", &R::StartXPos, [](R& r, int v) { r.SetStartPos(1, v); }, 8)
-      .Integer("StartYPos", &R::StartYPos, [](R& r, int v) { r.SetStartPos(2, v); }, 2)
-      .Bool("TabOnEnter", &R::TabOnEnter, &R::TabOnEnter, false)
-      .Enum("TextStyle", kTextStyles, &R::TextStyle, &R::SetTextStyle, tsNormal)
-      .Color("TransparentColor", &R::TransparentColor, &R::SetTransparentColor, clOlive)
-      .Bool("UseCustomGlyphs", &R::UseCustomGlyphs, &R::SetUseCustomGlyphs, false)
-      .Integer("VerticalSpacing", &R::VerticalSpacing, &R::SetVerticalSpacing, 3)
-      .Color("WinMaskColor", &R::WinMaskColor, &R::SetWinMaskColor, clTeal)
-      .Event("OnChanging", &R::OnChanging);
+  auto builder = RzRows::ItemGroupHead(PublishClass<R, TRzCustomGroupBox>().Default("TabStop", Int64(0)));
+  builder.Integer("ItemIndex", &R::ItemIndex, &R::SetItemIndex, -1);
+  RzRows::ItemGroupTail(builder).Event("OnChanging", &R::OnChanging);
   PublishClass<TRzRadioGroup, R>();
 }
 
@@ -220,10 +135,10 @@ void PublishLabels() {
       .Color("HighlightColor", &L::HighlightColor, &L::SetHighlightColor, clBtnHighlight)
       .Color("ShadowColor", &L::ShadowColor, &L::SetShadowColor, clBtnShadow)
       .Integer("ShadowDepth", &L::ShadowDepth, &L::SetShadowDepth, 2)
-      .Enum("TextStyle", kTextStyles, &L::TextStyle, &L::SetTextStyle, tsNormal)
+      .Enum("TextStyle", TextStyleNames(), &L::TextStyle, &L::SetTextStyle, tsNormal)
       .Event("OnMouseEnter", &L::OnMouseEnter)
       .Event("OnMouseLeave", &L::OnMouseLeave);
-  PublishControlExtras(PublishClass<L, TCustomLabel>());
+  RzRows::ControlExtras(PublishClass<L, TCustomLabel>());
 
   using U = TRzURLLabel;
   PublishClass<U, L>()
@@ -243,7 +158,7 @@ void PublishGlyphButton() {
       .Default("TabStop", std::is_same_v<T, TRzRadioButton> ? 0 : 1)
       .template Component<TBasicAction>("Action", &TControl::Action, &TControl::SetAction)
       .Enum("Alignment", AlignmentNames(), &B::Alignment, &B::SetAlignment, taRightJustify)
-      .Enum("AlignmentVertical", kAlignmentsVertical, &B::AlignmentVertical, &B::SetAlignmentVertical, avTop)
+      .Enum("AlignmentVertical", AlignmentVerticalNames(), &B::AlignmentVertical, &B::SetAlignmentVertical, avTop)
       .Object("CustomGlyphs", &B::CustomGlyphs)
       .StoredWhen([](T& b) { return !b.CustomGlyphs()->Empty(); })
       .Color("DisabledColor", &B::DisabledColor, &B::SetDisabledColor, clBtnFace)
@@ -252,13 +167,13 @@ void PublishGlyphButton() {
       .Color("HighlightColor", &B::HighlightColor, &B::SetHighlightColor, clHighlight)
       .Bool("HotTrack", &B::HotTrack, &B::SetHotTrack, false)
       .Color("HotTrackColor", &B::HotTrackColor, &B::HotTrackColor, clHighlight)
-      .Enum("HotTrackColorType", kHotTrackColorTypes, &B::HotTrackColorType, &B::HotTrackColorType, htctComplement)
+      .Enum("HotTrackColorType", HotTrackColorTypeNames(), &B::HotTrackColorType, &B::HotTrackColorType, htctComplement)
       .Bool("LightTextStyle", &B::LightTextStyle, &B::SetLightTextStyle, false)
       .Color("TextHighlightColor", &B::TextHighlightColor, &B::SetTextHighlightColor, clBtnHighlight)
       .Color("TextShadowColor", &B::TextShadowColor, &B::SetTextShadowColor, clBtnShadow)
       .Integer("TextShadowDepth", &B::TextShadowDepth, &B::SetTextShadowDepth, 2)
       .Bool("TabOnEnter", &B::TabOnEnter, &B::TabOnEnter, false)
-      .Enum("TextStyle", kTextStyles, &B::TextStyle, &B::SetTextStyle, tsNormal)
+      .Enum("TextStyle", TextStyleNames(), &B::TextStyle, &B::SetTextStyle, tsNormal)
       .Bool("ThemeAware", &B::ThemeAware, &B::SetThemeAware, true)
       .Bool("Transparent", &B::Transparent, &B::SetTransparent, false)
       .Color("TransparentColor", &B::TransparentColor, &B::SetTransparentColor, clOlive)
@@ -266,7 +181,7 @@ void PublishGlyphButton() {
       .Color("WinMaskColor", &B::WinMaskColor, &B::SetWinMaskColor, clLime)
       .Event("OnMouseEnter", &B::OnMouseEnter)
       .Event("OnMouseLeave", &B::OnMouseLeave);
-  PublishControlExtras(PublishClass<T, TCustomControl>());
+  RzRows::ControlExtras(PublishClass<T, TCustomControl>());
 }
 
 void PublishButtons() {
@@ -295,7 +210,7 @@ void PublishButtons() {
       .Enum("Style", kControlButtonStyles, &C::Style, &C::SetStyle, cbsNone)
       .Event("OnMouseEnter", &C::OnMouseEnter)
       .Event("OnMouseLeave", &C::OnMouseLeave);
-  PublishControlExtras(PublishClass<C, TGraphicControl>());
+  RzRows::ControlExtras(PublishClass<C, TGraphicControl>());
 
   using S = TRzSpinButtons;
   PublishClass<S, TWinControl>()
@@ -303,50 +218,22 @@ void PublishButtons() {
       .Enum("Direction", kSpinDirections, &S::Direction, &S::SetDirection, sdUpDown)
       .Bool("Flat", &S::Flat, &S::SetFlat, false)
       .Component<TWinControl>("FocusControl", &S::FocusControl, &S::SetFocusControl)
-      .Enum("Orientation", kOrientations, &S::Orientation, &S::SetOrientation, orVertical)
+      .Enum("Orientation", OrientationNames(), &S::Orientation, &S::SetOrientation, orVertical)
       .Event("OnUpRightClick", &S::OnUpRightClick)
       .Event("OnDownLeftClick", &S::OnDownLeftClick);
-  PublishControlExtras(PublishClass<S, TWinControl>());
-  PublishWindowedExtras(PublishClass<S, TWinControl>());
+  RzRows::ControlExtras(PublishClass<S, TWinControl>());
+  RzRows::WindowedExtras(PublishClass<S, TWinControl>());
 }
 
 // The frame and colour properties of the framed edits and combo boxes; they are
 // written only while no frame controller supplies them.
 template <class T, class Parent>
 TPublishedBuilder<T> PublishFraming() {
-  auto free = [](T& c) { return !c.FrameController(); };
-  auto builder = PublishClass<T, Parent>();
-  builder.Color("Color", &TControl::Color, &TControl::SetColor, clWindow)
-      .StoredWhen([](T& c) { return UserColorStored(c); })
-      .Color("DisabledColor", &T::DisabledColor, &T::SetDisabledColor, clBtnFace)
-      .StoredWhen(free)
-      .Color("FocusColor", &T::FocusColor, &T::SetFocusColor, clWindow)
-      .StoredWhen([](T& c) { return !c.FrameController() && ColorToRGB(c.FocusColor()) != ColorToRGB(c.Color()); })
-      .Color("FrameColor", &T::FrameColor, &T::SetFrameColor, clBtnShadow)
-      .StoredWhen(free)
-      .template Component<TRzFrameController>("FrameController", &T::FrameController, &T::SetFrameController)
-      .Color("FrameHotColor", &T::FrameHotColor, &T::SetFrameHotColor, clBtnShadow)
-      .StoredWhen(free)
-      .Bool("FrameHotTrack", &T::FrameHotTrack, &T::SetFrameHotTrack, false)
-      .StoredWhen(free)
-      .Enum("FrameHotStyle", FrameStyleNames(), &T::FrameHotStyle, &T::SetFrameHotStyle, fsFlatBold)
-      .StoredWhen(free)
-      .Set("FrameSides", SideNames(), &T::FrameSides, &T::SetFrameSides, sdAllSides)
-      .StoredWhen(free)
-      .Enum("FrameStyle", FrameStyleNames(), &T::FrameStyle, &T::SetFrameStyle, fsFlat)
-      .StoredWhen(free)
-      .Bool("FrameVisible", &T::FrameVisible, &T::SetFrameVisible, false)
-      .StoredWhen(free)
-      .Enum("FramingPreference", FramingPreferenceNames(), &T::FramingPreference, &T::SetFramingPreference,
-            fpXPThemes)
-      .Bool("FlatButtons", &T::FlatButtons, &T::SetFlatButtons, false)
-      .StoredWhen(free)
-      .Bool("TabOnEnter", &T::TabOnEnter, &T::TabOnEnter, false)
-      .Event("OnMouseEnter", &T::OnMouseEnter)
-      .Event("OnMouseLeave", &T::OnMouseLeave);
-  PublishControlExtras(PublishClass<T, Parent>());
-  PublishWindowedExtras(PublishClass<T, Parent>());
-  return builder;
+  auto builder = RzRows::Frame(RzRows::UserColor(PublishClass<T, Parent>()));
+  builder.Bool("FlatButtons", &T::FlatButtons, &T::SetFlatButtons, false)
+      .StoredWhen([](T& c) { return !c.FrameController(); })
+      .Bool("TabOnEnter", &T::TabOnEnter, &T::TabOnEnter, false);
+  return RzRows::WindowedExtras(RzRows::ControlExtras(RzRows::MouseEnterLeave(builder)));
 }
 
 void PublishEdits() {
@@ -385,7 +272,7 @@ void PublishEdits() {
       .NoDefault()
       .Float("Max", &S::Max, &S::SetMax, 100.0)
       .Float("Min", &S::Min, &S::SetMin, 0.0)
-      .Enum("Orientation", kOrientations, &S::GetOrientation, &S::SetOrientation, orVertical)
+      .Enum("Orientation", OrientationNames(), &S::GetOrientation, &S::SetOrientation, orVertical)
       .NoDefault()
       .Float("PageSize", &S::PageSize, &S::PageSize, 10.0)
       .Float("Value", [](S& s) { return static_cast<double>(s.GetValue()); },

@@ -28,25 +28,8 @@ TRzCustomComboBox::~TRzCustomComboBox() {
 
 void TRzCustomComboBox::DefineProperties(TFiler* filer) {
   TCustomComboBox::DefineProperties(filer);
-  filer->DefineProperty(
-      "FrameFlat",
-      [this](TReader& reader) {
-        const bool flat = reader.ReadBoolean();
-        SetFrameHotTrack(flat);
-        if (flat) {
-          SetFrameStyle(fsStatus);
-          SetFrameHotStyle(fsLowered);
-        }
-      },
-      nullptr, false);
-  filer->DefineProperty(
-      "FrameFocusStyle",
-      [this](TReader& reader) {
-        const int style = FrameStyleNames().IndexOf(reader.ReadIdent());
-        if (style >= 0) SetFrameHotStyle(static_cast<TFrameStyle>(style));
-      },
-      nullptr, false);
-  filer->DefineProperty("FrameFlatStyle", TRzOldPropReader::ReadOldEnumProp, nullptr, false);
+  DefineOldFrameProperties(filer, {[this](bool v) { SetFrameHotTrack(v); }, [this](TFrameStyle v) { SetFrameStyle(v); },
+                                   [this](TFrameStyle v) { SetFrameHotStyle(v); }});
 }
 
 void TRzCustomComboBox::Notification(TComponent* component, TOperation operation) {

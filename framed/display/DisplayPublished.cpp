@@ -1,5 +1,6 @@
 #include "framed/display/DisplayPublished.h"
 
+#include "framed/controls/RzPublishedRows.h"
 #include "framed/display/RzColorPicker.h"
 #include "framed/display/RzLEDDisplay.h"
 #include "framed/display/RzMeter.h"
@@ -18,15 +19,11 @@ const TEnumNames kMeterShapes{"TRzMeterShape", {"msRectangular", "msTrapezoidal"
 const TEnumNames kBrushStyles{"TBrushStyle",
                               {"bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal", "bsBDiagonal",
                                "bsCross", "bsDiagCross"}};
-const TEnumNames kColorDialogOptions{"TColorDialogOption",
-                                     {"cdFullOpen", "cdPreventFullOpen", "cdShowHelp", "cdSolidColor", "cdAnyColor"}};
-const TEnumNames kDragKinds{"TDragKind", {"dkDrag", "dkDock"}};
-const TEnumNames kDragModes{"TDragMode", {"dmManual", "dmAutomatic"}};
 
 void PublishBorder() {
   using B = TRzBorder;
-  PublishClass<B, TGraphicControl>()
-      .Integer("BevelWidth", &B::BevelWidth, &B::SetBevelWidth, 1)
+  auto builder = PublishClass<B, TGraphicControl>();
+  builder.Integer("BevelWidth", &B::BevelWidth, &B::SetBevelWidth, 1)
       .Enum("BorderInner", FrameStyleNames(), &B::BorderInner, &B::SetBorderInner, fsNone)
       .Enum("BorderOuter", FrameStyleNames(), &B::BorderOuter, &B::SetBorderOuter, fsGroove)
       .Integer("BorderWidth", &B::BorderWidth, &B::SetBorderWidth, 0)
@@ -35,18 +32,8 @@ void PublishBorder() {
       .Color("BorderShadow", &B::BorderShadow, &B::SetBorderShadow, clBtnShadow)
       .Set("BorderSides", SideNames(), &B::BorderSides, &B::SetBorderSides, sdAllSides)
       .Color("FlatColor", &B::FlatColor, &B::SetFlatColor, clBtnShadow)
-      .Integer("FlatColorAdjustment", &B::FlatColorAdjustment, &B::SetFlatColorAdjustment, 30)
-      .IdentInt("DragCursor", CursorIdents(), &TControl::DragCursor, &TControl::DragCursor, crDrag)
-      .Enum("DragKind", kDragKinds, &TControl::DragKind, &TControl::DragKind, dkDrag)
-      .Enum("DragMode", kDragModes, &TControl::DragMode, &TControl::DragMode, dmManual)
-      .Event("OnMouseEnter", &B::OnMouseEnter)
-      .Event("OnMouseLeave", &B::OnMouseLeave)
-      .Event("OnDragDrop", &TControl::OnDragDrop)
-      .Event("OnDragOver", &TControl::OnDragOver)
-      .Event("OnEndDock", &TControl::OnEndDock)
-      .Event("OnEndDrag", &TControl::OnEndDrag)
-      .Event("OnStartDock", &TControl::OnStartDock)
-      .Event("OnStartDrag", &TControl::OnStartDrag);
+      .Integer("FlatColorAdjustment", &B::FlatColorAdjustment, &B::SetFlatColorAdjustment, 30);
+  RzRows::DragEvents(RzRows::MouseEnterLeave(RzRows::Drag(builder)));
 }
 
 void PublishLEDDisplay() {
@@ -105,7 +92,7 @@ void PublishColorPicker() {
       .Str("CustomColorCaption", &P::CustomColorCaption, &P::SetCustomColorCaption)
       .Color("CustomColor", &P::CustomColor, &P::SetCustomColor, clWhite)
       .Component<TRzCustomColors>("CustomColors", &P::CustomColors, &P::SetCustomColors)
-      .Set("ColorDlgOptions", kColorDialogOptions, &P::ColorDlgOptions, &P::ColorDlgOptions,
+      .Set("ColorDlgOptions", ColorDialogOptionNames(), &P::ColorDlgOptions, &P::ColorDlgOptions,
            ColorDialogOption(cdFullOpen))
       .Color("DefaultColor", &P::DefaultColor, &P::SetDefaultColor, clHighlight)
       .Str("DefaultColorCaption", &P::DefaultColorCaption, &P::SetDefaultColorCaption)

@@ -1,5 +1,6 @@
 #include "framed/edits/DropDownEditsPublished.h"
 
+#include "framed/controls/RzPublishedRows.h"
 #include "framed/edits/EditsPublished.h"
 #include "framed/edits/RzColorEdit.h"
 #include "framed/edits/RzDateTimeEdit.h"
@@ -11,14 +12,6 @@ namespace {
 
 const TEnumNames kExpandOnTypes{"TExpandOnType", {"etMouseButton2Click", "etFocus", "etNone"}};
 const TEnumNames kEditTypes{"TRzDTEditType", {"etDate", "etTime"}};
-const TEnumNames kColorDialogOptionNames{"TColorDialogOption",
-                                         {"cdFullOpen", "cdPreventFullOpen", "cdShowHelp", "cdSolidColor", "cdAnyColor"}};
-const TEnumNames kCalendarElementNames{"TRzCalendarElement",
-                                       {"ceYear", "ceMonth", "ceArrows", "ceWeekNumbers", "ceDaysOfWeek", "ceFillDays",
-                                        "ceTodayButton", "ceClearButton"}};
-const TEnumNames kFirstDayNames{"TRzFirstDayOfWeek",
-                                {"fdowMonday", "fdowTuesday", "fdowWednesday", "fdowThursday", "fdowFriday",
-                                 "fdowSaturday", "fdowSunday", "fdowLocale"}};
 
 void PublishExpandEdit() {
   using X = TRzExpandEdit;
@@ -36,7 +29,7 @@ void PublishColorEdit() {
       .Default("DropButtonVisible", Int64(1))
       .Color("CustomColor", &C::CustomColor, &C::CustomColor, clWhite)
       .Component<TRzCustomColors>("CustomColors", &C::CustomColors, &C::SetCustomColors)
-      .Set("ColorDlgOptions", kColorDialogOptionNames, &C::ColorDlgOptions, &C::ColorDlgOptions,
+      .Set("ColorDlgOptions", ColorDialogOptionNames(), &C::ColorDlgOptions, &C::ColorDlgOptions,
            ColorDialogOption(cdFullOpen))
       .Color("DefaultColor", &C::DefaultColor, &C::DefaultColor, clHighlight)
       .Str("CustomColorCaption", &C::CustomColorCaption, &C::CustomColorCaption)
@@ -58,7 +51,7 @@ void PublishDateTimeEdit() {
       .Hide("OnValidateError")
       .Default("DropButtonVisible", Int64(1))
       .Object("CalendarColors", &D::CalendarColors)
-      .Set("CalendarElements", kCalendarElementNames, &D::CalendarElements, &D::CalendarElements,
+      .Set("CalendarElements", CalendarElementNames(), &D::CalendarElements, &D::CalendarElements,
            D::kAllButWeekNumbers)
       .Str("CaptionTodayBtn", &D::CaptionTodayBtn, &D::CaptionTodayBtn)
       .Str("CaptionClearBtn", &D::CaptionClearBtn, &D::CaptionClearBtn)
@@ -67,7 +60,7 @@ void PublishDateTimeEdit() {
       .Str("CaptionSet", &D::CaptionSet, &D::CaptionSet)
       .Str("HowToUseMsg", &D::HowToUseMsg, &D::HowToUseMsg)
       .Object("ClockFaceColors", &D::ClockFaceColors)
-      .Enum("FirstDayOfWeek", kFirstDayNames, &D::FirstDayOfWeek, &D::FirstDayOfWeek, fdowLocale)
+      .Enum("FirstDayOfWeek", FirstDayOfWeekNames(), &D::FirstDayOfWeek, &D::FirstDayOfWeek, fdowLocale)
       .Bool("RestrictMinutes", &D::RestrictMinutes, &D::RestrictMinutes, false)
       .Bool("ShowHowToUseHint", &D::ShowHowToUseHint, &D::ShowHowToUseHint, true)
       // The type first: the value that follows is read as a date or as a time.

@@ -1,5 +1,6 @@
 #include "framed/edits/EditsPublished.h"
 
+#include "framed/controls/RzPublishedRows.h"
 #include "framed/edits/RzHotKeyEdit.h"
 #include "framed/edits/RzMemo.h"
 #include "framed/edits/RzNumericEdit.h"
@@ -9,71 +10,12 @@
 
 namespace {
 
-const TEnumNames kBiDiModes{"TBiDiMode",
-                            {"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign", "bdRightToLeftReadingOnly"}};
-const TEnumNames kDragKinds{"TDragKind", {"dkDrag", "dkDock"}};
-const TEnumNames kDragModes{"TDragMode", {"dmManual", "dmAutomatic"}};
-const TEnumNames kImeModes{"TImeMode",
-                           {"imDisable", "imClose", "imOpen", "imDontCare", "imSAlpha", "imAlpha", "imHira", "imSKata",
-                            "imKata", "imChinese", "imSHanguel", "imHanguel"}};
-
-// The platform's reading order, drag, 3D and input-method settings, which the
-// family's windowed controls publish beside their own.
-template <class T, class Parent>
-void PublishPlatformExtras() {
-  PublishClass<T, Parent>()
-      .Enum("BiDiMode", kBiDiModes, &TControl::BiDiMode, &TControl::SetBiDiMode, bdLeftToRight)
-      .StoredWhen([](T& c) { return !c.ParentBiDiMode(); })
-      .Bool("ParentBiDiMode", &TControl::ParentBiDiMode, &TControl::SetParentBiDiMode, true)
-      .IdentInt("DragCursor", CursorIdents(), &TControl::DragCursor, &TControl::DragCursor, crDrag)
-      .Enum("DragKind", kDragKinds, &TControl::DragKind, &TControl::DragKind, dkDrag)
-      .Enum("DragMode", kDragModes, &TControl::DragMode, &TControl::DragMode, dmManual)
-      .Bool("Ctl3D", &TWinControl::Ctl3D, &TWinControl::SetCtl3D, true)
-      .StoredWhen([](T& c) { return !c.ParentCtl3D(); })
-      .Bool("ParentCtl3D", &TWinControl::ParentCtl3D, &TWinControl::SetParentCtl3D, true)
-      .Enum("ImeMode", kImeModes, &TWinControl::ImeMode, &TWinControl::ImeMode, imDontCare)
-      .Str("ImeName", &TWinControl::ImeName, &TWinControl::ImeName)
-      .Event("OnDragDrop", &TControl::OnDragDrop)
-      .Event("OnDragOver", &TControl::OnDragOver)
-      .Event("OnEndDrag", &TControl::OnEndDrag)
-      .Event("OnEndDock", &TControl::OnEndDock)
-      .Event("OnStartDrag", &TControl::OnStartDrag)
-      .Event("OnStartDock", &TControl::OnStartDock);
-}
-
 // The frame and face colours of a framed control over another platform base;
 // they are written only while no frame controller supplies them.
 template <class T, class Parent>
 TPublishedBuilder<T> PublishFramingRows() {
-  auto free = [](T& c) { return !c.FrameController(); };
-  auto builder = PublishClass<T, Parent>();
-  builder.Color("Color", &TControl::Color, &TControl::SetColor, clWindow)
-      .StoredWhen([](T& c) { return !c.FrameController() && c.Enabled() && !c.ParentColor(); })
-      .Color("DisabledColor", &T::DisabledColor, &T::SetDisabledColor, clBtnFace)
-      .StoredWhen(free)
-      .Color("FocusColor", &T::FocusColor, &T::SetFocusColor, clWindow)
-      .StoredWhen([](T& c) { return !c.FrameController() && ColorToRGB(c.FocusColor()) != ColorToRGB(c.Color()); })
-      .Color("FrameColor", &T::FrameColor, &T::SetFrameColor, clBtnShadow)
-      .StoredWhen(free)
-      .template Component<TRzFrameController>("FrameController", &T::FrameController, &T::SetFrameController)
-      .Color("FrameHotColor", &T::FrameHotColor, &T::SetFrameHotColor, clBtnShadow)
-      .StoredWhen(free)
-      .Bool("FrameHotTrack", &T::FrameHotTrack, &T::SetFrameHotTrack, false)
-      .StoredWhen(free)
-      .Enum("FrameHotStyle", FrameStyleNames(), &T::FrameHotStyle, &T::SetFrameHotStyle, fsFlatBold)
-      .StoredWhen(free)
-      .Set("FrameSides", SideNames(), &T::FrameSides, &T::SetFrameSides, sdAllSides)
-      .StoredWhen(free)
-      .Enum("FrameStyle", FrameStyleNames(), &T::FrameStyle, &T::SetFrameStyle, fsFlat)
-      .StoredWhen(free)
-      .Bool("FrameVisible", &T::FrameVisible, &T::SetFrameVisible, false)
-      .StoredWhen(free)
-      .Enum("FramingPreference", FramingPreferenceNames(), &T::FramingPreference, &T::SetFramingPreference,
-            fpXPThemes)
-      .Event("OnMouseEnter", &T::OnMouseEnter)
-      .Event("OnMouseLeave", &T::OnMouseLeave);
-  PublishPlatformExtras<T, Parent>();
-  return builder;
+  return RzRows::PlatformExtras(
+      RzRows::MouseEnterLeave(RzRows::Frame(RzRows::UserColor(PublishClass<T, Parent>()))));
 }
 
 template <class T, class Parent>

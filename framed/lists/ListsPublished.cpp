@@ -1,5 +1,6 @@
 #include "framed/lists/ListsPublished.h"
 
+#include "framed/controls/RzPublishedRows.h"
 #include "framed/lists/RzCheckList.h"
 #include "framed/lists/RzEditListBox.h"
 #include "framed/lists/RzFontListBox.h"
@@ -12,75 +13,16 @@
 
 namespace {
 
-const TEnumNames kBiDiModes{"TBiDiMode",
-                            {"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign", "bdRightToLeftReadingOnly"}};
-const TEnumNames kDragKinds{"TDragKind", {"dkDrag", "dkDock"}};
-const TEnumNames kDragModes{"TDragMode", {"dmManual", "dmAutomatic"}};
-const TEnumNames kImeModes{"TImeMode",
-                           {"imDisable", "imClose", "imOpen", "imDontCare", "imSAlpha", "imAlpha", "imHira", "imSKata",
-                            "imKata", "imChinese", "imSHanguel", "imHanguel"}};
 const TEnumNames kModifierKeys{"TRzModifierKey", {"mkShift", "mkNone"}};
-const TEnumNames kFontDevices{"TRzFontDevice", {"fdScreen", "fdPrinter"}};
-const TEnumNames kFontTypes{"TRzFontType", {"ftAll", "ftTrueType", "ftFixedPitch", "ftPrinter"}};
-const TEnumNames kShowStyles{"TRzShowStyle", {"ssFontName", "ssFontSample", "ssFontNameAndSample", "ssFontPreview"}};
-const TEnumNames kFontStyles{"TFontStyles", {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"}};
 const TEnumNames kTabStopsModes{"TRzTabStopsMode", {"tsmManual", "tsmAutomatic"}};
-
-// The platform's reading order, drag, 3D and input-method settings.
-template <class T, class Parent>
-void PublishPlatformExtras() {
-  PublishClass<T, Parent>()
-      .Enum("BiDiMode", kBiDiModes, &TControl::BiDiMode, &TControl::SetBiDiMode, bdLeftToRight)
-      .StoredWhen([](T& c) { return !c.ParentBiDiMode(); })
-      .Bool("ParentBiDiMode", &TControl::ParentBiDiMode, &TControl::SetParentBiDiMode, true)
-      .IdentInt("DragCursor", CursorIdents(), &TControl::DragCursor, &TControl::DragCursor, crDrag)
-      .Enum("DragKind", kDragKinds, &TControl::DragKind, &TControl::DragKind, dkDrag)
-      .Enum("DragMode", kDragModes, &TControl::DragMode, &TControl::DragMode, dmManual)
-      .Bool("Ctl3D", &TWinControl::Ctl3D, &TWinControl::SetCtl3D, true)
-      .StoredWhen([](T& c) { return !c.ParentCtl3D(); })
-      .Bool("ParentCtl3D", &TWinControl::ParentCtl3D, &TWinControl::SetParentCtl3D, true)
-      .Enum("ImeMode", kImeModes, &TWinControl::ImeMode, &TWinControl::ImeMode, imDontCare)
-      .Str("ImeName", &TWinControl::ImeName, &TWinControl::ImeName)
-      .Event("OnDragDrop", &TControl::OnDragDrop)
-      .Event("OnDragOver", &TControl::OnDragOver)
-      .Event("OnEndDrag", &TControl::OnEndDrag)
-      .Event("OnEndDock", &TControl::OnEndDock)
-      .Event("OnStartDrag", &TControl::OnStartDrag)
-      .Event("OnStartDock", &TControl::OnStartDock);
-}
 
 // The frame, face and group settings of the family's list box; the frame and
 // colours are written only while no frame controller supplies them.
 void PublishListBox() {
   using L = TRzCustomListBox;
-  auto free = [](L& c) { return !c.FrameController(); };
-  PublishClass<L, TCustomListBox>()
-      .Hide("Items")
-      .Lines("Items", &L::Items)
-      .Color("Color", &TControl::Color, &TControl::SetColor, clWindow)
-      .StoredWhen([](L& c) { return !c.FrameController() && c.Enabled() && !c.ParentColor(); })
-      .Bool("BeepOnInvalidKey", &L::BeepOnInvalidKey, &L::BeepOnInvalidKey, true)
-      .Color("DisabledColor", &L::DisabledColor, &L::SetDisabledColor, clBtnFace)
-      .StoredWhen(free)
-      .Color("FocusColor", &L::FocusColor, &L::SetFocusColor, clWindow)
-      .StoredWhen([](L& c) { return !c.FrameController() && ColorToRGB(c.FocusColor()) != ColorToRGB(c.Color()); })
-      .Color("FrameColor", &L::FrameColor, &L::SetFrameColor, clBtnShadow)
-      .StoredWhen(free)
-      .Component<TRzFrameController>("FrameController", &L::FrameController, &L::SetFrameController)
-      .Color("FrameHotColor", &L::FrameHotColor, &L::SetFrameHotColor, clBtnShadow)
-      .StoredWhen(free)
-      .Bool("FrameHotTrack", &L::FrameHotTrack, &L::SetFrameHotTrack, false)
-      .StoredWhen(free)
-      .Enum("FrameHotStyle", FrameStyleNames(), &L::FrameHotStyle, &L::SetFrameHotStyle, fsFlatBold)
-      .StoredWhen(free)
-      .Set("FrameSides", SideNames(), &L::FrameSides, &L::SetFrameSides, sdAllSides)
-      .StoredWhen(free)
-      .Enum("FrameStyle", FrameStyleNames(), &L::FrameStyle, &L::SetFrameStyle, fsFlat)
-      .StoredWhen(free)
-      .Bool("FrameVisible", &L::FrameVisible, &L::SetFrameVisible, false)
-      .StoredWhen(free)
-      .Enum("FramingPreference", FramingPreferenceNames(), &L::FramingPreference, &L::SetFramingPreference,
-            fpXPThemes)
+  auto builder = RzRows::UserColor(PublishClass<L, TCustomListBox>().Hide("Items").Lines("Items", &L::Items));
+  builder.Bool("BeepOnInvalidKey", &L::BeepOnInvalidKey, &L::BeepOnInvalidKey, true);
+  RzRows::Frame(builder)
       .Color("GroupColor", &L::GroupColor, &L::SetGroupColor, clInactiveCaptionText)
       .Object("GroupFont", &L::GroupFont)
       .StoredWhen([](L& c) { return c.GroupFontChangedByUser(); })
@@ -97,7 +39,7 @@ void PublishListBox() {
       .Event("OnMouseEnter", &L::OnMouseEnter)
       .Event("OnMouseLeave", &L::OnMouseLeave)
       .Event("OnDeleteItems", &L::OnDeleteItems);
-  PublishPlatformExtras<L, TCustomListBox>();
+  RzRows::PlatformExtras(builder);
   PublishClass<TRzListBox, L>();
 }
 
@@ -172,20 +114,8 @@ void PublishFontListBox() {
       .Hide("OnData")
       .Hide("OnDataObject")
       .Hide("OnDataFind")
-      .Default("Sorted", 1)
-      .Enum("FontDevice", kFontDevices, &F::FontDevice, &F::SetFontDevice, fdScreen)
-      .Str("FontName", &F::GetFontName, &F::SetFontName)
-      .Integer("FontSize", &F::FontSize, &F::FontSize, 8)
-      .Set("FontStyle", kFontStyles, &F::FontStyle, &F::FontStyle, 0)
-      .Enum("FontType", kFontTypes, &F::FontType, &F::SetFontType, ftAll)
-      .Bool("MaintainMRUFonts", &F::MaintainMRUFonts, &F::MaintainMRUFonts, false)
-      .Component<TCustomEdit>("PreviewEdit", &F::PreviewEdit, &F::SetPreviewEdit)
-      .Integer("PreviewFontSize", &F::PreviewFontSize, &F::SetPreviewFontSize, 36)
-      .Integer("PreviewHeight", &F::PreviewHeight, &F::SetPreviewHeight, 65)
-      .Str("PreviewText", &F::PreviewText, &F::PreviewText)
-      .Integer("PreviewWidth", &F::PreviewWidth, &F::SetPreviewWidth, 260)
-      .Bool("ShowSymbolFonts", &F::ShowSymbolFonts, &F::SetShowSymbolFonts, true)
-      .Enum("ShowStyle", kShowStyles, &F::ShowStyle, &F::SetShowStyle, ssFontName);
+      .Default("Sorted", 1);
+  RzRows::FontChooser(PublishClass<F, TRzCustomListBox>(), false);
 }
 
 }  // namespace

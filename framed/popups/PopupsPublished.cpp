@@ -2,6 +2,7 @@
 
 #include "framed/common/RzCommon_Types.h"
 #include "framed/controls/ControlsPublished.h"
+#include "framed/controls/RzPublishedRows.h"
 #include "framed/popups/RzCalendar.h"
 #include "framed/popups/RzPopupPanel.h"
 #include "framed/popups/RzTimePicker.h"
@@ -9,12 +10,6 @@
 
 namespace {
 
-const TEnumNames kCalendarElements{"TRzCalendarElement",
-                                   {"ceYear", "ceMonth", "ceArrows", "ceWeekNumbers", "ceDaysOfWeek", "ceFillDays",
-                                    "ceTodayButton", "ceClearButton"}};
-const TEnumNames kFirstDaysOfWeek{"TRzFirstDayOfWeek",
-                                  {"fdowMonday", "fdowTuesday", "fdowWednesday", "fdowThursday", "fdowFriday",
-                                   "fdowSaturday", "fdowSunday", "fdowLocale"}};
 
 // A colour of an indexed colour set, as a published property of its own name.
 template <class C>
@@ -44,7 +39,7 @@ void PublishColorSets() {
 // face properties they do not publish.
 template <class T>
 TPublishedBuilder<T> PublishPanelBased() {
-  return PublishClass<T, TRzCustomPanel>()
+  return RzRows::HideGrid(RzRows::HideGradient(PublishClass<T, TRzCustomPanel>()))
       .Default("Color", Int64(clWindow))
       .Default("TabStop", Int64(1))
       .Default("AutoSize", Int64(1))
@@ -52,14 +47,6 @@ TPublishedBuilder<T> PublishPanelBased() {
       .Default("FlatColorAdjustment", Int64(0))
       .Hide("Caption")
       .Hide("AlignmentVertical")
-      .Hide("GradientColorStart")
-      .Hide("GradientColorStop")
-      .Hide("GradientDirection")
-      .Hide("GridColor")
-      .Hide("GridStyle")
-      .Hide("GridXSize")
-      .Hide("GridYSize")
-      .Hide("ShowGrid")
       .Hide("UseGradients")
       .Hide("Transparent")
       .Hide("Locked");
@@ -72,8 +59,8 @@ void PublishCalendar() {
       .Str("CaptionClearBtn", &C::CaptionClearBtn, &C::SetCaptionClearBtn)
       .Str("CaptionTodayBtn", &C::CaptionTodayBtn, &C::SetCaptionTodayBtn)
       .Float("Date", &C::Date, &C::SetDate, 0)
-      .Enum("FirstDayOfWeek", kFirstDaysOfWeek, &C::FirstDayOfWeek, &C::SetFirstDayOfWeek, fdowLocale)
-      .Set("Elements", kCalendarElements, &C::Elements, &C::SetElements, kDefaultCalendarElements)
+      .Enum("FirstDayOfWeek", FirstDayOfWeekNames(), &C::FirstDayOfWeek, &C::SetFirstDayOfWeek, fdowLocale)
+      .Set("Elements", CalendarElementNames(), &C::Elements, &C::SetElements, kDefaultCalendarElements)
       .Event("OnChange", &C::OnChange)
       .Event("OnGetBoldDays", &C::OnGetBoldDays)
       .Event("OnGetWeekNumber", &C::OnGetWeekNumber)

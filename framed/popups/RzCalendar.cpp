@@ -22,21 +22,9 @@ bool Contains(const TRect& r, const TPoint& p) { return !r.IsEmpty() && r.Contai
 
 // ---- colours ----
 
-void TRzCalendarColors::Assign(const TPersistent* source) {
-  if (const auto* other = dynamic_cast<const TRzCalendarColors*>(source)) {
-    for (int i = 0; i < 7; ++i) SetColor(i, other->GetColor(i));
-    return;
-  }
-  TPersistent::Assign(source);
-}
-
-TColor TRzCalendarColors::GetColor(int index) const { return index >= 0 && index < 7 ? colors_[index] : clNone; }
-
-void TRzCalendarColors::SetColor(int index, TColor value) {
-  if (index < 0 || index >= 7) return;
-  colors_[index] = value;
-  if (calendar_) calendar_->Invalidate();
-}
+TRzCalendarColors::TRzCalendarColors(TRzCalendar* calendar)
+    : TRzIndexedColors(calendar, {clWindowText, clBtnShadow, clWindowText, clBtnShadow, clHighlight, clHighlightText,
+                                  clMaroon}) {}
 
 // ---- the calendar ----
 

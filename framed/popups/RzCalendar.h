@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "framed/common/RzClock.h"
+#include "framed/common/RzIndexedColors.h"
 #include "framed/controls/RzPanel.h"
 #include "platform/core/DateUtils.h"
 
@@ -39,13 +40,9 @@ class TRzCalendar;
 class TRzMonthList;
 
 // The calendar's seven colours, addressed by index (0 Days ... 6 TodaysDateFrame).
-class TRzCalendarColors : public TPersistent {
+class TRzCalendarColors : public TRzIndexedColors {
 public:
-  explicit TRzCalendarColors(TRzCalendar* calendar) : calendar_(calendar) {}
-  ~TRzCalendarColors() override { calendar_ = nullptr; }
-  void Assign(const TPersistent* source) override;
-  virtual TColor GetColor(int index) const;
-  virtual void SetColor(int index, TColor value);
+  explicit TRzCalendarColors(TRzCalendar* calendar);
 
   TColor Days() const { return GetColor(0); }
   TColor FillDays() const { return GetColor(1); }
@@ -54,10 +51,6 @@ public:
   TColor SelectedDateBack() const { return GetColor(4); }
   TColor SelectedDateFore() const { return GetColor(5); }
   TColor TodaysDateFrame() const { return GetColor(6); }
-
-private:
-  TRzCalendar* calendar_;  // borrowed: the calendar that owns these colours
-  TColor colors_[7] = {clWindowText, clBtnShadow, clWindowText, clBtnShadow, clHighlight, clHighlightText, clMaroon};
 };
 
 class TRzCalendar : public TRzCustomPanel {

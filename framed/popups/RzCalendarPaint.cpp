@@ -5,6 +5,7 @@
 
 #include "framed/controls/RzControlSupport.h"
 #include "framed/popups/RzCalendar.h"
+#include "framed/popups/RzPopupButton.h"
 #include "framed/theme/RzThemeSrv.h"
 #include "platform/core/LocaleSettings.h"
 
@@ -107,25 +108,8 @@ void TRzCalendarPainter::Title() {
 }
 
 void TRzCalendarPainter::Button(TRzCalendarArea area, const String& caption) {
-  TRect r = a_[area];
   const bool pressed = c_.pressedArea_ == area && c_.overArea_ == area;
-  if (themed_) {
-    ThemeServices()->DrawElement(canvas_->Handle(),
-                                 GetElementDetails(pressed ? tbPushButtonPressed : tbPushButtonNormal), r);
-    canvas_->Brush()->SetStyle(bsClear);
-  } else {
-    canvas_->Brush()->SetColor(clBtnFace);
-    const UINT edge = pressed ? EDGE_SUNKEN : FlatLook() ? EDGE_ETCHED : EDGE_RAISED;
-    RECT box = WinRect(r);
-    ::DrawEdge(canvas_->Handle(), &box, edge, BF_RECT | BF_MIDDLE | BF_ADJUST);
-    r = TRect(box.left, box.top, box.right, box.bottom);
-    if (pressed) {
-      r.Left += 2;
-      r.Top += 2;
-    }
-  }
-  Text(r, caption, c_.Font()->Color(), DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-  canvas_->Brush()->SetStyle(bsSolid);
+  DrawPopupButton(canvas_, a_[area], caption, c_.Font()->Color(), pressed, themed_, FlatLook());
 }
 
 void TRzCalendarPainter::WeekdayRow() {

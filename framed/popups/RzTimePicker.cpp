@@ -20,21 +20,8 @@ TDateTime Frac(TDateTime value) { return value - std::trunc(value); }
 
 // ---- colours ----
 
-void TRzClockFaceColors::Assign(const TPersistent* source) {
-  if (const auto* other = dynamic_cast<const TRzClockFaceColors*>(source)) {
-    for (int i = 0; i < 5; ++i) SetColor(i, other->GetColor(i));
-    return;
-  }
-  TPersistent::Assign(source);
-}
-
-TColor TRzClockFaceColors::GetColor(int index) const { return index >= 0 && index < 5 ? colors_[index] : clNone; }
-
-void TRzClockFaceColors::SetColor(int index, TColor value) {
-  if (index < 0 || index >= 5) return;
-  colors_[index] = value;
-  if (picker_) picker_->Invalidate();
-}
+TRzClockFaceColors::TRzClockFaceColors(TRzTimePicker* picker)
+    : TRzIndexedColors(picker, {clBtnFace, clWindowText, clWindowText, clBtnShadow, clWindowText}) {}
 
 // ---- the picker ----
 

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "framed/common/RzClock.h"
+#include "framed/common/RzIndexedColors.h"
 #include "framed/controls/RzPanel.h"
 #include "platform/controls/HintWindow.h"
 #include "platform/core/DateUtils.h"
@@ -15,23 +16,15 @@
 class TRzTimePicker;
 
 // The clock's five colours, addressed by index (0 Face ... 4 MinuteTicks).
-class TRzClockFaceColors : public TPersistent {
+class TRzClockFaceColors : public TRzIndexedColors {
 public:
-  explicit TRzClockFaceColors(TRzTimePicker* picker) : picker_(picker) {}
-  ~TRzClockFaceColors() override { picker_ = nullptr; }
-  void Assign(const TPersistent* source) override;
-  virtual TColor GetColor(int index) const;
-  virtual void SetColor(int index, TColor value);
+  explicit TRzClockFaceColors(TRzTimePicker* picker);
 
   TColor Face() const { return GetColor(0); }
   TColor Hands() const { return GetColor(1); }
   TColor Numbers() const { return GetColor(2); }
   TColor HourTicks() const { return GetColor(3); }
   TColor MinuteTicks() const { return GetColor(4); }
-
-private:
-  TRzTimePicker* picker_;  // borrowed: the picker that owns these colours
-  TColor colors_[5] = {clBtnFace, clWindowText, clWindowText, clBtnShadow, clWindowText};
 };
 
 class TRzTimePicker : public TRzCustomPanel {

@@ -6,6 +6,7 @@
 #include "framed/common/RzCommon_Colors.h"
 #include "framed/controls/RzControlSupport.h"
 #include "framed/controls/RzGlyphCache.h"
+#include "framed/popups/RzPopupButton.h"
 #include "framed/popups/RzTimePicker.h"
 #include "framed/theme/RzThemeSrv.h"
 
@@ -147,25 +148,8 @@ void TRzTimePickerPainter::Choice(const TRect& r, const String& caption, bool se
 }
 
 void TRzTimePickerPainter::SetButton() {
-  TRect r = p_.SetButtonRect();
   const bool pressed = p_.leftDown_ && p_.setPressed_;
-  if (themed_) {
-    ThemeServices()->DrawElement(canvas_->Handle(),
-                                 GetElementDetails(pressed ? tbPushButtonPressed : tbPushButtonNormal), r);
-    canvas_->Brush()->SetStyle(bsClear);
-  } else {
-    canvas_->Brush()->SetColor(clBtnFace);
-    const UINT edge = pressed ? EDGE_SUNKEN : FlatLook() ? EDGE_ETCHED : EDGE_RAISED;
-    RECT box = WinRect(r);
-    ::DrawEdge(canvas_->Handle(), &box, edge, BF_RECT | BF_MIDDLE | BF_ADJUST);
-    r = TRect(box.left, box.top, box.right, box.bottom);
-    if (pressed) {
-      r.Left += 2;
-      r.Top += 2;
-    }
-  }
-  Text(r, p_.SetButtonText(), p_.Font()->Color());
-  canvas_->Brush()->SetStyle(bsSolid);
+  DrawPopupButton(canvas_, p_.SetButtonRect(), p_.SetButtonText(), p_.Font()->Color(), pressed, themed_, FlatLook());
 }
 
 void TRzTimePickerPainter::Paint() {

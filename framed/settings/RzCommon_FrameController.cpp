@@ -280,24 +280,36 @@ void TRzFrameController::Load(const String& section) {
   framingPreference_ = preference == fpCustomFraming ? fpCustomFraming : fpXPThemes;
 }
 
-void TRzFrameController::DefineProperties(TFiler* filer) {
-  TComponent::DefineProperties(filer);
+void DefineOldFrameProperties(TFiler* filer, const TRzOldFrameSetters& set) {
   filer->DefineProperty(
       "FrameFlat",
-      [this](TReader& reader) {
-        bool flat = reader.ReadBoolean();
-        frameHotTrack_ = flat;
-        if (flat) frameStyle_ = fsStatus, frameHotStyle_ = fsLowered;
+      [set](TReader& reader) {
+        const bool flat = reader.ReadBoolean();
+        set.HotTrack(flat);
+        if (flat) {
+          set.Style(fsStatus);
+          set.HotStyle(fsLowered);
+        }
       },
       nullptr, false);
   filer->DefineProperty(
       "FrameFocusStyle",
-      [this](TReader& reader) {
-        int style = FrameStyleNames().IndexOf(reader.ReadIdent());
-        if (style >= fsNone && style <= fsFlatBold) frameHotStyle_ = static_cast<TFrameStyle>(style);
+      [set](TReader& reader) {
+        const int style = FrameStyleNames().IndexOf(reader.ReadIdent());
+        if (style >= 0) set.HotStyle(static_cast<TFrameStyle>(style));
       },
       nullptr, false);
   filer->DefineProperty("FrameFlatStyle", TRzOldPropReader::ReadOldEnumProp, nullptr, false);
+}
+
+// Read into the fields: no control names the controller while it is read. A
+// controller takes the styles that have table colours only.
+void TRzFrameController::DefineProperties(TFiler* filer) {
+  TComponent::DefineProperties(filer);
+  DefineOldFrameProperties(filer, {[this](bool v) { frameHotTrack_ = v; }, [this](TFrameStyle v) { frameStyle_ = v; },
+                                   [this](TFrameStyle v) {
+                                     if (v <= fsFlatBold) frameHotStyle_ = v;
+                                   }});
 }
 
 void PublishFrameController() {

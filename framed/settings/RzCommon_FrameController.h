@@ -5,6 +5,8 @@
 // receives the settings through its published properties of the same names.
 #pragma once
 
+#include <functional>
+
 #include "framed/common/RzCommon_Types.h"
 #include "platform/core/Component.h"
 #include "platform/core/Lists.h"
@@ -110,6 +112,16 @@ private:
 const TEnumNames& FrameStyleNames();
 const TEnumNames& SideNames();
 const TEnumNames& FramingPreferenceNames();
+
+// The frame properties older versions stored, read into today's and never
+// written: FrameFlat (a hot-tracked status frame, lowered while hot) and
+// FrameFocusStyle (the hot style); FrameFlatStyle is read and dropped.
+struct TRzOldFrameSetters {
+  std::function<void(bool)> HotTrack;
+  std::function<void(TFrameStyle)> Style;
+  std::function<void(TFrameStyle)> HotStyle;
+};
+void DefineOldFrameProperties(TFiler* filer, const TRzOldFrameSetters& set);
 
 // Publishes TRzFrameController (and the settings store) for form definitions.
 void PublishFrameController();

@@ -19,9 +19,10 @@ const char* const kCaptions[kBitBtnKindCount] = {"", SOKButton, SCancelButton, S
 
 const char* KindGlyphResource(TBitBtnKind kind) { return kResources[kind]; }
 
+// The cache owns its glyphs: a start over a filled cache frees them first.
 void StartButtonKinds() {
   for (int kind = 0; kind < kBitBtnKindCount; ++kind) {
-    KindGlyphs[kind] = nullptr;
+    FreeAndNil(KindGlyphs[kind]);
     KindCaptions[kind] = kCaptions[kind];
   }
 }

@@ -1,5 +1,6 @@
 // The font list box on fed families: the filter table, the recent fonts and the
-// selection across a new window, the selected font, the preview, the glyphs.
+// selection across a new window, the selected font, the preview (also once its
+// panel was freed first), the glyphs.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -116,6 +117,24 @@ TEST_F(FramedFontListBox, ThePreviewShowsWhileTheButtonIsDown) {
   list->Perform(WM_LBUTTONUP, 0, MAKELPARAM(item.Left + 30, item.Top + 2));
   EXPECT_FALSE(list->PreviewShown());
   EXPECT_FALSE(::IsWindowVisible(list->PreviewPanel()->Handle()));
+}
+
+// The preview panel freed before its list box: the list box forgets it, a press
+// shows nothing, and the list box goes without touching the panel again.
+TEST_F(FramedFontListBox, APreviewPanelFreedFirstIsForgotten) {
+  ShowForm();
+  auto* list = List();
+  list->SetShowStyle(ssFontPreview);
+  PumpMessages();
+  delete list->PreviewPanel();
+  EXPECT_EQ(list->PreviewPanel(), nullptr);
+  const TRect item = list->ItemRect(1);
+  list->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(item.Left + 30, item.Top + 2));
+  PumpMessages();
+  EXPECT_FALSE(list->PreviewShown());
+  list->Perform(WM_LBUTTONUP, 0, MAKELPARAM(item.Left + 30, item.Top + 2));
+  delete list;
+  PumpMessages();
 }
 
 TEST(FramedFontGlyphs, LoadWithTheirSizeAndOliveBackground) {

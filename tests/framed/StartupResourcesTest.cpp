@@ -29,7 +29,8 @@ TEST(FramedStartup, VersionsAllocatorAndCom) {
   EXPECT_NE(block, nullptr);
   ShellMalloc->Free(block);
   EXPECT_TRUE(ShellComInitialized());
-  EXPECT_EQ(ShellComResult(), S_OK);
+  // S_FALSE when a system library (the rich edit's) already held COM on this thread.
+  EXPECT_TRUE(ShellComResult() == S_OK || ShellComResult() == S_FALSE) << ShellComResult();
   // A nested start does no work: COM stays initialised once on this thread.
   FramedStartup();
   EXPECT_EQ(FramedStartCount(), 2);
@@ -49,11 +50,13 @@ TEST(FramedStartup, ModuleVersionOfAMissingFileFails) {
   EXPECT_EQ(version.MS, COMCTL32_VER.MS);
 }
 
+// COM is judged against what the thread holds without the family: a system
+// library (the rich edit's) may keep its own initialisation once it has run.
 TEST(FramedStartup, SecondCycleLeaksNothing) {
   FramedShutdown();
   ASSERT_EQ(FramedStartCount(), 0);
   EXPECT_FALSE(ShellComInitialized());
-  EXPECT_EQ(::CoInitialize(nullptr), S_OK);  // COM fully released on this thread
+  const HRESULT withoutFamily = ::CoInitialize(nullptr);  // S_OK unless another part holds COM
   ::CoUninitialize();
   FramedStartup();
   FramedShutdown();
@@ -65,13 +68,17 @@ TEST(FramedStartup, SecondCycleLeaksNothing) {
   ::GetProcessHandleCount(::GetCurrentProcess(), &handlesAfter);
   EXPECT_EQ(handlesAfter, handles);
   EXPECT_EQ(::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS), gdi);
-  EXPECT_EQ(::CoInitialize(nullptr), S_OK);
+  EXPECT_EQ(::CoInitialize(nullptr), withoutFamily) << "the family's COM is released";
   ::CoUninitialize();
   FramedStartup();  // as the entry left it
   EXPECT_EQ(KindCaptions[bkHelp], "&Help");
 }
 
+// What a start sets up, from a fresh start: earlier tests may have filled the glyph cache.
 TEST(FramedStartup, CaptionsAndColourNames) {
+  ASSERT_EQ(FramedStartCount(), 1);
+  FramedShutdown();
+  FramedStartup();
   const char* captions[] = {"", "OK", "Cancel", "&Help", "&Yes", "&No", "&Close", "Abort", "&Retry", "&Ignore", "&All"};
   for (int kind = 0; kind < kBitBtnKindCount; ++kind) {
     EXPECT_EQ(KindCaptions[kind], captions[kind]);

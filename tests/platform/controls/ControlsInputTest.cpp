@@ -95,6 +95,10 @@ public:
 
 Scene MakeScene() {
   journal.clear();
+  // Nothing an earlier test left: no control holding or under the mouse, no hint pending.
+  SetCaptureControl(nullptr);
+  SetMouseControl(nullptr);
+  Application.CancelHint();
   Scene s{};
   FormProbe* form = NewForm<FormProbe>(nullptr);
   form->SetName("form");
