@@ -215,13 +215,21 @@ TIniFile::Stamp StampOf(const String& fileName) {
 }  // namespace
 
 IniDocument& TIniFile::Document() {
+  // Inside a batch one look at the file serves every read; a failed write clears
+  // loaded_ and so still makes the next read look.
+  if (loaded_ && batchChecked_) return document_;
   Stamp stamp = StampOf(FileName());
   if (!loaded_ || stamp != stamp_) {
     Load(document_);
     stamp_ = stamp;
     loaded_ = true;
   }
+  batchChecked_ = batches_ > 0;
   return document_;
+}
+
+void TIniFile::EndReads() {
+  if (--batches_ == 0) batchChecked_ = false;
 }
 
 void TIniFile::Changed() {

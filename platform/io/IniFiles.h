@@ -48,6 +48,25 @@ public:
   virtual bool SectionExists(const String& section);
   virtual bool ValueExists(const String& section, const String& key);
 
+  // Reads made together, as one record's keys: while a batch lives, a store that
+  // looks at its file before every read (TIniFile) looks only at the first, and
+  // later reads see the file as it was then (and this object's own writes).
+  // Batches nest; the next read after the outermost one ends looks again.
+  class TReadBatch {
+  public:
+    explicit TReadBatch(TCustomIniFile& ini) : ini_(ini) { ini_.BeginReads(); }
+    ~TReadBatch() { ini_.EndReads(); }
+    TReadBatch(const TReadBatch&) = delete;
+    TReadBatch& operator=(const TReadBatch&) = delete;
+
+  private:
+    TCustomIniFile& ini_;
+  };
+
+protected:
+  virtual void BeginReads() {}
+  virtual void EndReads() {}
+
 private:
   String fileName_;
 };
@@ -89,11 +108,15 @@ protected:
   IniDocument& Document() override;
   void Changed() override;
   bool StripsQuotes() const override { return true; }
+  void BeginReads() override { ++batches_; }
+  void EndReads() override;
 
 private:
   IniDocument document_;
   Stamp stamp_;          // of the file as document_ was read or written
   bool loaded_ = false;
+  int batches_ = 0;      // open read batches
+  bool batchChecked_ = false;  // the stamp was checked since the outermost batch began
 };
 
 class TMemIniFile : public TDocumentIniFile {

@@ -125,9 +125,11 @@ TRecordField<R> RecordText(const char* key, String P::*member, const String& def
   return row;
 }
 
-// The reader: every field from its key in `section`, the default where it is missing.
+// The reader: every field from its key in `section`, the default where it is missing,
+// all from the file as it was at the first read (one batch).
 template <class R>
 void ReadRecord(TCustomIniFile& ini, const String& section, R& record, std::span<const TRecordField<R>> fields) {
+  TCustomIniFile::TReadBatch batch(ini);
   for (const TRecordField<R>& field : fields)
     field.Set(record, ReadRecordValue(ini, section, field.Key, field.Type, field.Default()));
 }

@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <sstream>
+#include <vector>
+
 #include "platform/core/FileUtils.h"
+#include "platform/io/RecordTable.h"
 #include "tests/harness/TempProgramFolder.h"
 
 namespace {
@@ -213,6 +218,83 @@ TEST_F(IniFileTest, ReadsTheFileAgainWhenItChangedOnDisk) {
   EXPECT_EQ(ini.ReadString("A", "x", "?"), "22");
   DeleteFile(folder.Path() + "a.ini");
   EXPECT_EQ(ini.ReadString("A", "x", "?"), "?");
+}
+
+// Steps, blank-separated: "(" opens a read batch and ")" closes the innermost,
+// "rV" reads x and expects V, "dV" rewrites the file on disk with x=V, "wV" writes
+// x=V through the object. Every value on disk has its own length, so its stamp
+// differs even within the clock's resolution.
+TEST_F(IniFileTest, ReadBatchLooksAtTheFileOnceAtItsFirstRead) {
+  const struct {
+    const char* what;
+    const char* steps;
+  } cases[] = {
+      {"a change is seen after the batch", "( r1 d22 r1 r1 ) r22"},
+      {"the first read of a batch looks", "r1 d22 ( r22 d333 r22 ) r333"},
+      {"each batch looks again", "( r1 ) d22 ( r22 )"},
+      {"only the outermost batch ends it", "( r1 ( d22 r1 ) r1 ) r22"},
+      {"a nested batch inside a checked one", "( r1 d22 ( r1 ) ) r22"},
+      {"own writes are seen inside", "( r1 w4444 r4444 d55555 r4444 ) r55555"},
+      {"a write first in a batch", "( w22 r22 d333 r22 ) r333"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    folder.Write("a.ini", "[A]\r\nx=1\r\n");
+    TIniFile ini(folder.Path() + "a.ini");
+    std::vector<std::unique_ptr<TIniFile::TReadBatch>> batches;
+    std::istringstream steps(c.steps);
+    for (String step; steps >> step;) {
+      SCOPED_TRACE(step);
+      String value = step.substr(1);
+      switch (step[0]) {
+        case '(': batches.push_back(std::make_unique<TIniFile::TReadBatch>(ini)); break;
+        case ')': batches.pop_back(); break;
+        case 'r': EXPECT_EQ(ini.ReadString("A", "x", "?"), value); break;
+        case 'd': folder.Write("a.ini", "[A]\r\nx=" + value + "\r\n"); break;
+        case 'w': ini.WriteString("A", "x", value); break;
+      }
+    }
+  }
+}
+
+namespace {
+
+struct TwoNumbers {
+  std::int32_t First = 0, Second = 0;
+};
+
+// Rewrites its file after the first key it reads, as another program might.
+class IniFileChangedWhileRead : public TIniFile {
+public:
+  IniFileChangedWhileRead(const String& fileName, TempProgramFolder& folder) : TIniFile(fileName), folder_(folder) {}
+  String ReadString(const String& section, const String& key, const String& defaultValue) override {
+    String value = TIniFile::ReadString(section, key, defaultValue);
+    if (reads_++ == 0) folder_.Write("a.ini", "[A]\r\nFirst=10\r\nSecond=20\r\n");
+    return value;
+  }
+
+private:
+  TempProgramFolder& folder_;
+  int reads_ = 0;
+};
+
+}  // namespace
+
+// A record's keys come from one version of the file, never half from each.
+TEST_F(IniFileTest, ARecordIsReadFromOneVersionOfTheFile) {
+  folder.Write("a.ini", "[A]\r\nFirst=1\r\nSecond=2\r\n");
+  IniFileChangedWhileRead ini(folder.Path() + "a.ini", folder);
+  const TRecordField<TwoNumbers> fields[] = {
+      RecordInt<TwoNumbers>("First", &TwoNumbers::First, 0),
+      RecordInt<TwoNumbers>("Second", &TwoNumbers::Second, 0),
+  };
+  TwoNumbers record;
+  ReadRecord<TwoNumbers>(ini, "A", record, fields);
+  EXPECT_EQ(record.First, 1);
+  EXPECT_EQ(record.Second, 2);
+  ReadRecord<TwoNumbers>(ini, "A", record, fields);
+  EXPECT_EQ(record.First, 10);
+  EXPECT_EQ(record.Second, 20);
 }
 
 // CR, LF and CR LF each end a line, and each line keeps its own end when written.
