@@ -2,20 +2,22 @@
 # Runs the test command in a fresh clone of this repository's HEAD on N processor
 # cores and prints the wall and processor time of each phase.
 #
-#   scripts/time-fresh.sh N [--cold]
+#   scripts/time-fresh.sh N [--cold|--warm]
 #
 # The clone starts with no build folder and an empty compiler cache, as on a fresh
 # machine. The dependency cache is kept (the libraries are cross-built once per
-# machine); with --cold it starts empty too. Packages already installed stay.
+# machine); with --cold it starts empty too; with --warm the clone uses this
+# machine's compiler cache, as a rerun of CI on the same machine does. Packages
+# already installed stay.
 set -euo pipefail
-cores=${1:?usage: time-fresh.sh N [--cold]}
+cores=${1:?usage: time-fresh.sh N [--cold|--warm]}
 cold=${2:-}
 root=$(cd "$(dirname "$0")/.." && pwd)
 work=$(mktemp -d "${TMPDIR:-/tmp}/varnel-fresh.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 
 git clone -q "$root" "$work/clone"
-export CCACHE_DIR=$work/ccache
+[ "$cold" = --warm ] || export CCACHE_DIR=$work/ccache
 [ "$cold" = --cold ] && export VARNEL_DEPS_CACHE=$work/deps-cache
 export VARNEL_PHASE_LOG=$work/phases
 : > "$VARNEL_PHASE_LOG"
@@ -25,7 +27,12 @@ status=0
 taskset -c "0-$last" "$work/clone/.ci/run" > "$work/output" 2>&1 || status=$?
 total=$(( $(date +%s) - start ))
 
-echo "Fresh clone of $(git -C "$root" rev-parse --short HEAD), $cores cores${cold:+, cold dependency cache}:"
+case $cold in
+  --cold) what=", cold dependency cache" ;;
+  --warm) what=", this machine's compiler cache" ;;
+  *) what="" ;;
+esac
+echo "Fresh clone of $(git -C "$root" rev-parse --short HEAD), $cores cores$what:"
 awk '{ wall[$1] += $2; cpu[$1] += $3; if (!($1 in seen)) { seen[$1] = 1; order[n++] = $1 } }
      END { printf "  %-24s %9s %9s\n", "phase", "wall (s)", "cpu (s)"
            for (i = 0; i < n; i++) printf "  %-24s %9.0f %9.0f\n", order[i], wall[order[i]], cpu[order[i]] }' \

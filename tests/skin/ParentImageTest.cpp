@@ -92,6 +92,8 @@ TEST_F(ParentImage, PartOfTheControl) {
 }
 
 TEST_F(ParentImage, HookPaintsTheBackgroundOfItsParents) {
+  // The hook is shared: controls that chained theirs onto it keep it after the test.
+  const TspParentBackgroundPainter installed = SP_PaintParentBackground;
   SP_PaintParentBackground = [this](TWinControl* p, HDC dc) {
     if (p != parent) return false;
     HBRUSH brush = ::CreateSolidBrush(RGB(1, 2, 3));
@@ -101,7 +103,7 @@ TEST_F(ParentImage, HookPaintsTheBackgroundOfItsParents) {
     return true;
   };
   GetParentImage(control, dest.Canvas());
-  SP_PaintParentBackground = nullptr;
+  SP_PaintParentBackground = installed;
   EXPECT_EQ(At(dest, 0, 0), TColor(0x030201));
   EXPECT_EQ(At(dest, 9, 34), clRed);
 }

@@ -16,6 +16,7 @@ struct TabsHost {
   BoxForm host;
   TspSkinTabControl* tabs;
   explicit TabsHost(int count = 3, TRect bounds = {10, 10, 310, 210}) {
+    ::SetCursorPos(0, 0);  // the pointer of an earlier test is not over the tabs
     tabs = host.Make<TspSkinTabControl>(bounds);
     for (int i = 0; i < count; ++i) tabs->Tabs()->Add("Tab " + std::to_string(i));
     tabs->SetTabIndex(0);
