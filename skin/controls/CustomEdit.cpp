@@ -188,13 +188,7 @@ void TspCustomEdit::BuildContextMenu() {
 void TspCustomEdit::ContextMenuMessage(TMessage& message) {
   if (PopupMenu()) return TCustomMaskEdit::Dispatch(message);
   BuildContextMenu();
-  int x = static_cast<short>(LOWORD(message.LParam)), y = static_cast<short>(HIWORD(message.LParam));
-  if (x < 0 || y < 0) {  // from the keyboard: the centre of the control
-    TPoint origin = ClientOrigin();
-    x = origin.X + Width() / 2;
-    y = origin.Y + Height() / 2;
-  }
-  SPEditMenuHooks().Popup2(menu_, this, x, y);
+  PopupEditMenu(menu_, this, message.LParam);
   message.Result = 1;
 }
 

@@ -7,6 +7,7 @@
 
 #include <functional>
 
+#include "platform/controls/Control.h"
 #include "platform/controls/Menus.h"
 #include "skin/controls/SkinPaintMessages.h"
 #include "skin/data/SkinData.h"
@@ -31,4 +32,16 @@ inline TspEditMenuHooks& SPEditMenuHooks() {
                                 [](TPopupMenu*, TControl*, int, int) {},
                                 [](TCustomForm*) -> TspSkinData* { return nullptr; }};
   return hooks;
+}
+
+// Shows an edit's context menu where WM_CONTEXTMENU asks: at the pointer, or at the
+// centre of the control when the menu was asked for from the keyboard (-1, -1).
+inline void PopupEditMenu(TPopupMenu* menu, TControl* control, LPARAM at) {
+  int x = static_cast<short>(LOWORD(at)), y = static_cast<short>(HIWORD(at));
+  if (x < 0 || y < 0) {
+    const TPoint origin = control->ClientOrigin();
+    x = origin.X + control->Width() / 2;
+    y = origin.Y + control->Height() / 2;
+  }
+  SPEditMenuHooks().Popup2(menu, control, x, y);
 }

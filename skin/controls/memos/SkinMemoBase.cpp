@@ -122,13 +122,7 @@ void TspSkinMemoBase::ContextMenuMessage(TMessage& message) {
   FreeContextMenu();
   menu_ = BuildMemoContextMenu(this, skinData_, EditsLocked());
   menu_->FreeNotification(this);
-  int x = static_cast<short>(LOWORD(message.LParam)), y = static_cast<short>(HIWORD(message.LParam));
-  if (x < 0 || y < 0) {  // from the keyboard: the centre of the control
-    TPoint origin = ClientOrigin();
-    x = origin.X + Width() / 2;
-    y = origin.Y + Height() / 2;
-  }
-  SPEditMenuHooks().Popup2(menu_, this, x, y);
+  PopupEditMenu(menu_, this, message.LParam);
   message.Result = 1;
 }
 
