@@ -94,6 +94,9 @@ TEST_F(MainWindow, ReadsItsDefinitionAndSetsUpItsParts) {
   EXPECT_EQ(form->Caption(), "Varnel Revo Version 4.0.0");
   EXPECT_EQ(DiscEngineObject, &engine);
   EXPECT_EQ(form->edtOutputFolder->Text(), folder.Path() + "Output\\");
+  // The window opens on the title list, not on the folder edit (which would show its
+  // path scrolled to the end and selected).
+  EXPECT_EQ(form->ActiveControl(), form->lvTitles);
   EXPECT_EQ(form->cbTargetFormat->Items()->Count(), 8) << "the ten audio targets are left out";
   EXPECT_EQ(form->cbTargetFormat->Items()->Strings(7), "FLV - Flash Video (*.flv)");
   EXPECT_EQ(form->cbTargetFormat->ItemIndex(), 0);
