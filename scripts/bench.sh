@@ -70,11 +70,11 @@ video_input() {
       -i "$media/frames.yuv" -f s16le -ar 48000 -ac 2 -i "$media/sound48k.raw" -c copy -f nut "$native_out/frames.nut"
 }
 # The native side of each figure, with the engine's settings and thread count:
-# decoding uses FFmpeg's automatic thread count on both sides (slice threads for
-# MPEG-2), the encoders one thread.
+# decoding uses a thread for each core this script may use (the disc engine's slice
+# threads for MPEG-2, one a core), the encoders one thread.
 native() {
   case $1 in
-    dvd_decode_av) "${ff[@]}" -i "$vob" -map 0:v:0 -map 0:a:0 -f null - ;;
+    dvd_decode_av) "${ff[@]}" -threads "$(nproc)" -i "$vob" -map 0:v:0 -map 0:a:0 -f null - ;;
     dvd_decode_audio) "${ff[@]}" -i "$vob" -map 0:a:0 -f null - ;;
     dvd_to_mp3 | driver_to_mp3) "${ff[@]}" -i "$vob" -map 0:a:0 -c:a libmp3lame -b:a 128k -compression_level 2 \
                   -f mp3 "$native_out/title.mp3" ;;
