@@ -367,25 +367,30 @@ void TspSkinCustomEdit::EraseMessage(TMessage& message) {
   message.Result = 1;
 }
 
+// An erase draws the background and the text at once, so the paint that follows an
+// erase outside a paint cycle only validates. Text asked for into a given DC (the
+// erase's own) is always drawn, and a paint cycle ends with nothing pending.
 void TspSkinCustomEdit::PaintMessage(TMessage& message) {
-  if (paintedInErase_) {
+  if (paintedInErase_ && message.WParam == 0) {
+    PAINTSTRUCT ps;
+    ::BeginPaint(Handle(), &ps);
+    ::EndPaint(Handle(), &ps);
     paintedInErase_ = false;
-    if (message.WParam == 0) {
-      PAINTSTRUCT ps;
-      ::BeginPaint(Handle(), &ps);
-      ::EndPaint(Handle(), &ps);
-    }
     return;
   }
-  if (Enabled()) return TspCustomEdit::Dispatch(message);
-  GetSkinData();
-  CalcRects();
-  if (message.WParam != 0) return PaintDisabledText(reinterpret_cast<HDC>(message.WParam));
-  PAINTSTRUCT ps;
-  HDC dc = ::BeginPaint(Handle(), &ps);
-  DrawEditBackground(dc);
-  PaintDisabledText(dc);
-  ::EndPaint(Handle(), &ps);
+  if (Enabled()) {
+    TspCustomEdit::Dispatch(message);
+  } else {
+    GetSkinData();
+    CalcRects();
+    if (message.WParam != 0) return PaintDisabledText(reinterpret_cast<HDC>(message.WParam));
+    PAINTSTRUCT ps;
+    HDC dc = ::BeginPaint(Handle(), &ps);
+    DrawEditBackground(dc);
+    PaintDisabledText(dc);
+    ::EndPaint(Handle(), &ps);
+  }
+  if (message.WParam == 0) paintedInErase_ = false;
 }
 
 // ---- non-client area: frame and edit button ----

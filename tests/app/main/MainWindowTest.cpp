@@ -287,6 +287,25 @@ TEST_F(MainWindow, ASkinChosenInTheMenuIsAppliedAndStored) {
   EXPECT_TRUE(other->Checked());
 }
 
+// The output folder is drawn, from the start of its path, when the window appears
+// (the skinned edit once lost its text to an erase that came outside a paint).
+TEST_F(MainWindow, TheOutputFolderShowsTheStartOfItsPath) {
+  const String longPath = folder.Path() + "A folder name long enough to need scrolling\\Output\\";
+  GetSettings()->DefaultOutputFolder = longPath;
+  form.reset(NewForm<TMainForm>(nullptr));
+  form->Show();
+  PumpMessages();
+  ASSERT_EQ(form->edtOutputFolder->Text(), longPath);
+  const LRESULT first = ::SendMessageA(form->edtOutputFolder->Handle(), EM_POSFROMCHAR, 0, 0);
+  EXPECT_GE(static_cast<short>(LOWORD(first)), 0) << "the first character is scrolled out of view";
+  // Its text is drawn: some pixel of the client is darker than the edit's background.
+  const CapturedPixels edit = CaptureClient(form->edtOutputFolder->Handle());
+  int dark = 0;
+  for (std::uint32_t pixel : edit.Pixels) dark += (pixel & 0xFF) < 0x80 && (pixel >> 8 & 0xFF) < 0x80;
+  EXPECT_GT(dark, 10) << "the path is not drawn";
+  form->Hide();
+}
+
 // Shown for a look with the default skin (run by hand with
 // --gtest_also_run_disabled_tests, captured from the screen): the preview side
 // keeps the message queue busy with paints, so no pumping capture ends.
