@@ -25,19 +25,19 @@ char Folded(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : 
 
 std::size_t FoldedHash(std::string_view name) { return NameHash(name, true); }
 
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
+bool SameBytes(const char* a, const char* b, std::size_t size) {
+  for (std::size_t i = 0; i < size; ++i)
     if (Folded(a[i]) != Folded(b[i])) return false;
   return true;
 }
 
-// Control characters and blanks dropped at both ends, without a copy.
-std::string_view Trimmed(std::string_view text) {
-  size_t begin = 0, end = text.size();
-  while (begin < end && static_cast<unsigned char>(text[begin]) <= ' ') ++begin;
-  while (end > begin && static_cast<unsigned char>(text[end - 1]) <= ' ') --end;
-  return text.substr(begin, end - begin);
+bool SameName(std::string_view a, std::string_view b) { return a.size() == b.size() && SameBytes(a.data(), b.data(), a.size()); }
+
+// Control characters and blanks dropped at both ends of data[begin, end). Positions,
+// not views: on 64-bit Windows a view is passed and returned through memory.
+inline void Trim(const char* data, std::size_t& begin, std::size_t& end) {
+  while (begin < end && static_cast<unsigned char>(data[begin]) <= ' ') ++begin;
+  while (end > begin && static_cast<unsigned char>(data[end - 1]) <= ' ') --end;
 }
 
 }  // namespace
@@ -123,23 +123,33 @@ void IniDocument::CompactIfWasteful() {
 // ---- classifying lines ----
 
 IniDocument::Kind IniDocument::Classify(std::string_view text, std::string_view& name, std::string_view& value) {
-  const std::string_view trimmed = Trimmed(text);
-  if (trimmed.empty()) return kBlank;
-  if (trimmed[0] == ';') return kComment;
-  size_t close = trimmed[0] == '[' ? trimmed.find(']') : std::string_view::npos;
-  if (close != std::string_view::npos) {
-    name = Trimmed(trimmed.substr(1, close - 1));
-    return kSection;
+  const char* const data = text.data();
+  std::size_t begin = 0, end = text.size();
+  Trim(data, begin, end);
+  if (begin == end) return kBlank;
+  if (data[begin] == ';') return kComment;
+  if (data[begin] == '[') {
+    std::size_t close = begin + 1;
+    while (close < end && data[close] != ']') ++close;
+    if (close < end) {
+      std::size_t nameBegin = begin + 1;
+      Trim(data, nameBegin, close);
+      name = std::string_view(data + nameBegin, close - nameBegin);
+      return kSection;
+    }
   }
-  size_t eq = 0;
-  while (eq < trimmed.size() && trimmed[eq] != '=') ++eq;
-  if (eq == trimmed.size()) {
-    name = trimmed;
+  std::size_t eq = begin;
+  while (eq < end && data[eq] != '=') ++eq;
+  if (eq == end) {
+    name = std::string_view(data + begin, end - begin);
     value = std::string_view();
     return kOther;
   }
-  name = Trimmed(trimmed.substr(0, eq));
-  value = Trimmed(trimmed.substr(eq + 1));
+  std::size_t nameEnd = eq, valueBegin = eq + 1;
+  Trim(data, begin, nameEnd);
+  Trim(data, valueBegin, end);
+  name = std::string_view(data + begin, nameEnd - begin);
+  value = std::string_view(data + valueBegin, end - valueBegin);
   return kKey;
 }
 

@@ -41,18 +41,21 @@ inline std::uint64_t Finished(std::uint64_t hash) {
 
 }  // namespace name_hash
 
-// A hash of `name`, equal for names that differ only in the case of ASCII letters
-// when `foldCase` is set.
-inline std::size_t NameHash(std::string_view name, bool foldCase) {
-  std::uint64_t hash = 0x243F6A8885A308D3ull ^ name.size();
+// A hash of the `size` bytes at `name`, equal for names that differ only in the case
+// of ASCII letters when `foldCase` is set. Pointer and size, not a view: on 64-bit
+// Windows a view is passed through memory.
+inline std::size_t NameHash(const char* name, std::size_t size, bool foldCase) {
+  std::uint64_t hash = 0x243F6A8885A308D3ull ^ size;
   std::size_t at = 0;
-  for (; at + 8 <= name.size(); at += 8) {
-    const std::uint64_t word = name_hash::Word(name.data() + at, 8);
+  for (; at + 8 <= size; at += 8) {
+    const std::uint64_t word = name_hash::Word(name + at, 8);
     hash = name_hash::Mixed(hash, foldCase ? name_hash::Folded(word) : word);
   }
-  if (at < name.size()) {
-    const std::uint64_t word = name_hash::Word(name.data() + at, name.size() - at);
+  if (at < size) {
+    const std::uint64_t word = name_hash::Word(name + at, size - at);
     hash = name_hash::Mixed(hash, foldCase ? name_hash::Folded(word) : word);
   }
   return static_cast<std::size_t>(name_hash::Finished(hash));
 }
+
+inline std::size_t NameHash(std::string_view name, bool foldCase) { return NameHash(name.data(), name.size(), foldCase); }
