@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/core/System.h"
+#include "platform/io/NameIndex.h"
 
 class LangFile {
 public:
@@ -23,7 +24,8 @@ public:
   // both dropped, a text in matching quotes read without them), lines starting with
   // ';' and lines without '=' are skipped, entries before the first section too; a
   // text after a byte order mark (UTF-8 or UTF-16LE) is read in the ANSI code page.
-  // Names are looked up in open-addressed tables, so the parse is linear in the text.
+  // Names are looked up in a small open-addressed table per section, so the parse is
+  // linear in the text.
   void Parse(String text);
   // False when the file cannot be read (it then holds nothing).
   bool LoadFromFile(const String& fileName);
@@ -33,24 +35,13 @@ public:
   String Value(const String& section, const String& key, const String& defaultText) const;
 
 private:
-  // Where an entry lives: sections_[section].second[entry].
-  struct Ref {
-    std::uint32_t section;
-    std::uint32_t entry;
-  };
-  static constexpr std::uint32_t kEmpty = UINT32_MAX;
+  static constexpr std::size_t kNoSection = NameIndex::kNone;
 
-  void Reserve(std::size_t lines);
-  std::size_t SectionSlot(std::string_view name) const;
-  std::size_t KeySlot(std::uint32_t section, std::string_view key) const;
-  bool AddSection(std::string_view name);
-  void AddEntry(std::uint32_t section, std::string_view key, std::string_view text);
-  void Grow();
+  bool AddSection(std::string_view name);  // false for a repeated one
+  void AddEntry(std::size_t section, std::string_view key, std::string_view text);
 
   String text_;  // the text the views point into, decoded when it had a byte order mark
   std::vector<std::pair<std::string_view, Entries>> sections_;
-  // Both tables: a power of two slots, at most half used, linear probing.
-  std::vector<std::uint32_t> sectionSlots_;  // section number, or kEmpty
-  std::vector<Ref> keySlots_;                // section kEmpty: an empty slot
-  std::size_t keyCount_ = 0;
+  NameIndex sectionIndex_;              // sections by name
+  std::vector<NameIndex> keyIndexes_;   // per section, its entries by key
 };

@@ -36,8 +36,11 @@ void TspPngImage::LoadFromStream(TStream& stream) {
     // Loading ends here with the chunks read so far.
   } catch (const Exception&) {
   }
-  // A header whose picture could not be built leaves nothing to draw or write.
-  if (chunks_->Count() > 0 && (!HeaderPresent() || !Header()->Store().Ready())) ClearPngLayers();
+  // A header whose picture could not be built leaves nothing to draw or write, and
+  // image data short by more than its last row leaves no partial picture.
+  if (chunks_->Count() > 0 &&
+      (!HeaderPresent() || !Header()->Store().Ready() || Header()->Store().MissingRows() > 1))
+    ClearPngLayers();
   Changed(this);
 }
 

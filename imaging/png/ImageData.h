@@ -16,7 +16,8 @@ namespace png {
 // not reach stay zero. Throws Failure: kInvalidCrc (a chunk's CRC differs, or the
 // stream ends inside the data), kMissingMultipleIdat (the data continue into a
 // chunk not named IDAT), kZlibError, kUnexpectedEnd (the compressed stream ends or
-// stops making progress before the last row).
+// stops making progress before the last row). The store counts the rows the data
+// did not reach (MissingRows), whether or not decoding failed.
 // With a colour `key` (one sample for grey, three for RGB, at the image's bit depth)
 // the store's key plane marks the pixels whose stored samples equal it.
 void DecodeImageData(TStream& stream, std::uint32_t size, const Header& header, ImageStore& store,

@@ -146,6 +146,7 @@ public:
       const RowTarget target{store_.Row(y), store_.ExtraRow(y), store_.AlphaRow(y), column, columnStep, pixels};
       decode_(row + 1, target, gamma_);
       if (key_) MarkKeyed(row + 1, y, column, columnStep, pixels);
+      store_.RowDecoded();
       current_ = 1 - current_;
     }
     return true;
@@ -194,12 +195,24 @@ std::uint64_t ImageDataBytes(const Header& header) {
   return bytes;
 }
 
+// The rows the image data holds: the picture's, or those of every non-empty pass.
+std::uint32_t RowsWanted(const Header& header) {
+  if (header.InterlaceMethod != 1) return header.Height;
+  std::uint32_t rows = 0;
+  for (const Adam7Pass& pass : kAdam7) {
+    if (PassWidth(pass, header.Width) > 0 && header.Height > pass.row)
+      rows += (header.Height - pass.row + pass.rowStep - 1) / pass.rowStep;
+  }
+  return rows;
+}
+
 }  // namespace
 
 void DecodeImageData(TStream& stream, std::uint32_t size, const Header& header, ImageStore& store,
                      const std::uint8_t* gamma, const std::uint16_t* key) {
   if (!store.Ready() || !DecoderFor(header.ColorType, header.BitDepth)) Fail(kHeaderNotPresent);
   if (key) store.CreateKeyPlane();
+  store.ExpectRows(RowsWanted(header));
   IdatInflater inflater(stream, size, ImageDataBytes(header));
   RowReader reader(inflater, header, store, gamma, key);
   if (header.InterlaceMethod == 1) {

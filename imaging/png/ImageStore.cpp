@@ -32,7 +32,7 @@ void ImageStore::Free() {
   std::vector<std::uint8_t>().swap(extra_);
   std::vector<std::uint8_t>().swap(alpha_);
   FreeKeyPlane();
-  stride_ = width_ = height_ = 0;
+  stride_ = width_ = height_ = missingRows_ = 0;
 }
 
 void ImageStore::Prepare(const Header& header, const std::uint8_t* gamma) {

@@ -44,6 +44,11 @@ public:
     return key_.empty() ? nullptr : const_cast<std::uint8_t*>(key_.data()) + std::size_t(width_) * y;
   }
   void CreateKeyPlane() { key_.assign(std::size_t(width_) * height_, 0); }
+
+  // Rows (of all passes) the last decoding of image data did not reach; 0 before any.
+  std::uint32_t MissingRows() const { return missingRows_; }
+  void ExpectRows(std::uint32_t rows) { missingRows_ = rows; }
+  void RowDecoded() { --missingRows_; }
   void FreeKeyPlane() { std::vector<std::uint8_t>().swap(key_); }
 
   // Replaces the palette (taking ownership); with `updateColors` the colour table is
@@ -89,6 +94,7 @@ private:
   std::uint32_t stride_ = 0;
   std::uint32_t width_ = 0;
   std::uint32_t height_ = 0;
+  std::uint32_t missingRows_ = 0;
 };
 
 // A palette of `entries` grays, entry i = gamma[i * 255 / (entries - 1)].

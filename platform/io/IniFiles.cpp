@@ -158,9 +158,9 @@ void TDocumentIniFile::Save(const IniDocument& document) {
 }
 
 String TDocumentIniFile::ReadString(const String& section, const String& key, const String& defaultValue) {
-  String value;
-  if (!Document().Find(section, key, value)) return defaultValue;
-  return StripsQuotes() ? IniDocument::Unquoted(value) : value;
+  const std::optional<std::string_view> value = Document().Value(section, key);
+  if (!value) return defaultValue;
+  return String(StripsQuotes() ? IniDocument::UnquotedView(*value) : *value);
 }
 
 void TDocumentIniFile::WriteString(const String& section, const String& key, const String& value) {
@@ -186,7 +186,7 @@ void TDocumentIniFile::ReadSections(TStrings* sections) {
 void TDocumentIniFile::ReadSectionValues(const String& section, TStrings* values) {
   values->BeginUpdate();
   values->Clear();
-  for (const String& line : Document().Lines(section)) values->Add(line);
+  Document().VisitLines(section, [&](const String& line) { values->Add(line); });
   values->EndUpdate();
 }
 

@@ -39,7 +39,7 @@ String Narrow(const wchar_t* text, size_t size, UINT codePage) {
 
 }  // namespace
 
-String DecodeText(const String& bytes, TextEncoding& encoding) {
+String DecodeText(String bytes, TextEncoding& encoding) {
   if (StartsWith(bytes, kUtf16Mark, 2)) {
     encoding = TextEncoding::kUtf16Mark;
     size_t units = (bytes.size() - 2) / 2;  // an odd last byte is no character

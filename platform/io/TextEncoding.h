@@ -8,7 +8,8 @@
 enum class TextEncoding { kAnsi, kUtf8Mark, kUtf16Mark };
 
 // The file's bytes as ANSI text; `encoding` tells what they were. UTF-8 that does
-// not decode is kept byte for byte (only its mark dropped).
-String DecodeText(const String& bytes, TextEncoding& encoding);
+// not decode is kept byte for byte (only its mark dropped). ANSI bytes are moved
+// through, not copied.
+String DecodeText(String bytes, TextEncoding& encoding);
 // ANSI text back into `encoding`, its mark first.
 String EncodeText(const String& text, TextEncoding encoding);

@@ -85,6 +85,7 @@ TEST(SpPngImage, MalformedStreamsEndLoadingQuietly) {
   corruptZ[0] = 0x00;
   Bytes badRows(rows.size(), 0);  // every row with filter 0, half the rows only
   badRows.resize(rows.size() / 2);
+  const Bytes lastRowCut(rows.begin(), rows.end() - 3);
   struct Case {
     const char* what;
     Bytes data;
@@ -104,9 +105,12 @@ TEST(SpPngImage, MalformedStreamsEndLoadingQuietly) {
        PngBuilder().Ihdr(4000, 5000, 16, 0).Idat(Compress(Bytes(8, 0))).End().Data(), true},
       {"interlace method 2", PngBuilder().Ihdr(4, 4, 8, 2, 2).Idat(z).End().Data(), true},
       {"short IHDR", PngBuilder().Chunk("IHDR", Bytes(5, 0)).Idat(z).End().Data(), true},
-      {"stream cut inside the image data", truncated, false},
-      {"corrupt zlib data", PngBuilder().Ihdr(4, 4, 8, 2).Idat(corruptZ).End().Data(), false},
-      {"compressed data ending early", PngBuilder().Ihdr(4, 4, 8, 2).Idat(Compress(badRows)).End().Data(), false},
+      // Image data short by more than the last row leave no partial picture.
+      {"stream cut inside the image data", truncated, true},
+      {"corrupt zlib data", PngBuilder().Ihdr(4, 4, 8, 2).Idat(corruptZ).End().Data(), true},
+      {"compressed data ending early", PngBuilder().Ihdr(4, 4, 8, 2).Idat(Compress(badRows)).End().Data(), true},
+      {"compressed data ending inside the last row", PngBuilder().Ihdr(4, 4, 8, 2).Idat(Compress(lastRowCut)).End().Data(),
+       false},
       {"IDAT with a bad CRC", PngBuilder().Ihdr(4, 4, 8, 2).BadCrcChunk("IDAT", z).End().Data(), false},
       {"tRNS longer than the table", PngBuilder().Ihdr(4, 4, 8, 3).Chunk("PLTE", PlteData(4)).Chunk("tRNS", Bytes(300, 1)).Idat(z).End().Data(), false},
       {"gray tRNS of 3 bytes", PngBuilder().Ihdr(4, 4, 8, 0).Chunk("tRNS", Bytes(3, 1)).Idat(z).End().Data(), false},

@@ -316,3 +316,18 @@ TEST(IniDocumentTest, KeepsEveryLineEndAsItWas) {
   document.Set("T", "w", "4");
   EXPECT_EQ(document.Serialize(), text + "\r\nw=4\r\n");
 }
+
+// Rewritten values go to the end of the document's text, which is compacted once they
+// outweigh it: names, other lines and line ends must survive the move.
+TEST(IniDocumentTest, ManyRewritesKeepTheOtherLinesAndTheNames) {
+  const String text = "; head\n[First]\r\nkept = yes\r\n[Second]\nn=0\n";
+  IniDocument document;
+  document.Parse(text);
+  for (int i = 1; i <= 20000; ++i) document.Set("second", "N", std::to_string(i));
+  EXPECT_EQ(document.Serialize(), "; head\n[First]\r\nkept = yes\r\n[Second]\nn=20000\n");
+  String value;
+  EXPECT_TRUE(document.Find("FIRST", "Kept", value));
+  EXPECT_EQ(value, "yes");
+  EXPECT_EQ(document.Sections(), (std::vector<String>{"First", "Second"}));
+  EXPECT_EQ(document.Keys("Second"), std::vector<String>{"n"});
+}
