@@ -108,6 +108,14 @@ function(varnel_test_code target optimisation)
   endif()
 endfunction()
 
+# varnel_test_in_session(<test>...): the tests run a program under Wine, which takes
+# one of the test command's sessions (a display and a Wine prefix of its own,
+# scripts/session.sh) while it runs, so that programs run side by side share no
+# focus, pointer or Wine server. CTest hands them out with --resource-spec-file.
+function(varnel_test_in_session)
+  set_tests_properties(${ARGN} PROPERTIES RESOURCE_GROUPS session:1)
+endfunction()
+
 # varnel_test_program(<name> [DEPS ...] [SEPARATE ...]): one GoogleTest program of
 # every .cpp (and every .rc resource script) in the calling folder, run under Wine
 # as one CTest test.
@@ -135,4 +143,5 @@ function(varnel_test_program name)
   target_link_libraries(${name} PRIVATE test_harness ${ARG_DEPS})
   add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
   set_tests_properties(${name} PROPERTIES TIMEOUT 1200)
+  varnel_test_in_session(${name})
 endfunction()

@@ -37,8 +37,17 @@ if [ "$TEST_ARCH" != i686 ]; then
   test_build=$build/x64
   VARNEL_CMAKE_ARGS="-DVARNEL_DEBUG_INFO=OFF" "$root/scripts/build.sh" "$test_build" "$TEST_ARCH"
 fi
+# Two test programs run side by side, each in a session of its own (display and
+# Wine prefix): most of a GUI test's time is spent waiting on Wine and the display,
+# and the app tests alone take as long as all the others together, so a third
+# session would find little to do.
+sessions=2
+[ "$(nproc)" -gt 1 ] || sessions=1
 WINE_PREFIX_DIR=$test_build/wineprefix
+VARNEL_SESSIONS=$sessions
 # shellcheck source=session.sh
 source "$root/scripts/session.sh"
 cd "$test_build"
-phase tests ctest --output-on-failure "$@"
+slots=$(seq -s, -f '{"id": "%g", "slots": 1}' 0 $((sessions - 1)))
+echo "{\"version\": {\"major\": 1, \"minor\": 0}, \"local\": [{\"session\": [$slots]}]}" > sessions.json
+phase tests ctest --output-on-failure -j "$sessions" --resource-spec-file sessions.json "$@"
