@@ -236,9 +236,13 @@ void KernelStretch(TBitmap32* dst, const TRect& dstRect, const TRect& dstClip, T
       minX = std::min(minX, e.Pos);
       maxX = std::max(maxX, e.Pos);
     }
-  // One 16-byte element of four 32-bit channel sums (b, g, r, a) per buffered column.
+  // Four 32-bit channel sums (b, g, r, a) per buffered column. Moved with unaligned
+  // loads and stores: the 32-bit runtime's heap gives only 8-byte alignment, so an
+  // element of __m128i in a vector may sit where an aligned move faults.
   struct Lanes {
-    __m128i v;
+    Integer sum[4];
+    __m128i Load() const { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(sum)); }
+    void Store(__m128i v) { _mm_storeu_si128(reinterpret_cast<__m128i*>(sum), v); }
   };
   std::vector<Lanes> buffer(maxX - minX + 1);
   TBlendMemEx blend = BLEND_MEM_EX[src->CombineMode()];
@@ -247,13 +251,13 @@ void KernelStretch(TBitmap32* dst, const TRect& dstRect, const TRect& dstClip, T
   const Integer count = maxX - minX + 1;
   for (Integer j = 0; j < dstClip.Height(); ++j) {
     // Vertical pass: each buffered column's sums over the row cluster.
-    std::fill(buffer.begin(), buffer.end(), Lanes{zero});
+    std::fill(buffer.begin(), buffer.end(), Lanes{});
     for (const TClusterEntry& e : mapY[j]) {
       const TColor32* row = src->GetScanLine(e.Pos) + minX;
       const __m128i w = _mm_set1_epi32(e.Weight & 0xFFFF);  // (w, 0) pairs for the 16-bit multiply-add
       for (Integer x = 0; x < count; ++x) {
         __m128i p = _mm_unpacklo_epi16(_mm_unpacklo_epi8(_mm_cvtsi32_si128(Integer(row[x])), zero), zero);
-        buffer[x].v = _mm_add_epi32(buffer[x].v, _mm_madd_epi16(p, w));
+        buffer[x].Store(_mm_add_epi32(buffer[x].Load(), _mm_madd_epi16(p, w)));
       }
     }
     // Horizontal pass: 16.16 sums over each column cluster.
@@ -261,8 +265,7 @@ void KernelStretch(TBitmap32* dst, const TRect& dstRect, const TRect& dstClip, T
     for (Integer i = 0; i < dstClip.Width(); ++i) {
       Integer t[4] = {0, 0, 0, 0};
       for (const TClusterEntry& e : mapX[i]) {
-        alignas(16) Integer s[4];
-        _mm_store_si128(reinterpret_cast<__m128i*>(s), buffer[e.Pos - minX].v);
+        const Integer* s = buffer[e.Pos - minX].sum;
         t[0] += e.Weight * s[0];
         t[1] += e.Weight * s[1];
         t[2] += e.Weight * s[2];

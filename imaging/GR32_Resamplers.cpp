@@ -345,8 +345,8 @@ TColor32 PackedAverageBlock(Integer dx, Integer dy, const TColor32* first, Integ
     for (Integer x = 0; x < dx; ++x)
       acc = _mm_add_epi32(acc, _mm_unpacklo_epi16(_mm_unpacklo_epi8(_mm_cvtsi32_si128(Integer(p[x])), zero), zero));
   }
-  alignas(16) Cardinal sums[4];
-  _mm_store_si128(reinterpret_cast<__m128i*>(sums), acc);
+  Cardinal sums[4];
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(sums), acc);
   return Average(sums, dx * dy);
 }
 
