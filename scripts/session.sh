@@ -1,12 +1,19 @@
 # Sourced: starts a private Xvfb display (unless given --no-xvfb) and a private Wine
 # prefix for this shell, and stops both when the shell exits.
 #   WINE_PREFIX_DIR  the prefix folder (created on first use)
+#   VARNEL_SESSIONS  how many such sessions (default 1). The first is this shell's
+#                    DISPLAY and WINEPREFIX; session <i> is "<display>|<prefix>" in
+#                    VARNEL_SESSION_<i> (scripts/wine-run.sh picks the one CTest
+#                    gives a test), its prefix WINE_PREFIX_DIR-<i>.
+
+XVFB_PIDS=()
+WINE_PREFIXES=()
 
 start_xvfb() {
   local fd_file
   fd_file=$(mktemp)
   Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp >"$fd_file" 2>/dev/null &
-  XVFB_PID=$!
+  XVFB_PIDS+=($!)
   for _ in $(seq 100); do
     [ -s "$fd_file" ] && break
     sleep 0.1
@@ -19,7 +26,7 @@ start_xvfb() {
 # made on a machine becomes that template (creating one takes minutes when Wine
 # runs emulated).
 start_wine() {
-  export WINEPREFIX=$WINE_PREFIX_DIR
+  export WINEPREFIX=$1
   export WINEDEBUG=${WINEDEBUG_OVERRIDE:--all}
   export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
   local wine=${VARNEL_WINE:-wine}
@@ -49,15 +56,33 @@ start_wine() {
   # inherit its output; start them here, away from the output CTest waits on.
   "$wine" wineboot >/dev/null 2>&1 </dev/null || true
   # With no window manager under Xvfb, Wine draws the frames and captions itself.
-  [ -z "${XVFB_PID:-}" ] || "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null || true
+  [ ${#XVFB_PIDS[@]} -eq 0 ] || "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null || true
+}
+
+# Session <i> beside this shell's, which keeps the first session's DISPLAY and WINEPREFIX.
+start_other_session() {
+  local display=${DISPLAY:-} prefix=$WINEPREFIX
+  start_xvfb
+  start_wine "$WINE_PREFIX_DIR-$1"
+  WINE_PREFIXES+=("$WINEPREFIX")
+  export "VARNEL_SESSION_$1=$DISPLAY|$WINEPREFIX"
+  export DISPLAY=$display WINEPREFIX=$prefix
 }
 
 stop_session() {
-  [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1 || true
-  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" >/dev/null 2>&1 || true
+  local prefix
+  for prefix in "${WINE_PREFIXES[@]}"; do
+    WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1 || true
+  done
+  [ ${#XVFB_PIDS[@]} -eq 0 ] || kill "${XVFB_PIDS[@]}" >/dev/null 2>&1 || true
   wait 2>/dev/null || true
 }
 
 trap stop_session EXIT
 [ "${1:-}" = --no-xvfb ] || start_xvfb
-start_wine
+WINE_PREFIXES+=("$WINE_PREFIX_DIR")
+start_wine "$WINE_PREFIX_DIR"
+export "VARNEL_SESSION_0=${DISPLAY:-}|$WINEPREFIX"
+for ((session = 1; session < ${VARNEL_SESSIONS:-1}; session++)); do
+  start_other_session "$session"
+done
