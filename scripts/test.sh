@@ -9,10 +9,12 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(realpath -m "${1:-$root/build}")
 shift || true
 
-# shellcheck source=arch.sh
-source "$root/scripts/arch.sh"
 # shellcheck source=phases.sh
 source "$root/scripts/phases.sh"
+phase packages "$root/scripts/setup.sh"
+# Whether 32-bit programs run here is known only once Wine is installed.
+# shellcheck source=arch.sh
+source "$root/scripts/arch.sh"
 if [ "$TEST_ARCH" != i686 ]; then
   both_dependencies() {
     # Each architecture's dependencies build side by side, half the cores each: their
@@ -23,7 +25,6 @@ if [ "$TEST_ARCH" != i686 ]; then
     VARNEL_DEPS_JOBS=$jobs "$root/scripts/deps.sh" "$build/x64/deps.cmake" "$TEST_ARCH" >/dev/null &
     wait -n && wait -n
   }
-  phase packages "$root/scripts/setup.sh"
   phase dependencies both_dependencies
 fi
 # Nothing here reads debug information, which takes a fifth of the compile time.
