@@ -182,28 +182,17 @@ private:
   int current_ = 0;
 };
 
-// Bytes of the filtered rows, filter bytes included, over every pass.
-std::uint64_t ImageDataBytes(const Header& header) {
-  auto passBytes = [&](std::uint32_t firstRow, std::uint32_t rowStep, std::uint32_t pixels) -> std::uint64_t {
+// Hands `visit` the rows of each pass the image data holds (the picture's own rows
+// without interlacing) and the bytes of one filtered row, its filter byte included.
+template <class Visit>
+void ForEachStoredPass(const Header& header, Visit visit) {
+  auto pass = [&](std::uint32_t firstRow, std::uint32_t rowStep, std::uint32_t pixels) {
     const std::uint32_t rowBytes = RowBytes(header.ColorType, header.BitDepth, pixels);
-    if (rowBytes == 0 || header.Height <= firstRow) return 0;
-    return std::uint64_t(rowBytes + 1) * ((header.Height - firstRow + rowStep - 1) / rowStep);
+    if (rowBytes == 0 || header.Height <= firstRow) return;
+    visit((header.Height - firstRow + rowStep - 1) / rowStep, rowBytes + 1);
   };
-  if (header.InterlaceMethod != 1) return passBytes(0, 1, header.Width);
-  std::uint64_t bytes = 0;
-  for (const Adam7Pass& pass : kAdam7) bytes += passBytes(pass.row, pass.rowStep, PassWidth(pass, header.Width));
-  return bytes;
-}
-
-// The rows the image data holds: the picture's, or those of every non-empty pass.
-std::uint32_t RowsWanted(const Header& header) {
-  if (header.InterlaceMethod != 1) return header.Height;
-  std::uint32_t rows = 0;
-  for (const Adam7Pass& pass : kAdam7) {
-    if (PassWidth(pass, header.Width) > 0 && header.Height > pass.row)
-      rows += (header.Height - pass.row + pass.rowStep - 1) / pass.rowStep;
-  }
-  return rows;
+  if (header.InterlaceMethod != 1) return pass(0, 1, header.Width);
+  for (const Adam7Pass& p : kAdam7) pass(p.row, p.rowStep, PassWidth(p, header.Width));
 }
 
 }  // namespace
@@ -212,8 +201,14 @@ void DecodeImageData(TStream& stream, std::uint32_t size, const Header& header, 
                      const std::uint8_t* gamma, const std::uint16_t* key) {
   if (!store.Ready() || !DecoderFor(header.ColorType, header.BitDepth)) Fail(kHeaderNotPresent);
   if (key) store.CreateKeyPlane();
-  store.ExpectRows(RowsWanted(header));
-  IdatInflater inflater(stream, size, ImageDataBytes(header));
+  std::uint32_t rows = 0;
+  std::uint64_t bytes = 0;
+  ForEachStoredPass(header, [&](std::uint32_t passRows, std::uint32_t rowBytes) {
+    rows += passRows;
+    bytes += std::uint64_t(rowBytes) * passRows;
+  });
+  store.ExpectRows(rows);
+  IdatInflater inflater(stream, size, bytes);
   RowReader reader(inflater, header, store, gamma, key);
   if (header.InterlaceMethod == 1) {
     for (const Adam7Pass& pass : kAdam7)
